@@ -1,0 +1,86 @@
+#include "app/app.h"
+
+#include "app/form1.h"
+#include "app/form15.h"
+#include "app/form5.h"
+#include "tips/form14.h"
+#include "tips/tip_file.h"
+
+namespace vl {
+
+App::App(Services& services) : services_(services), settings_(services.fs, services.codec) {}
+
+App::~App() = default;
+
+void App::start() {
+  form5_ = std::make_unique<Form5>(*this);
+  form5_->load();
+}
+
+void App::runStartup() {
+  if (auto path = settings_.read("windir.cfg")) {
+    windowsPath_ = *path;
+    continueStartup();
+    return;
+  }
+  form15_ = std::make_unique<Form15>(*this);
+  form15_->show();
+}
+
+void App::continueStartup() {
+  mainWindow().show();
+  if (readTipFlag() == "1") {
+    Form14* tips = tipsWindow();
+    (tips ? *tips : createTipsWindow()).show();
+  }
+  if (form5_) form5_->unload();
+}
+
+Form1& App::mainWindow() {
+  if (!form1_) {
+    form1_ = std::make_unique<Form1>(*this);
+    form1_->load();
+  }
+  return *form1_;
+}
+
+Form14* App::tipsWindow() { return form14_ && form14_->loaded() ? form14_.get() : nullptr; }
+
+Form14& App::createTipsWindow() {
+  if (!tipsWindow()) {
+    form14_ = std::make_unique<Form14>(*this);
+    form14_->load();
+  }
+  return *form14_;
+}
+
+void App::finishFirstRun(const std::string& windowsPath) {
+  settings_.write("windir.cfg", windowsPath);
+  windowsPath_ = windowsPath;
+  createTipsWindow().enterWelcomeMode();
+  mainWindow().DYK.setEnabled(false);
+  continueStartup();
+  if (form15_) form15_->unload();
+}
+
+void App::quitFirstRun() { ui().endProgram(); }
+
+std::string App::readTipFlag() { return settings_.readOrCreate("tip.cfg", "1"); }
+
+void App::writeTipFlag(std::string_view value) { settings_.write("tip.cfg", value); }
+
+void App::openGeneralInformation() {
+  std::string editor = windowsPath_ + "notepad.exe";
+  std::string readme = locateProgramFile(services_.fs, "readme.txt");
+  std::string failure = services_.launcher.start(editor, readme);
+  if (failure.empty()) return;
+  ui().messageBox(form1_.get(),
+                  "The editor " + editor + " could not be started: " + failure +
+                      "\n\nThe Windows path is kept in c:\\windir.cfg; delete that file and "
+                      "start Varilume SE again to enter the path anew.",
+                  kProgramTitle, MsgIcon::Exclamation);
+}
+
+void App::quit() { ui().endProgram(); }
+
+}  // namespace vl

@@ -1,0 +1,71 @@
+// The program: its windows, the start-up sequence, the shared state and the
+// way it ends.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/settings_store.h"
+#include "platform/services.h"
+
+namespace vl {
+
+class Form1;
+class Form5;
+class Form14;
+class Form15;
+
+inline constexpr const char* kProgramTitle = "Varilume SE 3.5a";
+
+class App {
+ public:
+  explicit App(Services& services);
+  ~App();
+
+  Services& services() { return services_; }
+  Ui& ui() { return services_.ui; }
+  SettingsStore& settings() { return settings_; }
+
+  // Creates the startup window, whose creation runs the startup sequence.
+  void start();
+  // Startup steps: read the Windows path or ask for it, then go on.
+  void runStartup();
+  // Steps 2 to 4: show the main window, the tips if wanted, close the startup window.
+  void continueStartup();
+
+  // The Windows directory, ending in "\".
+  const std::string& windowsPath() const { return windowsPath_; }
+
+  // The main window, created (with its initialisation) but not shown if it did not exist.
+  Form1& mainWindow();
+  Form1* mainWindowIfCreated() { return form1_.get(); }
+  Form14* tipsWindow();  // null when it does not exist
+  Form14& createTipsWindow();
+  Form15* firstRunDialog() { return form15_.get(); }
+  Form5* startupWindow() { return form5_.get(); }
+
+  // First-run dialog: "&Done" with the typed path, and "&Quit".
+  void finishFirstRun(const std::string& windowsPath);
+  void quitFirstRun();
+
+  // The show-at-start flag in c:\tip.cfg.
+  std::string readTipFlag();
+  void writeTipFlag(std::string_view value);
+
+  // General Information: the editor in the Windows directory with readme.txt.
+  void openGeneralInformation();
+  // Quit from the menu, the tray or the system's close request.
+  void quit();
+
+ private:
+  Services& services_;
+  SettingsStore settings_;
+  std::string windowsPath_;
+  std::unique_ptr<Form5> form5_;
+  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form14> form14_;
+  std::unique_ptr<Form15> form15_;
+};
+
+}  // namespace vl

@@ -1,0 +1,128 @@
+#include "app/form1.h"
+
+#include "app/app.h"
+#include "browse/media_types.h"
+#include "tips/form14.h"
+
+namespace vl {
+
+namespace {
+constexpr Rgb kLightGrey{192, 192, 192};
+}
+
+Form1::Form1(App& app) : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205), app_(app) {
+  setBorderStyle(BorderStyle::FixedSingle, false);
+  setBackColor(kLightGrey);
+  setFont(Font{"Arial", 825, false});
+  place(SSPanel9, 0, 0, 5835, 4815);
+  place(Frame25, 60, 4785, 5715, 30);
+  place(SSTab1, 45, 120, 5715, 4635);
+  SSTab1.setCaptions({"Image", "Music", "Sound", "MCI Devices", "CD", "About", "?"});
+  place(SSPanel11, 5940, 120, 5115, 4575);
+  place(StatusBar1, 0, 4845, 5865, 360);
+
+  for (MenuItem* popup : {&imgpop, &winpop, &muspop, &sndpop, &anipop}) popup->setVisible(false);
+  LCM.setEnabled(false);
+  DYK.Click = [this] { toggleShowAtStart(); };
+  quit.Click = [this] { app_.quit(); };
+  ff.Click = [this] { SSTab1.setTab(6); };
+  Contents.Click = [this] { app_.openGeneralInformation(); };
+  CloseRequest = [this] { app_.quit(); };
+
+  ImagePage& image = imagePage;
+  image.Option1.Click = [this] { chooseHighRes(); };
+  image.Option2.Click = [this] { chooseLowRes(); };
+  statusHelp(image.Option1, "Use this mode if your screen resolution is 800x600 or higher");
+  statusHelp(image.Option2, "Use this mode if your screen resolution is less than 800x600");
+  for (Control* bare : std::initializer_list<Control*>{
+           this, &SSPanel9, &SSTab1, &image.Frame1, &aboutPage.Frame2, &musicPage.frame,
+           &soundPage.frame, &mciPage.frame, &discPage.Frame21, &aboutPage.SSPanel8})
+    statusHelp(*bare, "");
+}
+
+void Form1::statusHelp(Control& c, std::string text) {
+  c.MouseMove = [this, text = std::move(text)](int, int) { StatusBar1.setText(text); };
+}
+
+void Form1::Load() {
+  if (ui().screen().width < 9000) {
+    imagePage.Option1.setEnabled(false);
+    imagePage.Option2.setEnabled(true);
+  }
+  dispatchCommandLine();
+  center();
+  SSTab1.setTab(0);
+  applySavedDisplayMode();
+}
+
+void Form1::dispatchCommandLine() {
+  std::string path = commandLinePath(app_.services().commandLine);
+  auto page = pageForCommandLine(path);
+  if (!page) return;
+  switch (*page) {
+    case MediaPage::Image:
+      openImageFromCommandLine(path);
+      break;
+    case MediaPage::Music:
+      openMusicFromCommandLine(path);
+      break;
+    case MediaPage::Sound:
+      openSoundFromCommandLine(path);
+      break;
+    case MediaPage::MciDevices:
+      openMciFromCommandLine(path);
+      break;
+  }
+}
+
+void Form1::openImageFromCommandLine(const std::string& path) {
+  SSTab1.setTab(0);
+  imagePage.Text1.setText(path);
+}
+
+void Form1::openMusicFromCommandLine(const std::string& path) {
+  SSTab1.setTab(1);
+  musicPage.path.setText(path);
+}
+
+void Form1::openSoundFromCommandLine(const std::string& path) {
+  SSTab1.setTab(2);
+  soundPage.path.setText(path);
+}
+
+void Form1::openMciFromCommandLine(const std::string& path) {
+  SSTab1.setTab(3);
+  mciPage.path.setText(path);
+}
+
+void Form1::applySavedDisplayMode() {
+  std::string mode = app_.settings().readOrCreate("res.cfg", "1");
+  if (mode == "1") imagePage.Option1.setValue(1);
+  if (mode == "0") imagePage.Option2.setValue(1);
+  applyShowAtStartFlag();
+}
+
+void Form1::applyShowAtStartFlag() {
+  if (app_.readTipFlag() == "1") DYK.setChecked(true);
+}
+
+void Form1::chooseHighRes() {
+  setWidth(kNarrowWidth);
+  app_.settings().write("res.cfg", "1");
+}
+
+void Form1::chooseLowRes() {
+  setWidth(kNarrowWidth);
+  SSPanel9.setWidth(389 * kStandardTwipsPerPixel);
+  center();
+  app_.settings().write("res.cfg", "0");
+}
+
+void Form1::toggleShowAtStart() {
+  app_.writeTipFlag(DYK.checked() ? "0" : "1");
+  bool show = app_.readTipFlag() == "1";
+  DYK.setChecked(show);
+  if (Form14* tips = app_.tipsWindow()) tips->Check1.setValue(show ? 1 : 0);
+}
+
+}  // namespace vl

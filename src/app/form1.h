@@ -1,0 +1,77 @@
+// The main window: the tab control with its seven pages, the menus and the
+// status bar.
+#pragma once
+
+#include <string>
+
+#include "app/pages.h"
+#include "platform/form.h"
+#include "tips/help_page.h"
+
+namespace vl {
+
+class App;
+
+// Twips per pixel on a standard screen, for sizes given in pixels.
+inline constexpr int kStandardTwipsPerPixel = 15;
+inline constexpr int kNarrowWidth = 5955;
+
+class Form1 : public Form {
+ public:
+  explicit Form1(App& app);
+
+  Panel SSPanel9{this, "SSPanel9"};
+  Frame Frame25{&SSPanel9, "Frame25"};
+  TabStrip SSTab1{this, "SSTab1"};
+  ImagePage imagePage{SSTab1};
+  BrowserPageFrame musicPage{SSTab1, 1, "Frame5", "Music Browser", "Text2"};
+  BrowserPageFrame soundPage{SSTab1, 2, "Frame8", "Sound Browser", "Text3"};
+  BrowserPageFrame mciPage{SSTab1, 3, "Frame11", "MCI Browser", "Text4"};
+  DiscPage discPage{SSTab1};
+  AboutPage aboutPage{SSTab1};
+  HelpPage helpPage{SSTab1};
+  Panel SSPanel11{this, "SSPanel11"};
+  StatusBar StatusBar1{this, "StatusBar1"};
+
+  MenuItem mnuFile{*this, nullptr, "mnuFile", "&File"};
+  MenuItem LCM{*this, &mnuFile, "LCM", "&Logo Change Menu", ctrl('L')};
+  MenuItem RS{*this, &mnuFile, "RS", "Remin&der Setup", ctrl('R')};
+  MenuItem DYK{*this, &mnuFile, "DYK", "Did you &know..."};
+  MenuItem sep1{*this, &mnuFile, "sep1", "-"};
+  MenuItem quit{*this, &mnuFile, "quit", "&Quit", ctrl('Q')};
+  MenuItem mnuHelp{*this, nullptr, "mnuHelp", "&Help"};
+  MenuItem ff{*this, &mnuHelp, "ff", "&Quick Help", fkey(1)};
+  MenuItem sep2{*this, &mnuHelp, "sep2", "-"};
+  MenuItem Contents{*this, &mnuHelp, "Contents", "General Information", ctrl('I')};
+  // Pop-up menus of the pages, never shown in the menu bar.
+  MenuItem imgpop{*this, nullptr, "imgpop", "Image Popup"};
+  MenuItem winpop{*this, nullptr, "winpop", "Window Popup"};
+  MenuItem muspop{*this, nullptr, "muspop", "Music Popup"};
+  MenuItem sndpop{*this, nullptr, "sndpop", "Sound Popup"};
+  MenuItem anipop{*this, nullptr, "anipop", "Animation Popup"};
+
+  // Files named on the command line, handed to their pages.
+  void openImageFromCommandLine(const std::string& path);
+  void openMusicFromCommandLine(const std::string& path);
+  void openSoundFromCommandLine(const std::string& path);
+  void openMciFromCommandLine(const std::string& path);
+
+  // Reads c:\res.cfg and sets its mode's option, then applies the show-at-start flag.
+  void applySavedDisplayMode();
+  void applyShowAtStartFlag();
+
+ protected:
+  void Load() override;
+
+ private:
+  void dispatchCommandLine();
+  void chooseHighRes();
+  void chooseLowRes();
+  void toggleShowAtStart();
+  // Moving the mouse over the control writes text into the status bar.
+  void statusHelp(Control& c, std::string text);
+
+  App& app_;
+};
+
+}  // namespace vl

@@ -1,0 +1,62 @@
+#include "app/settings_store.h"
+
+#include "app/settings_format.h"
+
+namespace vl {
+
+namespace {
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+}
+
+std::string decodeText(std::string_view bytes, const TextCodec& codec) {
+  if (bytes.substr(0, kBom.size()) == kBom) return std::string(bytes.substr(kBom.size()));
+  return codec.fromAnsi(bytes);
+}
+
+std::string encodeText(std::string_view text, const TextCodec& codec) {
+  if (auto ansi = codec.toAnsi(text)) return *ansi;
+  return std::string(kBom) + std::string(text);
+}
+
+std::string SettingsStore::primaryPath(std::string_view name) { return joinPath("c:\\", name); }
+
+std::string SettingsStore::fallbackPath(std::string_view name) {
+  std::string dir = fs_.userSettingsDirectory();
+  return dir.empty() ? std::string() : joinPath(dir, name);
+}
+
+std::optional<std::string> SettingsStore::readAt(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  auto bytes = fs_.readFile(path, kMaxFileBytes);
+  if (!bytes || bytes->empty()) return std::nullopt;  // nothing to read is a failed read
+  return parseSettingValue(decodeText(*bytes, codec_));
+}
+
+std::optional<std::string> SettingsStore::read(std::string_view name) {
+  std::string fallback = fallbackPath(name);
+  if (!fallback.empty() && fs_.fileExists(fallback))
+    if (auto v = readAt(fallback)) return v;
+  return readAt(primaryPath(name));
+}
+
+bool SettingsStore::write(std::string_view name, std::string_view value) {
+  std::string bytes = encodeText(formatSettingLine(value), codec_);
+  std::string fallback = fallbackPath(name);
+  if (fs_.writeFile(primaryPath(name), bytes)) {
+    // A copy left from a time when C:\ could not be written would win on reading.
+    if (!fallback.empty() && fs_.fileExists(fallback)) fs_.removeFile(fallback);
+    return true;
+  }
+  if (fallback.empty()) return false;
+  fs_.createDirectories(fs_.userSettingsDirectory());
+  return fs_.writeFile(fallback, bytes);
+}
+
+std::string SettingsStore::readOrCreate(std::string_view name, std::string_view defaultValue) {
+  if (auto v = read(name)) return *v;
+  write(name, defaultValue);
+  if (auto v = read(name)) return *v;
+  return std::string(defaultValue);
+}
+
+}  // namespace vl

@@ -1,0 +1,47 @@
+#include "browse/media_types.h"
+
+namespace vl {
+
+std::string filePattern(MediaPage page) {
+  if (listsAllFiles(page)) return "*.*";
+  std::string pattern;
+  for (const MediaType& t : kMediaTypes) {
+    if (t.page != page || !t.listed) continue;
+    if (!pattern.empty()) pattern += ';';
+    pattern += "*.";
+    pattern += t.extension;
+  }
+  return pattern;
+}
+
+static std::string lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return out;
+}
+
+std::optional<MediaPage> pageForCommandLine(std::string_view path) {
+  if (path.size() < 3) return std::nullopt;
+  std::string_view last = path.substr(path.size() - 3);
+  // Capitals first, then the same entries in lower case; mixed case matches nothing.
+  for (const MediaType& t : kMediaTypes)
+    if (last == t.extension) return t.page;
+  for (const MediaType& t : kMediaTypes)
+    if (last == lower(t.extension)) return t.page;
+  return std::nullopt;
+}
+
+std::string commandLinePath(std::string_view commandLine) {
+  std::size_t first = commandLine.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  std::size_t last = commandLine.find_last_not_of(" \t");
+  std::string_view s = commandLine.substr(first, last - first + 1);
+  if (s.front() == '"') {
+    std::size_t close = s.find('"', 1);
+    return std::string(s.substr(1, close == std::string_view::npos ? s.npos : close - 1));
+  }
+  return std::string(s);
+}
+
+}  // namespace vl

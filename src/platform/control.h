@@ -1,0 +1,214 @@
+// A control of a form: the properties and events the program's windows use.
+// Back ends mirror the properties into real windows (or keep them in memory)
+// and turn the user's input into the user* calls below.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vl {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct Font {
+  std::string face = "Arial";
+  int centiPoints = 825;  // 8.25 pt
+  bool bold = false;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+enum class ControlKind {
+  Form,
+  Label,
+  TextBox,
+  CommandButton,
+  CheckBox,
+  OptionButton,
+  Frame,
+  Panel,
+  TabStrip,
+  StatusBar,
+  ImageBox,
+};
+
+enum class Align { Left, Center, Right };
+
+// What changed, so that a back end updates only that part of its window.
+enum class Prop { Text, Bounds, Visible, Enabled, Value, Style, Items, ZOrder };
+
+class Form;
+
+class ControlPeer {
+ public:
+  virtual ~ControlPeer() = default;
+  virtual void sync(Prop what) = 0;
+  // The control is going away: the peer drops its window and itself.
+  virtual void release() = 0;
+};
+
+// Key codes as the keyboard reports them.
+namespace key {
+inline constexpr int Tab = 9;
+inline constexpr int Enter = 13;
+inline constexpr int Escape = 27;
+inline constexpr int Delete = 46;
+}  // namespace key
+
+class Control {
+ public:
+  Control(Control* parent, std::string name, ControlKind kind);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  const std::string& name() const { return name_; }
+  ControlKind kind() const { return kind_; }
+  Control* parent() const { return parent_; }
+  const std::vector<Control*>& children() const { return children_; }
+  Form* form();
+
+  // Geometry in twips, relative to the parent's client area.
+  int left() const { return left_; }
+  int top() const { return top_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  void setBounds(int left, int top, int width, int height);
+  void setLeft(int v) { setBounds(v, top_, width_, height_); }
+  void setTop(int v) { setBounds(left_, v, width_, height_); }
+  void setWidth(int v) { setBounds(left_, top_, v, height_); }
+  void setHeight(int v) { setBounds(left_, top_, width_, v); }
+
+  // Caption or text. A text box raises Change when its text changes.
+  const std::string& text() const { return text_; }
+  void setText(std::string text);
+
+  bool visible() const { return visible_; }
+  void setVisible(bool v);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool v);
+
+  // Check box: 0 or 1; option button: 0 or 1 (setting 1 clears the other
+  // option buttons of the same container); tab strip: the current tab.
+  // A change made here raises Click, as a user's change would.
+  int value() const { return value_; }
+  void setValue(int v);
+
+  // Appearance.
+  std::optional<Rgb> backColor() const { return backColor_; }
+  std::optional<Rgb> foreColor() const { return foreColor_; }
+  void setBackColor(Rgb c);
+  void setForeColor(Rgb c);
+  const Font& font() const;  // own font, else the parent's
+  void setFont(Font f);
+  Align alignment() const { return alignment_; }
+  void setAlignment(Align a);
+  bool border() const { return border_; }
+  void setBorder(bool b);
+  bool transparent() const { return transparent_; }
+  void setTransparent(bool t);
+  bool stretch() const { return stretch_; }
+  void setStretch(bool s);
+  // A bitmap resource ("res:NAME") or a picture file path.
+  const std::string& picture() const { return picture_; }
+  void setPicture(std::string p);
+
+  // Children of a tab strip belong to one of its pages (-1: shown on all).
+  int tabPage() const { return tabPage_; }
+  void setTabPage(int page) { tabPage_ = page; }
+  // Keyboard order within the form; defaults to creation order.
+  int tabIndex() const { return tabIndex_; }
+  void setTabIndex(int i) { tabIndex_ = i; }
+  bool focusable() const;
+
+  // Visible on screen: itself, its page and all its parents.
+  bool shownOnScreen() const;
+
+  // Events.
+  std::function<void()> Click;
+  std::function<void()> DblClick;
+  std::function<void()> Change;
+  std::function<void(int keyCode)> KeyDown;
+  std::function<void(int x, int y)> MouseMove;
+  std::function<void(int button, int x, int y)> MouseDown;
+
+  // Input as the user gives it.
+  void userClick();
+  void userDblClick();
+  void userKeyDown(int keyCode);
+  void userMouseMove(int x = 0, int y = 0);
+  void userMouseDown(int button, int x = 0, int y = 0);
+  void userEdit(std::string text);
+
+  void attachPeer(ControlPeer* peer) { peer_ = peer; }
+  ControlPeer* peer() const { return peer_; }
+
+ protected:
+  void changed(Prop what);
+  void setValueQuietly(int v);
+
+ private:
+  Control* parent_;
+  std::string name_;
+  ControlKind kind_;
+  std::vector<Control*> children_;
+  ControlPeer* peer_ = nullptr;
+
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  std::string text_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  int value_ = 0;
+  std::optional<Rgb> backColor_, foreColor_;
+  std::optional<Font> font_;
+  Align alignment_ = Align::Left;
+  bool border_ = false;
+  bool transparent_ = false;
+  bool stretch_ = false;
+  std::string picture_;
+  int tabPage_ = -1;
+  int tabIndex_ = 0;
+};
+
+// Typed controls: a control of a fixed kind.
+template <ControlKind K>
+class Typed : public Control {
+ public:
+  Typed(Control* parent, std::string name) : Control(parent, std::move(name), K) {}
+};
+using Label = Typed<ControlKind::Label>;
+using TextBox = Typed<ControlKind::TextBox>;
+using CommandButton = Typed<ControlKind::CommandButton>;
+using CheckBox = Typed<ControlKind::CheckBox>;
+using OptionButton = Typed<ControlKind::OptionButton>;
+using Frame = Typed<ControlKind::Frame>;
+using Panel = Typed<ControlKind::Panel>;
+using ImageBox = Typed<ControlKind::ImageBox>;
+using StatusBar = Typed<ControlKind::StatusBar>;
+
+class TabStrip : public Control {
+ public:
+  TabStrip(Control* parent, std::string name) : Control(parent, std::move(name), ControlKind::TabStrip) {}
+  const std::vector<std::string>& captions() const { return captions_; }
+  void setCaptions(std::vector<std::string> c);
+  int tab() const { return value(); }
+  void setTab(int t) { setValue(t); }
+
+ private:
+  std::vector<std::string> captions_;
+};
+
+// Builds a control and sets its place and caption in one statement.
+template <typename C>
+C& place(C& c, int left, int top, int width, int height, std::string text = {}) {
+  c.setBounds(left, top, width, height);
+  if (!text.empty()) c.setText(std::move(text));
+  return c;
+}
+
+}  // namespace vl

@@ -1,0 +1,100 @@
+#include "platform/form.h"
+
+namespace vl {
+
+std::string shortcutText(Shortcut s) {
+  int n = static_cast<int>(s);
+  if (s == Shortcut::None) return {};
+  if (n <= static_cast<int>(Shortcut::CtrlZ))
+    return std::string("Ctrl+") + static_cast<char>('A' + n - static_cast<int>(Shortcut::CtrlA));
+  return "F" + std::to_string(n - static_cast<int>(Shortcut::F1) + 1);
+}
+
+MenuItem::MenuItem(Form& form, MenuItem* parent, std::string name, std::string caption,
+                   Shortcut shortcut)
+    : form_(form),
+      parent_(parent),
+      name_(std::move(name)),
+      caption_(std::move(caption)),
+      shortcut_(shortcut) {
+  if (parent_)
+    parent_->items_.push_back(this);
+  else
+    form_.registerMenu(this);
+}
+
+void MenuItem::changed(Prop what) {
+  if (peer_) peer_->sync(what);
+}
+
+void MenuItem::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  changed(Prop::Enabled);
+}
+
+void MenuItem::setChecked(bool v) {
+  if (v == checked_) return;
+  checked_ = v;
+  changed(Prop::Value);
+}
+
+void MenuItem::setVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  changed(Prop::Visible);
+}
+
+void MenuItem::userClick() {
+  for (const MenuItem* m = this; m; m = m->parent_)
+    if (!m->enabled_) return;
+  if (Click) Click();
+}
+
+Form::Form(Ui& ui, std::string name, std::string caption, int clientWidth, int clientHeight)
+    : Control(nullptr, std::move(name), ControlKind::Form),
+      ui_(ui),
+      clientWidth_(clientWidth),
+      clientHeight_(clientHeight) {
+  setText(std::move(caption));
+  setVisible(false);
+}
+
+Form::~Form() { unload(); }
+
+void Form::load() {
+  if (loaded_) return;
+  loaded_ = true;
+  ui_.load(*this);
+  Load();
+}
+
+void Form::show() {
+  load();
+  setVisible(true);
+}
+
+void Form::unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  ui_.unload(*this);
+  setVisible(false);
+}
+
+void Form::center() {
+  ScreenInfo s = ui_.screen();
+  setBounds((s.width - width()) / 2, (s.height - height()) / 2, width(), height());
+}
+
+void Form::userCloseRequest() {
+  if (CloseRequest) CloseRequest();
+}
+
+void Form::setActualSize(int width, int height) {
+  ControlPeer* p = peer();
+  attachPeer(nullptr);  // the window already has this size
+  setBounds(left(), top(), width, height);
+  attachPeer(p);
+}
+
+}  // namespace vl

@@ -1,0 +1,141 @@
+// A top-level window with its menus, and what the program asks of the
+// window system as a whole.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace vl {
+
+// Shortcut keys numbered as menu editors number them: Ctrl+A..Ctrl+Z, then F1..F12.
+enum class Shortcut { None, CtrlA, CtrlZ = CtrlA + 25, F1, F12 = F1 + 11 };
+constexpr Shortcut ctrl(char letter) {
+  return static_cast<Shortcut>(static_cast<int>(Shortcut::CtrlA) + (letter - 'A'));
+}
+constexpr Shortcut fkey(int n) {
+  return static_cast<Shortcut>(static_cast<int>(Shortcut::F1) + n - 1);
+}
+// "Ctrl+L", "F1", or "" for none.
+std::string shortcutText(Shortcut s);
+
+class MenuItem {
+ public:
+  // A parentless item is a top-level menu of the form's menu bar.
+  MenuItem(Form& form, MenuItem* parent, std::string name, std::string caption,
+           Shortcut shortcut = Shortcut::None);
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
+
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  Shortcut shortcut() const { return shortcut_; }
+  bool isSeparator() const { return caption_ == "-"; }
+  MenuItem* parent() const { return parent_; }
+  const std::vector<MenuItem*>& items() const { return items_; }
+  Form& form() const { return form_; }
+
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool v);
+  bool checked() const { return checked_; }
+  void setChecked(bool v);
+  bool visible() const { return visible_; }
+  void setVisible(bool v);
+
+  std::function<void()> Click;
+  // A choice by the user: only an enabled, visible item acts.
+  void userClick();
+
+  void attachPeer(ControlPeer* peer) { peer_ = peer; }
+
+ private:
+  void changed(Prop what);
+
+  Form& form_;
+  MenuItem* parent_;
+  std::string name_, caption_;
+  Shortcut shortcut_;
+  bool enabled_ = true, checked_ = false, visible_ = true;
+  std::vector<MenuItem*> items_;
+  ControlPeer* peer_ = nullptr;
+};
+
+enum class BorderStyle { FixedSingle, FixedDialog, FixedToolWindow };
+
+struct ScreenInfo {
+  int width = 0, height = 0;  // twips
+  int twipsPerPixelX = 15, twipsPerPixelY = 15;
+};
+
+enum class MsgIcon { Information, Exclamation };
+
+class Ui;
+
+class Form : public Control {
+ public:
+  // The design size is the client area, in twips.
+  Form(Ui& ui, std::string name, std::string caption, int clientWidth, int clientHeight);
+  ~Form() override;
+
+  Ui& ui() const { return ui_; }
+  int clientWidth() const { return clientWidth_; }
+  int clientHeight() const { return clientHeight_; }
+  BorderStyle borderStyle() const { return borderStyle_; }
+  bool controlBox() const { return controlBox_; }
+  void setBorderStyle(BorderStyle s, bool controlBox) {
+    borderStyle_ = s;
+    controlBox_ = controlBox;
+  }
+  const std::vector<MenuItem*>& menus() const { return menus_; }
+
+  bool loaded() const { return loaded_; }
+  // Creates the window (hidden) and runs Load the first time.
+  void load();
+  void show();
+  void hide() { setVisible(false); }
+  // Destroys the window; the object can be loaded again.
+  void unload();
+  // left = (screen width - width) / 2, top likewise, in twips.
+  void center();
+
+  // The system asks the window to close (close box, Alt+F4, session end).
+  std::function<void()> CloseRequest;
+  void userCloseRequest();
+
+  // The back end reports the real outer size of the window.
+  void setActualSize(int width, int height);
+  void registerMenu(MenuItem* menu) { menus_.push_back(menu); }
+  // Next creation-order index for the tab order of a new control.
+  int nextTabIndex() { return tabCounter_++; }
+
+ protected:
+  virtual void Load() {}
+
+ private:
+  Ui& ui_;
+  int clientWidth_, clientHeight_;
+  BorderStyle borderStyle_ = BorderStyle::FixedSingle;
+  bool controlBox_ = false;
+  bool loaded_ = false;
+  int tabCounter_ = 0;
+  std::vector<MenuItem*> menus_;
+};
+
+// The window system as the program sees it.
+class Ui {
+ public:
+  virtual ~Ui() = default;
+  virtual void load(Form& form) = 0;
+  virtual void unload(Form& form) = 0;
+  // Puts the window at the front of the window order, visible or not.
+  virtual void bringToFront(Form& form) = 0;
+  // A modal box with one OK button.
+  virtual void messageBox(Form* owner, const std::string& text, const std::string& title,
+                          MsgIcon icon) = 0;
+  virtual ScreenInfo screen() const = 0;
+  // Ends the program at once: no window is asked to close.
+  virtual void endProgram() = 0;
+};
+
+}  // namespace vl

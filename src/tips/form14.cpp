@@ -1,0 +1,104 @@
+#include "tips/form14.h"
+
+#include "app/app.h"
+#include "app/form1.h"
+
+namespace vl {
+
+const char* const kWelcomeText =
+    "Welcome to Varilume SE!  We gave Varilume a little touch-up since the last version and we "
+    "hope you enjoy the lighter, more relaxed colors used thoughout the program rather than the "
+    "standard fare.  If you don't like the new look, visit us on the web and tell us! "
+    "(http://www.varilume.com/)";
+
+namespace {
+constexpr Rgb kGrey{192, 192, 192};
+constexpr Rgb kLightYellow{255, 255, 192};
+constexpr Rgb kTitleGrey{224, 224, 224};
+}  // namespace
+
+Form14::Form14(App& app) : Form(app.ui(), "Form14", "Tip of the Day", 5400, 3480), app_(app) {
+  setBorderStyle(BorderStyle::FixedToolWindow, false);
+  setBackColor(kGrey);
+  place(Label2, 120, 60, 3615, 315, "Did you know...");
+  Label2.setBorder(true);
+  Label2.setAlignment(Align::Center);
+  Label2.setBackColor(kTitleGrey);
+  Label2.setFont(Font{"Arial", 975, true});
+  for (Label* text : {&Label1, &Label3}) {
+    place(*text, 120, 420, 3615, 2415, kWelcomeText);
+    text->setAlignment(Align::Center);
+    text->setFont(Font{"MS Sans Serif", 975, false});
+  }
+  Label1.setBorder(true);
+  Label1.setBackColor(kLightYellow);
+  // Lies over Label1 and lets its box show through.
+  Label3.setTransparent(true);
+  Label3.setBackColor(kLightYellow);
+  Label3.setVisible(false);
+  place(Image1, 3915, 60, 1215, 2715);
+  Image1.setPicture("res:TIPSTRIP");
+  Image1.setStretch(true);
+  place(Command2, 4035, 600, 975, 375, "&Next");
+  place(Command3, 4035, 1080, 975, 375, "&Previous");
+  place(Command1, 4035, 2280, 975, 375, "&Close");
+  place(Check1, 120, 2940, 3615, 255, "&Show next time I start Varilume SE");
+  Check1.setValue(1);
+  Check1.setBackColor(kGrey);
+
+  Command2.Click = [this] { next(); };
+  Command3.Click = [this] { previous(); };
+  Command1.Click = [this] { close(); };
+  CloseRequest = [this] { close(); };
+  Check1.Click = [this] {
+    bool show = Check1.value() != 0;
+    app_.writeTipFlag(show ? "1" : "0");
+    app_.mainWindow().DYK.setChecked(show);
+  };
+}
+
+void Form14::Load() {
+  app_.services().random.seedFromClock();
+  center();
+  FileSystem& fs = app_.services().fs;
+  tips_ = std::make_unique<TipFile>(fs, app_.services().codec, locateProgramFile(fs, "tip.dat"));
+  current_ = tips_->pick(app_.services().random.next());
+  showTip();
+}
+
+void Form14::showTip() { Label1.setText(tips_ ? tips_->tip(current_) : std::string()); }
+
+void Form14::next() {
+  if (current_ >= tipCount()) {
+    ui().messageBox(this, "Sorry, this is the last tip", kProgramTitle, MsgIcon::Information);
+    return;
+  }
+  ++current_;
+  showTip();
+}
+
+void Form14::previous() {
+  if (current_ <= 1) {
+    ui().messageBox(this, "Sorry, this is the first tip", kProgramTitle, MsgIcon::Information);
+    return;
+  }
+  --current_;
+  showTip();
+}
+
+void Form14::close() {
+  tips_.reset();
+  unload();
+}
+
+void Form14::enterWelcomeMode() {
+  Label2.setText("Welcome!");
+  Label1.setText(kWelcomeText);
+  Label3.setVisible(true);
+  Check1.setEnabled(false);
+  Command2.setEnabled(false);
+  Command3.setEnabled(false);
+  app_.mainWindow().DYK.setEnabled(false);
+}
+
+}  // namespace vl

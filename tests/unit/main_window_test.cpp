@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "test_system.h"
+#include "tips/form14.h"
+#include "tips/help_texts.h"
+
+namespace vl {
+namespace {
+
+using test::TestSystem;
+
+struct MainWindowTest : ::testing::Test {
+  TestSystem sys;
+  Form1* main = nullptr;
+  void SetUp() override {
+    sys.knowWindowsPath();
+    sys.put("c:\\tip.cfg", "0\r\n");
+    main = &sys.start().mainWindow();
+  }
+};
+
+TEST_F(MainWindowTest, MenuBarHoldsItsItemsInOrderWithTheirKeysAndStates) {
+  std::vector<std::string> bar;
+  for (const MenuItem* m : main->menus())
+    if (m->visible()) bar.push_back(m->caption());
+  EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&Help"}));
+  struct Item {
+    const MenuItem* item;
+    const char* caption;
+    const char* key;
+    bool enabled;
+  } items[] = {{&main->LCM, "&Logo Change Menu", "Ctrl+L", false},
+               {&main->RS, "Remin&der Setup", "Ctrl+R", true},
+               {&main->DYK, "Did you &know...", "", true},
+               {&main->sep1, "-", "", true},
+               {&main->quit, "&Quit", "Ctrl+Q", true},
+               {&main->ff, "&Quick Help", "F1", true},
+               {&main->sep2, "-", "", true},
+               {&main->Contents, "General Information", "Ctrl+I", true}};
+  for (const Item& i : items) {
+    EXPECT_EQ(i.item->caption(), i.caption);
+    EXPECT_EQ(shortcutText(i.item->shortcut()), i.key) << i.caption;
+    EXPECT_EQ(i.item->enabled(), i.enabled) << i.caption;
+  }
+  EXPECT_EQ(main->mnuFile.items().size(), 5u);
+  EXPECT_EQ(main->mnuHelp.items().size(), 3u);
+  for (const char* popup : {"Image Popup", "Window Popup", "Music Popup", "Sound Popup",
+                            "Animation Popup"}) {
+    bool found = false;
+    for (const MenuItem* m : main->menus())
+      if (m->caption() == popup) found = !m->visible();
+    EXPECT_TRUE(found) << popup;
+  }
+}
+
+TEST_F(MainWindowTest, TabsCarryTheirCaptions) {
+  EXPECT_EQ(main->SSTab1.captions(), (std::vector<std::string>{"Image", "Music", "Sound",
+                                                               "MCI Devices", "CD", "About", "?"}));
+  EXPECT_EQ(main->imagePage.Frame1.text(), "Image Browser");
+  EXPECT_EQ(main->musicPage.frame.text(), "Music Browser");
+  EXPECT_EQ(main->soundPage.frame.text(), "Sound Browser");
+  EXPECT_EQ(main->mciPage.frame.text(), "MCI Browser");
+  EXPECT_EQ(main->discPage.Frame21.text(), "Disc Browser");
+  EXPECT_EQ(main->aboutPage.Frame2.text(), "Program Version");
+  EXPECT_EQ(main->aboutPage.Label21.text(), "Varilume SE 3.5");
+  EXPECT_EQ(main->helpPage.Frame26.text(), "Quick Feature Help");
+}
+
+TEST_F(MainWindowTest, QuickHelpSelectsTheQuestionMarkPage) {
+  main->ff.userClick();
+  EXPECT_EQ(main->SSTab1.tab(), 6);
+  EXPECT_TRUE(main->helpPage.Label17.shownOnScreen());
+  EXPECT_FALSE(main->imagePage.Option1.shownOnScreen());
+}
+
+TEST_F(MainWindowTest, HelpPageExplainsEachFeature) {
+  HelpPage& help = main->helpPage;
+  main->SSTab1.setTab(6);
+  EXPECT_EQ(help.SSOption1.value(), 1);
+  EXPECT_EQ(help.Label19.text(), "BMP , WMF , RLE , DIB , EMF , ICO , CUR");
+  auto options = help.options();
+  for (int round = 0; round < 2; ++round) {  // the second round clicks selected options again
+    for (std::size_t i = 0; i < options.size(); ++i) {
+      options[i]->userClick();
+      options[i]->userClick();
+      EXPECT_EQ(options[i]->text(), kFeatureHelp[i].option);
+      EXPECT_EQ(help.Label17.text(), kFeatureHelp[i].description);
+      EXPECT_EQ(help.Label19.text(), kFeatureHelp[i].formats);
+      for (std::size_t j = 0; j < options.size(); ++j)
+        EXPECT_EQ(options[j]->value(), i == j ? 1 : 0);
+    }
+  }
+  EXPECT_EQ(kFeatureHelp[4].formats, "CD Audio tracks or Mixed Data CDs");
+  EXPECT_EQ(kFeatureHelp[3].formats, "Anything supported!");
+}
+
+TEST_F(MainWindowTest, StatusBarShowsHelpAndClearsOverBareAreas) {
+  ImagePage& image = main->imagePage;
+  image.Option1.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Use this mode if your screen resolution is 800x600 or higher");
+  image.Frame1.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "");
+  image.Option2.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Use this mode if your screen resolution is less than 800x600");
+  for (Control* bare : std::initializer_list<Control*>{main, &main->SSTab1, &main->SSPanel9}) {
+    image.Option2.userMouseMove();
+    bare->userMouseMove();
+    EXPECT_EQ(main->StatusBar1.text(), "") << bare->name();
+  }
+  image.Option1.userMouseMove();
+  main->SSTab1.setTab(5);
+  main->aboutPage.SSPanel8.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "");
+}
+
+TEST_F(MainWindowTest, ShowAtStartFlagSwitchesFromMenuAndCheckBox) {
+  EXPECT_FALSE(main->DYK.checked());
+  main->DYK.userClick();
+  EXPECT_EQ(sys.file("c:\\tip.cfg"), "1\r\n");
+  EXPECT_TRUE(main->DYK.checked());
+  EXPECT_EQ(sys.app->tipsWindow(), nullptr);  // the menu does not open the window
+
+  Form14& tips = sys.app->createTipsWindow();
+  tips.show();
+  tips.Check1.userClick();
+  EXPECT_EQ(sys.file("c:\\tip.cfg"), "0\r\n");
+  EXPECT_FALSE(main->DYK.checked());
+  main->DYK.userClick();
+  EXPECT_EQ(sys.file("c:\\tip.cfg"), "1\r\n");
+  EXPECT_EQ(tips.Check1.value(), 1);
+  main->DYK.userClick();
+  EXPECT_EQ(tips.Check1.value(), 0);
+  EXPECT_EQ(sys.file("c:\\tip.cfg"), "0\r\n");
+}
+
+TEST(ShowAtStart, OnlyOneShowsTheTipsWindow) {
+  for (auto [content, shown, ticked] :
+       {std::tuple{"1\r\n", true, true}, std::tuple{"0\r\n", false, false},
+        std::tuple{"yes\r\n", false, false}, std::tuple{"\"1\"\r\n", true, true},
+        std::tuple{"", true, true}, std::tuple{"\x01\x02", false, false}}) {
+    TestSystem sys;
+    sys.knowWindowsPath();
+    sys.put("c:\\tip.cfg", content);
+    App& app = sys.start();
+    EXPECT_EQ(app.tipsWindow() != nullptr, shown) << content;
+    EXPECT_EQ(app.mainWindow().DYK.checked(), ticked) << content;
+  }
+  TestSystem missing;
+  missing.knowWindowsPath();
+  EXPECT_NE(missing.start().tipsWindow(), nullptr);
+  EXPECT_EQ(missing.file("c:\\tip.cfg"), "1\r\n");
+}
+
+TEST_F(MainWindowTest, GeneralInformationStartsTheEditorWithReadme) {
+  sys.put("c:\\program files\\varilume se\\readme.txt", "guide");
+  main->Contents.userClick();
+  ASSERT_EQ(sys.launcher.launches.size(), 1u);
+  EXPECT_EQ(sys.launcher.launches[0].program, "c:\\windows\\notepad.exe");
+  EXPECT_EQ(sys.launcher.launches[0].argument, "c:\\program files\\varilume se\\readme.txt");
+  EXPECT_TRUE(sys.ui.messages.empty());
+
+  sys.launcher.failure = "The system cannot find the file specified.";
+  main->Contents.userClick();
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_NE(sys.ui.messages[0].text.find("c:\\windows\\notepad.exe"), std::string::npos);
+  EXPECT_NE(sys.ui.messages[0].text.find(sys.launcher.failure), std::string::npos);
+}
+
+TEST_F(MainWindowTest, QuitFromTheMenuAndTheSystemEndsTheProgram) {
+  main->quit.userClick();
+  EXPECT_TRUE(sys.ui.ended);
+  TestSystem other;
+  other.knowWindowsPath();
+  other.start().mainWindow().userCloseRequest();
+  EXPECT_TRUE(other.ui.ended);
+}
+
+struct TipsWindowTest : ::testing::Test {
+  TestSystem sys;
+  Form14* tips = nullptr;
+  void SetUp() override {
+    sys.knowWindowsPath();
+    sys.put("c:\\work\\tip.dat", test::tipRecords({"One", "Two", "Three", "Four"}));
+    sys.random.values = {0.99};
+    tips = sys.start().tipsWindow();
+    ASSERT_NE(tips, nullptr);
+  }
+};
+
+TEST_F(TipsWindowTest, NextAndPreviousStopAtTheEnds) {
+  EXPECT_EQ(sys.random.seeds, 1);
+  EXPECT_EQ(tips->tipCount(), 4);
+  EXPECT_EQ(tips->Label1.text(), "Four");
+  tips->Command2.userClick();
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].text, "Sorry, this is the last tip");
+  EXPECT_EQ(sys.ui.messages[0].title, "Varilume SE 3.5a");
+  EXPECT_EQ(tips->Label1.text(), "Four");
+  for (const char* expected : {"Three", "Two", "One"}) {
+    tips->Command3.userClick();
+    EXPECT_EQ(tips->Label1.text(), expected);
+  }
+  tips->Command3.userClick();
+  ASSERT_EQ(sys.ui.messages.size(), 2u);
+  EXPECT_EQ(sys.ui.messages[1].text, "Sorry, this is the first tip");
+  EXPECT_EQ(tips->currentTip(), 1);
+  tips->Command2.userClick();
+  EXPECT_EQ(tips->Label1.text(), "Two");
+}
+
+TEST_F(TipsWindowTest, CloseDestroysTheWindowAndAnotherCanBeMade) {
+  tips->Command1.userClick();
+  EXPECT_EQ(sys.app->tipsWindow(), nullptr);
+  sys.random.values = {0.0};
+  Form14& again = sys.app->createTipsWindow();
+  EXPECT_EQ(again.Label1.text(), "One");
+}
+
+}  // namespace
+}  // namespace vl

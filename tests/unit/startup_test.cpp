@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "app/form15.h"
+#include "app/form5.h"
+#include "test_system.h"
+#include "tips/form14.h"
+
+namespace vl {
+namespace {
+
+using test::TestSystem;
+
+TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
+  TestSystem sys;
+  App& app = sys.start();
+  Form15* dialog = app.firstRunDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->visible());
+  EXPECT_EQ(app.mainWindowIfCreated(), nullptr);
+  EXPECT_EQ(dialog->Text1.text(), "c:\\windows\\");
+  EXPECT_EQ(dialog->left(), (800 * 15 - dialog->width()) / 2);
+
+  dialog->SSCommand1.userClick();
+  EXPECT_EQ(sys.file("c:\\windir.cfg"), "c:\\windows\\\r\n");
+  EXPECT_EQ(app.windowsPath(), "c:\\windows\\");
+  EXPECT_FALSE(dialog->loaded());
+  EXPECT_FALSE(app.startupWindow()->loaded());
+  Form1& main = app.mainWindow();
+  EXPECT_TRUE(main.visible());
+  EXPECT_EQ(main.SSTab1.tab(), 0);
+  Form14* tips = app.tipsWindow();
+  ASSERT_NE(tips, nullptr);
+  EXPECT_TRUE(tips->visible());
+  EXPECT_EQ(tips->Label2.text(), "Welcome!");
+  EXPECT_TRUE(tips->Label3.visible());
+  EXPECT_EQ(tips->Label1.text(), kWelcomeText);
+  EXPECT_FALSE(tips->Check1.enabled());
+  EXPECT_FALSE(tips->Command2.enabled());
+  EXPECT_FALSE(tips->Command3.enabled());
+  EXPECT_FALSE(main.DYK.enabled());
+  EXPECT_TRUE(main.DYK.checked());
+  EXPECT_EQ(sys.file("c:\\tip.cfg"), "1\r\n");
+  EXPECT_EQ(sys.file("c:\\res.cfg"), "1\r\n");
+  EXPECT_EQ(main.imagePage.Option1.value(), 1);
+}
+
+TEST(FirstRun, TheTypedPathIsStoredAsItStands) {
+  for (std::string typed : {"", "d:\\win", "c:\\my,windows\\", "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0\\"}) {
+    TestSystem sys;
+    sys.start().firstRunDialog()->Text1.userEdit(typed);
+    sys.app->firstRunDialog()->SSCommand1.userClick();
+    TestSystem again;
+    again.put("c:\\windir.cfg", sys.file("c:\\windir.cfg"));
+    App& next = again.start();
+    EXPECT_EQ(next.firstRunDialog(), nullptr) << typed;
+    EXPECT_EQ(next.windowsPath(), typed);
+  }
+}
+
+TEST(FirstRun, QuitEndsAtOnceAndWritesNothing) {
+  TestSystem sys;
+  sys.start().firstRunDialog()->SSCommand2.userClick();
+  EXPECT_TRUE(sys.ui.ended);
+  EXPECT_EQ(sys.file("c:\\windir.cfg"), "<none>");
+  EXPECT_EQ(sys.fs.writeAttempts, 0);
+}
+
+TEST(FirstRun, TabOrderIsTextThenQuitThenDone) {
+  TestSystem sys;
+  Form15& d = *sys.start().firstRunDialog();
+  EXPECT_LT(d.Text1.tabIndex(), d.SSCommand2.tabIndex());
+  EXPECT_LT(d.SSCommand2.tabIndex(), d.SSCommand1.tabIndex());
+}
+
+TEST(SecondStart, NoDialogAndTheMainWindowIsCentred) {
+  for (auto [w, h] : {std::pair{640, 480}, std::pair{1024, 768}}) {
+    TestSystem sys;
+    sys.ui.setScreen(w, h);
+    sys.knowWindowsPath("c:\\win\\");
+    sys.put("c:\\program files\\varilume se\\tip.dat", test::tipRecords({"Only tip."}));
+    App& app = sys.start();
+    EXPECT_EQ(app.firstRunDialog(), nullptr);
+    EXPECT_EQ(app.windowsPath(), "c:\\win\\");
+    Form1& main = app.mainWindow();
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(main.left(), (w * 15 - main.width()) / 2);
+    EXPECT_EQ(main.top(), (h * 15 - main.height()) / 2);
+    ASSERT_NE(app.tipsWindow(), nullptr);
+    EXPECT_EQ(app.tipsWindow()->Label1.text(), "Only tip.");
+    EXPECT_EQ(app.tipsWindow()->Label2.text(), "Did you know...");
+    EXPECT_TRUE(main.DYK.enabled());
+  }
+}
+
+TEST(SecondStart, SavedDisplayModeSetsItsOption) {
+  struct Case {
+    const char* file;
+    int option1, option2;
+    const char* after;
+  } cases[] = {{"0\r\n", 0, 1, "0\r\n"},      {"1\r\n", 1, 0, "1\r\n"},
+               {"2\r\n", 0, 0, "2\r\n"},      {nullptr, 1, 0, "1\r\n"},
+               {" 1\r\n", 1, 0, "1\r\n"},     {"1,0\r\n", 1, 0, "1\r\n"},
+               {"\"0\"\r\n", 0, 1, "0\r\n"},  {"", 1, 0, "1\r\n"}};
+  for (const Case& c : cases) {
+    TestSystem sys;
+    sys.knowWindowsPath();
+    if (c.file) sys.put("c:\\res.cfg", c.file);
+    Form1& main = sys.start().mainWindow();
+    std::string what = c.file ? c.file : "(missing)";
+    EXPECT_EQ(main.imagePage.Option1.value(), c.option1) << what;
+    EXPECT_EQ(main.imagePage.Option2.value(), c.option2) << what;
+    EXPECT_EQ(sys.file("c:\\res.cfg"), c.after) << what;
+  }
+}
+
+TEST(SecondStart, NarrowScreenGreysHighResButTheSavedModeStillHolds) {
+  TestSystem sys;
+  sys.ui.setScreen(590, 480);  // under 9000 twips
+  sys.knowWindowsPath();
+  sys.put("c:\\res.cfg", "1\r\n");
+  Form1& main = sys.start().mainWindow();
+  EXPECT_FALSE(main.imagePage.Option1.enabled());
+  EXPECT_TRUE(main.imagePage.Option2.enabled());
+  EXPECT_EQ(main.imagePage.Option1.value(), 1);
+
+  TestSystem wide;
+  wide.ui.setScreen(640, 480);
+  wide.knowWindowsPath();
+  EXPECT_TRUE(wide.start().mainWindow().imagePage.Option1.enabled());
+}
+
+TEST(SecondStart, ChoosingAModeSavesItAndLowResRecentres) {
+  TestSystem sys;
+  sys.ui.setScreen(1024, 768);
+  sys.knowWindowsPath();
+  Form1& main = sys.start().mainWindow();
+  main.setBounds(0, 0, main.width(), main.height());
+  main.imagePage.Option2.userClick();
+  EXPECT_EQ(sys.file("c:\\res.cfg"), "0\r\n");
+  EXPECT_EQ(main.width(), kNarrowWidth);
+  EXPECT_EQ(main.left(), (1024 * 15 - kNarrowWidth) / 2);
+  EXPECT_EQ(main.SSPanel9.width(), 389 * 15);
+  main.setBounds(0, 0, main.width(), main.height());
+  main.imagePage.Option1.userClick();
+  EXPECT_EQ(sys.file("c:\\res.cfg"), "1\r\n");
+  EXPECT_EQ(main.left(), 0);  // High-Res does not re-centre
+}
+
+TEST(SecondStart, UnwritableDriveCNeitherHangsNorLosesSettings) {
+  TestSystem sys;
+  sys.fs.refuseWrite = inRootOfC;
+  App& app = sys.start();
+  app.firstRunDialog()->SSCommand1.userClick();
+  std::string dir = "c:\\users\\user\\appdata\\local\\varilume se\\";
+  EXPECT_EQ(sys.file(dir + "windir.cfg"), "c:\\windows\\\r\n");
+  EXPECT_EQ(sys.file(dir + "res.cfg"), "1\r\n");
+  EXPECT_EQ(sys.file(dir + "tip.cfg"), "1\r\n");
+  app.mainWindow().imagePage.Option2.userClick();
+
+  TestSystem again;
+  again.fs.refuseWrite = inRootOfC;
+  for (const char* name : {"windir.cfg", "res.cfg", "tip.cfg"})
+    again.put(dir + name, sys.file(dir + name));
+  App& next = again.start();
+  EXPECT_EQ(next.firstRunDialog(), nullptr);
+  EXPECT_EQ(next.mainWindow().imagePage.Option2.value(), 1);
+
+  // Nowhere to write at all: defaults, and the program goes on.
+  TestSystem locked;
+  locked.knowWindowsPath();
+  locked.fs.refuseWrite = [](const std::string&) { return true; };
+  App& bare = locked.start();
+  EXPECT_EQ(bare.mainWindow().imagePage.Option1.value(), 1);
+  ASSERT_NE(bare.tipsWindow(), nullptr);
+  EXPECT_LT(locked.fs.writeAttempts, 10);
+}
+
+TEST(CommandLine, FilesGoToTheirPagesAndTheImagePageIsShownAfterwards) {
+  struct Case {
+    const char* line;
+    const char* image;
+    const char* music;
+    const char* sound;
+    const char* mci;
+  } cases[] = {
+      {"C:\\PICS\\A.BMP", "C:\\PICS\\A.BMP", "", "", ""},
+      {"c:\\pics\\a.rle", "c:\\pics\\a.rle", "", "", ""},
+      {"C:\\music\\bach.mid", "", "C:\\music\\bach.mid", "", ""},
+      {"C:\\SND\\DING.WAV", "", "", "C:\\SND\\DING.WAV", ""},
+      {"\"C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi\"", "", "", "", "C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi"},
+      {"C:\\SND\\DING.Wav", "", "", "", ""},
+      {"", "", "", "", ""},
+      {"ab", "", "", "", ""},
+  };
+  for (const Case& c : cases) {
+    TestSystem sys;
+    sys.knowWindowsPath();
+    sys.commandLine = c.line;
+    Form1& main = sys.start().mainWindow();
+    EXPECT_EQ(main.imagePage.Text1.text(), c.image) << c.line;
+    EXPECT_EQ(main.musicPage.path.text(), c.music) << c.line;
+    EXPECT_EQ(main.soundPage.path.text(), c.sound) << c.line;
+    EXPECT_EQ(main.mciPage.path.text(), c.mci) << c.line;
+    EXPECT_EQ(main.SSTab1.tab(), 0) << c.line;
+  }
+}
+
+}  // namespace
+}  // namespace vl

@@ -1,0 +1,41 @@
+// A whole system in memory: the program over the in-memory back end.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/app.h"
+#include "platform/memory/memory_files.h"
+#include "platform/memory/memory_services.h"
+#include "platform/memory/memory_ui.h"
+
+namespace vl::test {
+
+struct TestSystem {
+  MemoryUi ui;
+  MemoryFileSystem fs;
+  Cp1252Codec codec;
+  MemoryLauncher launcher;
+  ScriptedRandom random;
+  std::string commandLine;
+  std::unique_ptr<Services> services;
+  std::unique_ptr<App> app;
+
+  App& start() {
+    services = std::make_unique<Services>(Services{ui, fs, codec, launcher, random, commandLine});
+    app = std::make_unique<App>(*services);
+    app->start();
+    return *app;
+  }
+  std::string file(const std::string& path) const { return fs.contents(path).value_or("<none>"); }
+  void put(const std::string& path, const std::string& bytes) { fs.writeFile(path, bytes); }
+  // A second start already knows the Windows path.
+  void knowWindowsPath(const std::string& path = "c:\\windows\\") {
+    put("c:\\windir.cfg", path + "\r\n");
+  }
+};
+
+// A tip.dat of the given tips, each padded with spaces to 255 bytes.
+std::string tipRecords(std::initializer_list<std::string> tips);
+
+}  // namespace vl::test
