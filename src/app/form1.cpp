@@ -107,12 +107,12 @@ void Form1::applyShowAtStartFlag() {
 }
 
 void Form1::chooseHighRes() {
-  setWidth(kNarrowWidth);
+  setDesignedWidth(kNarrowWidth);
   app_.settings().write("res.cfg", "1");
 }
 
 void Form1::chooseLowRes() {
-  setWidth(kNarrowWidth);
+  setDesignedWidth(kNarrowWidth);
   SSPanel9.setWidth(389 * kStandardTwipsPerPixel);
   center();
   app_.settings().write("res.cfg", "0");

@@ -5,9 +5,14 @@ namespace vl {
 std::string shortcutText(Shortcut s) {
   int n = static_cast<int>(s);
   if (s == Shortcut::None) return {};
-  if (n <= static_cast<int>(Shortcut::CtrlZ))
-    return std::string("Ctrl+") + static_cast<char>('A' + n - static_cast<int>(Shortcut::CtrlA));
-  return "F" + std::to_string(n - static_cast<int>(Shortcut::F1) + 1);
+  std::string text;
+  if (n <= static_cast<int>(Shortcut::CtrlZ)) {
+    text = "Ctrl+";
+    text.push_back(static_cast<char>('A' + n - static_cast<int>(Shortcut::CtrlA)));
+  } else {
+    text = "F" + std::to_string(n - static_cast<int>(Shortcut::F1) + 1);
+  }
+  return text;
 }
 
 MenuItem::MenuItem(Form& form, MenuItem* parent, std::string name, std::string caption,
@@ -21,6 +26,10 @@ MenuItem::MenuItem(Form& form, MenuItem* parent, std::string name, std::string c
     parent_->items_.push_back(this);
   else
     form_.registerMenu(this);
+}
+
+MenuItem::~MenuItem() {
+  if (peer_) peer_->release();
 }
 
 void MenuItem::changed(Prop what) {
@@ -90,10 +99,10 @@ void Form::userCloseRequest() {
   if (CloseRequest) CloseRequest();
 }
 
-void Form::setActualSize(int width, int height) {
+void Form::setActualBounds(int left, int top, int width, int height) {
   ControlPeer* p = peer();
   attachPeer(nullptr);  // the window already has this size
-  setBounds(left(), top(), width, height);
+  setBounds(left, top, width, height);
   attachPeer(p);
 }
 

@@ -27,6 +27,7 @@ class MenuItem {
            Shortcut shortcut = Shortcut::None);
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
+  ~MenuItem();
 
   const std::string& name() const { return name_; }
   const std::string& caption() const { return caption_; }
@@ -103,8 +104,15 @@ class Form : public Control {
   std::function<void()> CloseRequest;
   void userCloseRequest();
 
-  // The back end reports the real outer size of the window.
-  void setActualSize(int width, int height);
+  // The back end reports the window's real place and outer size, and the
+  // width of its frame (outer width less client width).
+  void setActualBounds(int left, int top, int width, int height);
+  void setFrameWidth(int twips) { frameWidth_ = twips; }
+  // Sets a width given for the standard 3-pixel borders (90 twips in all), so
+  // that the client area is what that width gives on a standard screen,
+  // whatever the borders are here.
+  void setDesignedWidth(int width) { setWidth(width - kStandardFrameWidth + frameWidth_); }
+  static constexpr int kStandardFrameWidth = 90;
   void registerMenu(MenuItem* menu) { menus_.push_back(menu); }
   // Next creation-order index for the tab order of a new control.
   int nextTabIndex() { return tabCounter_++; }
@@ -119,6 +127,7 @@ class Form : public Control {
   bool controlBox_ = false;
   bool loaded_ = false;
   int tabCounter_ = 0;
+  int frameWidth_ = kStandardFrameWidth;
   std::vector<MenuItem*> menus_;
 };
 

@@ -10,7 +10,8 @@ void MemoryUi::load(Form& form) {
   int menuBar = 0;
   for (const MenuItem* m : form.menus())
     if (m->visible()) menuBar = 19 * 15;
-  form.setActualSize(form.clientWidth() + 6 * 15, form.clientHeight() + 24 * 15 + menuBar);
+  form.setActualBounds(form.left(), form.top(), form.clientWidth() + 6 * 15,
+                       form.clientHeight() + 24 * 15 + menuBar);
   loadedForms.push_back(form.name());
 }
 

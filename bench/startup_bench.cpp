@@ -1,0 +1,116 @@
+// Start-up time and working set of the program against a program that opens
+// one empty window, in the same run, as ratios over several runs.
+//   startup_bench <program-dir> [runs]
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Sample {
+  double ms = 0;
+  double workingSetMb = 0;
+};
+
+struct Search {
+  DWORD pid;
+  bool found;
+};
+
+BOOL CALLBACK findVisible(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  wchar_t title[64] = {};
+  GetWindowTextW(hwnd, title, 64);
+  // The main window of either program: "Varilume SE" or "Floor".
+  if (pid == s->pid && IsWindowVisible(hwnd) &&
+      (lstrcmpW(title, L"Varilume SE") == 0 || lstrcmpW(title, L"Floor") == 0)) {
+    s->found = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+Sample measure(const std::wstring& exe, const std::wstring& dir) {
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  auto start = std::chrono::steady_clock::now();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      dir.c_str(), &si, &pi)) {
+    std::printf("cannot start %ls\n", exe.c_str());
+    return {};
+  }
+  Search s{pi.dwProcessId, false};
+  while (!s.found) {
+    EnumWindows(findVisible, reinterpret_cast<LPARAM>(&s));
+    if (!s.found) Sleep(1);
+  }
+  WaitForInputIdle(pi.hProcess, 10000);
+  Sample sample;
+  sample.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count();
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (GetProcessMemoryInfo(pi.hProcess, &counters, sizeof counters))
+    sample.workingSetMb = static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+  TerminateProcess(pi.hProcess, 0);
+  WaitForSingleObject(pi.hProcess, 5000);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  return sample;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::printf("usage: startup_bench <program-dir> [runs]\n");
+    return 2;
+  }
+  std::wstring dir = argv[1];
+  int runs = argc > 2 ? _wtoi(argv[2]) : 9;
+  std::wstring program = dir + L"\\varilume.exe";
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring floor = self;
+  floor = floor.substr(0, floor.find_last_of(L"\\/")) + L"\\floor_window.exe";
+
+  measure(floor, dir);  // warm the caches once for both
+  measure(program, dir);
+  std::vector<double> ratios, programMs, floorMs, programWs, floorWs;
+  for (int i = 0; i < runs; ++i) {
+    // Alternate the order so that neither program always runs first.
+    Sample a = i % 2 ? measure(program, dir) : Sample{};
+    Sample f = measure(floor, dir);
+    if (i % 2 == 0) a = measure(program, dir);
+    ratios.push_back(a.ms / f.ms);
+    programMs.push_back(a.ms);
+    floorMs.push_back(f.ms);
+    programWs.push_back(a.workingSetMb);
+    floorWs.push_back(f.workingSetMb);
+    std::printf("run %d: varilume %.1f ms, floor %.1f ms, working set %.1f MB / %.1f MB\n", i + 1,
+                a.ms, f.ms, a.workingSetMb, f.workingSetMb);
+  }
+  double ratio = median(ratios);
+  double wsDiff = median(programWs) - median(floorWs);
+  std::printf("start-up: varilume %.1f ms, floor %.1f ms (medians of %d runs)\n", median(programMs),
+              median(floorMs), runs);
+  std::printf("start-up ratio: %.3f (target <= 1.25)\n", ratio);
+  std::printf("working set: varilume %.1f MB, floor %.1f MB, ratio %.3f, difference %.1f MB "
+              "(target <= floor + 8 MB)\n",
+              median(programWs), median(floorWs), median(programWs) / median(floorWs), wsDiff);
+  return 0;
+}

@@ -1,0 +1,19 @@
+// The Windows program: the real back end under the portable program.
+#include <windows.h>
+
+#include "app/app.h"
+#include "platform/win32/system_services.h"
+#include "platform/win32/text.h"
+#include "platform/win32/ui.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+  vl::win32::Win32Ui ui(instance);
+  vl::win32::Win32FileSystem fs;
+  vl::win32::AnsiCodec codec;
+  vl::win32::Win32Launcher launcher;
+  vl::ClockRandom random;
+  vl::Services services{ui, fs, codec, launcher, random, vl::win32::narrow(commandLine)};
+  vl::App app(services);
+  app.start();
+  return ui.run();
+}

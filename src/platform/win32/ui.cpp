@@ -1,0 +1,157 @@
+#include "platform/win32/ui.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cwctype>
+
+#include "platform/win32/peer.h"
+#include "platform/win32/text.h"
+
+namespace vl::win32 {
+
+Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
+  SetProcessDPIAware();
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  HDC screenDc = GetDC(nullptr);
+  dpi_ = std::max(1, GetDeviceCaps(screenDc, LOGPIXELSX));
+  ReleaseDC(nullptr, screenDc);
+  registerWindowClasses(instance_);
+}
+
+Win32Ui::~Win32Ui() {
+  for (auto& [key, f] : fonts_) DeleteObject(f);
+  for (auto& [key, b] : brushes_) DeleteObject(b);
+}
+
+void Win32Ui::load(Form& form) { createFormWindow(*this, form); }
+
+void Win32Ui::unload(Form& form) {
+  if (auto* peer = static_cast<WindowPeer*>(form.peer())) DestroyWindow(peer->hwnd());
+}
+
+void Win32Ui::bringToFront(Form& form) {
+  if (auto* peer = static_cast<WindowPeer*>(form.peer()))
+    SetWindowPos(peer->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Ui::messageBox(Form* owner, const std::string& text, const std::string& title,
+                         MsgIcon icon) {
+  HWND ownerHwnd = nullptr;
+  if (owner && owner->visible())
+    if (auto* peer = static_cast<WindowPeer*>(owner->peer())) ownerHwnd = peer->hwnd();
+  UINT style = MB_OK | (icon == MsgIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION);
+  MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(), style);
+}
+
+ScreenInfo Win32Ui::screen() const {
+  int perPixel = std::max(1, 1440 / dpi_);
+  return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
+          perPixel};
+}
+
+void Win32Ui::endProgram() { ExitProcess(0); }
+
+HFONT Win32Ui::font(const Font& f) {
+  auto key = std::make_tuple(f.face, f.centiPoints, f.bold);
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second;
+  LOGFONTW lf{};
+  lf.lfHeight = -MulDiv(f.centiPoints, dpi_, 7200);
+  lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  std::wstring face = widen(f.face);
+  face.resize(std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+  std::copy(face.begin(), face.end(), lf.lfFaceName);
+  HFONT h = CreateFontIndirectW(&lf);
+  fonts_[key] = h;
+  return h;
+}
+
+HBRUSH Win32Ui::brush(COLORREF color) {
+  auto it = brushes_.find(color);
+  if (it != brushes_.end()) return it->second;
+  HBRUSH b = CreateSolidBrush(color);
+  brushes_[color] = b;
+  return b;
+}
+
+UINT Win32Ui::addMenuCommand(MenuItem& item) {
+  UINT id = nextMenuCommand_++;
+  menuCommands_[id] = &item;
+  return id;
+}
+
+MenuItem* Win32Ui::menuCommand(UINT id) const {
+  auto it = menuCommands_.find(id);
+  return it == menuCommands_.end() ? nullptr : it->second;
+}
+
+namespace {
+
+WindowPeer* formPeerOf(HWND hwnd) {
+  HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+  WindowPeer* peer = root ? WindowPeer::of(root) : nullptr;
+  return peer && peer->control() && peer->control()->kind() == ControlKind::Form ? peer : nullptr;
+}
+
+HWND hwndOf(Control* c) { return static_cast<WindowPeer*>(c->peer())->hwnd(); }
+
+// Tab and Shift+Tab walk the form's controls in tab order.
+bool moveFocus(WindowPeer& form, bool backwards) {
+  std::vector<Control*> stops = tabStops(*form.control());
+  if (stops.empty()) return false;
+  HWND focus = GetFocus();
+  auto at = std::find_if(stops.begin(), stops.end(), [&](Control* c) {
+    HWND h = hwndOf(c);
+    return h == focus || IsChild(h, focus);
+  });
+  std::ptrdiff_t n = static_cast<std::ptrdiff_t>(stops.size());
+  std::ptrdiff_t i = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
+  i = ((backwards ? i - 1 : i + 1) % n + n) % n;
+  SetFocus(hwndOf(stops[static_cast<std::size_t>(i)]));
+  return true;
+}
+
+// Alt and an underlined letter press the control that carries it.
+bool pressMnemonic(WindowPeer& form, wchar_t letter) {
+  for (Control* c : tabStops(*form.control())) {
+    if (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::TabStrip) continue;
+    std::wstring caption = widen(c->text());
+    std::size_t amp = caption.find(L'&');
+    if (amp == std::wstring::npos || amp + 1 >= caption.size()) continue;
+    if (std::towupper(caption[amp + 1]) != std::towupper(letter)) continue;
+    SetFocus(hwndOf(c));
+    c->userClick();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool Win32Ui::preTranslate(MSG& msg) {
+  WindowPeer* form = formPeerOf(msg.hwnd);
+  if (!form) return false;
+  if (form->accelerators && TranslateAcceleratorW(form->hwnd(), form->accelerators, &msg))
+    return true;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
+    return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
+  if (msg.message == WM_SYSCHAR)
+    return pressMnemonic(*form, static_cast<wchar_t>(msg.wParam));
+  return false;
+}
+
+int Win32Ui::run() {
+  MSG msg{};
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (preTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace vl::win32

@@ -1,0 +1,55 @@
+// The window system over the Windows API: forms become top-level windows,
+// controls become child windows of the standard classes where Windows has one.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+
+#include "platform/form.h"
+
+namespace vl::win32 {
+
+class Win32Ui : public Ui {
+ public:
+  explicit Win32Ui(HINSTANCE instance);
+  ~Win32Ui() override;
+  Win32Ui(const Win32Ui&) = delete;
+  Win32Ui& operator=(const Win32Ui&) = delete;
+
+  void load(Form& form) override;
+  void unload(Form& form) override;
+  void bringToFront(Form& form) override;
+  void messageBox(Form* owner, const std::string& text, const std::string& title,
+                  MsgIcon icon) override;
+  ScreenInfo screen() const override;
+  void endProgram() override;
+
+  // Runs the message loop until the program ends.
+  int run();
+
+  HINSTANCE instance() const { return instance_; }
+  int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  int toTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
+  HFONT font(const Font& f);
+  HBRUSH brush(COLORREF color);
+
+  UINT addMenuCommand(MenuItem& item);
+  void removeMenuCommand(UINT id) { menuCommands_.erase(id); }
+  MenuItem* menuCommand(UINT id) const;
+
+ private:
+  bool preTranslate(MSG& msg);
+
+  HINSTANCE instance_;
+  int dpi_ = 96;
+  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+  std::map<COLORREF, HBRUSH> brushes_;
+  std::unordered_map<UINT, MenuItem*> menuCommands_;
+  UINT nextMenuCommand_ = 1000;
+};
+
+}  // namespace vl::win32

@@ -1,0 +1,52 @@
+// Steps that many scenarios share.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+#include <commctrl.h>
+
+namespace e2e {
+
+inline const std::string kDriveC = "C:\\";
+
+inline void knowWindowsPath(const std::string& path = "c:\\windows\\") {
+  REQUIRE(writeFile("C:\\windir.cfg", path + "\r\n"));
+}
+
+inline void showTipsAtStart(bool show) { REQUIRE(writeFile("C:\\tip.cfg", show ? "1\r\n" : "0\r\n")); }
+
+// Starts the program and waits for its main window.
+inline HWND startMain(Program& p, const std::string& arguments = "") {
+  REQUIRE(p.start(arguments));
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
+  return main;
+}
+
+// The menu line whose caption is this, or an empty line.
+inline Program::MenuLine menuLine(Program& p, HWND form, const std::string& caption) {
+  for (const auto& line : p.menuBar(form))
+    if (line.caption == caption) return line;
+  return {-1, 0, "", ""};
+}
+
+// The focused window of the thread that owns the window.
+inline HWND focusOf(HWND anyWindowOfThread) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfThread, nullptr), &info);
+  return info.hwndFocus;
+}
+
+inline int currentTab(HWND tabs) { return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)); }
+
+// The tips in tip.dat beside the program, without their padding.
+std::vector<std::string> installedTips();
+
+// Whether the window stands centred on the screen (within a pixel).
+bool centred(HWND window);
+
+}  // namespace e2e

@@ -1,0 +1,162 @@
+// Drives the real program from another process: finds windows and controls
+// by their VarilumeName, clicks, types, reads, answers message boxes and
+// checks the files on drive C:.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// ---- checks ---------------------------------------------------------------
+extern int failures;
+void fail(const char* file, int line, const std::string& what);
+struct Abort {};  // a REQUIRE failed: the scenario cannot go on
+
+template <typename A, typename B>
+std::string describe(const A& a, const B& b) {
+  std::ostringstream s;
+  s << "got [" << a << "] expected [" << b << "]";
+  return s.str();
+}
+
+#define CHECK(cond)                                       \
+  do {                                                    \
+    if (!(cond)) e2e::fail(__FILE__, __LINE__, #cond);    \
+  } while (0)
+#define CHECK_EQ(a, b)                                                               \
+  do {                                                                               \
+    auto&& va_ = (a);                                                                \
+    auto&& vb_ = (b);                                                                \
+    if (!(va_ == vb_)) e2e::fail(__FILE__, __LINE__, #a " == " #b ": " + e2e::describe(va_, vb_)); \
+  } while (0)
+#define REQUIRE(cond)                                     \
+  do {                                                    \
+    if (!(cond)) {                                        \
+      e2e::fail(__FILE__, __LINE__, #cond);               \
+      throw e2e::Abort{};                                 \
+    }                                                     \
+  } while (0)
+
+// Polls until the condition holds or the time is up.
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+void pause(int ms);
+
+// ---- text -------------------------------------------------------------------
+std::wstring wide(const std::string& utf8);
+std::string utf8(const std::wstring& w);
+
+// ---- drive C: ---------------------------------------------------------------
+std::optional<std::string> readFile(const std::string& path);
+bool writeFile(const std::string& path, const std::string& bytes);
+void removeFile(const std::string& path);
+bool fileExists(const std::string& path);
+void makeDirectory(const std::string& path);
+bool copyFile(const std::string& from, const std::string& to);
+extern const char* const kInstallDir;  // C:\Program Files\Varilume SE
+
+// ---- the program --------------------------------------------------------------
+class Program {
+ public:
+  Program() = default;
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
+
+  // Starts varilume.exe from its directory with the given command line.
+  bool start(const std::string& arguments = "");
+  DWORD pid() const { return process_.dwProcessId; }
+  bool running() const;
+  // Waits for the process to end; false if it is still running after the time.
+  bool waitExit(int timeoutMs);
+  void kill();
+
+  // A top-level window of the program with this name; waits until it is visible.
+  HWND form(const std::string& name, int timeoutMs = 10000);
+  // The same without waiting; null when absent or hidden.
+  HWND formNow(const std::string& name, bool visibleOnly = true);
+
+  // Loads the probe into the program (once) and asks it.
+  std::string probe(unsigned request, HWND target, long long argument = 0);
+
+  struct MenuLine {
+    int depth;
+    UINT id;
+    std::string flags, caption;
+  };
+  std::vector<MenuLine> menuBar(HWND form);
+  std::vector<MenuLine> openPopup();
+  std::string statusText(HWND statusBar);
+  // A user's click on a tab's header.
+  void selectTab(HWND tabs, int index);
+
+ private:
+  PROCESS_INFORMATION process_{};
+  bool probeLoaded_ = false;
+};
+
+// ---- controls -----------------------------------------------------------------
+std::string nameOf(HWND hwnd);
+// A descendant of the window with this name; null when there is none.
+HWND findControl(HWND parent, const std::string& name);
+// As findControl, but the scenario cannot go on without it.
+HWND control(HWND parent, const std::string& name);
+std::vector<HWND> namedDescendants(HWND parent);
+std::string text(HWND hwnd);
+void setText(HWND edit, const std::string& text);
+bool checked(HWND button);
+bool enabled(HWND hwnd);
+bool visible(HWND hwnd);
+void click(HWND button);
+void postMouseMove(HWND hwnd, int x = 2, int y = 2);
+void postClick(HWND hwnd, int x, int y);
+void postCommand(HWND form, UINT id);
+void postTimer(HWND hwnd, UINT id);
+// Real key presses, after bringing the window to the front.
+void keys(HWND target, std::initializer_list<WORD> chord);
+
+// ---- geometry -----------------------------------------------------------------
+int dpi();
+int twips(int pixels);
+struct Rect {
+  int left, top, width, height;
+};
+// Place of a child relative to its parent's client area, in twips.
+Rect twipsRect(HWND hwnd);
+// Screen size in pixels.
+int screenWidth();
+int screenHeight();
+// Outer rectangle of a top-level window, in pixels.
+RECT windowRect(HWND hwnd);
+// Each twips value of the rectangle within one pixel of the expected one.
+bool placedAt(HWND hwnd, Rect expected);
+
+// ---- message boxes ------------------------------------------------------------
+struct MessageBoxInfo {
+  HWND hwnd = nullptr;
+  std::string title, text;
+};
+std::optional<MessageBoxInfo> waitMessageBox(DWORD pid, int timeoutMs = 5000);
+void pressOk(const MessageBoxInfo& box);
+
+// ---- scenarios ------------------------------------------------------------------
+using Scenario = void (*)();
+struct ScenarioEntry {
+  const char* name;
+  Scenario run;
+};
+std::vector<ScenarioEntry>& scenarios();
+struct Register {
+  Register(const char* name, Scenario run) { scenarios().push_back({name, run}); }
+};
+#define SCENARIO(name)                                   \
+  static void scenario_##name();                         \
+  static e2e::Register register_##name(#name, scenario_##name); \
+  static void scenario_##name()
+
+}  // namespace e2e

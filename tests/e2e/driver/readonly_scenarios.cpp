@@ -1,0 +1,51 @@
+// Drive C: that cannot be written: the settings live in the user's folder.
+#include "common.h"
+
+#include <shlobj.h>
+
+namespace e2e {
+
+namespace {
+
+std::string userSettings(const char* name) {
+  PWSTR folder = nullptr;
+  SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder);
+  std::string dir = utf8(folder ? folder : L"");
+  CoTaskMemFree(folder);
+  return dir + "\\Varilume SE\\" + name;
+}
+
+std::string contents(const std::string& path) { return readFile(path).value_or("<none>"); }
+
+}  // namespace
+
+SCENARIO(readonly_c) {
+  // The test only means something if the root of C: really refuses writes.
+  REQUIRE(!writeFile("C:\\probe.txt", "x"));
+  REQUIRE(userSettings("x").rfind("C:", 0) != 0);
+
+  Program p;
+  REQUIRE(p.start());
+  HWND dialog = p.form("Form15");
+  REQUIRE(dialog != nullptr);
+  click(control(dialog, "SSCommand1"));
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
+  CHECK(p.form("Form14") != nullptr);
+  CHECK(!fileExists("C:\\windir.cfg"));
+  CHECK_EQ(contents(userSettings("windir.cfg")), std::string("c:\\windows\\\r\n"));
+  CHECK_EQ(contents(userSettings("res.cfg")), std::string("1\r\n"));
+  CHECK_EQ(contents(userSettings("tip.cfg")), std::string("1\r\n"));
+  CHECK(checked(control(main, "Option1")));
+  click(control(main, "Option2"));
+  CHECK(waitFor([] { return contents(userSettings("res.cfg")) == "0\r\n"; }));
+
+  p.kill();
+  main = startMain(p);
+  CHECK(p.formNow("Form15", false) == nullptr);
+  CHECK(checked(control(main, "Option2")));
+  CHECK(!checked(control(main, "Option1")));
+  CHECK(p.form("Form14") != nullptr);
+}
+
+}  // namespace e2e

@@ -1,0 +1,173 @@
+// Loaded into the running program by the end-to-end driver, because Wine
+// refuses menu and pointer-carrying calls from another process. It answers
+// WM_COPYDATA requests from a message-only window and writes each answer to
+// the file named in the request.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "probe_protocol.h"
+
+namespace {
+
+std::string utf8(const std::wstring& w) {
+  if (w.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                              nullptr, nullptr);
+  std::string s(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                      nullptr);
+  return s;
+}
+
+void dumpMenu(HMENU menu, int depth, std::string& out) {
+  int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[512] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = 511;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    std::string flags;
+    if (info.fType & MFT_SEPARATOR) flags += 'S';
+    if (info.fState & MFS_GRAYED) flags += 'G';
+    if (info.fState & MFS_CHECKED) flags += 'C';
+    if (info.hSubMenu) flags += 'P';
+    out += std::to_string(depth) + "\t" + std::to_string(info.wID) + "\t" + flags + "\t" +
+           utf8(text) + "\n";
+    if (info.hSubMenu) dumpMenu(info.hSubMenu, depth + 1, out);
+  }
+}
+
+BOOL CALLBACK findPopup(HWND hwnd, LPARAM out) {
+  wchar_t cls[32] = {};
+  GetClassNameW(hwnd, cls, 32);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == GetCurrentProcessId() && lstrcmpW(cls, L"#32768") == 0 && IsWindowVisible(hwnd)) {
+    *reinterpret_cast<HWND*>(out) = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Whether the caption, wrapped at word breaks, fits the control with its own font.
+std::string textFits(HWND hwnd) {
+  wchar_t text[4096] = {};
+  GetWindowTextW(hwnd, text, 4096);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  wchar_t cls[32] = {};
+  GetClassNameW(hwnd, cls, 32);
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  int inset = 0, vertical = 0;
+  if (lstrcmpiW(cls, L"Button") == 0) {
+    LONG type = style & BS_TYPEMASK;
+    bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+               type == BS_AUTORADIOBUTTON;
+    inset = box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 2 * GetSystemMetrics(SM_CXEDGE) + 4;
+    vertical = box ? 0 : 2 * GetSystemMetrics(SM_CYEDGE);
+  }
+  int width = client.right - inset;
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  RECT need{0, 0, width, 0};
+  DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd, dc);
+  bool fits = need.right <= width && need.bottom + vertical <= client.bottom;
+  if (fits) return "1";
+  return "0 " + std::to_string(need.right + inset) + "x" + std::to_string(need.bottom + vertical) +
+         " in " + std::to_string(client.right) + "x" + std::to_string(client.bottom);
+}
+
+std::string answer(ULONG_PTR request, HWND target, long long argument) {
+  std::string out;
+  switch (request) {
+    case vlprobe::kMenuBar:
+      if (HMENU bar = GetMenu(target)) dumpMenu(bar, 0, out);
+      break;
+    case vlprobe::kOpenPopup: {
+      HWND popup = nullptr;
+      EnumWindows(findPopup, reinterpret_cast<LPARAM>(&popup));
+      if (popup)
+        if (auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0)))
+          dumpMenu(menu, 0, out);
+      break;
+    }
+    case vlprobe::kTabRect: {
+      RECT r{};
+      if (SendMessageW(target, TCM_GETITEMRECT, static_cast<WPARAM>(argument),
+                       reinterpret_cast<LPARAM>(&r)))
+        out = std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+              std::to_string(r.right) + " " + std::to_string(r.bottom);
+      break;
+    }
+    case vlprobe::kStatusText: {
+      wchar_t text[1024] = {};
+      SendMessageW(target, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+      out = utf8(text);
+      break;
+    }
+    case vlprobe::kTabCaption: {
+      wchar_t text[256] = {};
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text;
+      item.cchTextMax = 255;
+      if (SendMessageW(target, TCM_GETITEMW, static_cast<WPARAM>(argument),
+                       reinterpret_cast<LPARAM>(&item)))
+        out = utf8(text);
+      break;
+    }
+    case vlprobe::kTextFits:
+      out = textFits(target);
+      break;
+    default:
+      break;
+  }
+  return out;
+}
+
+LRESULT CALLBACK probeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_COPYDATA) return DefWindowProcW(hwnd, msg, wp, lp);
+  auto* data = reinterpret_cast<COPYDATASTRUCT*>(lp);
+  if (data->cbData != sizeof(vlprobe::Request)) return FALSE;
+  vlprobe::Request request;
+  memcpy(&request, data->lpData, sizeof request);
+  std::string out = answer(data->dwData, reinterpret_cast<HWND>(request.target), request.argument);
+  HANDLE file = CreateFileW(request.outputPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return FALSE;
+  DWORD wrote = 0;
+  WriteFile(file, out.data(), static_cast<DWORD>(out.size()), &wrote, nullptr);
+  CloseHandle(file);
+  return TRUE;
+}
+
+DWORD WINAPI serve(LPVOID instance) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = probeProc;
+  wc.hInstance = static_cast<HINSTANCE>(instance);
+  wc.lpszClassName = vlprobe::kWindowClass;
+  RegisterClassW(&wc);
+  CreateWindowW(vlprobe::kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                static_cast<HINSTANCE>(instance), nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  return 0;
+}
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    DisableThreadLibraryCalls(instance);
+    if (HANDLE t = CreateThread(nullptr, 0, serve, instance, 0, nullptr)) CloseHandle(t);
+  }
+  return TRUE;
+}

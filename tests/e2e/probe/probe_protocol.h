@@ -1,0 +1,25 @@
+// What the driver asks the probe inside the program.
+#pragma once
+
+#include <cstdint>
+
+namespace vlprobe {
+
+inline constexpr wchar_t kWindowClass[] = L"VarilumeProbe";
+
+enum : unsigned {
+  kMenuBar = 1,     // target: a form; lines "depth id flags caption" (flags S G C P)
+  kOpenPopup = 2,   // the pop-up menu open now, same lines
+  kTabRect = 3,     // target: a tab control, argument: index; "left top right bottom"
+  kStatusText = 4,  // target: a status bar; the text of its first part
+  kTabCaption = 5,  // target: a tab control, argument: index
+  kTextFits = 6,    // target: a label or button; "1", or "0 needed-size client-size"
+};
+
+struct Request {
+  std::uint64_t target;
+  long long argument;
+  wchar_t outputPath[260];
+};
+
+}  // namespace vlprobe

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs one end-to-end scenario in a throwaway copy of the template prefix,
+# on its own virtual screen.
+#   run-scenario.sh <build-dir> <scenario> <width>x<height> <dpi> [readonly-c]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+build=$(cd "$1" && pwd) scenario=$2 screen=$3 dpi=$4 mode=${5:-}
+
+work=$(mktemp -d /tmp/varilume-e2e.XXXXXX)
+prefix=$work/prefix
+cleanup() {
+  WINEPREFIX=$prefix "$WINESERVER" -k >/dev/null 2>&1 || true
+  if mountpoint -q "$prefix/drive_c" 2>/dev/null; then
+    umount "$prefix/drive_c" 2>/dev/null || umount -l "$prefix/drive_c"
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp -a "$build/e2e/template" "$prefix"
+mkdir -p "$work/home" "$work/scratch"
+export HOME=$work/home WINEPREFIX=$prefix
+export E2E_SCRATCH="Z:${work//\//\\}\\scratch"
+install="$prefix/drive_c/Program Files/Varilume SE"
+mkdir -p "$install"
+cp "$build/varilume.exe" "$build/readme.txt" "$build/tip.dat" "$install/"
+
+reg() { "$WINE64" reg add "$@" /f >/dev/null 2>&1; }
+if [ "$dpi" != 96 ]; then
+  reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
+  reg 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
+fi
+if [ "$mode" = readonly-c ]; then
+  # The user's settings folder moves to a writable drive D:, then C: becomes read-only.
+  mkdir -p "$work/d"
+  ln -s "$work/d" "$prefix/dosdevices/d:"
+  for key in 'User Shell Folders' 'Shell Folders'; do
+    reg "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\$key" /v AppData /t REG_SZ /d 'D:\AppData'
+  done
+fi
+"$WINESERVER" -w  # the registry is saved before the program reads it
+if [ "$mode" = readonly-c ]; then
+  mount --bind "$prefix/drive_c" "$prefix/drive_c"
+  mount -o remount,ro,bind "$prefix/drive_c"
+fi
+
+set +e
+xvfb-run -a -s "-screen 0 ${screen}x24" "$WINE64" "$build/e2e_driver.exe" "$scenario"
+status=$?
+set -e
+exit $status
