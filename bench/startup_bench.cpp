@@ -55,8 +55,8 @@ Sample measure(const std::wstring& exe, const std::wstring& dir) {
   }
   WaitForInputIdle(pi.hProcess, 10000);
   Sample sample;
-  sample.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                  .count();
+  sample.ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
   if (GetProcessMemoryInfo(pi.hProcess, &counters, sizeof counters))
@@ -109,8 +109,9 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("start-up: varilume %.1f ms, floor %.1f ms (medians of %d runs)\n", median(programMs),
               median(floorMs), runs);
   std::printf("start-up ratio: %.3f (target <= 1.25)\n", ratio);
-  std::printf("working set: varilume %.1f MB, floor %.1f MB, ratio %.3f, difference %.1f MB "
-              "(target <= floor + 8 MB)\n",
-              median(programWs), median(floorWs), median(programWs) / median(floorWs), wsDiff);
+  std::printf(
+      "working set: varilume %.1f MB, floor %.1f MB, ratio %.3f, difference %.1f MB "
+      "(target <= floor + 8 MB)\n",
+      median(programWs), median(floorWs), median(programWs) / median(floorWs), wsDiff);
   return 0;
 }

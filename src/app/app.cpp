@@ -44,7 +44,9 @@ Form1& App::mainWindow() {
   return *form1_;
 }
 
-Form14* App::tipsWindow() { return form14_ && form14_->loaded() ? form14_.get() : nullptr; }
+Form14* App::tipsWindow() {
+  return form14_ && form14_->loaded() ? form14_.get() : nullptr;
+}
 
 Form14& App::createTipsWindow() {
   if (!tipsWindow()) {
@@ -63,11 +65,17 @@ void App::finishFirstRun(const std::string& windowsPath) {
   if (form15_) form15_->unload();
 }
 
-void App::quitFirstRun() { ui().endProgram(); }
+void App::quitFirstRun() {
+  ui().endProgram();
+}
 
-std::string App::readTipFlag() { return settings_.readOrCreate("tip.cfg", "1"); }
+std::string App::readTipFlag() {
+  return settings_.readOrCreate("tip.cfg", "1");
+}
 
-void App::writeTipFlag(std::string_view value) { settings_.write("tip.cfg", value); }
+void App::writeTipFlag(std::string_view value) {
+  settings_.write("tip.cfg", value);
+}
 
 void App::openGeneralInformation() {
   std::string editor = windowsPath_ + "notepad.exe";
@@ -81,6 +89,8 @@ void App::openGeneralInformation() {
                   kProgramTitle, MsgIcon::Exclamation);
 }
 
-void App::quit() { ui().endProgram(); }
+void App::quit() {
+  ui().endProgram();
+}
 
 }  // namespace vl

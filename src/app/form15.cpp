@@ -40,6 +40,8 @@ Form15::Form15(App& app)
   CloseRequest = [this] { app_.quitFirstRun(); };
 }
 
-void Form15::Load() { center(); }
+void Form15::Load() {
+  center();
+}
 
 }  // namespace vl

@@ -10,6 +10,8 @@ Form5::Form5(App& app) : Form(app.ui(), "Form5", "Preloader", 2145, 1125), app_(
   place(Label1, 0, 0, 2055, 255);
 }
 
-void Form5::Load() { app_.runStartup(); }
+void Form5::Load() {
+  app_.runStartup();
+}
 
 }  // namespace vl

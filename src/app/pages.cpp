@@ -22,8 +22,7 @@ ImagePage::ImagePage(TabStrip& tabs) : browser(tabs, 0, "Frame1", "Image Browser
 
 DiscPage::DiscPage(TabStrip& tabs) : Frame21(&tabs, "Frame21") {
   Frame21.setTabPage(4);
-  place(Frame21, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight,
-        "Disc Browser");
+  place(Frame21, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight, "Disc Browser");
 }
 
 AboutPage::AboutPage(TabStrip& tabs) : SSPanel8(&tabs, "SSPanel8") {

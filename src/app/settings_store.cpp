@@ -18,7 +18,9 @@ std::string encodeText(std::string_view text, const TextCodec& codec) {
   return std::string(kBom) + std::string(text);
 }
 
-std::string SettingsStore::primaryPath(std::string_view name) { return joinPath("c:\\", name); }
+std::string SettingsStore::primaryPath(std::string_view name) {
+  return joinPath("c:\\", name);
+}
 
 std::string SettingsStore::fallbackPath(std::string_view name) {
   std::string dir = fs_.userSettingsDirectory();

@@ -32,7 +32,9 @@ inline constexpr std::array<MediaType, 12> kMediaTypes{{
 }};
 
 // The MCI Devices page lists every file: a registered device may open any.
-constexpr bool listsAllFiles(MediaPage page) { return page == MediaPage::MciDevices; }
+constexpr bool listsAllFiles(MediaPage page) {
+  return page == MediaPage::MciDevices;
+}
 
 // The file list's pattern, "*.BMP;*.DIB;..."; "*.*" for a page that lists all files.
 std::string filePattern(MediaPage page);

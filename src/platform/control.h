@@ -193,7 +193,8 @@ using StatusBar = Typed<ControlKind::StatusBar>;
 
 class TabStrip : public Control {
  public:
-  TabStrip(Control* parent, std::string name) : Control(parent, std::move(name), ControlKind::TabStrip) {}
+  TabStrip(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::TabStrip) {}
   const std::vector<std::string>& captions() const { return captions_; }
   void setCaptions(std::vector<std::string> c);
   int tab() const { return value(); }

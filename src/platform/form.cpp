@@ -69,7 +69,9 @@ Form::Form(Ui& ui, std::string name, std::string caption, int clientWidth, int c
   setVisible(false);
 }
 
-Form::~Form() { unload(); }
+Form::~Form() {
+  unload();
+}
 
 void Form::load() {
   if (loaded_) return;

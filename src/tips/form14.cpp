@@ -66,7 +66,9 @@ void Form14::Load() {
   showTip();
 }
 
-void Form14::showTip() { Label1.setText(tips_ ? tips_->tip(current_) : std::string()); }
+void Form14::showTip() {
+  Label1.setText(tips_ ? tips_->tip(current_) : std::string());
+}
 
 void Form14::next() {
   if (current_ >= tipCount()) {

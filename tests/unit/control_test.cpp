@@ -39,9 +39,9 @@ TEST_F(ControlTest, OptionButtonsExcludeEachOtherWithinTheirContainer) {
 TEST_F(ControlTest, ClickIsRaisedByUsersAndByValueChanges) {
   form.a.Click = [this] { ++clicks; };
   form.a.setValue(1);
-  form.a.setValue(1);   // no change, no click
-  form.a.userClick();   // a user's click on a selected option still reports
-  form.a.setValue(0);   // clearing reports nothing
+  form.a.setValue(1);  // no change, no click
+  form.a.userClick();  // a user's click on a selected option still reports
+  form.a.setValue(0);  // clearing reports nothing
   EXPECT_EQ(clicks, 2);
   form.check.Click = [this] { ++clicks; };
   form.check.userClick();

@@ -45,8 +45,8 @@ TEST_F(MainWindowTest, MenuBarHoldsItsItemsInOrderWithTheirKeysAndStates) {
   }
   EXPECT_EQ(main->mnuFile.items().size(), 5u);
   EXPECT_EQ(main->mnuHelp.items().size(), 3u);
-  for (const char* popup : {"Image Popup", "Window Popup", "Music Popup", "Sound Popup",
-                            "Animation Popup"}) {
+  for (const char* popup :
+       {"Image Popup", "Window Popup", "Music Popup", "Sound Popup", "Animation Popup"}) {
     bool found = false;
     for (const MenuItem* m : main->menus())
       if (m->caption() == popup) found = !m->visible();
@@ -98,11 +98,13 @@ TEST_F(MainWindowTest, HelpPageExplainsEachFeature) {
 TEST_F(MainWindowTest, StatusBarShowsHelpAndClearsOverBareAreas) {
   ImagePage& image = main->imagePage;
   image.Option1.userMouseMove();
-  EXPECT_EQ(main->StatusBar1.text(), "Use this mode if your screen resolution is 800x600 or higher");
+  EXPECT_EQ(main->StatusBar1.text(),
+            "Use this mode if your screen resolution is 800x600 or higher");
   image.Frame1.userMouseMove();
   EXPECT_EQ(main->StatusBar1.text(), "");
   image.Option2.userMouseMove();
-  EXPECT_EQ(main->StatusBar1.text(), "Use this mode if your screen resolution is less than 800x600");
+  EXPECT_EQ(main->StatusBar1.text(),
+            "Use this mode if your screen resolution is less than 800x600");
   for (Control* bare : std::initializer_list<Control*>{main, &main->SSTab1, &main->SSPanel9}) {
     image.Option2.userMouseMove();
     bare->userMouseMove();

@@ -16,12 +16,11 @@ TEST(CommandLineDispatch, EveryExtensionInCapitalsAndInLowerCase) {
   struct Case {
     const char* ext;
     MediaPage page;
-  } cases[] = {{"BMP", MediaPage::Image},      {"WMF", MediaPage::Image},
-               {"EMF", MediaPage::Image},      {"DIB", MediaPage::Image},
-               {"RLE", MediaPage::Image},      {"ICO", MediaPage::Image},
-               {"CUR", MediaPage::Image},      {"MID", MediaPage::Music},
-               {"RMI", MediaPage::Music},      {"WAV", MediaPage::Sound},
-               {"AVI", MediaPage::MciDevices}, {"MOV", MediaPage::MciDevices}};
+  } cases[] = {
+      {"BMP", MediaPage::Image}, {"WMF", MediaPage::Image},      {"EMF", MediaPage::Image},
+      {"DIB", MediaPage::Image}, {"RLE", MediaPage::Image},      {"ICO", MediaPage::Image},
+      {"CUR", MediaPage::Image}, {"MID", MediaPage::Music},      {"RMI", MediaPage::Music},
+      {"WAV", MediaPage::Sound}, {"AVI", MediaPage::MciDevices}, {"MOV", MediaPage::MciDevices}};
   for (const Case& c : cases) {
     std::string upper = std::string("C:\\media\\file.") + c.ext;
     std::string lower = upper;
@@ -35,7 +34,7 @@ TEST(CommandLineDispatch, MixedCaseShortAndUnknownEndingsMatchNothing) {
   for (const char* line : {"C:\\a.Bmp", "C:\\a.wAV", "C:\\a.Wav", "", "ab", "mp", "C:\\a.txt",
                            "C:\\a.BMP\"", "C:\\bmp\\x", "C:\\\xC3\xA9t\xC3\xA9"})
     EXPECT_EQ(pageForCommandLine(line), std::nullopt) << line;
-  EXPECT_EQ(pageForCommandLine("BMP"), MediaPage::Image);  // exactly three characters
+  EXPECT_EQ(pageForCommandLine("BMP"), MediaPage::Image);   // exactly three characters
   EXPECT_EQ(pageForCommandLine("xwav"), MediaPage::Sound);  // only the last three count
 }
 

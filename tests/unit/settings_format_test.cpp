@@ -36,9 +36,9 @@ TEST(SettingsWriting, PlainValuesAreWrittenAsTheyStand) {
 
 TEST(SettingsWriting, EveryValueReadsBackExactly) {
   for (std::string value : std::initializer_list<std::string>{
-       "c:\\my,windows\\", " leading", "  ", "\"quoted\"", "a\"b", ",", "\"", "x,\"y\",z",
-        "c:\\w\xC3\xADndows\\", "\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0, 2", "tab\there", "two\r\nlines",
-        std::string(70000, 'x') + ","}) {
+           "c:\\my,windows\\", " leading", "  ", "\"quoted\"", "a\"b", ",", "\"", "x,\"y\",z",
+           "c:\\w\xC3\xADndows\\", "\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0, 2", "tab\there",
+           "two\r\nlines", std::string(70000, 'x') + ","}) {
     EXPECT_EQ(parseSettingValue(formatSettingLine(value)), value) << value;
   }
 }

@@ -38,7 +38,7 @@ TEST_F(SettingsStoreTest, OddContentsReadByTheRule) {
 }
 
 TEST_F(SettingsStoreTest, NonAsciiTextReadsBackExactly) {
-  std::string western = "c:\\w\xC3\xADndows\\";                       // fits the code page
+  std::string western = "c:\\w\xC3\xADndows\\";                        // fits the code page
   std::string cyrillic = "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0, 2\\";  // does not
   ASSERT_TRUE(store.write("windir.cfg", western));
   EXPECT_EQ(fs.contents("c:\\windir.cfg"), "c:\\w\xEDndows\\\r\n");

@@ -46,7 +46,8 @@ TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
 }
 
 TEST(FirstRun, TheTypedPathIsStoredAsItStands) {
-  for (std::string typed : {"", "d:\\win", "c:\\my,windows\\", "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0\\"}) {
+  for (std::string typed :
+       {"", "d:\\win", "c:\\my,windows\\", "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0\\"}) {
     TestSystem sys;
     sys.start().firstRunDialog()->Text1.userEdit(typed);
     sys.app->firstRunDialog()->SSCommand1.userClick();
@@ -98,10 +99,9 @@ TEST(SecondStart, SavedDisplayModeSetsItsOption) {
     const char* file;
     int option1, option2;
     const char* after;
-  } cases[] = {{"0\r\n", 0, 1, "0\r\n"},      {"1\r\n", 1, 0, "1\r\n"},
-               {"2\r\n", 0, 0, "2\r\n"},      {nullptr, 1, 0, "1\r\n"},
-               {" 1\r\n", 1, 0, "1\r\n"},     {"1,0\r\n", 1, 0, "1\r\n"},
-               {"\"0\"\r\n", 0, 1, "0\r\n"},  {"", 1, 0, "1\r\n"}};
+  } cases[] = {{"0\r\n", 0, 1, "0\r\n"},     {"1\r\n", 1, 0, "1\r\n"},  {"2\r\n", 0, 0, "2\r\n"},
+               {nullptr, 1, 0, "1\r\n"},     {" 1\r\n", 1, 0, "1\r\n"}, {"1,0\r\n", 1, 0, "1\r\n"},
+               {"\"0\"\r\n", 0, 1, "0\r\n"}, {"", 1, 0, "1\r\n"}};
   for (const Case& c : cases) {
     TestSystem sys;
     sys.knowWindowsPath();
@@ -188,7 +188,8 @@ TEST(CommandLine, FilesGoToTheirPagesAndTheImagePageIsShownAfterwards) {
       {"c:\\pics\\a.rle", "c:\\pics\\a.rle", "", "", ""},
       {"C:\\music\\bach.mid", "", "C:\\music\\bach.mid", "", ""},
       {"C:\\SND\\DING.WAV", "", "", "C:\\SND\\DING.WAV", ""},
-      {"\"C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi\"", "", "", "", "C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi"},
+      {"\"C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi\"", "", "", "",
+       "C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi"},
       {"C:\\SND\\DING.Wav", "", "", "", ""},
       {"", "", "", "", ""},
       {"ab", "", "", "", ""},

@@ -21,10 +21,9 @@ std::optional<std::string> MemoryFileSystem::readFile(const std::string& path,
   auto it = files_.find(key(path));
   if (it == files_.end() || refuseRead(path)) return std::nullopt;
   const Entry& e = it->second;
-  std::size_t n = e.sparseLength >= 0
-                      ? static_cast<std::size_t>(std::min<std::int64_t>(
-                            e.sparseLength, static_cast<std::int64_t>(maxBytes)))
-                      : std::min(e.bytes.size(), maxBytes);
+  std::size_t n = e.sparseLength >= 0 ? static_cast<std::size_t>(std::min<std::int64_t>(
+                                            e.sparseLength, static_cast<std::int64_t>(maxBytes)))
+                                      : std::min(e.bytes.size(), maxBytes);
   largestRead = std::max<std::int64_t>(largestRead, static_cast<std::int64_t>(n));
   return e.sparseLength >= 0 ? std::string(n, '\0') : e.bytes.substr(0, n);
 }
@@ -36,14 +35,18 @@ bool MemoryFileSystem::writeFile(const std::string& path, std::string_view bytes
   return true;
 }
 
-bool MemoryFileSystem::fileExists(const std::string& path) { return files_.count(key(path)) > 0; }
+bool MemoryFileSystem::fileExists(const std::string& path) {
+  return files_.count(key(path)) > 0;
+}
 
 bool MemoryFileSystem::removeFile(const std::string& path) {
   if (refuseWrite(path)) return false;
   return files_.erase(key(path)) > 0;
 }
 
-bool MemoryFileSystem::createDirectories(const std::string& path) { return !refuseWrite(path); }
+bool MemoryFileSystem::createDirectories(const std::string& path) {
+  return !refuseWrite(path);
+}
 
 void MemoryFileSystem::addSparseFile(const std::string& path, std::int64_t length) {
   files_[key(path)] = Entry{{}, length};

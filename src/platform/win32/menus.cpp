@@ -79,7 +79,8 @@ void destroyMenus(WindowPeer& form) {
   if (form.accelerators) DestroyAcceleratorTable(form.accelerators);
   form.accelerators = nullptr;
   if (form.menuBar) {
-    if (IsWindow(form.hwnd()) && GetMenu(form.hwnd()) == form.menuBar) SetMenu(form.hwnd(), nullptr);
+    if (IsWindow(form.hwnd()) && GetMenu(form.hwnd()) == form.menuBar)
+      SetMenu(form.hwnd(), nullptr);
     DestroyMenu(form.menuBar);
   }
   form.menuBar = nullptr;

@@ -18,7 +18,9 @@ constexpr wchar_t kPanelClass[] = L"VarilumePanel";
 constexpr wchar_t kFrameClass[] = L"VarilumeFrame";
 constexpr wchar_t kImageClass[] = L"VarilumeImage";
 
-COLORREF toColor(Rgb c) { return RGB(c.r, c.g, c.b); }
+COLORREF toColor(Rgb c) {
+  return RGB(c.r, c.g, c.b);
+}
 
 LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -87,17 +89,17 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
     WindowKind k = kindOf(*c);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | k.style | (shownInParent(*c) ? WS_VISIBLE : 0u) |
                   (c->enabled() ? 0u : WS_DISABLED);
-    HWND hwnd = CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style,
-                                ui.toPixels(c->left()), ui.toPixels(c->top()),
-                                ui.toPixels(c->width()), ui.toPixels(c->height()), parentHwnd,
-                                nullptr, ui.instance(), nullptr);
+    HWND hwnd =
+        CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
+                        ui.toPixels(c->top()), ui.toPixels(c->width()), ui.toPixels(c->height()),
+                        parentHwnd, nullptr, ui.instance(), nullptr);
     if (!hwnd) continue;
     // Later controls lie over earlier ones.
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     auto* peer = new WindowPeer(ui, *c, hwnd);
     if (k.standard)
-      peer->original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-          hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
+      peer->original = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
     for (Prop p : {Prop::Style, Prop::Text, Prop::Items, Prop::Value}) peer->sync(p);
     createChildWindows(ui, *c, hwnd);
@@ -109,15 +111,19 @@ Control* controlOf(HWND hwnd) {
   return p ? p->control() : nullptr;
 }
 
-int twipsX(WindowPeer& p, LPARAM lp) { return p.ui().toTwips(GET_X_LPARAM(lp)); }
-int twipsY(WindowPeer& p, LPARAM lp) { return p.ui().toTwips(GET_Y_LPARAM(lp)); }
+int twipsX(WindowPeer& p, LPARAM lp) {
+  return p.ui().toTwips(GET_X_LPARAM(lp));
+}
+int twipsY(WindowPeer& p, LPARAM lp) {
+  return p.ui().toTwips(GET_Y_LPARAM(lp));
+}
 
 HBRUSH colorChild(WindowPeer& parent, HDC dc, HWND child, bool edit) {
   Control* c = controlOf(child);
   if (!c) return nullptr;
-  COLORREF back = c->backColor()       ? toColor(*c->backColor())
-                  : edit               ? GetSysColor(COLOR_WINDOW)
-                                       : backgroundOf(c->parent());
+  COLORREF back = c->backColor() ? toColor(*c->backColor())
+                  : edit         ? GetSysColor(COLOR_WINDOW)
+                                 : backgroundOf(c->parent());
   COLORREF fore = c->foreColor() ? toColor(*c->foreColor())
                                  : GetSysColor(edit ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
   SetBkColor(dc, back);
@@ -425,9 +431,8 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
   RECT rc{0, 0, ui.toPixels(form.clientWidth()), ui.toPixels(form.clientHeight())};
   AdjustWindowRectEx(&rc, style, hasVisibleMenu(form), exStyle);
   HWND hwnd = CreateWindowExW(exStyle, kFormClass, widen(form.text()).c_str(), style,
-                              ui.toPixels(form.left()), ui.toPixels(form.top()),
-                              rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr,
-                              ui.instance(), nullptr);
+                              ui.toPixels(form.left()), ui.toPixels(form.top()), rc.right - rc.left,
+                              rc.bottom - rc.top, nullptr, nullptr, ui.instance(), nullptr);
   if (!hwnd) return nullptr;
   auto* peer = new WindowPeer(ui, form, hwnd);
   form.attachPeer(peer);
@@ -531,8 +536,7 @@ void WindowPeer::sync(Prop what) {
 void WindowPeer::syncBounds() {
   Control& c = *control_;
   SetWindowPos(hwnd_, nullptr, ui_.toPixels(c.left()), ui_.toPixels(c.top()),
-               ui_.toPixels(c.width()), ui_.toPixels(c.height()),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               ui_.toPixels(c.width()), ui_.toPixels(c.height()), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowPeer::syncVisible() {

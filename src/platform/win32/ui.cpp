@@ -25,7 +25,9 @@ Win32Ui::~Win32Ui() {
   for (auto& [key, b] : brushes_) DeleteObject(b);
 }
 
-void Win32Ui::load(Form& form) { createFormWindow(*this, form); }
+void Win32Ui::load(Form& form) {
+  createFormWindow(*this, form);
+}
 
 void Win32Ui::unload(Form& form) {
   if (auto* peer = static_cast<WindowPeer*>(form.peer())) DestroyWindow(peer->hwnd());
@@ -51,7 +53,9 @@ ScreenInfo Win32Ui::screen() const {
           perPixel};
 }
 
-void Win32Ui::endProgram() { ExitProcess(0); }
+void Win32Ui::endProgram() {
+  ExitProcess(0);
+}
 
 HFONT Win32Ui::font(const Font& f) {
   auto key = std::make_tuple(f.face, f.centiPoints, f.bold);
@@ -97,7 +101,9 @@ WindowPeer* formPeerOf(HWND hwnd) {
   return peer && peer->control() && peer->control()->kind() == ControlKind::Form ? peer : nullptr;
 }
 
-HWND hwndOf(Control* c) { return static_cast<WindowPeer*>(c->peer())->hwnd(); }
+HWND hwndOf(Control* c) {
+  return static_cast<WindowPeer*>(c->peer())->hwnd();
+}
 
 // Tab and Shift+Tab walk the form's controls in tab order.
 bool moveFocus(WindowPeer& form, bool backwards) {
@@ -139,8 +145,7 @@ bool Win32Ui::preTranslate(MSG& msg) {
     return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
-  if (msg.message == WM_SYSCHAR)
-    return pressMnemonic(*form, static_cast<wchar_t>(msg.wParam));
+  if (msg.message == WM_SYSCHAR) return pressMnemonic(*form, static_cast<wchar_t>(msg.wParam));
   return false;
 }
 

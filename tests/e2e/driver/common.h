@@ -16,7 +16,9 @@ inline void knowWindowsPath(const std::string& path = "c:\\windows\\") {
   REQUIRE(writeFile("C:\\windir.cfg", path + "\r\n"));
 }
 
-inline void showTipsAtStart(bool show) { REQUIRE(writeFile("C:\\tip.cfg", show ? "1\r\n" : "0\r\n")); }
+inline void showTipsAtStart(bool show) {
+  REQUIRE(writeFile("C:\\tip.cfg", show ? "1\r\n" : "0\r\n"));
+}
 
 // Starts the program and waits for its main window.
 inline HWND startMain(Program& p, const std::string& arguments = "") {
@@ -41,7 +43,9 @@ inline HWND focusOf(HWND anyWindowOfThread) {
   return info.hwndFocus;
 }
 
-inline int currentTab(HWND tabs) { return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)); }
+inline int currentTab(HWND tabs) {
+  return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+}
 
 // The tips in tip.dat beside the program, without their padding.
 std::vector<std::string> installedTips();

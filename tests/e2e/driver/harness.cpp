@@ -30,7 +30,9 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
   }
 }
 
-void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void pause(int ms) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::wstring wide(const std::string& s) {
   if (s.empty()) return {};
@@ -42,8 +44,8 @@ std::wstring wide(const std::string& s) {
 
 std::string utf8(const std::wstring& w) {
   if (w.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                              nullptr, nullptr);
+  int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr,
+                              nullptr);
   std::string s(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
                       nullptr);
@@ -74,14 +76,18 @@ bool writeFile(const std::string& path, const std::string& bytes) {
   return ok;
 }
 
-void removeFile(const std::string& path) { DeleteFileW(wide(path).c_str()); }
+void removeFile(const std::string& path) {
+  DeleteFileW(wide(path).c_str());
+}
 
 bool fileExists(const std::string& path) {
   DWORD a = GetFileAttributesW(wide(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES;
 }
 
-void makeDirectory(const std::string& path) { CreateDirectoryW(wide(path).c_str(), nullptr); }
+void makeDirectory(const std::string& path) {
+  CreateDirectoryW(wide(path).c_str(), nullptr);
+}
 
 bool copyFile(const std::string& from, const std::string& to) {
   return CopyFileW(wide(from).c_str(), wide(to).c_str(), FALSE) != 0;
@@ -89,7 +95,9 @@ bool copyFile(const std::string& from, const std::string& to) {
 
 // ---- the program --------------------------------------------------------------
 
-Program::~Program() { kill(); }
+Program::~Program() {
+  kill();
+}
 
 bool Program::start(const std::string& arguments) {
   kill();
@@ -141,7 +149,7 @@ BOOL CALLBACK findForm(HWND hwnd, LPARAM lp) {
   auto* s = reinterpret_cast<FormSearch*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->pid || (s->visibleOnly && !IsWindowVisible(hwnd))) return TRUE;
+  if ((s->pid && pid != s->pid) || (s->visibleOnly && !IsWindowVisible(hwnd))) return TRUE;
   if (nameOf(hwnd) != s->name) return TRUE;
   s->found = hwnd;
   return FALSE;
@@ -193,6 +201,12 @@ std::vector<Program::MenuLine> parseMenu(const std::string& dump) {
 
 }  // namespace
 
+HWND anyForm(const std::string& name) {
+  FormSearch s{0, name, true, nullptr};
+  EnumWindows(findForm, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 HWND Program::formNow(const std::string& name, bool visibleOnly) {
   FormSearch s{pid(), name, visibleOnly, nullptr};
   EnumWindows(findForm, reinterpret_cast<LPARAM>(&s));
@@ -209,8 +223,8 @@ std::string Program::probe(unsigned request, HWND target, long long argument) {
   if (!probeLoaded_) {
     std::wstring dll = driverDirectory() + L"\\vlprobe.dll";
     std::size_t bytes = (dll.size() + 1) * sizeof(wchar_t);
-    void* remote = VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE);
+    void* remote =
+        VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     WriteProcessMemory(process_.hProcess, remote, dll.c_str(), bytes, nullptr);
     auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
@@ -225,8 +239,8 @@ std::string Program::probe(unsigned request, HWND target, long long argument) {
   }
   HWND window = probeWindow(pid());
   if (!window) return {};
-  std::wstring out = scratchDirectory() + L"\\vlprobe-" +
-                     std::to_wstring(GetCurrentProcessId()) + L".txt";
+  std::wstring out =
+      scratchDirectory() + L"\\vlprobe-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
   vlprobe::Request r{};
   r.target = reinterpret_cast<std::uint64_t>(target);
   r.argument = argument;
@@ -325,10 +339,18 @@ void setText(HWND edit, const std::string& value) {
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()));
 }
 
-bool checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-bool enabled(HWND hwnd) { return IsWindowEnabled(hwnd) != 0; }
-bool visible(HWND hwnd) { return IsWindowVisible(hwnd) != 0; }
-void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+bool checked(HWND button) {
+  return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+bool enabled(HWND hwnd) {
+  return IsWindowEnabled(hwnd) != 0;
+}
+bool visible(HWND hwnd) {
+  return IsWindowVisible(hwnd) != 0;
+}
+void click(HWND button) {
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
 
 void postMouseMove(HWND hwnd, int x, int y) {
   PostMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
@@ -339,8 +361,12 @@ void postClick(HWND hwnd, int x, int y) {
   PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-void postCommand(HWND form, UINT id) { PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-void postTimer(HWND hwnd, UINT id) { PostMessageW(hwnd, WM_TIMER, id, 0); }
+void postCommand(HWND form, UINT id) {
+  PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+void postTimer(HWND hwnd, UINT id) {
+  PostMessageW(hwnd, WM_TIMER, id, 0);
+}
 
 void keys(HWND target, std::initializer_list<WORD> chord) {
   HWND root = GetAncestor(target, GA_ROOT);
@@ -376,7 +402,9 @@ int dpi() {
   return value;
 }
 
-int twips(int pixels) { return MulDiv(pixels, 1440, dpi()); }
+int twips(int pixels) {
+  return MulDiv(pixels, 1440, dpi());
+}
 
 Rect twipsRect(HWND hwnd) {
   RECT r;
@@ -385,8 +413,12 @@ Rect twipsRect(HWND hwnd) {
   return {twips(r.left), twips(r.top), twips(r.right - r.left), twips(r.bottom - r.top)};
 }
 
-int screenWidth() { return (void)dpi(), GetSystemMetrics(SM_CXSCREEN); }
-int screenHeight() { return (void)dpi(), GetSystemMetrics(SM_CYSCREEN); }
+int screenWidth() {
+  return (void)dpi(), GetSystemMetrics(SM_CXSCREEN);
+}
+int screenHeight() {
+  return (void)dpi(), GetSystemMetrics(SM_CYSCREEN);
+}
 
 RECT windowRect(HWND hwnd) {
   RECT r;

@@ -25,22 +25,22 @@ std::string describe(const A& a, const B& b) {
   return s.str();
 }
 
-#define CHECK(cond)                                       \
-  do {                                                    \
-    if (!(cond)) e2e::fail(__FILE__, __LINE__, #cond);    \
+#define CHECK(cond)                                    \
+  do {                                                 \
+    if (!(cond)) e2e::fail(__FILE__, __LINE__, #cond); \
   } while (0)
-#define CHECK_EQ(a, b)                                                               \
-  do {                                                                               \
-    auto&& va_ = (a);                                                                \
-    auto&& vb_ = (b);                                                                \
+#define CHECK_EQ(a, b)                                                                             \
+  do {                                                                                             \
+    auto&& va_ = (a);                                                                              \
+    auto&& vb_ = (b);                                                                              \
     if (!(va_ == vb_)) e2e::fail(__FILE__, __LINE__, #a " == " #b ": " + e2e::describe(va_, vb_)); \
   } while (0)
-#define REQUIRE(cond)                                     \
-  do {                                                    \
-    if (!(cond)) {                                        \
-      e2e::fail(__FILE__, __LINE__, #cond);               \
-      throw e2e::Abort{};                                 \
-    }                                                     \
+#define REQUIRE(cond)                       \
+  do {                                      \
+    if (!(cond)) {                          \
+      e2e::fail(__FILE__, __LINE__, #cond); \
+      throw e2e::Abort{};                   \
+    }                                       \
   } while (0)
 
 // Polls until the condition holds or the time is up.
@@ -100,6 +100,9 @@ class Program {
   bool probeLoaded_ = false;
 };
 
+// A visible top-level window of that name in any process.
+HWND anyForm(const std::string& name);
+
 // ---- controls -----------------------------------------------------------------
 std::string nameOf(HWND hwnd);
 // A descendant of the window with this name; null when there is none.
@@ -154,8 +157,8 @@ std::vector<ScenarioEntry>& scenarios();
 struct Register {
   Register(const char* name, Scenario run) { scenarios().push_back({name, run}); }
 };
-#define SCENARIO(name)                                   \
-  static void scenario_##name();                         \
+#define SCENARIO(name)                                          \
+  static void scenario_##name();                                \
   static e2e::Register register_##name(#name, scenario_##name); \
   static void scenario_##name()
 

@@ -43,11 +43,11 @@ void checkNothingCutOff(Program& p, HWND form, std::initializer_list<const char*
     GetWindowRect(c, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(c), reinterpret_cast<POINT*>(&r), 2);
     GetClientRect(GetParent(c), &parent);
-    if (!isOneOf(name, outside) && (r.left < 0 || r.top < 0 || r.right > parent.right ||
-                                    r.bottom > parent.bottom)) {
+    if (!isOneOf(name, outside) &&
+        (r.left < 0 || r.top < 0 || r.right > parent.right || r.bottom > parent.bottom)) {
       fail(__FILE__, __LINE__, name + " reaches outside " + nameOf(GetParent(c)));
-      std::printf("  %ld,%ld-%ld,%ld in %ldx%ld\n", r.left, r.top, r.right, r.bottom,
-                  parent.right, parent.bottom);
+      std::printf("  %ld,%ld-%ld,%ld in %ldx%ld\n", r.left, r.top, r.right, r.bottom, parent.right,
+                  parent.bottom);
     }
     wchar_t cls[32] = {};
     GetClassNameW(c, cls, 32);

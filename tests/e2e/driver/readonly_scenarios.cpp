@@ -15,7 +15,9 @@ std::string userSettings(const char* name) {
   return dir + "\\Varilume SE\\" + name;
 }
 
-std::string contents(const std::string& path) { return readFile(path).value_or("<none>"); }
+std::string contents(const std::string& path) {
+  return readFile(path).value_or("<none>");
+}
 
 }  // namespace
 

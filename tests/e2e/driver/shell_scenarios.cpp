@@ -264,7 +264,8 @@ SCENARIO(command_line) {
     Program p;
     HWND main = startMain(p, c.arguments);
     for (const char* field : {"Text1", "Text2", "Text3", "Text4"})
-      CHECK_EQ(text(control(main, field)), std::string(field == std::string(c.field) ? c.path : ""));
+      CHECK_EQ(text(control(main, field)),
+               std::string(field == std::string(c.field) ? c.path : ""));
     CHECK_EQ(currentTab(control(main, "SSTab1")), 0);
   }
 }
@@ -296,6 +297,24 @@ SCENARIO(general_information) {
   HWND main = startMain(p);
   CHECK(p.formNow("Form15", false) == nullptr);
   CHECK_EQ(lower(openGeneralInformation(p, main)), lower(odd + "notepad.exe"));
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+// Not a test: used by the start command on a virtual screen. Answers the
+// first-run question with the default path and waits for the main window of
+// a program started by someone else.
+SCENARIO(show_main) {
+  HWND main = nullptr;
+  REQUIRE(waitFor(
+      [&] {
+        if (HWND dialog = anyForm("Form15")) click(findControl(dialog, "SSCommand1"));
+        return (main = anyForm("Form1")) != nullptr;
+      },
+      30000));
+  pause(1000);  // let the windows paint
 }
 
 }  // namespace e2e

@@ -8,7 +8,9 @@ namespace e2e {
 
 namespace {
 
-std::string record(const std::string& tip) { return tip + std::string(255 - tip.size(), ' '); }
+std::string record(const std::string& tip) {
+  return tip + std::string(255 - tip.size(), ' ');
+}
 
 bool hasFlag(const Program::MenuLine& line, char flag) {
   return line.flags.find(flag) != std::string::npos;

@@ -14,8 +14,8 @@ namespace {
 
 std::string utf8(const std::wstring& w) {
   if (w.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                              nullptr, nullptr);
+  int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr,
+                              nullptr);
   std::string s(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
                       nullptr);
@@ -103,8 +103,8 @@ std::string answer(ULONG_PTR request, HWND target, long long argument) {
       RECT r{};
       if (SendMessageW(target, TCM_GETITEMRECT, static_cast<WPARAM>(argument),
                        reinterpret_cast<LPARAM>(&r)))
-        out = std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-              std::to_string(r.right) + " " + std::to_string(r.bottom);
+        out = std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+              " " + std::to_string(r.bottom);
       break;
     }
     case vlprobe::kStatusText: {
