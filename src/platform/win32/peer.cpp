@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/win32/text.h"
 
@@ -11,7 +12,6 @@ namespace vl::win32 {
 
 namespace {
 
-constexpr wchar_t kPeerProp[] = L"VarilumePeer";
 constexpr wchar_t kNameProp[] = L"VarilumeName";
 constexpr wchar_t kFormClass[] = L"VarilumeForm";
 constexpr wchar_t kPanelClass[] = L"VarilumePanel";
@@ -84,8 +84,19 @@ bool hasVisibleMenu(const Form& f) {
   return false;
 }
 
+// The peers of this thread's windows; looked up on every message, so kept
+// here rather than in window properties, which live in the window server.
+std::unordered_map<HWND, WindowPeer*>& peers() {
+  static std::unordered_map<HWND, WindowPeer*> all;
+  return all;
+}
+
 void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
-  for (Control* c : parent.children()) {
+  // A new child window goes below its siblings: creating the last first puts
+  // later controls over earlier ones.
+  const std::vector<Control*>& children = parent.children();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    Control* c = *it;
     WindowKind k = kindOf(*c);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | k.style | (shownInParent(*c) ? WS_VISIBLE : 0u) |
                   (c->enabled() ? 0u : WS_DISABLED);
@@ -94,14 +105,12 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
                         ui.toPixels(c->top()), ui.toPixels(c->width()), ui.toPixels(c->height()),
                         parentHwnd, nullptr, ui.instance(), nullptr);
     if (!hwnd) continue;
-    // Later controls lie over earlier ones.
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     auto* peer = new WindowPeer(ui, *c, hwnd);
     if (k.standard)
       peer->original = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
-    for (Prop p : {Prop::Style, Prop::Text, Prop::Items, Prop::Value}) peer->sync(p);
+    peer->applyInitialState();
     createChildWindows(ui, *c, hwnd);
   }
 }
@@ -459,7 +468,7 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
 
 WindowPeer::WindowPeer(Win32Ui& ui, Control& control, HWND hwnd)
     : ui_(ui), control_(&control), hwnd_(hwnd) {
-  SetPropW(hwnd_, kPeerProp, this);
+  peers()[hwnd_] = this;
   nameAtom_ = GlobalAddAtomW(widen(control.name()).c_str());
   SetPropW(hwnd_, kNameProp, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
 }
@@ -468,13 +477,14 @@ WindowPeer::~WindowPeer() {
   if (control_) control_->attachPeer(nullptr);
   destroyMenus(*this);
   if (picture) DeleteObject(picture);
-  RemovePropW(hwnd_, kPeerProp);
+  peers().erase(hwnd_);
   RemovePropW(hwnd_, kNameProp);
   GlobalDeleteAtom(nameAtom_);
 }
 
 WindowPeer* WindowPeer::of(HWND hwnd) {
-  return static_cast<WindowPeer*>(GetPropW(hwnd, kPeerProp));
+  auto it = peers().find(hwnd);
+  return it == peers().end() ? nullptr : it->second;
 }
 
 void WindowPeer::release() {
@@ -529,6 +539,31 @@ void WindowPeer::sync(Prop what) {
       break;
     case Prop::ZOrder:
       SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+  }
+}
+
+void WindowPeer::applyInitialState() {
+  Control& c = *control_;
+  if (c.kind() != ControlKind::Form && c.kind() != ControlKind::Panel)
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_.font(c.font())), FALSE);
+  switch (c.kind()) {
+    case ControlKind::TabStrip:
+      syncStyle();
+      sync(Prop::Items);
+      break;
+    case ControlKind::StatusBar:
+      syncStyle();
+      syncText();
+      break;
+    case ControlKind::ImageBox:
+      syncStyle();
+      break;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+      if (c.value()) sync(Prop::Value);
+      break;
+    default:
       break;
   }
 }

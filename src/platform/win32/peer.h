@@ -41,6 +41,8 @@ class WindowPeer : public ControlPeer {
 
   void sync(Prop what) override;
   void release() override;
+  // What the new window does not have from its creation: fonts, items, checks.
+  void applyInitialState();
 
   static WindowPeer* of(HWND hwnd);
   HWND hwnd() const { return hwnd_; }

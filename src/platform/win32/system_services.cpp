@@ -144,12 +144,14 @@ std::string Win32FileSystem::programDirectory() {
 }
 
 std::string Win32FileSystem::userSettingsDirectory() {
-  PWSTR folder = nullptr;
-  std::string dir;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
-    dir = narrow(folder) + "\\Varilume SE";
-  CoTaskMemFree(folder);
-  return dir;
+  if (!settingsDirectory_) {
+    PWSTR folder = nullptr;
+    settingsDirectory_ = std::string();
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
+      settingsDirectory_ = narrow(folder) + "\\Varilume SE";
+    CoTaskMemFree(folder);
+  }
+  return *settingsDirectory_;
 }
 
 std::optional<std::string> AnsiCodec::toAnsi(std::string_view utf8) const {

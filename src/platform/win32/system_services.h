@@ -16,6 +16,9 @@ class Win32FileSystem : public FileSystem {
   std::string currentDirectory() override;
   std::string programDirectory() override;
   std::string userSettingsDirectory() override;
+
+ private:
+  std::optional<std::string> settingsDirectory_;
 };
 
 class AnsiCodec : public TextCodec {
