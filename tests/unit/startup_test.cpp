@@ -209,3 +209,33 @@ TEST(CommandLine, FilesGoToTheirPagesAndTheImagePageIsShownAfterwards) {
 
 }  // namespace
 }  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST(SecondStart, OddWindirFilesNeverHangAndFollowTheReadingRule) {
+  struct Case {
+    std::string bytes;
+    bool asks;
+    std::string path;
+  } cases[] = {
+      {"", true, ""},
+      {"c:\\windows\\", false, "c:\\windows\\"},  // no line break
+      {"\"c:\\my,windows\\\"\r\n", false, "c:\\my,windows\\"},
+      {"  d:\\win\\ , more\r\n", false, "d:\\win\\ "},
+      {std::string("\x00\xFF\r\n", 4), false, std::string("\x00\xC3\xBF", 3)},
+      {std::string(1 << 20, 'x'), false, std::string(1 << 20, 'x')},
+  };
+  for (const Case& c : cases) {
+    test::TestSystem sys;
+    sys.put("c:\\windir.cfg", c.bytes);
+    App& app = sys.start();
+    EXPECT_EQ(app.firstRunDialog() != nullptr, c.asks) << c.bytes.substr(0, 20);
+    if (!c.asks) {
+      EXPECT_EQ(app.windowsPath(), c.path);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vl
