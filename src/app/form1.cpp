@@ -10,7 +10,13 @@ namespace {
 constexpr Rgb kLightGrey{192, 192, 192};
 }
 
-Form1::Form1(App& app) : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205), app_(app) {
+Form1::Form1(App& app)
+    : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205),
+      imagePage(app, *this, SSTab1, imgpop, StatusBar1),
+      musicPage(app, *this, SSTab1, muspop, StatusBar1, musicPageSpec()),
+      soundPage(app, *this, SSTab1, sndpop, StatusBar1, soundPageSpec()),
+      mciPage(app, *this, SSTab1, anipop, StatusBar1, mciPageSpec()),
+      app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
   setBackColor(kLightGrey);
   setFont(Font{"Arial", 825, false});
@@ -34,9 +40,8 @@ Form1::Form1(App& app) : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205), app
   image.Option2.Click = [this] { chooseLowRes(); };
   statusHelp(image.Option1, "Use this mode if your screen resolution is 800x600 or higher");
   statusHelp(image.Option2, "Use this mode if your screen resolution is less than 800x600");
-  for (Control* bare : std::initializer_list<Control*>{
-           this, &SSPanel9, &SSTab1, &image.Frame1, &aboutPage.Frame2, &musicPage.frame,
-           &soundPage.frame, &mciPage.frame, &discPage.Frame21, &aboutPage.SSPanel8})
+  for (Control* bare : std::initializer_list<Control*>{this, &SSPanel9, &SSTab1, &aboutPage.Frame2,
+                                                       &discPage.Frame21, &aboutPage.SSPanel8})
     statusHelp(*bare, "");
 }
 
@@ -44,7 +49,24 @@ void Form1::statusHelp(Control& c, std::string text) {
   c.MouseMove = [this, text = std::move(text)](int, int) { StatusBar1.setText(text); };
 }
 
+BrowserPage& Form1::browserPage(MediaPage page) {
+  switch (page) {
+    case MediaPage::Music:
+      return musicPage;
+    case MediaPage::Sound:
+      return soundPage;
+    case MediaPage::MciDevices:
+      return mciPage;
+    case MediaPage::Image:
+      break;
+  }
+  return imagePage.browser;
+}
+
 void Form1::Load() {
+  for (MediaPage page :
+       {MediaPage::Image, MediaPage::Music, MediaPage::Sound, MediaPage::MciDevices})
+    browserPage(page).start();
   if (ui().screen().width < 9000) {
     imagePage.Option1.setEnabled(false);
     imagePage.Option2.setEnabled(true);
@@ -82,17 +104,17 @@ void Form1::openImageFromCommandLine(const std::string& path) {
 
 void Form1::openMusicFromCommandLine(const std::string& path) {
   SSTab1.setTab(1);
-  musicPage.path.setText(path);
+  musicPage.field.setText(path);
 }
 
 void Form1::openSoundFromCommandLine(const std::string& path) {
   SSTab1.setTab(2);
-  soundPage.path.setText(path);
+  soundPage.field.setText(path);
 }
 
 void Form1::openMciFromCommandLine(const std::string& path) {
   SSTab1.setTab(3);
-  mciPage.path.setText(path);
+  mciPage.field.setText(path);
 }
 
 void Form1::applySavedDisplayMode() {

@@ -20,18 +20,26 @@ class Form1 : public Form {
  public:
   explicit Form1(App& app);
 
+  // Pop-up menus of the pages, never shown in the menu bar; their items come
+  // with the pages.
+  MenuItem imgpop{*this, nullptr, "imgpop", "Image Popup"};
+  MenuItem winpop{*this, nullptr, "winpop", "Window Popup"};
+  MenuItem muspop{*this, nullptr, "muspop", "Music Popup"};
+  MenuItem sndpop{*this, nullptr, "sndpop", "Sound Popup"};
+  MenuItem anipop{*this, nullptr, "anipop", "Animation Popup"};
+
   Panel SSPanel9{this, "SSPanel9"};
   Frame Frame25{&SSPanel9, "Frame25"};
   TabStrip SSTab1{this, "SSTab1"};
-  ImagePage imagePage{SSTab1};
-  BrowserPageFrame musicPage{SSTab1, 1, "Frame5", "Music Browser", "Text2"};
-  BrowserPageFrame soundPage{SSTab1, 2, "Frame8", "Sound Browser", "Text3"};
-  BrowserPageFrame mciPage{SSTab1, 3, "Frame11", "MCI Browser", "Text4"};
+  Panel SSPanel11{this, "SSPanel11"};
+  StatusBar StatusBar1{this, "StatusBar1"};
+  ImagePage imagePage;
+  BrowserPage musicPage;
+  BrowserPage soundPage;
+  BrowserPage mciPage;
   DiscPage discPage{SSTab1};
   AboutPage aboutPage{SSTab1};
   HelpPage helpPage{SSTab1};
-  Panel SSPanel11{this, "SSPanel11"};
-  StatusBar StatusBar1{this, "StatusBar1"};
 
   MenuItem mnuFile{*this, nullptr, "mnuFile", "&File"};
   MenuItem LCM{*this, &mnuFile, "LCM", "&Logo Change Menu", ctrl('L')};
@@ -43,18 +51,13 @@ class Form1 : public Form {
   MenuItem ff{*this, &mnuHelp, "ff", "&Quick Help", fkey(1)};
   MenuItem sep2{*this, &mnuHelp, "sep2", "-"};
   MenuItem Contents{*this, &mnuHelp, "Contents", "General Information", ctrl('I')};
-  // Pop-up menus of the pages, never shown in the menu bar.
-  MenuItem imgpop{*this, nullptr, "imgpop", "Image Popup"};
-  MenuItem winpop{*this, nullptr, "winpop", "Window Popup"};
-  MenuItem muspop{*this, nullptr, "muspop", "Music Popup"};
-  MenuItem sndpop{*this, nullptr, "sndpop", "Sound Popup"};
-  MenuItem anipop{*this, nullptr, "anipop", "Animation Popup"};
 
   // Files named on the command line, handed to their pages.
   void openImageFromCommandLine(const std::string& path);
   void openMusicFromCommandLine(const std::string& path);
   void openSoundFromCommandLine(const std::string& path);
   void openMciFromCommandLine(const std::string& path);
+  BrowserPage& browserPage(MediaPage page);
 
   // Reads c:\res.cfg and sets its mode's option, then applies the show-at-start flag.
   void applySavedDisplayMode();

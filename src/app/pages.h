@@ -1,7 +1,7 @@
-// The pages of the main window's tab control that hold no tool of their own yet
-// beyond their frame, and the About page.
+// The pages of the main window's tab control.
 #pragma once
 
+#include "browse/browser_page.h"
 #include "platform/control.h"
 
 namespace vl {
@@ -12,19 +12,16 @@ inline constexpr int kPageFrameTop = 660;
 inline constexpr int kPageFrameWidth = 4515;
 inline constexpr int kPageFrameHeight = 3675;
 
-// A page's frame with the hidden field that holds the page's current-file path.
-struct BrowserPageFrame {
-  BrowserPageFrame(TabStrip& tabs, int page, const char* frameName, const char* caption,
-                   const char* fieldName);
-  Frame frame;
-  TextBox path;  // lies beyond the frame's right edge: never seen
-};
+BrowserPageSpec imagePageSpec();
+BrowserPageSpec musicPageSpec();
+BrowserPageSpec soundPageSpec();
+BrowserPageSpec mciPageSpec();
 
 struct ImagePage {
-  explicit ImagePage(TabStrip& tabs);
-  BrowserPageFrame browser;
+  ImagePage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status);
+  BrowserPage browser;
   Frame& Frame1 = browser.frame;
-  TextBox& Text1 = browser.path;
+  TextBox& Text1 = browser.field;
   Panel SSPanel14{&Frame1, "SSPanel14"};
   ImageBox Image2{&SSPanel14, "Image2"};
   Panel SSPanel20{&SSPanel14, "SSPanel20"};

@@ -153,6 +153,9 @@ bool Control::focusable() const {
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
     case ControlKind::TabStrip:
+    case ControlKind::DriveList:
+    case ControlKind::DirList:
+    case ControlKind::FileList:
       return shownOnScreen() && enabledChain(this);
     default:
       return false;
@@ -195,6 +198,31 @@ void Control::userEdit(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);  // the window already shows it
   if (Change) Change();
+}
+
+void ProgressBar::setMax(int m) {
+  if (m == max_) return;
+  max_ = m;
+  changed(Prop::Items);
+}
+
+void ListControl::setItems(std::vector<ListItem> items, int selected) {
+  items_ = std::move(items);
+  if (selected >= static_cast<int>(items_.size())) selected = -1;
+  setValueQuietly(selected);
+  changed(Prop::Items);  // the peer fills the list and shows the selection
+}
+
+std::string ListControl::selectedText() const {
+  int i = value();
+  return i >= 0 && i < static_cast<int>(items_.size()) ? items_[static_cast<std::size_t>(i)].text
+                                                       : std::string();
+}
+
+void ListControl::userSelect(int index) {
+  if (!shownOnScreen() || index < -1 || index >= static_cast<int>(items_.size())) return;
+  setValueQuietly(index);
+  if (Click) Click();
 }
 
 void TabStrip::setCaptions(std::vector<std::string> c) {

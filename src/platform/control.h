@@ -35,6 +35,10 @@ enum class ControlKind {
   TabStrip,
   StatusBar,
   ImageBox,
+  ProgressBar,
+  DriveList,
+  DirList,
+  FileList,
 };
 
 enum class Align { Left, Center, Right };
@@ -202,6 +206,44 @@ class TabStrip : public Control {
 
  private:
   std::vector<std::string> captions_;
+};
+
+// A progress bar from 0 to its maximum; value() is its position.
+class ProgressBar : public Control {
+ public:
+  ProgressBar(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::ProgressBar) {}
+  int max() const { return max_; }
+  void setMax(int m);
+
+ private:
+  int max_ = 100;
+};
+
+struct ListItem {
+  std::string text;
+  int indent = 0;     // levels of indentation (directory lists)
+  bool open = false;  // an open folder: the current directory or one above it
+  friend bool operator==(const ListItem&, const ListItem&) = default;
+};
+
+// Drive, directory and file lists: items and the selected one. value() is
+// the selected index, -1 for none; a change by the user raises Click.
+class ListControl : public Control {
+ public:
+  ListControl(Control* parent, std::string name, ControlKind kind)
+      : Control(parent, std::move(name), kind) {}
+  const std::vector<ListItem>& items() const { return items_; }
+  // Replaces all items at once and selects the given one.
+  void setItems(std::vector<ListItem> items, int selected);
+  int listIndex() const { return value(); }
+  // The selected item's text, or "" when nothing is selected.
+  std::string selectedText() const;
+  // The user selects an item (a click on it, or the arrow keys).
+  void userSelect(int index);
+
+ private:
+  std::vector<ListItem> items_;
 };
 
 // Builds a control and sets its place and caption in one statement.

@@ -145,6 +145,10 @@ class Ui {
   virtual ScreenInfo screen() const = 0;
   // Ends the program at once: no window is asked to close.
   virtual void endProgram() = 0;
+  // Opens one of the form's menus as a pop-up menu at the mouse pointer.
+  virtual void popupMenu(Form& form, MenuItem& menu) = 0;
+  // Lets waiting window events run, in the middle of a long operation.
+  virtual void doEvents() = 0;
 };
 
 }  // namespace vl

@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, GeneralInformationStartsTheEditorWithReadme) {
   main->Contents.userClick();
   ASSERT_EQ(sys.launcher.launches.size(), 1u);
   EXPECT_EQ(sys.launcher.launches[0].program, "c:\\windows\\notepad.exe");
-  EXPECT_EQ(sys.launcher.launches[0].argument, "c:\\program files\\varilume se\\readme.txt");
+  EXPECT_EQ(sys.launcher.launches[0].argument, "C:\\Program Files\\Varilume SE\\readme.txt");
   EXPECT_TRUE(sys.ui.messages.empty());
 
   sys.launcher.failure = "The system cannot find the file specified.";

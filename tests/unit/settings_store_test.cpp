@@ -10,7 +10,7 @@ struct SettingsStoreTest : ::testing::Test {
   MemoryFileSystem fs;
   Cp1252Codec codec;
   SettingsStore store{fs, codec};
-  std::string fallback = "c:\\users\\user\\appdata\\local\\varilume se\\res.cfg";
+  std::string fallback = "C:\\Users\\user\\AppData\\Roaming\\Varilume SE\\res.cfg";
 };
 
 TEST_F(SettingsStoreTest, WritesOneLineInTheRootOfC) {

@@ -152,7 +152,7 @@ TEST(SecondStart, UnwritableDriveCNeitherHangsNorLosesSettings) {
   sys.fs.refuseWrite = inRootOfC;
   App& app = sys.start();
   app.firstRunDialog()->SSCommand1.userClick();
-  std::string dir = "c:\\users\\user\\appdata\\local\\varilume se\\";
+  std::string dir = "C:\\Users\\user\\AppData\\Roaming\\Varilume SE\\";
   EXPECT_EQ(sys.file(dir + "windir.cfg"), "c:\\windows\\\r\n");
   EXPECT_EQ(sys.file(dir + "res.cfg"), "1\r\n");
   EXPECT_EQ(sys.file(dir + "tip.cfg"), "1\r\n");
@@ -200,9 +200,9 @@ TEST(CommandLine, FilesGoToTheirPagesAndTheImagePageIsShownAfterwards) {
     sys.commandLine = c.line;
     Form1& main = sys.start().mainWindow();
     EXPECT_EQ(main.imagePage.Text1.text(), c.image) << c.line;
-    EXPECT_EQ(main.musicPage.path.text(), c.music) << c.line;
-    EXPECT_EQ(main.soundPage.path.text(), c.sound) << c.line;
-    EXPECT_EQ(main.mciPage.path.text(), c.mci) << c.line;
+    EXPECT_EQ(main.musicPage.field.text(), c.music) << c.line;
+    EXPECT_EQ(main.soundPage.field.text(), c.sound) << c.line;
+    EXPECT_EQ(main.mciPage.field.text(), c.mci) << c.line;
     EXPECT_EQ(main.SSTab1.tab(), 0) << c.line;
   }
 }

@@ -28,7 +28,11 @@ struct TestSystem {
     return *app;
   }
   std::string file(const std::string& path) const { return fs.contents(path).value_or("<none>"); }
-  void put(const std::string& path, const std::string& bytes) { fs.writeFile(path, bytes); }
+  // A file, with the directories it needs.
+  void put(const std::string& path, const std::string& bytes) {
+    fs.addDirectory(directoryOf(path));
+    fs.writeFile(path, bytes);
+  }
   // A second start already knows the Windows path.
   void knowWindowsPath(const std::string& path = "c:\\windows\\") {
     put("c:\\windir.cfg", path + "\r\n");

@@ -66,9 +66,9 @@ TEST_F(TipFileTest, PickCoversOneToCountUniformly) {
 
 TEST_F(TipFileTest, ProgramFilesAreFoundHereFirstThenBesideTheProgram) {
   fs.writeFile("c:\\program files\\varilume se\\tip.dat", "x");
-  EXPECT_EQ(locateProgramFile(fs, "tip.dat"), "c:\\program files\\varilume se\\tip.dat");
+  EXPECT_EQ(locateProgramFile(fs, "tip.dat"), "C:\\Program Files\\Varilume SE\\tip.dat");
   fs.writeFile("c:\\work\\tip.dat", "x");
-  EXPECT_EQ(locateProgramFile(fs, "tip.dat"), "c:\\work\\tip.dat");
+  EXPECT_EQ(locateProgramFile(fs, "tip.dat"), "C:\\work\\tip.dat");
 }
 
 }  // namespace

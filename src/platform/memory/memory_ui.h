@@ -2,6 +2,7 @@
 // message boxes are recorded, the screen is what the test says.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ class MemoryUi : public Ui {
                   MsgIcon icon) override;
   ScreenInfo screen() const override { return screenInfo; }
   void endProgram() override { ended = true; }
+  void popupMenu(Form&, MenuItem& menu) override { popups.push_back(menu.name()); }
+  void doEvents() override {
+    if (DoEvents) DoEvents();
+  }
 
   // Screen of width x height pixels at the given twips per pixel.
   void setScreen(int widthPx, int heightPx, int twipsPerPixel = 15);
@@ -32,6 +37,9 @@ class MemoryUi : public Ui {
   std::string frontmost;
   bool ended = false;
   std::vector<std::string> loadedForms;
+  std::vector<std::string> popups;
+  // What "the user" does while a long operation lets events run.
+  std::function<void()> DoEvents;
 };
 
 }  // namespace vl

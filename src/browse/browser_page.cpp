@@ -1,0 +1,156 @@
+#include "browse/browser_page.h"
+
+#include "app/app.h"
+#include "app/pages.h"
+#include "browse/location_dialog.h"
+#include "browse/progress_window.h"
+
+namespace vl {
+
+namespace {
+constexpr Rgb kDarkRed{64, 0, 0};
+// Copies larger than this show their progress and can be cancelled.
+constexpr std::int64_t kProgressThreshold = 4 << 20;
+}  // namespace
+
+BrowserPage::BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
+                         const BrowserPageSpec& spec)
+    : frame(&tabs, spec.frame),
+      openButton(&frame, spec.openButton),
+      pane(frame, spec.drive, spec.dir, spec.file, filePattern(spec.media), app.services().fs),
+      field(&frame, spec.field),
+      app_(app),
+      form_(form),
+      popup_(popup),
+      spec_(spec) {
+  frame.setTabPage(spec.tab);
+  place(frame, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight, spec.caption);
+  place(field, kPageFrameWidth + 600, 0, 1500, 285);
+  place(openButton, 120, 240, 735, 915);
+  openButton.setPicture(spec.openPicture);
+  if (spec.darkLists) {
+    pane.drive.setForeColor(kDarkRed);
+    pane.dir.setForeColor(kDarkRed);
+  }
+  if (spec.darkFiles) pane.file.setForeColor(kDarkRed);
+
+  auto help = [&status](Control& c, std::string text) {
+    c.MouseMove = [&status, text = std::move(text)](int, int) { status.setText(text); };
+  };
+  help(pane.dir, "Double Click to change directory");
+  help(pane.file, "Press Enter or Double-click to view, Right-Click for menu");
+  help(openButton, spec.openHelp);
+  help(frame, "");
+
+  pane.browser.Tell = [this](const std::string& message) { tell(message); };
+  pane.file.DblClick = [this] { openSelection(); };
+  pane.file.KeyDown = [this](int key) {
+    if (key == key::Enter) openSelection();
+    if (key == key::Delete) deleteSelection();
+  };
+  pane.file.MouseDown = [this](int button, int, int) {
+    if (button == 2) form_.ui().popupMenu(form_, popup_);
+  };
+  openButton.Click = [this] { openSelection(); };
+
+  for (auto [name, caption] : spec.openItems) {
+    items_.push_back(std::make_unique<MenuItem>(form, &popup, name, caption));
+    items_.back()->Click = [this] { openSelection(); };
+  }
+  items_.push_back(std::make_unique<MenuItem>(form, &popup, std::string(spec.frame) + "Sep", "-"));
+  for (auto [name, op] : {std::pair{spec.deleteItem, 0}, {spec.copyItem, 1}, {spec.moveItem, 2}}) {
+    const char* caption = op == 0 ? "Delete File" : op == 1 ? "Copy File" : "Move File";
+    items_.push_back(std::make_unique<MenuItem>(form, &popup, name, caption));
+    items_.back()->Click = [this, op] {
+      if (op == 0)
+        deleteSelection();
+      else
+        askLocation(op == 1 ? Transfer::Copy : Transfer::Move);
+    };
+  }
+}
+
+BrowserPage::~BrowserPage() = default;
+
+MenuItem& BrowserPage::item(const std::string& name) {
+  for (auto& i : items_)
+    if (i->name() == name) return *i;
+  return *items_.front();
+}
+
+LocationDialog* BrowserPage::locationDialog() {
+  return dialog_ && dialog_->loaded() ? dialog_.get() : nullptr;
+}
+
+void BrowserPage::start() {
+  pane.start(app_.services().fs.currentDirectory());
+}
+
+void BrowserPage::tell(const std::string& message) {
+  form_.ui().messageBox(&form_, message, kProgramTitle, MsgIcon::Exclamation);
+}
+
+bool BrowserPage::choose() {
+  field.setText(pane.selectedPath());
+  return pane.hasSelection();
+}
+
+void BrowserPage::openSelection() {
+  choose();
+  if (Open) Open(field.text());
+}
+
+void BrowserPage::deleteSelection() {
+  if (!choose()) return;  // nothing selected: nothing to delete
+  FsResult r = deleteMediaFile(app_.services().fs, field.text());
+  pane.refreshFiles();
+  if (!r.ok()) tell(fileNameOf(field.text()) + " could not be deleted: " + r.error);
+}
+
+void BrowserPage::askLocation(Transfer operation) {
+  if (!choose()) {
+    tell("Select the file to " + std::string(operation == Transfer::Copy ? "copy" : "move") +
+         " in the list first.");
+    return;
+  }
+  if (!locationDialog()) {
+    dialog_ = std::make_unique<LocationDialog>(app_, spec_.dialog, spec_.dialogWidth,
+                                               spec_.dialogHeight, spec_.greyDialog);
+    dialog_->Done = [this] { finishTransfer(); };
+    dialog_->load();
+  }
+  dialog_->Label2.setText(operation == Transfer::Copy ? "copy" : "move");
+  dialog_->show();
+  form_.ui().bringToFront(*dialog_);
+}
+
+void BrowserPage::finishTransfer() {
+  LocationDialog& dialog = *dialog_;
+  std::string source = field.text();
+  std::string destinationDir = dialog.lists.path();
+  dialog.Label1.setText(joinPath(destinationDir, fileNameOf(source)));
+  Transfer op = dialog.Label2.text() == "move" ? Transfer::Move : Transfer::Copy;
+
+  // A long copy shows its progress; the windows wait for it meanwhile.
+  std::unique_ptr<Form3> progress;
+  auto size = app_.services().fs.fileSize(source);
+  if (size && *size > kProgressThreshold) {
+    progress = std::make_unique<Form3>(form_.ui(), op == Transfer::Copy ? "Copying" : "Moving",
+                                       fileNameOf(source) + " to " + destinationDir);
+    progress->show();
+  }
+  form_.setEnabled(false);
+  dialog.setEnabled(false);
+  TransferOutcome outcome = transferFile(app_.services().fs, source, destinationDir, op,
+                                         [&](std::int64_t done, std::int64_t total) {
+                                           return !progress || progress->report(done, total);
+                                         });
+  progress.reset();
+  form_.setEnabled(true);
+  dialog.setEnabled(true);
+  pane.refreshFiles();
+  dialog.unload();
+  if (!outcome.message.empty()) tell(outcome.message);
+}
+
+}  // namespace vl

@@ -1,0 +1,75 @@
+// A browser page of the main window: its frame, the drive, directory and file
+// lists, its Open button, the hidden field with the page's current-file path,
+// the pop-up menu of its file list, and its file operations.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "browse/browser_pane.h"
+#include "browse/file_transfer.h"
+#include "browse/media_types.h"
+#include "platform/form.h"
+
+namespace vl {
+
+class App;
+class LocationDialog;
+
+struct BrowserPageSpec {
+  int tab;
+  MediaPage media;
+  const char *frame, *caption;
+  const char *drive, *dir, *file, *field;
+  const char *openButton, *openHelp, *openPicture;
+  const char* dialog;
+  int dialogWidth, dialogHeight;
+  bool greyDialog;
+  bool darkLists;  // the drive and directory lists draw their text in dark red
+  bool darkFiles;  // so does the file list
+  // The pop-up menu: the items that open the file, then Delete, Copy and Move.
+  std::vector<std::pair<const char*, const char*>> openItems;
+  const char *deleteItem, *copyItem, *moveItem;
+};
+
+class BrowserPage {
+ public:
+  BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
+              const BrowserPageSpec& spec);
+  ~BrowserPage();
+
+  Frame frame;
+  CommandButton openButton;
+  BrowserPane pane;
+  TextBox field;  // lies beyond the frame's right edge: never seen
+
+  MenuItem& item(const std::string& name);
+  LocationDialog* locationDialog();  // null unless it is open
+
+  // Lists the process's current directory.
+  void start();
+  // Stores the selection's path as the page's current file, then opens it.
+  void openSelection();
+  void deleteSelection();
+  void askLocation(Transfer operation);
+  // The dialog's "&Done": copies or moves the stored file into the dialog's directory.
+  void finishTransfer();
+
+  // What the page does with the file the user opens.
+  std::function<void(const std::string& path)> Open;
+
+ private:
+  void tell(const std::string& message);
+  bool choose();  // stores the selection's path; false when nothing is selected
+
+  App& app_;
+  Form& form_;
+  MenuItem& popup_;
+  BrowserPageSpec spec_;
+  std::vector<std::unique_ptr<MenuItem>> items_;
+  std::unique_ptr<LocationDialog> dialog_;
+};
+
+}  // namespace vl

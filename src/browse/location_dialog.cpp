@@ -1,0 +1,44 @@
+#include "browse/location_dialog.h"
+
+#include "app/app.h"
+
+namespace vl {
+
+LocationDialog::LocationDialog(App& app, const char* name, int clientWidth, int clientHeight,
+                               bool grey)
+    : Form(app.ui(), name, "Select Location", clientWidth, clientHeight),
+      lists(*this, "Drive1", "Dir1", app.services().fs),
+      app_(app) {
+  setBorderStyle(BorderStyle::FixedDialog, false);
+  if (grey) setBackColor({192, 192, 192});
+  place(SSPanel1, 60, 60, 4395, 3015);
+  place(SSCommand2, 60, 2460, 2115, 435, "&Done");
+  place(SSCommand1, 2220, 2460, 2115, 435, "&Cancel");
+  place(Drive1, 120, 120, 4275, 330);
+  place(Dir1, 120, 480, 4275, 1950);
+  Drive1.setBackColor({224, 224, 224});
+  Dir1.setBackColor({255, 255, 192});
+  for (Label* hidden : {&Label2, &Label1}) {
+    place(*hidden, 120, 2520, 1500, 255);
+    hidden->setVisible(false);
+  }
+  Drive1.setTabIndex(0);
+  Dir1.setTabIndex(1);
+  SSCommand2.setTabIndex(2);
+  SSCommand1.setTabIndex(3);
+  lists.Tell = [this](const std::string& message) {
+    ui().messageBox(this, message, kProgramTitle, MsgIcon::Exclamation);
+  };
+  SSCommand2.Click = [this] {
+    if (Done) Done();
+  };
+  SSCommand1.Click = [this] { unload(); };
+  CloseRequest = [this] { unload(); };
+}
+
+void LocationDialog::Load() {
+  center();
+  lists.changeDirectory(app_.services().fs.currentDirectory());
+}
+
+}  // namespace vl

@@ -1,0 +1,33 @@
+// "Select Location": where a copied or moved file goes.
+#pragma once
+
+#include "browse/directory_browser.h"
+#include "platform/form.h"
+
+namespace vl {
+
+class App;
+
+class LocationDialog : public Form {
+ public:
+  LocationDialog(App& app, const char* name, int clientWidth, int clientHeight, bool grey);
+
+  Panel SSPanel1{this, "SSPanel1"};
+  CommandButton SSCommand2{&SSPanel1, "SSCommand2"};
+  CommandButton SSCommand1{&SSPanel1, "SSCommand1"};
+  Label Label2{this, "Label2"};  // the operation: "copy" or "move"
+  Label Label1{this, "Label1"};  // the destination built by "&Done"
+  DirectoryBrowser lists;
+  ListControl& Drive1 = lists.drive;
+  ListControl& Dir1 = lists.dir;
+
+  std::function<void()> Done;
+
+ protected:
+  void Load() override;
+
+ private:
+  App& app_;
+};
+
+}  // namespace vl

@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "browse/location_dialog.h"
+#include "browse/progress_window.h"
+#include "test_system.h"
+
+namespace vl {
+namespace {
+
+using test::TestSystem;
+
+struct BrowserPageTest : ::testing::Test {
+  TestSystem sys;
+  Form1* main = nullptr;
+  void SetUp() override {
+    sys.knowWindowsPath();
+    sys.put("C:\\tip.cfg", "0\r\n");
+    for (const char* f :
+         {"C:\\AUTUMN.BMP", "C:\\PICS\\AUTUMN.BMP", "C:\\PICS\\b.dib", "C:\\PICS\\c.rle",
+          "C:\\PICS\\song.mid", "C:\\PICS\\Song.RMI", "C:\\PICS\\ding.wav", "C:\\PICS\\clip.avi",
+          "C:\\PICS\\notes.txt", "C:\\PICS\\\xC3\xA9t\xC3\xA9, \"1\".bmp"})
+      sys.put(f, std::string("data of ") + f);
+    sys.fs.addDirectory("C:\\PICS\\June");
+    sys.fs.addDirectory("D:\\ART");
+    sys.fs.currentDir = "C:\\PICS";
+    main = &sys.start().mainWindow();
+  }
+  BrowserPage& page(MediaPage p) { return main->browserPage(p); }
+  std::vector<std::string> files(MediaPage p) {
+    std::vector<std::string> names;
+    for (const ListItem& i : page(p).pane.file.items()) names.push_back(i.text);
+    return names;
+  }
+  int indexOf(const ListControl& list, const std::string& text) {
+    for (std::size_t i = 0; i < list.items().size(); ++i)
+      if (list.items()[i].text == text) return static_cast<int>(i);
+    return -1;
+  }
+  void select(MediaPage p, const std::string& name) {
+    main->SSTab1.setTab(page(p).frame.tabPage());
+    page(p).pane.file.userSelect(indexOf(page(p).pane.file, name));
+  }
+  void enter(ListControl& dir, const std::string& name) {
+    dir.userSelect(indexOf(dir, name));
+    dir.userDblClick();
+  }
+};
+
+TEST_F(BrowserPageTest, EachPageListsOnlyItsTypesFromTheCurrentDirectory) {
+  EXPECT_EQ(files(MediaPage::Image),
+            (std::vector<std::string>{"AUTUMN.BMP", "b.dib", "\xC3\xA9t\xC3\xA9, \"1\".bmp"}));
+  EXPECT_EQ(files(MediaPage::Music), (std::vector<std::string>{"song.mid", "Song.RMI"}));
+  EXPECT_EQ(files(MediaPage::Sound), (std::vector<std::string>{"ding.wav"}));
+  EXPECT_EQ(files(MediaPage::MciDevices).size(), 9u);  // every file, the text one too
+  EXPECT_EQ(page(MediaPage::Image).pane.directory(), "C:\\PICS");
+  EXPECT_EQ(page(MediaPage::Image).pane.drive.selectedText(), "c: [SYSTEM]");
+}
+
+TEST_F(BrowserPageTest, PathJoiningInTheRootAndBelowIt) {
+  BrowserPage& image = page(MediaPage::Image);
+  select(MediaPage::Image, "AUTUMN.BMP");
+  EXPECT_EQ(image.field.text(), "C:\\PICS\\AUTUMN.BMP");  // a single click picks it up
+  enter(image.pane.dir, "C:\\");
+  EXPECT_EQ(files(MediaPage::Image), std::vector<std::string>{"AUTUMN.BMP"});
+  select(MediaPage::Image, "AUTUMN.BMP");
+  EXPECT_EQ(image.field.text(), "C:\\AUTUMN.BMP");
+}
+
+TEST_F(BrowserPageTest, OnlyADoubleClickEntersADirectory) {
+  ListControl& dir = page(MediaPage::Music).pane.dir;
+  main->SSTab1.setTab(1);
+  dir.userSelect(indexOf(dir, "June"));
+  EXPECT_EQ(page(MediaPage::Music).pane.directory(), "C:\\PICS");
+  dir.userDblClick();
+  EXPECT_EQ(page(MediaPage::Music).pane.directory(), "C:\\PICS\\June");
+  EXPECT_TRUE(files(MediaPage::Music).empty());
+  EXPECT_EQ(page(MediaPage::Image).pane.directory(), "C:\\PICS");  // pages are independent
+  enter(dir, "PICS");                                              // and back up
+  EXPECT_EQ(page(MediaPage::Music).pane.directory(), "C:\\PICS");
+}
+
+TEST_F(BrowserPageTest, ChoosingADriveMovesBothListsThere) {
+  BrowserPage& sound = page(MediaPage::Sound);
+  main->SSTab1.setTab(2);
+  sound.pane.drive.userSelect(indexOf(sound.pane.drive, "d:"));
+  EXPECT_EQ(sound.pane.directory(), "D:\\");
+  EXPECT_EQ(sound.pane.dir.items()[1].text, "ART");
+  EXPECT_TRUE(files(MediaPage::Sound).empty());
+}
+
+TEST_F(BrowserPageTest, ADriveWithoutMediumKeepsWhereTheListsWereAndSaysSoOnce) {
+  sys.fs.drivesWithoutMedium.insert('A');
+  BrowserPage& image = page(MediaPage::Image);
+  image.pane.browser.refresh();
+  image.pane.drive.userSelect(indexOf(image.pane.drive, "a:"));
+  EXPECT_EQ(image.pane.directory(), "C:\\PICS");
+  EXPECT_EQ(image.pane.drive.selectedText(), "c: [SYSTEM]");
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].text, "Drive A: cannot be read: The device is not ready.");
+}
+
+TEST_F(BrowserPageTest, OpeningStoresThePathOnEveryPageAndSingleClicksOnlyOnTheImagePage) {
+  select(MediaPage::Sound, "ding.wav");
+  EXPECT_EQ(page(MediaPage::Sound).field.text(), "");
+  std::vector<std::string> opened;
+  page(MediaPage::Sound).Open = [&](const std::string& p) { opened.push_back(p); };
+  page(MediaPage::Sound).pane.file.userDblClick();
+  page(MediaPage::Sound).pane.file.userKeyDown(key::Enter);
+  page(MediaPage::Sound).openButton.userClick();
+  page(MediaPage::Sound).item("PS").userClick();
+  EXPECT_EQ(opened, std::vector<std::string>(4, "C:\\PICS\\ding.wav"));
+  EXPECT_EQ(page(MediaPage::Sound).field.text(), "C:\\PICS\\ding.wav");
+}
+
+TEST_F(BrowserPageTest, NoSelectionBuildsAPathEndingInTheSeparatorAndDeletesNothing) {
+  main->SSTab1.setTab(1);
+  page(MediaPage::Music).openButton.userClick();
+  EXPECT_EQ(page(MediaPage::Music).field.text(), "C:\\PICS\\");
+  page(MediaPage::Music).pane.file.userKeyDown(key::Delete);
+  EXPECT_TRUE(sys.fs.isDirectory("C:\\PICS"));
+  EXPECT_EQ(files(MediaPage::Music).size(), 2u);
+  EXPECT_TRUE(sys.ui.messages.empty());
+  page(MediaPage::Music).item("MCF").userClick();
+  EXPECT_EQ(page(MediaPage::Music).locationDialog(), nullptr);
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].text, "Select the file to copy in the list first.");
+}
+
+TEST_F(BrowserPageTest, DeleteKeyAndMenuDeleteAtOnceWithoutAQuestion) {
+  select(MediaPage::Image, "b.dib");
+  page(MediaPage::Image).pane.file.userKeyDown(key::Delete);
+  EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\b.dib"));
+  EXPECT_EQ(sys.fs.recycled, std::vector<std::string>{"C:\\PICS\\b.dib"});
+  EXPECT_EQ(files(MediaPage::Image).size(), 2u);
+  EXPECT_TRUE(sys.ui.messages.empty());
+  select(MediaPage::MciDevices, "notes.txt");
+  page(MediaPage::MciDevices).item("ADF").userClick();
+  EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\notes.txt"));
+  // A file that vanished since it was listed: told, nothing else happens.
+  select(MediaPage::MciDevices, "clip.avi");
+  sys.fs.deleteFile("C:\\PICS\\clip.avi");
+  page(MediaPage::MciDevices).pane.file.userKeyDown(key::Delete);
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_NE(sys.ui.messages[0].text.find("clip.avi could not be deleted"), std::string::npos);
+}
+
+TEST_F(BrowserPageTest, RightButtonOpensThePagesMenuWithItsItemsInOrder) {
+  select(MediaPage::Image, "b.dib");
+  page(MediaPage::Image).pane.file.userMouseDown(2);
+  EXPECT_EQ(sys.ui.popups, std::vector<std::string>{"imgpop"});
+  std::vector<std::string> captions;
+  for (const MenuItem* m : main->imgpop.items()) captions.push_back(m->caption());
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"View Image", "View Image Stretched", "View Full Screen",
+                                      "View Full Screen Stretched", "Logo Changer", "-",
+                                      "Delete File", "Copy File", "Move File"}));
+  for (MenuItem* menu : {&main->muspop, &main->sndpop, &main->anipop}) {
+    ASSERT_EQ(menu->items().size(), 5u);
+    EXPECT_EQ(menu->items()[1]->caption(), "-");
+    EXPECT_EQ(menu->items()[4]->caption(), "Move File");
+  }
+  EXPECT_EQ(main->anipop.items()[0]->caption(), "Play MCI File");
+  EXPECT_EQ(main->anipop.items()[2]->name(), "ADF");
+}
+
+TEST_F(BrowserPageTest, StatusBarHelpOfTheListsAndOpenButtons) {
+  select(MediaPage::Image, "b.dib");
+  page(MediaPage::Image).pane.dir.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Double Click to change directory");
+  page(MediaPage::Image).pane.file.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Press Enter or Double-click to view, Right-Click for menu");
+  page(MediaPage::Image).openButton.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Open the selected file");
+  page(MediaPage::Image).frame.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "");
+  main->SSTab1.setTab(3);
+  page(MediaPage::MciDevices).openButton.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Start Playback");
+}
+
+struct LocationTest : BrowserPageTest {
+  LocationDialog& ask(MediaPage p, const std::string& name, const char* item) {
+    select(p, name);
+    page(p).item(item).userClick();
+    LocationDialog* d = page(p).locationDialog();
+    if (!d) throw std::runtime_error("no location dialog for " + name);
+    return *d;
+  }
+};
+
+TEST_F(LocationTest, TheDialogIsCentredNotModalAndHoldsItsOperation) {
+  LocationDialog& d = ask(MediaPage::Image, "AUTUMN.BMP", "ICF");
+  EXPECT_EQ(d.name(), "Form4");
+  EXPECT_EQ(d.text(), "Select Location");
+  EXPECT_TRUE(d.visible());
+  EXPECT_EQ(d.left(), (800 * 15 - d.width()) / 2);
+  EXPECT_EQ(d.Label2.text(), "copy");
+  EXPECT_FALSE(d.Label2.visible());
+  EXPECT_EQ(d.lists.path(), "C:\\PICS");  // the process's current directory
+  EXPECT_TRUE(main->enabled());
+  // Asked again while open: the same dialog, with the new operation.
+  LocationDialog& again = ask(MediaPage::Image, "AUTUMN.BMP", "IMF");
+  EXPECT_EQ(&again, &d);
+  EXPECT_EQ(d.Label2.text(), "move");
+  EXPECT_EQ(ask(MediaPage::Music, "song.mid", "MMF").name(), "Form11");
+  EXPECT_EQ(ask(MediaPage::Sound, "ding.wav", "SMF").name(), "Form12");
+  EXPECT_EQ(ask(MediaPage::MciDevices, "clip.avi", "AMF").name(), "Form13");
+}
+
+TEST_F(LocationTest, DoneCopiesIntoTheDirectoryLastOpenedAndCancelDoesNothing) {
+  LocationDialog& d = ask(MediaPage::Image, "AUTUMN.BMP", "ICF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  EXPECT_EQ(d.lists.path(), "D:\\");
+  d.SSCommand1.userClick();  // Cancel
+  EXPECT_FALSE(d.loaded());
+  EXPECT_FALSE(sys.fs.fileExists("D:\\AUTUMN.BMP"));
+
+  LocationDialog& copy = ask(MediaPage::Image, "AUTUMN.BMP", "ICF");
+  enter(copy.Dir1, "C:\\");
+  copy.Drive1.userSelect(indexOf(copy.Drive1, "d:"));
+  copy.Dir1.userSelect(indexOf(copy.Dir1, "ART"));  // highlighted only
+  copy.SSCommand2.userClick();
+  EXPECT_EQ(sys.fs.contents("D:\\AUTUMN.BMP"), "data of C:\\PICS\\AUTUMN.BMP");
+  EXPECT_EQ(copy.Label1.text(), "D:\\AUTUMN.BMP");
+  EXPECT_FALSE(copy.loaded());
+  EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\AUTUMN.BMP"));
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
+TEST_F(LocationTest, MoveTakesTheNameFromTheStoredSourceNotTheCurrentSelection) {
+  LocationDialog& d = ask(MediaPage::Image, "AUTUMN.BMP", "IMF");
+  enter(d.Dir1, "June");
+  select(MediaPage::Image, "b.dib");  // the selection moves on while the dialog is open
+  EXPECT_EQ(page(MediaPage::Image).field.text(), "C:\\PICS\\b.dib");
+  page(MediaPage::Image).field.setText("C:\\PICS\\AUTUMN.BMP");
+  d.SSCommand2.userClick();
+  EXPECT_EQ(sys.fs.contents("C:\\PICS\\June\\AUTUMN.BMP"), "data of C:\\PICS\\AUTUMN.BMP");
+  EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\AUTUMN.BMP"));
+  EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\b.dib"));
+  EXPECT_EQ(files(MediaPage::Image).size(), 2u);  // refreshed
+}
+
+TEST_F(LocationTest, IntoTheSameFolderTheFileStaysAndTheUserIsTold) {
+  LocationDialog& d = ask(MediaPage::Sound, "ding.wav", "SMF");
+  d.SSCommand2.userClick();
+  EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\ding.wav"));
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].text, "ding.wav is already in C:\\PICS; it was left as it is.");
+}
+
+TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
+  sys.fs.refuseWrite = [](const std::string& p) { return p.rfind("D:", 0) == 0; };
+  LocationDialog& d = ask(MediaPage::Music, "song.mid", "MCF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  d.SSCommand2.userClick();
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].text, "song.mid could not be copied to D:\\: Access is denied.");
+  EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\song.mid"));
+}
+
+TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
+  sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);
+  page(MediaPage::MciDevices).pane.refreshFiles();
+  LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "AMF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  int reports = 0;
+  sys.ui.DoEvents = [&] {
+    ++reports;
+    EXPECT_FALSE(main->enabled());  // the windows wait while the file is copied
+    if (reports == 3) {
+      auto it = std::find(sys.ui.loadedForms.begin(), sys.ui.loadedForms.end(), "Form3");
+      EXPECT_NE(it, sys.ui.loadedForms.end());
+    }
+  };
+  d.SSCommand2.userClick();
+  EXPECT_EQ(reports, 10);
+  EXPECT_TRUE(main->enabled());
+  EXPECT_EQ(sys.fs.fileSize("D:\\big.avi"), 10 << 20);
+  EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\big.avi"));
+}
+
+TEST(ProgressWindow, CancelStopsTheCopyBetweenChunks) {
+  MemoryUi ui;
+  Form3 progress(ui, "Copying", "big.avi to D:\\");
+  progress.show();
+  EXPECT_TRUE(progress.report(1, 10));
+  EXPECT_EQ(progress.ProgressBar1.value(), 100);
+  progress.Command1.userClick();
+  EXPECT_FALSE(progress.report(2, 10));
+}
+
+}  // namespace
+}  // namespace vl
