@@ -21,7 +21,7 @@ if(MINGW)
   target_link_options(varilume PRIVATE -municode ${VARILUME_STATIC})
 endif()
 set_source_files_properties(res/varilume.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/res/varilume.ico;${CMAKE_SOURCE_DIR}/res/banner.bmp;${CMAKE_SOURCE_DIR}/res/tipstrip.bmp;${CMAKE_SOURCE_DIR}/res/varilume.manifest")
+  "${CMAKE_SOURCE_DIR}/res/varilume.ico;${CMAKE_SOURCE_DIR}/res/banner.bmp;${CMAKE_SOURCE_DIR}/res/tipstrip.bmp;${CMAKE_SOURCE_DIR}/res/open.bmp;${CMAKE_SOURCE_DIR}/res/play.bmp;${CMAKE_SOURCE_DIR}/res/varilume.manifest")
 
 # The files the program expects beside itself.
 foreach(shipped readme.txt tip.dat)

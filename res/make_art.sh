@@ -32,3 +32,13 @@ convert -size 81x181 gradient:'#fff6c8-#e0b85a' \
   -stroke '#8a6a10' -strokewidth 1 -draw 'line 40,76 40,62' -draw 'line 35,62 45,62' \
   -type TrueColor BMP3:tipstrip.bmp
 echo "art written to $(pwd)"
+
+# Pictures of the Open and Play buttons, 32 x 32 in 16 colours; the corner
+# colour becomes the button's face.
+convert -size 32x32 xc:'#c0c0c0' \
+  -fill '#e8c040' -stroke '#806000' -draw 'polygon 3,9 12,9 14,12 28,12 28,27 3,27' \
+  -fill '#ffe080' -draw 'polygon 6,15 31,15 27,27 3,27' \
+  -colors 16 -type Palette BMP3:open.bmp
+convert -size 32x32 xc:'#c0c0c0' \
+  -fill '#20a040' -stroke '#005010' -draw 'polygon 9,5 27,16 9,27' \
+  -colors 16 -type Palette BMP3:play.bmp

@@ -11,9 +11,9 @@ work=$(mktemp -d /tmp/varilume-e2e.XXXXXX)
 prefix=$work/prefix
 cleanup() {
   WINEPREFIX=$prefix "$WINESERVER" -k >/dev/null 2>&1 || true
-  if mountpoint -q "$prefix/drive_c" 2>/dev/null; then
-    umount "$prefix/drive_c" 2>/dev/null || umount -l "$prefix/drive_c"
-  fi
+  for m in "$prefix/drive_c" "$work/readonly" "$work/full"; do
+    if mountpoint -q "$m" 2>/dev/null; then umount "$m" 2>/dev/null || umount -l "$m"; fi
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -43,6 +43,15 @@ fi
 if [ "$mode" = readonly-c ]; then
   mount --bind "$prefix/drive_c" "$prefix/drive_c"
   mount -o remount,ro,bind "$prefix/drive_c"
+fi
+if [ "$mode" = devices ]; then
+  # D: cannot be written, E: holds one megabyte.
+  mkdir -p "$work/readonly" "$work/full"
+  mount --bind "$work/readonly" "$work/readonly"
+  mount -o remount,ro,bind "$work/readonly"
+  mount -t tmpfs -o size=1m varilume-test "$work/full"
+  ln -s "$work/readonly" "$prefix/dosdevices/d:"
+  ln -s "$work/full" "$prefix/dosdevices/e:"
 fi
 
 set +e

@@ -50,7 +50,8 @@ WindowKind kindOf(const Control& c) {
     case ControlKind::TextBox:
       return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
     case ControlKind::CommandButton:
-      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, true};
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | (c.picture().empty() ? 0u : BS_BITMAP), 0,
+              true};
     case ControlKind::CheckBox:
       return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, true};
     case ControlKind::OptionButton:
@@ -59,6 +60,18 @@ WindowKind kindOf(const Control& c) {
       return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
     case ControlKind::StatusBar:
       return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, true};
+    case ControlKind::ProgressBar:
+      return {PROGRESS_CLASSW, 0, 0, true};
+    case ControlKind::DriveList:
+      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, true};
+    case ControlKind::DirList:
+      return {WC_LISTBOXW,
+              LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                  WS_TABSTOP,
+              WS_EX_CLIENTEDGE, true};
+    case ControlKind::FileList:
+      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+              WS_EX_CLIENTEDGE, true};
     case ControlKind::Frame:
       return {kFrameClass, WS_CLIPCHILDREN, 0, false};
     case ControlKind::ImageBox:
@@ -76,6 +89,12 @@ DWORD formStyle(const Form& f, DWORD& exStyle) {
   if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
   if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;
   return style;
+}
+
+// A drop-down list's window reaches down over its open list.
+int windowHeight(Win32Ui& ui, const Control& c) {
+  int h = ui.toPixels(c.height());
+  return c.kind() == ControlKind::DriveList ? h + ui.toPixels(2400) : h;
 }
 
 bool hasVisibleMenu(const Form& f) {
@@ -102,7 +121,7 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
                   (c->enabled() ? 0u : WS_DISABLED);
     HWND hwnd =
         CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
-                        ui.toPixels(c->top()), ui.toPixels(c->width()), ui.toPixels(c->height()),
+                        ui.toPixels(c->top()), ui.toPixels(c->width()), windowHeight(ui, *c),
                         parentHwnd, nullptr, ui.instance(), nullptr);
     if (!hwnd) continue;
     auto* peer = new WindowPeer(ui, *c, hwnd);
@@ -129,6 +148,7 @@ int twipsY(WindowPeer& p, LPARAM lp) {
 
 HBRUSH colorChild(WindowPeer& parent, HDC dc, HWND child, bool edit) {
   Control* c = controlOf(child);
+  if (!c) c = controlOf(GetParent(child));  // a combo box's own edit or list
   if (!c) return nullptr;
   COLORREF back = c->backColor() ? toColor(*c->backColor())
                   : edit         ? GetSysColor(COLOR_WINDOW)
@@ -140,6 +160,85 @@ HBRUSH colorChild(WindowPeer& parent, HDC dc, HWND child, bool edit) {
   return parent.ui().brush(back);
 }
 
+// A child's notification, turned into the control's event.
+bool dispatchCommand(Control& c, HWND child, UINT code) {
+  switch (c.kind()) {
+    case ControlKind::Label:  // STN_CLICKED, STN_DBLCLK
+      if (code == STN_CLICKED) c.userClick();
+      if (code == STN_DBLCLK) c.userDblClick();
+      return code == STN_CLICKED || code == STN_DBLCLK;
+    case ControlKind::CommandButton:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+      if (code != BN_CLICKED) return false;
+      c.userClick();
+      return true;
+    case ControlKind::TextBox: {
+      if (code != EN_CHANGE) return false;
+      int n = GetWindowTextLengthW(child);
+      std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+      text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), n + 1)));
+      c.userEdit(narrow(text));
+      return true;
+    }
+    case ControlKind::DriveList:
+      if (code != CBN_SELCHANGE) return false;
+      static_cast<ListControl&>(c).userSelect(
+          static_cast<int>(SendMessageW(child, CB_GETCURSEL, 0, 0)));
+      return true;
+    case ControlKind::DirList:
+    case ControlKind::FileList:
+      if (code == LBN_SELCHANGE)
+        static_cast<ListControl&>(c).userSelect(
+            static_cast<int>(SendMessageW(child, LB_GETCURSEL, 0, 0)));
+      else if (code == LBN_DBLCLK)
+        c.userDblClick();
+      else
+        return false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A directory list item: indented, with an open or closed folder before its name.
+void drawDirectoryItem(WindowPeer& parent, const DRAWITEMSTRUCT& d) {
+  Control* c = controlOf(d.hwndItem);
+  if (!c || d.itemID == static_cast<UINT>(-1)) return;
+  const auto& items = static_cast<ListControl*>(c)->items();
+  if (d.itemID >= items.size()) return;
+  const ListItem& item = items[d.itemID];
+  Win32Ui& ui = parent.ui();
+  bool selected = (d.itemState & ODS_SELECTED) != 0;
+  COLORREF back = selected         ? GetSysColor(COLOR_HIGHLIGHT)
+                  : c->backColor() ? toColor(*c->backColor())
+                                   : GetSysColor(COLOR_WINDOW);
+  COLORREF fore = selected         ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                  : c->foreColor() ? toColor(*c->foreColor())
+                                   : GetSysColor(COLOR_WINDOWTEXT);
+  HDC dc = d.hDC;
+  RECT r = d.rcItem;
+  FillRect(dc, &r, ui.brush(back));
+  int unit = ui.toPixels(120);
+  int x = r.left + 2 + item.indent * unit;
+  int h = r.bottom - r.top;
+  // The folder: a body with a tab; an open one is drawn lighter.
+  RECT body{x, r.top + h / 4, x + unit + unit / 3, r.bottom - h / 6};
+  RECT tab{x, body.top - h / 8, x + unit / 2, body.top + 1};
+  HBRUSH folder = ui.brush(item.open ? RGB(255, 232, 140) : RGB(224, 184, 64));
+  FillRect(dc, &tab, folder);
+  FillRect(dc, &body, folder);
+  FrameRect(dc, &body, ui.brush(RGB(128, 96, 0)));
+  RECT text{body.right + 4, r.top, r.right, r.bottom};
+  std::wstring name = widen(item.text);
+  HGDIOBJ old = SelectObject(dc, ui.font(c->font()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, fore);
+  DrawTextW(dc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+  if (d.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+}
+
 // Messages that children send to their parent: clicks, edits, tab changes, colours.
 bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
@@ -148,23 +247,7 @@ bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESUL
       if (!child) return false;
       Control* c = controlOf(child);
       if (!c) return false;
-      switch (HIWORD(wp)) {
-        case BN_CLICKED:  // also STN_CLICKED of labels
-          c->userClick();
-          break;
-        case STN_DBLCLK:
-          c->userDblClick();
-          break;
-        case EN_CHANGE: {
-          int n = GetWindowTextLengthW(child);
-          std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-          text.resize(static_cast<std::size_t>(GetWindowTextW(child, text.data(), n + 1)));
-          c->userEdit(narrow(text));
-          break;
-        }
-        default:
-          return false;
-      }
+      if (!dispatchCommand(*c, child, HIWORD(wp))) return false;
       result = 0;
       return true;
     }
@@ -176,11 +259,25 @@ bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESUL
       result = 0;
       return true;
     }
+    case WM_DRAWITEM: {
+      auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      if (d->CtlType != ODT_LISTBOX) return false;
+      drawDirectoryItem(peer, *d);
+      result = TRUE;
+      return true;
+    }
+    case WM_MEASUREITEM: {
+      auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      m->itemHeight = static_cast<UINT>(peer.ui().toPixels(240));
+      result = TRUE;
+      return true;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN: {
       HBRUSH b = colorChild(peer, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp),
-                            msg == WM_CTLCOLOREDIT);
+                            msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX);
       if (!b) return false;
       result = reinterpret_cast<LRESULT>(b);
       return true;
@@ -517,12 +614,22 @@ void WindowPeer::sync(Prop what) {
       } else if (control_->kind() == ControlKind::CheckBox ||
                  control_->kind() == ControlKind::OptionButton) {
         SendMessageW(hwnd_, BM_SETCHECK, control_->value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      } else if (control_->kind() == ControlKind::ProgressBar) {
+        SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(control_->value()), 0);
+      } else if (control_->kind() == ControlKind::DriveList) {
+        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(control_->value()), 0);
+      } else if (control_->kind() == ControlKind::DirList ||
+                 control_->kind() == ControlKind::FileList) {
+        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(control_->value()), 0);
       }
       break;
     case Prop::Style:
       syncStyle();
       break;
     case Prop::Items:
+      if (auto* list = dynamic_cast<ListControl*>(control_)) fillList(*list);
+      if (auto* bar = dynamic_cast<ProgressBar*>(control_))
+        SendMessageW(hwnd_, PBM_SETRANGE32, 0, bar->max());
       if (auto* tabs = dynamic_cast<TabStrip*>(control_)) {
         SendMessageW(hwnd_, TCM_DELETEALLITEMS, 0, 0);
         int i = 0;
@@ -557,7 +664,27 @@ void WindowPeer::applyInitialState() {
       syncText();
       break;
     case ControlKind::ImageBox:
-      syncStyle();
+    case ControlKind::CommandButton:
+      if (!c.picture().empty()) syncStyle();
+      break;
+    case ControlKind::DriveList: {
+      // The closed list is as high as the control; the open one reaches below.
+      RECT r;
+      GetWindowRect(hwnd_, &r);
+      LRESULT field = SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+      int wanted = static_cast<int>(field) + ui_.toPixels(c.height()) - (r.bottom - r.top);
+      if (wanted > 0) SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+      sync(Prop::Items);
+      break;
+    }
+    case ControlKind::DirList:
+      SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, ui_.toPixels(240));
+      sync(Prop::Items);
+      break;
+    case ControlKind::FileList:
+    case ControlKind::ProgressBar:
+      sync(Prop::Items);
+      sync(Prop::Value);
       break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
@@ -571,7 +698,23 @@ void WindowPeer::applyInitialState() {
 void WindowPeer::syncBounds() {
   Control& c = *control_;
   SetWindowPos(hwnd_, nullptr, ui_.toPixels(c.left()), ui_.toPixels(c.top()),
-               ui_.toPixels(c.width()), ui_.toPixels(c.height()), SWP_NOZORDER | SWP_NOACTIVATE);
+               ui_.toPixels(c.width()), windowHeight(ui_, c), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowPeer::fillList(const ListControl& list) {
+  bool combo = list.kind() == ControlKind::DriveList;
+  // Never redraw while filling: with thousands of names that takes minutes.
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  std::size_t bytes = 0;
+  for (const ListItem& item : list.items()) bytes += (item.text.size() + 1) * sizeof(wchar_t);
+  SendMessageW(hwnd_, combo ? CB_INITSTORAGE : LB_INITSTORAGE, list.items().size(), bytes);
+  UINT add = combo ? CB_ADDSTRING : LB_ADDSTRING;
+  for (const ListItem& item : list.items())
+    SendMessageW(hwnd_, add, 0, reinterpret_cast<LPARAM>(widen(item.text).c_str()));
+  SendMessageW(hwnd_, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list.value()), 0);
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void WindowPeer::syncVisible() {
@@ -611,13 +754,18 @@ void WindowPeer::syncStyle() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
   }
-  if (c.kind() == ControlKind::ImageBox) {
+  if (c.kind() == ControlKind::ImageBox || c.kind() == ControlKind::CommandButton) {
     if (picture) DeleteObject(picture);
     picture = nullptr;
     const std::string& source = c.picture();
+    // Button pictures take the button's face colour where their corner colour is.
+    UINT flags = c.kind() == ControlKind::CommandButton ? LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS
+                                                        : LR_CREATEDIBSECTION;
     if (source.rfind("res:", 0) == 0)
-      picture = static_cast<HBITMAP>(LoadImageW(ui_.instance(), widen(source.substr(4)).c_str(),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+      picture = static_cast<HBITMAP>(
+          LoadImageW(ui_.instance(), widen(source.substr(4)).c_str(), IMAGE_BITMAP, 0, 0, flags));
+    if (c.kind() == ControlKind::CommandButton)
+      SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   }
   if (c.kind() == ControlKind::TabStrip) {
     // All seven headers fit one row of the narrow window.

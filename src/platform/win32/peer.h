@@ -61,6 +61,7 @@ class WindowPeer : public ControlPeer {
   HWND lastFocus = nullptr;
 
  private:
+  void fillList(const ListControl& list);
   void syncBounds();
   void syncVisible();
   void syncText();

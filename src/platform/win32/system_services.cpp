@@ -5,35 +5,15 @@
 
 #include <algorithm>
 
+#include "platform/win32/handle.h"
 #include "platform/win32/text.h"
 
 namespace vl::win32 {
 
 namespace {
 
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  ~Handle() {
-    if (valid()) CloseHandle(h_);
-  }
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-  HANDLE get() const { return h_; }
-  // Closes now and tells whether the system accepted the close.
-  bool close() {
-    bool ok = CloseHandle(h_) != 0;
-    h_ = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE h_;
-};
-
 HANDLE openForReading(const std::string& path) {
-  return CreateFileW(widen(path).c_str(), GENERIC_READ,
+  return CreateFileW(filePath(path).c_str(), GENERIC_READ,
                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                      FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -57,7 +37,7 @@ class Win32RecordFile : public RecordFile {
   }
 
  private:
-  Handle file_;
+  FileHandle file_;
 };
 
 std::string withoutFileName(std::wstring path) {
@@ -69,7 +49,7 @@ std::string withoutFileName(std::wstring path) {
 
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path,
                                                      std::size_t maxBytes) {
-  Handle file(openForReading(path));
+  FileHandle file(openForReading(path));
   if (!file.valid()) return std::nullopt;
   std::string bytes;
   char chunk[65536];
@@ -84,8 +64,8 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path,
 }
 
 bool Win32FileSystem::writeFile(const std::string& path, std::string_view bytes) {
-  Handle file(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(filePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -99,12 +79,12 @@ bool Win32FileSystem::writeFile(const std::string& path, std::string_view bytes)
 }
 
 bool Win32FileSystem::fileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(widen(path).c_str());
+  DWORD attributes = GetFileAttributesW(filePath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32FileSystem::removeFile(const std::string& path) {
-  return DeleteFileW(widen(path).c_str()) != 0;
+  return DeleteFileW(filePath(path).c_str()) != 0;
 }
 
 bool Win32FileSystem::createDirectories(const std::string& path) {

@@ -16,10 +16,26 @@ class Win32FileSystem : public FileSystem {
   std::string currentDirectory() override;
   std::string programDirectory() override;
   std::string userSettingsDirectory() override;
+  std::vector<DriveInfo> drives() override;
+  std::string currentDirectoryOn(char drive) override;
+  std::optional<std::vector<DirEntry>> listDirectory(const std::string& dir,
+                                                     std::string& error) override;
+  bool isDirectory(const std::string& path) override;
+  std::optional<std::int64_t> fileSize(const std::string& path) override;
+  FsResult copyFile(const std::string& from, const std::string& to,
+                    const CopyProgress& progress) override;
+  FsResult renameFile(const std::string& from, const std::string& to, bool replace) override;
+  FsResult deleteFile(const std::string& path) override;
+  FsResult recycleFile(const std::string& path) override;
+  bool sameVolume(const std::string& a, const std::string& b) override;
 
  private:
   std::optional<std::string> settingsDirectory_;
 };
+
+// A path as the file functions take it: paths too long for MAX_PATH get the
+// "\\?\" prefix that lifts the limit.
+std::wstring filePath(const std::string& path);
 
 class AnsiCodec : public TextCodec {
  public:

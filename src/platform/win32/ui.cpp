@@ -12,7 +12,10 @@ namespace vl::win32 {
 
 Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   SetProcessDPIAware();
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX icc{
+      sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  // A drive without its medium must not bring up the system's own error box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   InitCommonControlsEx(&icc);
   HDC screenDc = GetDC(nullptr);
   dpi_ = std::max(1, GetDeviceCaps(screenDc, LOGPIXELSX));
@@ -55,6 +58,31 @@ ScreenInfo Win32Ui::screen() const {
 
 void Win32Ui::endProgram() {
   ExitProcess(0);
+}
+
+void Win32Ui::popupMenu(Form& form, MenuItem& menu) {
+  auto* peer = static_cast<WindowPeer*>(form.peer());
+  if (!peer) return;
+  auto it = peer->popups.find(&menu);
+  if (it == peer->popups.end()) return;
+  POINT at;
+  GetCursorPos(&at);
+  SetForegroundWindow(peer->hwnd());
+  TrackPopupMenu(it->second, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, peer->hwnd(), nullptr);
+  PostMessageW(peer->hwnd(), WM_NULL, 0, 0);  // lets the menu close properly
+}
+
+void Win32Ui::doEvents() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (preTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
 }
 
 HFONT Win32Ui::font(const Font& f) {

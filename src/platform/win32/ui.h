@@ -27,6 +27,8 @@ class Win32Ui : public Ui {
                   MsgIcon icon) override;
   ScreenInfo screen() const override;
   void endProgram() override;
+  void popupMenu(Form& form, MenuItem& menu) override;
+  void doEvents() override;
 
   // Runs the message loop until the program ends.
   int run();

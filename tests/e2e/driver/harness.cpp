@@ -99,7 +99,7 @@ Program::~Program() {
   kill();
 }
 
-bool Program::start(const std::string& arguments) {
+bool Program::start(const std::string& arguments, const std::string& directory) {
   kill();
   std::wstring exe = wide(std::string(kInstallDir) + "\\varilume.exe");
   std::wstring commandLine = L"\"" + exe + L"\"";
@@ -108,7 +108,7 @@ bool Program::start(const std::string& arguments) {
   si.cb = sizeof si;
   probeLoaded_ = false;
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      wide(kInstallDir).c_str(), &si, &process_)) {
+                      wide(directory.empty() ? kInstallDir : directory).c_str(), &si, &process_)) {
     std::printf("cannot start %s: error %lu\n", utf8(exe).c_str(), GetLastError());
     return false;
   }
@@ -266,6 +266,27 @@ std::string Program::statusText(HWND statusBar) {
   return probe(vlprobe::kStatusText, statusBar);
 }
 
+std::vector<Program::MenuLine> Program::popupOf(HWND control) {
+  PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+  PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+  std::vector<MenuLine> lines;
+  waitFor([&] { return !(lines = openPopup()).empty(); }, 5000);
+  // Escape closes the menu; its loop reads the key from the thread's queue.
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  PostMessageW(menu ? menu : control, WM_KEYDOWN, VK_ESCAPE, 0);
+  waitFor([&] { return openPopup().empty(); }, 5000);
+  return lines;
+}
+
+bool Program::choosePopupItem(HWND control, const std::string& caption) {
+  for (const MenuLine& line : popupOf(control)) {
+    if (line.caption != caption) continue;
+    postCommand(GetAncestor(control, GA_ROOT), line.id);
+    return true;
+  }
+  return false;
+}
+
 void Program::selectTab(HWND tabs, int index) {
   std::istringstream r(probe(vlprobe::kTabRect, tabs, index));
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -387,6 +408,86 @@ void keys(HWND target, std::initializer_list<WORD> chord) {
     inputs.push_back(in);
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// ---- lists ----------------------------------------------------------------------
+
+namespace {
+bool isCombo(HWND h) {
+  wchar_t cls[32] = {};
+  GetClassNameW(h, cls, 32);
+  return lstrcmpiW(cls, L"ComboBox") == 0;
+}
+int itemIndex(HWND list, const std::string& item) {
+  std::vector<std::string> items = listItems(list);
+  auto it = std::find(items.begin(), items.end(), item);
+  return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+bool itemPoint(HWND list, int index, POINT& at) {
+  if (index < 0) return false;
+  SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  RECT r{};
+  if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+    return false;
+  at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  return true;
+}
+}  // namespace
+
+std::vector<std::string> listItems(HWND list) {
+  bool combo = isCombo(list);
+  int n = static_cast<int>(SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+  std::vector<std::string> items;
+  for (int i = 0; i < n; ++i) {
+    int length = static_cast<int>(
+        SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(i), 0));
+    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    items.push_back(utf8(text));
+  }
+  return items;
+}
+
+int listSelection(HWND list) {
+  return static_cast<int>(SendMessageW(list, isCombo(list) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+bool clickItem(HWND list, const std::string& item) {
+  POINT at;
+  if (!itemPoint(list, itemIndex(list, item), at)) return false;
+  postClick(list, at.x, at.y);
+  return true;
+}
+
+bool doubleClickItem(HWND list, const std::string& item) {
+  POINT at;
+  if (!itemPoint(list, itemIndex(list, item), at)) return false;
+  LPARAM p = MAKELPARAM(at.x, at.y);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, p);
+  PostMessageW(list, WM_LBUTTONUP, 0, p);
+  PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, p);
+  PostMessageW(list, WM_LBUTTONUP, 0, p);
+  return true;
+}
+
+bool chooseDrive(HWND combo, char letter) {
+  std::vector<std::string> items = listItems(combo);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].empty() || (items[i][0] | 0x20) != (letter | 0x20)) continue;
+    SendMessageW(combo, CB_SETCURSEL, i, 0);
+    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return true;
+  }
+  return false;
+}
+
+void postKey(HWND hwnd, WORD key) {
+  PostMessageW(hwnd, WM_KEYDOWN, key, 1);
+  PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
 // ---- geometry -------------------------------------------------------------------

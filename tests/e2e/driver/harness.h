@@ -68,8 +68,9 @@ class Program {
   Program& operator=(const Program&) = delete;
   ~Program();
 
-  // Starts varilume.exe from its directory with the given command line.
-  bool start(const std::string& arguments = "");
+  // Starts varilume.exe with the given command line, in its own directory or
+  // in the one given.
+  bool start(const std::string& arguments = "", const std::string& directory = "");
   DWORD pid() const { return process_.dwProcessId; }
   bool running() const;
   // Waits for the process to end; false if it is still running after the time.
@@ -91,6 +92,10 @@ class Program {
   };
   std::vector<MenuLine> menuBar(HWND form);
   std::vector<MenuLine> openPopup();
+  // Right-clicks the control, reads the pop-up menu that opens and closes it again.
+  std::vector<MenuLine> popupOf(HWND control);
+  // Right-clicks the control and chooses the pop-up menu's item of that caption.
+  bool choosePopupItem(HWND control, const std::string& caption);
   std::string statusText(HWND statusBar);
   // A user's click on a tab's header.
   void selectTab(HWND tabs, int index);
@@ -122,6 +127,16 @@ void postCommand(HWND form, UINT id);
 void postTimer(HWND hwnd, UINT id);
 // Real key presses, after bringing the window to the front.
 void keys(HWND target, std::initializer_list<WORD> chord);
+
+// ---- lists ------------------------------------------------------------------
+std::vector<std::string> listItems(HWND list);  // list box or combo box
+int listSelection(HWND list);
+// A user's click, or double click, on the item of that text; false if absent.
+bool clickItem(HWND list, const std::string& item);
+bool doubleClickItem(HWND list, const std::string& item);
+// Chooses the drive in a drive list ("d:"), as a user's choice does.
+bool chooseDrive(HWND combo, char letter);
+void postKey(HWND hwnd, WORD key);
 
 // ---- geometry -----------------------------------------------------------------
 int dpi();

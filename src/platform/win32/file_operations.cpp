@@ -1,0 +1,165 @@
+// Drives, directory listings and the operations on single files.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "platform/win32/handle.h"
+#include "platform/win32/system_services.h"
+#include "platform/win32/text.h"
+
+namespace vl::win32 {
+
+namespace {
+
+FsResult lastError() {
+  return {errorText(GetLastError())};
+}
+
+std::wstring directoryPattern(const std::string& dir) {
+  std::string pattern = dir;
+  if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
+  return filePath(pattern + "*");
+}
+
+}  // namespace
+
+std::wstring filePath(const std::string& path) {
+  std::wstring wide = widen(path);
+  if (wide.size() >= MAX_PATH - 12 && wide.size() > 2 && wide[1] == L':') return L"\\\\?\\" + wide;
+  return wide;
+}
+
+std::vector<DriveInfo> Win32FileSystem::drives() {
+  std::vector<DriveInfo> all;
+  DWORD mask = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (!(mask & (1u << i))) continue;
+    DriveInfo d{static_cast<char>('A' + i), {}};
+    wchar_t root[] = {static_cast<wchar_t>(L'A' + i), L':', L'\\', 0};
+    UINT type = GetDriveTypeW(root);
+    // Only fixed drives are asked for their name: a floppy or CD drive would spin up.
+    if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) {
+      wchar_t label[MAX_PATH + 1] = {};
+      if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
+        d.label = narrow(label);
+    }
+    all.push_back(d);
+  }
+  return all;
+}
+
+std::string Win32FileSystem::currentDirectoryOn(char drive) {
+  wchar_t spec[] = {static_cast<wchar_t>(drive), L':', 0};
+  DWORD n = GetFullPathNameW(spec, 0, nullptr, nullptr);
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(spec, n, full.data(), nullptr);
+  full.resize(n);
+  if (full.empty()) return std::string{drive, ':', '\\'};
+  return narrow(full);
+}
+
+std::optional<std::vector<DirEntry>> Win32FileSystem::listDirectory(const std::string& dir,
+                                                                    std::string& error) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileExW(directoryPattern(dir).c_str(), FindExInfoBasic, &data,
+                                 FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  std::vector<DirEntry> entries;
+  if (find == INVALID_HANDLE_VALUE) {
+    DWORD code = GetLastError();
+    // An empty root has not even "." and "..".
+    if (code == ERROR_FILE_NOT_FOUND && isDirectory(dir)) return entries;
+    error = errorText(code);
+    return std::nullopt;
+  }
+  do {
+    const wchar_t* name = data.cFileName;
+    if (name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0))) continue;
+    entries.push_back(
+        {narrow(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+         (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return entries;
+}
+
+bool Win32FileSystem::isDirectory(const std::string& path) {
+  DWORD a = GetFileAttributesW(filePath(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::int64_t> Win32FileSystem::fileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(filePath(path).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+FsResult Win32FileSystem::copyFile(const std::string& from, const std::string& to,
+                                   const CopyProgress& progress) {
+  FileHandle source(CreateFileW(filePath(from).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!source.valid()) return lastError();
+  LARGE_INTEGER size{};
+  GetFileSizeEx(source.get(), &size);
+  FileHandle target(CreateFileW(filePath(to).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!target.valid()) return lastError();
+  std::vector<char> buffer(1 << 20);
+  std::int64_t done = 0;
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(source.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+      return lastError();
+    if (got == 0) break;
+    DWORD wrote = 0;
+    if (!WriteFile(target.get(), buffer.data(), got, &wrote, nullptr)) return lastError();
+    if (wrote != got) return {errorText(ERROR_DISK_FULL)};
+    done += got;
+    if (progress && !progress(done, size.QuadPart)) return {errorText(ERROR_REQUEST_ABORTED)};
+  }
+  FILETIME created, accessed, written;
+  if (GetFileTime(source.get(), &created, &accessed, &written))
+    SetFileTime(target.get(), nullptr, nullptr, &written);
+  if (!target.close()) return lastError();
+  return {};
+}
+
+FsResult Win32FileSystem::renameFile(const std::string& from, const std::string& to, bool replace) {
+  if (!MoveFileExW(filePath(from).c_str(), filePath(to).c_str(),
+                   replace ? MOVEFILE_REPLACE_EXISTING : 0))
+    return lastError();
+  return {};
+}
+
+FsResult Win32FileSystem::deleteFile(const std::string& path) {
+  if (!DeleteFileW(filePath(path).c_str())) return lastError();
+  return {};
+}
+
+FsResult Win32FileSystem::recycleFile(const std::string& path) {
+  std::wstring from = widen(path);
+  if (from.size() >= MAX_PATH) return deleteFile(path);  // the shell takes no longer paths
+  from.push_back(L'\0');                                 // the list ends with two
+  SHFILEOPSTRUCTW op{};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  int code = SHFileOperationW(&op);
+  if (code != 0 || op.fAnyOperationsAborted)
+    return {"The file could not be moved to the Recycle Bin (shell error " + std::to_string(code) +
+            ")."};
+  return {};
+}
+
+bool Win32FileSystem::sameVolume(const std::string& a, const std::string& b) {
+  wchar_t va[MAX_PATH] = {}, vb[MAX_PATH] = {};
+  if (!GetVolumePathNameW(filePath(a).c_str(), va, MAX_PATH) ||
+      !GetVolumePathNameW(filePath(b).c_str(), vb, MAX_PATH))
+    return false;
+  return lstrcmpiW(va, vb) == 0;
+}
+
+}  // namespace vl::win32

@@ -1,0 +1,334 @@
+// The browser pages: their lists, path joining, pop-up menus, and deleting,
+// copying and moving files through the location dialog.
+#include <cstdio>
+
+#include "common.h"
+
+namespace e2e {
+
+namespace {
+
+struct Page {
+  int tab;
+  const char *drive, *dir, *file, *field, *open, *openHelp;
+};
+const Page kPages[] = {
+    {0, "Drive1", "Dir1", "File1", "Text1", "SSCommand22", "Open the selected file"},
+    {1, "Drive2", "Dir2", "File2", "Text2", "SSCommand21", "Open the selected file"},
+    {2, "Drive3", "Dir3", "File3", "Text3", "SSCommand20", "Open the selected file"},
+    {3, "Drive4", "Dir4", "File4", "Text4", "SSCommand16", "Start Playback"},
+};
+
+const std::string kEte = "\xC3\xA9t\xC3\xA9.bmp";                  // été.bmp
+const std::string kPhoto = "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE";     // Фото
+
+void put(const std::string& path, const std::string& bytes = "data") {
+  REQUIRE(writeFile(path, bytes));
+}
+
+// C:\MEDIA with one file of each kind, and an AUTUMN.BMP in C:\ and in C:\PICS.
+void makeMedia() {
+  for (const char* dir : {"C:\\MEDIA", "C:\\PICS", "C:\\ART"}) makeDirectory(dir);
+  makeDirectory("C:\\MEDIA\\" + kPhoto);
+  for (const char* name : {"a.bmp", "B.DIB", "c.wmf", "d.emf", "e.ico", "f.cur", "g.rle",
+                           "h.mid", "i.RMI", "j.wav", "k.avi", "l.txt", "m.MOV", "n.Bmp"})
+    put(std::string("C:\\MEDIA\\") + name, std::string("content of ") + name);
+  put("C:\\MEDIA\\" + kEte, "accented");
+  put("C:\\AUTUMN.BMP", "root autumn");
+  put("C:\\PICS\\AUTUMN.BMP", "pics autumn");
+}
+
+HWND startIn(Program& p, const std::string& directory) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  REQUIRE(p.start("", directory));
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
+  return main;
+}
+
+void showPage(Program& p, HWND main, int tab) {
+  HWND tabs = control(main, "SSTab1");
+  p.selectTab(tabs, tab);
+  REQUIRE(waitFor([&] { return currentTab(tabs) == tab; }, 3000));
+}
+
+bool listed(HWND list, const std::string& item) {
+  auto items = listItems(list);
+  return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+// Enters the directory by a double click in the directory list.
+void enter(HWND dir, const std::string& name) {
+  REQUIRE(doubleClickItem(dir, name));
+  CHECK(waitFor([&] { return listSelection(dir) >= 0 && listItems(dir)[static_cast<std::size_t>(
+                                                           listSelection(dir))] == name; },
+                5000));
+}
+
+// Selects the file with a click and waits until the list shows it selected.
+void pick(HWND list, const std::string& name) {
+  REQUIRE(clickItem(list, name));
+  CHECK(waitFor(
+      [&] {
+        int i = listSelection(list);
+        return i >= 0 && listItems(list)[static_cast<std::size_t>(i)] == name;
+      },
+      3000));
+}
+
+// Copy File or Move File from the page's menu, into a directory of the dialog.
+HWND askLocation(Program& p, HWND main, const Page& page, const std::string& file,
+                 const std::string& item, const char* dialogName) {
+  HWND list = control(main, page.file);
+  pick(list, file);
+  REQUIRE(p.choosePopupItem(list, item));
+  HWND dialog = p.form(dialogName, 5000);
+  REQUIRE(dialog != nullptr);
+  return dialog;
+}
+
+}  // namespace
+
+SCENARIO(browse_lists) {
+  makeMedia();
+  Program p;
+  HWND main = startIn(p, "C:\\MEDIA");
+  std::vector<std::vector<std::string>> expected = {
+      {"a.bmp", "B.DIB", "c.wmf", "d.emf", "e.ico", "f.cur", "n.Bmp", kEte},
+      {"h.mid", "i.RMI"},
+      {"j.wav"},
+      {"a.bmp", "B.DIB", "c.wmf", "d.emf", "e.ico", "f.cur", "g.rle", "h.mid", "i.RMI", "j.wav",
+       "k.avi", "l.txt", "m.MOV", "n.Bmp", kEte}};
+  for (const Page& page : kPages) {
+    HWND file = control(main, page.file);
+    std::vector<std::string> items = listItems(file);
+    std::vector<std::string> want = expected[static_cast<std::size_t>(page.tab)];
+    std::sort(items.begin(), items.end());
+    std::sort(want.begin(), want.end());
+    CHECK_EQ(items.size(), want.size());
+    CHECK(items == want);
+    CHECK(!listed(file, "g.rle") || page.tab == 3);
+    HWND dir = control(main, page.dir);
+    CHECK(listed(dir, "MEDIA"));
+    CHECK(listed(dir, kPhoto));
+    CHECK_EQ(listItems(control(main, page.drive))[static_cast<std::size_t>(
+                 std::max(0, listSelection(control(main, page.drive))))]
+                 .substr(0, 2),
+             std::string("c:"));
+  }
+
+  // Path joining through the real lists: in the root, then below it.
+  HWND dir1 = control(main, "Dir1"), file1 = control(main, "File1");
+  HWND text1 = control(main, "Text1");
+  pick(file1, kEte);
+  CHECK(waitFor([&] { return text(text1) == "C:\\MEDIA\\" + kEte; }, 3000));
+  enter(dir1, "C:\\");
+  CHECK(waitFor([&] { return listItems(file1) == std::vector<std::string>{"AUTUMN.BMP"}; }, 3000));
+  pick(file1, "AUTUMN.BMP");
+  CHECK(waitFor([&] { return text(text1) == "C:\\AUTUMN.BMP"; }, 3000));
+  // A single click on a directory only moves the highlight.
+  REQUIRE(clickItem(dir1, "PICS"));
+  pause(300);
+  CHECK(listed(file1, "AUTUMN.BMP") && listItems(file1).size() == 1);
+  enter(dir1, "PICS");
+  pick(file1, "AUTUMN.BMP");
+  CHECK(waitFor([&] { return text(text1) == "C:\\PICS\\AUTUMN.BMP"; }, 3000));
+
+  // Another drive moves both lists there, and back again.
+  HWND drive1 = control(main, "Drive1");
+  REQUIRE(chooseDrive(drive1, 'z'));
+  CHECK(waitFor([&] { return !listItems(dir1).empty() && listItems(dir1)[0] == "Z:\\"; }, 5000));
+  REQUIRE(chooseDrive(drive1, 'c'));
+  CHECK(waitFor([&] { return !listItems(dir1).empty() && listItems(dir1)[0] == "C:\\"; }, 5000));
+
+  // Status-bar help and the pop-up menus of the four pages.
+  HWND status = control(main, "StatusBar1");
+  const char* captions[4][9] = {
+      {"View Image", "View Image Stretched", "View Full Screen", "View Full Screen Stretched",
+       "Logo Changer", "", "Delete File", "Copy File", "Move File"},
+      {"Play Music", "", "Delete File", "Copy File", "Move File"},
+      {"Play Sound", "", "Delete File", "Copy File", "Move File"},
+      {"Play MCI File", "", "Delete File", "Copy File", "Move File"}};
+  for (const Page& page : kPages) {
+    showPage(p, main, page.tab);
+    postMouseMove(control(main, page.dir));
+    CHECK(waitFor([&] { return p.statusText(status) == "Double Click to change directory"; }));
+    postMouseMove(control(main, page.file));
+    CHECK(waitFor([&] {
+      return p.statusText(status) == "Press Enter or Double-click to view, Right-Click for menu";
+    }));
+    postMouseMove(control(main, page.open));
+    CHECK(waitFor([&] { return p.statusText(status) == page.openHelp; }));
+    auto menu = p.popupOf(control(main, page.file));
+    std::size_t count = page.tab == 0 ? 9 : 5;
+    CHECK_EQ(menu.size(), count);
+    for (std::size_t i = 0; i < menu.size() && i < count; ++i)
+      CHECK_EQ(menu[i].caption, std::string(captions[page.tab][i]));
+  }
+}
+
+SCENARIO(file_operations) {
+  makeMedia();
+  put("C:\\ART\\c.wmf", "old picture");
+  Program p;
+  HWND main = startIn(p, "C:\\MEDIA");
+  const Page& image = kPages[0];
+  HWND file1 = control(main, "File1");
+
+  // The Delete key removes the file at once.
+  pick(file1, "a.bmp");
+  postKey(file1, VK_DELETE);
+  CHECK(waitFor([&] { return !fileExists("C:\\MEDIA\\a.bmp"); }, 5000));
+  CHECK(waitFor([&] { return !listed(file1, "a.bmp"); }, 3000));
+  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+
+  // Copy into the root of C: and into a folder.
+  HWND d = askLocation(p, main, image, "B.DIB", "Copy File", "Form4");
+  CHECK_EQ(text(d), std::string("Select Location"));
+  CHECK(centred(d));
+  CHECK_EQ(text(control(d, "Label2")), std::string("copy"));
+  CHECK(!visible(control(d, "Label2")));
+  HWND dir = control(d, "Dir1");
+  CHECK(waitFor([&] { return listed(dir, "MEDIA"); }, 3000));  // where the process stands
+  enter(dir, "C:\\");
+  click(control(d, "SSCommand2"));
+  CHECK(waitFor([] { return readFile("C:\\B.DIB") == std::optional<std::string>("content of B.DIB"); }));
+  CHECK(waitFor([&] { return !IsWindow(d); }, 3000));
+  CHECK(fileExists("C:\\MEDIA\\B.DIB"));
+
+  d = askLocation(p, main, image, kEte, "Copy File", "Form4");
+  dir = control(d, "Dir1");
+  enter(dir, "C:\\");
+  enter(dir, "ART");
+  click(control(d, "SSCommand2"));
+  CHECK(waitFor([] { return readFile("C:\\ART\\" + kEte) == std::optional<std::string>("accented"); }));
+
+  // Onto an existing file: replaced.
+  d = askLocation(p, main, image, "c.wmf", "Copy File", "Form4");
+  dir = control(d, "Dir1");
+  enter(dir, "C:\\");
+  enter(dir, "ART");
+  click(control(d, "SSCommand2"));
+  CHECK(waitFor([] { return readFile("C:\\ART\\c.wmf") == std::optional<std::string>("content of c.wmf"); }));
+
+  // Cancel changes nothing.
+  d = askLocation(p, main, image, "d.emf", "Move File", "Form4");
+  CHECK_EQ(text(control(d, "Label2")), std::string("move"));
+  click(control(d, "SSCommand1"));
+  CHECK(waitFor([&] { return !IsWindow(d); }, 3000));
+  CHECK(fileExists("C:\\MEDIA\\d.emf"));
+  CHECK(!fileExists("C:\\d.emf"));
+
+  // Move removes the source; on the Sound page with its own dialog.
+  showPage(p, main, 2);
+  d = askLocation(p, main, kPages[2], "j.wav", "Move File", "Form12");
+  dir = control(d, "Dir1");
+  enter(dir, "C:\\");
+  enter(dir, "PICS");
+  click(control(d, "SSCommand2"));
+  CHECK(waitFor([] { return fileExists("C:\\PICS\\j.wav"); }));
+  CHECK(waitFor([] { return !fileExists("C:\\MEDIA\\j.wav"); }));
+  CHECK(waitFor([&] { return listItems(control(main, "File3")).empty(); }, 3000));
+
+  // Moving into the folder it is in keeps the file and says so.
+  showPage(p, main, 3);
+  d = askLocation(p, main, kPages[3], "l.txt", "Move File", "Form13");
+  click(control(d, "SSCommand2"));
+  auto box = waitMessageBox(p.pid());
+  REQUIRE(box.has_value());
+  CHECK_EQ(box->text, std::string("l.txt is already in C:\\MEDIA; it was left as it is."));
+  pressOk(*box);
+  CHECK_EQ(readFile("C:\\MEDIA\\l.txt").value_or("<none>"), std::string("content of l.txt"));
+
+  // With nothing selected, Copy File only says so.
+  showPage(p, main, 2);
+  REQUIRE(p.choosePopupItem(control(main, "File3"), "Copy File"));
+  box = waitMessageBox(p.pid());
+  REQUIRE(box.has_value());
+  CHECK_EQ(box->text, std::string("Select the file to copy in the list first."));
+  pressOk(*box);
+  CHECK(p.formNow("Form12") == nullptr);
+}
+
+SCENARIO(failed_copies) {
+  // D: is read-only; E: holds 1 MB (both set up by the runner).
+  REQUIRE(!writeFile("D:\\probe.txt", "x"));
+  makeDirectory("C:\\BIG");
+  put("C:\\BIG\\movie.avi", std::string(2 << 20, 'v'));
+  put("C:\\BIG\\small.avi", "small");
+  put("E:\\small.avi", "old small");
+  Program p;
+  HWND main = startIn(p, "C:\\BIG");
+  showPage(p, main, 3);
+  const Page& mci = kPages[3];
+
+  struct Case {
+    const char* file;
+    const char* item;
+    char drive;
+  } cases[] = {{"movie.avi", "Copy File", 'e'},
+               {"movie.avi", "Move File", 'e'},
+               {"small.avi", "Copy File", 'd'},
+               {"small.avi", "Move File", 'd'}};
+  for (const Case& c : cases) {
+    HWND d = askLocation(p, main, mci, c.file, c.item, "Form13");
+    REQUIRE(chooseDrive(control(d, "Drive1"), c.drive));
+    HWND dir = control(d, "Dir1");
+    std::string root{static_cast<char>(c.drive - 32), ':', '\\'};
+    CHECK(waitFor([&] { return !listItems(dir).empty() && listItems(dir)[0] == root; }, 5000));
+    click(control(d, "SSCommand2"));
+    auto box = waitMessageBox(p.pid(), 10000);
+    REQUIRE(box.has_value());
+    std::printf("  %s %s to %s: %s\n", c.item, c.file, root.c_str(), box->text.c_str());
+    CHECK(box->text.rfind(std::string(c.file) + " could not be", 0) == 0);
+    pressOk(*box);
+    std::string kept = std::string("C:\\BIG\\") + c.file;
+    CHECK(fileExists(kept));
+    CHECK_EQ(readFile(kept).value_or("").size(),
+             std::string(c.file) == "movie.avi" ? std::size_t{2} << 20 : std::size_t{5});
+    CHECK(!fileExists(root + "movie.avi"));
+    CHECK(!fileExists(root + "~movie.avi.partial"));
+  }
+  CHECK_EQ(readFile("E:\\small.avi").value_or("<none>"), std::string("old small"));
+}
+
+SCENARIO(long_paths) {
+  // A folder more than 260 characters down, reached through the lists.
+  std::string path = "C:\\LONG";
+  std::vector<std::string> parts;
+  makeDirectory(path);
+  for (int i = 0; i < 9; ++i) {
+    parts.push_back("level" + std::to_string(i) + "_" + std::string(24, static_cast<char>('a' + i)));
+    path += "\\" + parts.back();
+    CreateDirectoryW((L"\\\\?\\" + wide(path)).c_str(), nullptr);
+  }
+  std::string file = path + "\\deep.bmp";
+  REQUIRE(file.size() > 260);
+  HANDLE h = CreateFileW((L"\\\\?\\" + wide(file)).c_str(), GENERIC_WRITE, 0, nullptr,
+                         CREATE_ALWAYS, 0, nullptr);
+  REQUIRE(h != INVALID_HANDLE_VALUE);
+  DWORD wrote = 0;
+  WriteFile(h, "deep", 4, &wrote, nullptr);
+  CloseHandle(h);
+
+  Program p;
+  HWND main = startIn(p, "C:\\LONG");
+  HWND dir1 = control(main, "Dir1"), file1 = control(main, "File1");
+  for (const std::string& part : parts) enter(dir1, part);
+  CHECK(waitFor([&] { return listed(file1, "deep.bmp"); }, 5000));
+  pick(file1, "deep.bmp");
+  CHECK(waitFor([&] { return text(control(main, "Text1")) == file; }, 3000));
+
+  HWND d = askLocation(p, main, kPages[0], "deep.bmp", "Copy File", "Form4");
+  enter(control(d, "Dir1"), "C:\\");
+  click(control(d, "SSCommand2"));
+  CHECK(waitFor([] { return readFile("C:\\deep.bmp") == std::optional<std::string>("deep"); }));
+  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+  pick(file1, "deep.bmp");
+  postKey(file1, VK_DELETE);
+  CHECK(waitFor([&] { return !listed(file1, "deep.bmp"); }, 5000));
+  CHECK(GetFileAttributesW((L"\\\\?\\" + wide(file)).c_str()) == INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace e2e
