@@ -23,11 +23,11 @@ const wchar_t* const kDir = L"C:\\bench20k";
 
 void makeFiles() {
   CreateDirectoryW(kDir, nullptr);
-  const wchar_t* kinds[] = {L"bmp", L"dib", L"wmf", L"emf", L"ico", L"cur", L"txt",
-                            L"wav", L"mid", L"avi", L"doc", L"rle"};
+  const wchar_t* kinds[] = {L"bmp", L"dib", L"wmf", L"emf", L"ico", L"cur",
+                            L"txt", L"wav", L"mid", L"avi", L"doc", L"rle"};
   for (int i = 0; i < 20000; ++i) {
-    std::wstring name = std::wstring(kDir) + L"\\file" + std::to_wstring(100000 + i * 7919 % 20000) +
-                        L"." + kinds[i % 12];
+    std::wstring name = std::wstring(kDir) + L"\\file" +
+                        std::to_wstring(100000 + i * 7919 % 20000) + L"." + kinds[i % 12];
     HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
   }
@@ -62,10 +62,10 @@ void platformFill(HWND list, vl::MediaPage page) {
   while (at <= patterns.size()) {
     std::size_t end = patterns.find(';', at);
     if (end == std::string::npos) end = patterns.size();
-    std::wstring spec = std::wstring(kDir) + L"\\" +
-                        std::wstring(patterns.begin() + static_cast<std::ptrdiff_t>(at),
-                                     patterns.begin() + static_cast<std::ptrdiff_t>(end));
-    SendMessageW(list, LB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(spec.c_str()));
+    std::wstring setup = std::wstring(kDir) + L"\\" +
+                         std::wstring(patterns.begin() + static_cast<std::ptrdiff_t>(at),
+                                      patterns.begin() + static_cast<std::ptrdiff_t>(end));
+    SendMessageW(list, LB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(setup.c_str()));
     at = end + 1;
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -81,11 +81,12 @@ int wmain(int argc, wchar_t** argv) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   vl::win32::Win32Ui ui(instance);
   vl::win32::Win32FileSystem fs;
-  HWND floorWindow = CreateWindowW(L"STATIC", L"Floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                   400, 400, nullptr, nullptr, instance, nullptr);
-  HWND floorList = CreateWindowW(L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT |
-                                     LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                                 0, 0, 200, 300, floorWindow, nullptr, instance, nullptr);
+  HWND floorWindow = CreateWindowW(L"STATIC", L"Floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
+                                   400, nullptr, nullptr, instance, nullptr);
+  HWND floorList = CreateWindowW(
+      L"LISTBOX", L"",
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, 0, 0,
+      200, 300, floorWindow, nullptr, instance, nullptr);
   for (vl::MediaPage page : {vl::MediaPage::Image, vl::MediaPage::MciDevices}) {
     BenchForm form(ui, fs, page);
     form.show();
@@ -105,12 +106,12 @@ int wmain(int argc, wchar_t** argv) {
         ours.push_back(millis(refill));
       }
     }
-    std::printf("%s page: %zu names listed (platform %d); program %.1f ms, LB_DIR %.1f ms "
-                "(medians of %d runs); ratio %.3f (target <= 1.2)\n",
-                page == vl::MediaPage::Image ? "Image" : "MCI Devices",
-                form.pane.file.items().size(),
-                static_cast<int>(SendMessageW(floorList, LB_GETCOUNT, 0, 0)), median(ours),
-                median(floor), runs, median(ours) / median(floor));
+    std::printf(
+        "%s page: %zu names listed (platform %d); program %.1f ms, LB_DIR %.1f ms "
+        "(medians of %d runs); ratio %.3f (target <= 1.2)\n",
+        page == vl::MediaPage::Image ? "Image" : "MCI Devices", form.pane.file.items().size(),
+        static_cast<int>(SendMessageW(floorList, LB_GETCOUNT, 0, 0)), median(ours), median(floor),
+        runs, median(ours) / median(floor));
     form.unload();
   }
   return 0;

@@ -2,16 +2,7 @@
 # Start-up time and working set of varilume.exe against a program that opens
 # one empty window, measured in the same run under Wine on a virtual screen.
 #   bench/run-startup-bench.sh [runs]
-set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake --preset mingw64 >/dev/null
-cmake --build build/mingw64 -j"$(nproc)" >/dev/null
-. tests/e2e/wine-env.sh
-work=$(mktemp -d /tmp/varilume-bench.XXXXXX)
-trap 'WINEPREFIX=$work/prefix "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
-tests/e2e/make-template.sh "$work/prefix" >/dev/null
-export WINEPREFIX=$work/prefix HOME=$work/prefix.home
+. "$(dirname "$0")/prepare.sh"
 install="$WINEPREFIX/drive_c/Program Files/Varilume SE"
 mkdir -p "$install"
 cp build/mingw64/varilume.exe build/mingw64/readme.txt build/mingw64/tip.dat "$install/"

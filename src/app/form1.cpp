@@ -13,9 +13,9 @@ constexpr Rgb kLightGrey{192, 192, 192};
 Form1::Form1(App& app)
     : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205),
       imagePage(app, *this, SSTab1, imgpop, StatusBar1),
-      musicPage(app, *this, SSTab1, muspop, StatusBar1, musicPageSpec()),
-      soundPage(app, *this, SSTab1, sndpop, StatusBar1, soundPageSpec()),
-      mciPage(app, *this, SSTab1, anipop, StatusBar1, mciPageSpec()),
+      musicPage(app, *this, SSTab1, muspop, StatusBar1, musicPageSetup()),
+      soundPage(app, *this, SSTab1, sndpop, StatusBar1, soundPageSetup()),
+      mciPage(app, *this, SSTab1, anipop, StatusBar1, mciPageSetup()),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
   setBackColor(kLightGrey);

@@ -2,7 +2,7 @@
 
 namespace vl {
 
-BrowserPageSpec imagePageSpec() {
+BrowserPageSetup imagePageSetup() {
   return {0,
           MediaPage::Image,
           "Frame1",
@@ -30,7 +30,7 @@ BrowserPageSpec imagePageSpec() {
           "IMF"};
 }
 
-BrowserPageSpec musicPageSpec() {
+BrowserPageSetup musicPageSetup() {
   return {1,
           MediaPage::Music,
           "Frame5",
@@ -54,7 +54,7 @@ BrowserPageSpec musicPageSpec() {
           "MMF"};
 }
 
-BrowserPageSpec soundPageSpec() {
+BrowserPageSetup soundPageSetup() {
   return {2,
           MediaPage::Sound,
           "Frame8",
@@ -78,7 +78,7 @@ BrowserPageSpec soundPageSpec() {
           "SMF"};
 }
 
-BrowserPageSpec mciPageSpec() {
+BrowserPageSetup mciPageSetup() {
   return {3,
           MediaPage::MciDevices,
           "Frame11",
@@ -103,7 +103,7 @@ BrowserPageSpec mciPageSpec() {
 }
 
 ImagePage::ImagePage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status)
-    : browser(app, form, tabs, popup, status, imagePageSpec()) {
+    : browser(app, form, tabs, popup, status, imagePageSetup()) {
   place(SSPanel14, 2400, 240, 1995, 915);
   place(Image2, 60, 60, 735, 795);
   Image2.setBorder(true);

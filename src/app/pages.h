@@ -12,10 +12,10 @@ inline constexpr int kPageFrameTop = 660;
 inline constexpr int kPageFrameWidth = 4515;
 inline constexpr int kPageFrameHeight = 3675;
 
-BrowserPageSpec imagePageSpec();
-BrowserPageSpec musicPageSpec();
-BrowserPageSpec soundPageSpec();
-BrowserPageSpec mciPageSpec();
+BrowserPageSetup imagePageSetup();
+BrowserPageSetup musicPageSetup();
+BrowserPageSetup soundPageSetup();
+BrowserPageSetup mciPageSetup();
 
 struct ImagePage {
   ImagePage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status);

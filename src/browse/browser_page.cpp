@@ -14,32 +14,32 @@ constexpr std::int64_t kProgressThreshold = 4 << 20;
 }  // namespace
 
 BrowserPage::BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
-                         const BrowserPageSpec& spec)
-    : frame(&tabs, spec.frame),
-      openButton(&frame, spec.openButton),
-      pane(frame, spec.drive, spec.dir, spec.file, filePattern(spec.media), app.services().fs),
-      field(&frame, spec.field),
+                         const BrowserPageSetup& setup)
+    : frame(&tabs, setup.frame),
+      openButton(&frame, setup.openButton),
+      pane(frame, setup.drive, setup.dir, setup.file, filePattern(setup.media), app.services().fs),
+      field(&frame, setup.field),
       app_(app),
       form_(form),
       popup_(popup),
-      spec_(spec) {
-  frame.setTabPage(spec.tab);
-  place(frame, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight, spec.caption);
+      setup_(setup) {
+  frame.setTabPage(setup.tab);
+  place(frame, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight, setup.caption);
   place(field, kPageFrameWidth + 600, 0, 1500, 285);
   place(openButton, 120, 240, 735, 915);
-  openButton.setPicture(spec.openPicture);
-  if (spec.darkLists) {
+  openButton.setPicture(setup.openPicture);
+  if (setup.darkLists) {
     pane.drive.setForeColor(kDarkRed);
     pane.dir.setForeColor(kDarkRed);
   }
-  if (spec.darkFiles) pane.file.setForeColor(kDarkRed);
+  if (setup.darkFiles) pane.file.setForeColor(kDarkRed);
 
   auto help = [&status](Control& c, std::string text) {
     c.MouseMove = [&status, text = std::move(text)](int, int) { status.setText(text); };
   };
   help(pane.dir, "Double Click to change directory");
   help(pane.file, "Press Enter or Double-click to view, Right-Click for menu");
-  help(openButton, spec.openHelp);
+  help(openButton, setup.openHelp);
   help(frame, "");
 
   pane.browser.Tell = [this](const std::string& message) { tell(message); };
@@ -53,12 +53,13 @@ BrowserPage::BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, 
   };
   openButton.Click = [this] { openSelection(); };
 
-  for (auto [name, caption] : spec.openItems) {
+  for (auto [name, caption] : setup.openItems) {
     items_.push_back(std::make_unique<MenuItem>(form, &popup, name, caption));
     items_.back()->Click = [this] { openSelection(); };
   }
-  items_.push_back(std::make_unique<MenuItem>(form, &popup, std::string(spec.frame) + "Sep", "-"));
-  for (auto [name, op] : {std::pair{spec.deleteItem, 0}, {spec.copyItem, 1}, {spec.moveItem, 2}}) {
+  items_.push_back(std::make_unique<MenuItem>(form, &popup, std::string(setup.frame) + "Sep", "-"));
+  for (auto [name, op] :
+       {std::pair{setup.deleteItem, 0}, {setup.copyItem, 1}, {setup.moveItem, 2}}) {
     const char* caption = op == 0 ? "Delete File" : op == 1 ? "Copy File" : "Move File";
     items_.push_back(std::make_unique<MenuItem>(form, &popup, name, caption));
     items_.back()->Click = [this, op] {
@@ -114,8 +115,8 @@ void BrowserPage::askLocation(Transfer operation) {
     return;
   }
   if (!locationDialog()) {
-    dialog_ = std::make_unique<LocationDialog>(app_, spec_.dialog, spec_.dialogWidth,
-                                               spec_.dialogHeight, spec_.greyDialog);
+    dialog_ = std::make_unique<LocationDialog>(app_, setup_.dialog, setup_.dialogWidth,
+                                               setup_.dialogHeight, setup_.greyDialog);
     dialog_->Done = [this] { finishTransfer(); };
     dialog_->load();
   }

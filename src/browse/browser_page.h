@@ -18,7 +18,7 @@ namespace vl {
 class App;
 class LocationDialog;
 
-struct BrowserPageSpec {
+struct BrowserPageSetup {
   int tab;
   MediaPage media;
   const char *frame, *caption;
@@ -37,7 +37,7 @@ struct BrowserPageSpec {
 class BrowserPage {
  public:
   BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
-              const BrowserPageSpec& spec);
+              const BrowserPageSetup& setup);
   ~BrowserPage();
 
   Frame frame;
@@ -67,7 +67,7 @@ class BrowserPage {
   App& app_;
   Form& form_;
   MenuItem& popup_;
-  BrowserPageSpec spec_;
+  BrowserPageSetup setup_;
   std::vector<std::unique_ptr<MenuItem>> items_;
   std::unique_ptr<LocationDialog> dialog_;
 };

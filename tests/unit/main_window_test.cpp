@@ -3,7 +3,6 @@
 #include "app/form1.h"
 #include "test_system.h"
 #include "tips/form14.h"
-#include "tips/help_texts.h"
 
 namespace vl {
 namespace {
@@ -20,79 +19,11 @@ struct MainWindowTest : ::testing::Test {
   }
 };
 
-TEST_F(MainWindowTest, MenuBarHoldsItsItemsInOrderWithTheirKeysAndStates) {
-  std::vector<std::string> bar;
-  for (const MenuItem* m : main->menus())
-    if (m->visible()) bar.push_back(m->caption());
-  EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&Help"}));
-  struct Item {
-    const MenuItem* item;
-    const char* caption;
-    const char* key;
-    bool enabled;
-  } items[] = {{&main->LCM, "&Logo Change Menu", "Ctrl+L", false},
-               {&main->RS, "Remin&der Setup", "Ctrl+R", true},
-               {&main->DYK, "Did you &know...", "", true},
-               {&main->sep1, "-", "", true},
-               {&main->quit, "&Quit", "Ctrl+Q", true},
-               {&main->ff, "&Quick Help", "F1", true},
-               {&main->sep2, "-", "", true},
-               {&main->Contents, "General Information", "Ctrl+I", true}};
-  for (const Item& i : items) {
-    EXPECT_EQ(i.item->caption(), i.caption);
-    EXPECT_EQ(shortcutText(i.item->shortcut()), i.key) << i.caption;
-    EXPECT_EQ(i.item->enabled(), i.enabled) << i.caption;
-  }
-  EXPECT_EQ(main->mnuFile.items().size(), 5u);
-  EXPECT_EQ(main->mnuHelp.items().size(), 3u);
-  for (const char* popup :
-       {"Image Popup", "Window Popup", "Music Popup", "Sound Popup", "Animation Popup"}) {
-    bool found = false;
-    for (const MenuItem* m : main->menus())
-      if (m->caption() == popup) found = !m->visible();
-    EXPECT_TRUE(found) << popup;
-  }
-}
-
-TEST_F(MainWindowTest, TabsCarryTheirCaptions) {
-  EXPECT_EQ(main->SSTab1.captions(), (std::vector<std::string>{"Image", "Music", "Sound",
-                                                               "MCI Devices", "CD", "About", "?"}));
-  EXPECT_EQ(main->imagePage.Frame1.text(), "Image Browser");
-  EXPECT_EQ(main->musicPage.frame.text(), "Music Browser");
-  EXPECT_EQ(main->soundPage.frame.text(), "Sound Browser");
-  EXPECT_EQ(main->mciPage.frame.text(), "MCI Browser");
-  EXPECT_EQ(main->discPage.Frame21.text(), "Disc Browser");
-  EXPECT_EQ(main->aboutPage.Frame2.text(), "Program Version");
-  EXPECT_EQ(main->aboutPage.Label21.text(), "Varilume SE 3.5");
-  EXPECT_EQ(main->helpPage.Frame26.text(), "Quick Feature Help");
-}
-
 TEST_F(MainWindowTest, QuickHelpSelectsTheQuestionMarkPage) {
   main->ff.userClick();
   EXPECT_EQ(main->SSTab1.tab(), 6);
   EXPECT_TRUE(main->helpPage.Label17.shownOnScreen());
   EXPECT_FALSE(main->imagePage.Option1.shownOnScreen());
-}
-
-TEST_F(MainWindowTest, HelpPageExplainsEachFeature) {
-  HelpPage& help = main->helpPage;
-  main->SSTab1.setTab(6);
-  EXPECT_EQ(help.SSOption1.value(), 1);
-  EXPECT_EQ(help.Label19.text(), "BMP , WMF , RLE , DIB , EMF , ICO , CUR");
-  auto options = help.options();
-  for (int round = 0; round < 2; ++round) {  // the second round clicks selected options again
-    for (std::size_t i = 0; i < options.size(); ++i) {
-      options[i]->userClick();
-      options[i]->userClick();
-      EXPECT_EQ(options[i]->text(), kFeatureHelp[i].option);
-      EXPECT_EQ(help.Label17.text(), kFeatureHelp[i].description);
-      EXPECT_EQ(help.Label19.text(), kFeatureHelp[i].formats);
-      for (std::size_t j = 0; j < options.size(); ++j)
-        EXPECT_EQ(options[j]->value(), i == j ? 1 : 0);
-    }
-  }
-  EXPECT_EQ(kFeatureHelp[4].formats, "CD Audio tracks or Mixed Data CDs");
-  EXPECT_EQ(kFeatureHelp[3].formats, "Anything supported!");
 }
 
 TEST_F(MainWindowTest, StatusBarShowsHelpAndClearsOverBareAreas) {

@@ -50,10 +50,10 @@ std::vector<DriveInfo> Win32FileSystem::drives() {
 }
 
 std::string Win32FileSystem::currentDirectoryOn(char drive) {
-  wchar_t spec[] = {static_cast<wchar_t>(drive), L':', 0};
-  DWORD n = GetFullPathNameW(spec, 0, nullptr, nullptr);
+  wchar_t setup[] = {static_cast<wchar_t>(drive), L':', 0};
+  DWORD n = GetFullPathNameW(setup, 0, nullptr, nullptr);
   std::wstring full(n, L'\0');
-  n = GetFullPathNameW(spec, n, full.data(), nullptr);
+  n = GetFullPathNameW(setup, n, full.data(), nullptr);
   full.resize(n);
   if (full.empty()) return std::string{drive, ':', '\\'};
   return narrow(full);

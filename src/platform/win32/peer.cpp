@@ -669,9 +669,10 @@ void WindowPeer::applyInitialState() {
       break;
     case ControlKind::DriveList: {
       // The closed list is as high as the control; the open one reaches below.
+      LRESULT field = SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+      SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);  // lays it out
       RECT r;
       GetWindowRect(hwnd_, &r);
-      LRESULT field = SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
       int wanted = static_cast<int>(field) + ui_.toPixels(c.height()) - (r.bottom - r.top);
       if (wanted > 0) SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
       sync(Prop::Items);

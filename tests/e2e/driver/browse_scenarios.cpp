@@ -19,8 +19,8 @@ const Page kPages[] = {
     {3, "Drive4", "Dir4", "File4", "Text4", "SSCommand16", "Start Playback"},
 };
 
-const std::string kEte = "\xC3\xA9t\xC3\xA9.bmp";                  // été.bmp
-const std::string kPhoto = "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE";     // Фото
+const std::string kEte = "\xC3\xA9t\xC3\xA9.bmp";               // été.bmp
+const std::string kPhoto = "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE";  // Фото
 
 void put(const std::string& path, const std::string& bytes = "data") {
   REQUIRE(writeFile(path, bytes));
@@ -30,8 +30,8 @@ void put(const std::string& path, const std::string& bytes = "data") {
 void makeMedia() {
   for (const char* dir : {"C:\\MEDIA", "C:\\PICS", "C:\\ART"}) makeDirectory(dir);
   makeDirectory("C:\\MEDIA\\" + kPhoto);
-  for (const char* name : {"a.bmp", "B.DIB", "c.wmf", "d.emf", "e.ico", "f.cur", "g.rle",
-                           "h.mid", "i.RMI", "j.wav", "k.avi", "l.txt", "m.MOV", "n.Bmp"})
+  for (const char* name : {"a.bmp", "B.DIB", "c.wmf", "d.emf", "e.ico", "f.cur", "g.rle", "h.mid",
+                           "i.RMI", "j.wav", "k.avi", "l.txt", "m.MOV", "n.Bmp"})
     put(std::string("C:\\MEDIA\\") + name, std::string("content of ") + name);
   put("C:\\MEDIA\\" + kEte, "accented");
   put("C:\\AUTUMN.BMP", "root autumn");
@@ -61,9 +61,12 @@ bool listed(HWND list, const std::string& item) {
 // Enters the directory by a double click in the directory list.
 void enter(HWND dir, const std::string& name) {
   REQUIRE(doubleClickItem(dir, name));
-  CHECK(waitFor([&] { return listSelection(dir) >= 0 && listItems(dir)[static_cast<std::size_t>(
-                                                           listSelection(dir))] == name; },
-                5000));
+  CHECK(waitFor(
+      [&] {
+        return listSelection(dir) >= 0 &&
+               listItems(dir)[static_cast<std::size_t>(listSelection(dir))] == name;
+      },
+      5000));
 }
 
 // Selects the file with a click and waits until the list shows it selected.
@@ -112,8 +115,8 @@ SCENARIO(browse_lists) {
     HWND dir = control(main, page.dir);
     CHECK(listed(dir, "MEDIA"));
     CHECK(listed(dir, kPhoto));
-    CHECK_EQ(listItems(control(main, page.drive))[static_cast<std::size_t>(
-                 std::max(0, listSelection(control(main, page.drive))))]
+    CHECK_EQ(listItems(control(main, page.drive))[static_cast<std::size_t>(std::max(
+                                                      0, listSelection(control(main, page.drive))))]
                  .substr(0, 2),
              std::string("c:"));
   }
@@ -193,7 +196,8 @@ SCENARIO(file_operations) {
   CHECK(waitFor([&] { return listed(dir, "MEDIA"); }, 3000));  // where the process stands
   enter(dir, "C:\\");
   click(control(d, "SSCommand2"));
-  CHECK(waitFor([] { return readFile("C:\\B.DIB") == std::optional<std::string>("content of B.DIB"); }));
+  CHECK(waitFor(
+      [] { return readFile("C:\\B.DIB") == std::optional<std::string>("content of B.DIB"); }));
   CHECK(waitFor([&] { return !IsWindow(d); }, 3000));
   CHECK(fileExists("C:\\MEDIA\\B.DIB"));
 
@@ -202,7 +206,8 @@ SCENARIO(file_operations) {
   enter(dir, "C:\\");
   enter(dir, "ART");
   click(control(d, "SSCommand2"));
-  CHECK(waitFor([] { return readFile("C:\\ART\\" + kEte) == std::optional<std::string>("accented"); }));
+  CHECK(waitFor(
+      [] { return readFile("C:\\ART\\" + kEte) == std::optional<std::string>("accented"); }));
 
   // Onto an existing file: replaced.
   d = askLocation(p, main, image, "c.wmf", "Copy File", "Form4");
@@ -210,7 +215,8 @@ SCENARIO(file_operations) {
   enter(dir, "C:\\");
   enter(dir, "ART");
   click(control(d, "SSCommand2"));
-  CHECK(waitFor([] { return readFile("C:\\ART\\c.wmf") == std::optional<std::string>("content of c.wmf"); }));
+  CHECK(waitFor(
+      [] { return readFile("C:\\ART\\c.wmf") == std::optional<std::string>("content of c.wmf"); }));
 
   // Cancel changes nothing.
   d = askLocation(p, main, image, "d.emf", "Move File", "Form4");
@@ -299,7 +305,8 @@ SCENARIO(long_paths) {
   std::vector<std::string> parts;
   makeDirectory(path);
   for (int i = 0; i < 9; ++i) {
-    parts.push_back("level" + std::to_string(i) + "_" + std::string(24, static_cast<char>('a' + i)));
+    parts.push_back("level" + std::to_string(i) + "_" +
+                    std::string(24, static_cast<char>('a' + i)));
     path += "\\" + parts.back();
     CreateDirectoryW((L"\\\\?\\" + wide(path)).c_str(), nullptr);
   }

@@ -62,6 +62,8 @@ void checkNothingCutOff(Program& p, HWND form, std::initializer_list<const char*
 }  // namespace
 
 SCENARIO(layout) {
+  // A picture for the Image page's list, in the directory the program starts in.
+  REQUIRE(writeFile(std::string(kInstallDir) + "\\sample.bmp", "BM"));
   Program p;
   REQUIRE(p.start());
   HWND dialog = p.form("Form15");
@@ -88,24 +90,19 @@ SCENARIO(layout) {
   click(control(tips, "Command1"));
 
   checkClient(main, 5865, 5205);
-  checkPlaces(main, {{"SSPanel9", {0, 0, 5835, 4815}},
-                     {"SSTab1", {45, 120, 5715, 4635}},
-                     {"SSPanel11", {5940, 120, 5115, 4575}},
-                     {"StatusBar1", {0, 4845, 5865, 360}},
-                     {"Frame1", {600, 660, 4515, 3675}},
-                     {"SSPanel14", {2400, 240, 1995, 915}},
-                     {"Image2", {60, 60, 735, 795}},
-                     {"SSPanel20", {840, 60, 1095, 795}},
-                     {"Option1", {60, 120, 975, 255}},
-                     {"Option2", {60, 420, 990, 255}},
-                     {"SSOption1", {420, 60, 1215, 255}},
-                     {"SSOption2", {420, 300, 1215, 255}},
-                     {"SSOption3", {420, 540, 1215, 255}},
-                     {"SSOption4", {1740, 60, 1335, 255}},
-                     {"SSOption5", {1740, 300, 1335, 255}},
-                     {"SSOption6", {1740, 540, 1335, 255}},
-                     {"SSOption7", {3180, 60, 1335, 255}},
-                     {"Image5", {180, 120, 4695, 555}}});
+  checkPlaces(main, {{"SSPanel9", {0, 0, 5835, 4815}},       {"SSTab1", {45, 120, 5715, 4635}},
+                     {"SSPanel11", {5940, 120, 5115, 4575}}, {"StatusBar1", {0, 4845, 5865, 360}},
+                     {"Frame1", {600, 660, 4515, 3675}},     {"SSPanel14", {2400, 240, 1995, 915}},
+                     {"Image2", {60, 60, 735, 795}},         {"SSPanel20", {840, 60, 1095, 795}},
+                     {"Option1", {60, 120, 975, 255}},       {"Option2", {60, 420, 990, 255}},
+                     {"SSOption1", {420, 60, 1215, 255}},    {"SSOption2", {420, 300, 1215, 255}},
+                     {"SSOption3", {420, 540, 1215, 255}},   {"SSOption4", {1740, 60, 1335, 255}},
+                     {"SSOption5", {1740, 300, 1335, 255}},  {"SSOption6", {1740, 540, 1335, 255}},
+                     {"SSOption7", {3180, 60, 1335, 255}},   {"Image5", {180, 120, 4695, 555}},
+                     {"SSCommand22", {120, 240, 735, 915}},  {"Drive1", {120, 1200, 4275, 330}},
+                     {"Dir1", {120, 1560, 2115, 1950}},      {"File1", {2280, 1560, 2115, 1950}},
+                     {"SSCommand16", {120, 240, 735, 915}},  {"Drive4", {120, 1200, 4275, 330}},
+                     {"File4", {2280, 1560, 2115, 1950}}});
 
   // All seven tab headers show in one row inside the tab control.
   HWND tabs = control(main, "SSTab1");
@@ -124,6 +121,28 @@ SCENARIO(layout) {
     CHECK(waitFor([&] { return currentTab(tabs) == page; }, 3000));
     // The page fields of the current files and the High-Res panel lie out of sight on purpose.
     checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11"});
+  }
+  // The location dialog of the Image page.
+  HWND file1 = control(main, "File1");
+  p.selectTab(tabs, 0);
+  CHECK(waitFor([&] { return currentTab(tabs) == 0; }, 3000));
+  std::vector<std::string> files = listItems(file1);
+  if (!files.empty()) {
+    clickItem(file1, files.front());
+    if (p.choosePopupItem(file1, "Copy File")) {
+      HWND dialog = p.form("Form4", 5000);
+      REQUIRE(dialog != nullptr);
+      checkClient(dialog, 4530, 3165);
+      checkPlaces(dialog, {{"Drive1", {120, 120, 4275, 330}},
+                           {"Dir1", {120, 480, 4275, 1950}},
+                           {"SSPanel1", {60, 60, 4395, 3015}},
+                           {"SSCommand2", {60, 2460, 2115, 435}},
+                           {"SSCommand1", {2220, 2460, 2115, 435}}});
+      checkNothingCutOff(p, dialog, {});
+      click(control(dialog, "SSCommand1"));
+    }
+  } else {
+    fail(__FILE__, __LINE__, "no picture to copy in the Image page's list");
   }
   CHECK_EQ(text(control(main, "Frame5")), std::string("Music Browser"));
   CHECK_EQ(text(control(main, "Frame8")), std::string("Sound Browser"));

@@ -1,0 +1,12 @@
+# Sourced by the benchmark scripts: builds the programs and makes a throwaway
+# Wine prefix ($WINEPREFIX) that is removed on exit.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+scripts/install-deps.sh
+cmake --preset mingw64 >/dev/null
+cmake --build build/mingw64 -j"$(nproc)" >/dev/null
+. tests/e2e/wine-env.sh
+bench_work=$(mktemp -d /tmp/varilume-bench.XXXXXX)
+trap 'WINEPREFIX=$bench_work/prefix "$WINESERVER" -k >/dev/null 2>&1 || true; rm -rf "$bench_work"' EXIT
+tests/e2e/make-template.sh "$bench_work/prefix" >/dev/null
+export WINEPREFIX=$bench_work/prefix HOME=$bench_work/prefix.home
