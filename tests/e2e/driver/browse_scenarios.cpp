@@ -339,3 +339,43 @@ SCENARIO(long_paths) {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+// A long copy shows its progress, and Cancel stops it without a trace.
+SCENARIO(cancel_copy) {
+  makeDirectory("C:\\BIG");
+  makeDirectory("C:\\ART");
+  // A quarter of a gigabyte that takes no room: the copy has time to be stopped.
+  HANDLE h =
+      CreateFileW(L"C:\\BIG\\huge.avi", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  REQUIRE(h != INVALID_HANDLE_VALUE);
+  LARGE_INTEGER size{};
+  size.QuadPart = 256LL << 20;
+  SetFilePointerEx(h, size, nullptr, FILE_BEGIN);
+  SetEndOfFile(h);
+  CloseHandle(h);
+
+  Program p;
+  HWND main = startIn(p, "C:\\BIG");
+  showPage(p, main, 3);
+  HWND d = askLocation(p, main, kPages[3], "huge.avi", "Copy File", "Form13");
+  enter(control(d, "Dir1"), "C:\\");
+  enter(control(d, "Dir1"), "ART");
+  click(control(d, "SSCommand2"));
+  HWND progress = p.form("Form3", 5000);
+  REQUIRE(progress != nullptr);
+  CHECK_EQ(text(progress), std::string("Copying"));
+  CHECK(!enabled(main));
+  click(control(progress, "Command1"));
+  CHECK(waitFor([&] { return !IsWindow(progress); }, 10000));
+  CHECK(waitFor([&] { return enabled(main); }, 5000));
+  CHECK(!fileExists("C:\\ART\\huge.avi"));
+  CHECK(!fileExists("C:\\ART\\~huge.avi.partial"));
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  CHECK(GetFileAttributesExW(L"C:\\BIG\\huge.avi", GetFileExInfoStandard, &data));
+  CHECK_EQ(data.nFileSizeLow, static_cast<DWORD>(256u << 20));
+  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+}
+
+}  // namespace e2e
