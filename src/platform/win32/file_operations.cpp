@@ -40,9 +40,13 @@ std::vector<DriveInfo> Win32FileSystem::drives() {
     UINT type = GetDriveTypeW(root);
     // Only fixed drives are asked for their name: a floppy or CD drive would spin up.
     if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) {
-      wchar_t label[MAX_PATH + 1] = {};
-      if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
-        d.label = narrow(label);
+      auto known = labels_.find(d.letter);
+      if (known == labels_.end()) {
+        wchar_t label[MAX_PATH + 1] = {};
+        GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0);
+        known = labels_.emplace(d.letter, narrow(label)).first;
+      }
+      d.label = known->second;
     }
     all.push_back(d);
   }

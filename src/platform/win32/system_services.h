@@ -1,6 +1,8 @@
 // Files, the code page and program start over the Windows API.
 #pragma once
 
+#include <map>
+
 #include "platform/services.h"
 
 namespace vl::win32 {
@@ -31,6 +33,8 @@ class Win32FileSystem : public FileSystem {
 
  private:
   std::optional<std::string> settingsDirectory_;
+  // Volume names of fixed drives, asked once: asking is slow on some drives.
+  std::map<char, std::string> labels_;
 };
 
 // A path as the file functions take it: paths too long for MAX_PATH get the
