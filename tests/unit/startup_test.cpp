@@ -67,13 +67,6 @@ TEST(FirstRun, QuitEndsAtOnceAndWritesNothing) {
   EXPECT_EQ(sys.fs.writeAttempts, 0);
 }
 
-TEST(FirstRun, TabOrderIsTextThenQuitThenDone) {
-  TestSystem sys;
-  Form15& d = *sys.start().firstRunDialog();
-  EXPECT_LT(d.Text1.tabIndex(), d.SSCommand2.tabIndex());
-  EXPECT_LT(d.SSCommand2.tabIndex(), d.SSCommand1.tabIndex());
-}
-
 TEST(SecondStart, NoDialogAndTheMainWindowIsCentred) {
   for (auto [w, h] : {std::pair{640, 480}, std::pair{1024, 768}}) {
     TestSystem sys;
