@@ -1,0 +1,169 @@
+// Creating the windows of a form and its controls.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/peer.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window_internal.h"
+
+namespace vl::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VarilumeForm";
+constexpr wchar_t kPanelClass[] = L"VarilumePanel";
+constexpr wchar_t kFrameClass[] = L"VarilumeFrame";
+constexpr wchar_t kImageClass[] = L"VarilumeImage";
+
+struct WindowKind {
+  const wchar_t* cls;
+  DWORD style;
+  DWORD exStyle;
+  bool standard;  // a class of the system, subclassed
+};
+
+WindowKind kindOf(const Control& c) {
+  switch (c.kind()) {
+    case ControlKind::Label:
+      return {L"STATIC", SS_NOTIFY | alignStyle(c) | (c.border() ? WS_BORDER : 0u), 0, true};
+    case ControlKind::TextBox:
+      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
+    case ControlKind::CommandButton:
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | (c.picture().empty() ? 0u : BS_BITMAP), 0,
+              true};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, true};
+    case ControlKind::OptionButton:
+      return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, true};
+    case ControlKind::TabStrip:
+      return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
+    case ControlKind::StatusBar:
+      return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, true};
+    case ControlKind::ProgressBar:
+      return {PROGRESS_CLASSW, 0, 0, true};
+    case ControlKind::DriveList:
+      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, true};
+    case ControlKind::DirList:
+      return {WC_LISTBOXW,
+              LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                  WS_TABSTOP,
+              WS_EX_CLIENTEDGE, true};
+    case ControlKind::FileList:
+      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+              WS_EX_CLIENTEDGE, true};
+    case ControlKind::Frame:
+      return {kFrameClass, WS_CLIPCHILDREN, 0, false};
+    case ControlKind::ImageBox:
+      return {kImageClass, c.border() ? WS_BORDER : 0u, 0, false};
+    case ControlKind::Panel:
+    case ControlKind::Form:
+      break;
+  }
+  return {kPanelClass, WS_CLIPCHILDREN, 0, false};
+}
+
+DWORD formStyle(const Form& f, DWORD& exStyle) {
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (f.controlBox() ? WS_SYSMENU : 0u);
+  exStyle = 0;
+  if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
+  if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;
+  return style;
+}
+
+bool hasVisibleMenu(const Form& f) {
+  for (const MenuItem* m : f.menus())
+    if (m->visible()) return true;
+  return false;
+}
+
+void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
+  // A new child window goes below its siblings: creating the last first puts
+  // later controls over earlier ones.
+  const std::vector<Control*>& children = parent.children();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    Control* c = *it;
+    WindowKind k = kindOf(*c);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | k.style | (shownInParent(*c) ? WS_VISIBLE : 0u) |
+                  (c->enabled() ? 0u : WS_DISABLED);
+    HWND hwnd =
+        CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
+                        ui.toPixels(c->top()), ui.toPixels(c->width()), windowHeight(ui, *c),
+                        parentHwnd, nullptr, ui.instance(), nullptr);
+    if (!hwnd) continue;
+    auto* peer = new WindowPeer(ui, *c, hwnd);
+    if (k.standard)
+      peer->original = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
+    c->attachPeer(peer);
+    peer->applyInitialState();
+    createChildWindows(ui, *c, hwnd);
+  }
+}
+}  // namespace
+
+DWORD alignStyle(const Control& c) {
+  switch (c.alignment()) {
+    case Align::Center:
+      return SS_CENTER;
+    case Align::Right:
+      return SS_RIGHT;
+    default:
+      return SS_LEFT;
+  }
+}
+
+// A drop-down list's window reaches down over its open list.
+int windowHeight(Win32Ui& ui, const Control& c) {
+  int h = ui.toPixels(c.height());
+  return c.kind() == ControlKind::DriveList ? h + ui.toPixels(2400) : h;
+}
+
+void registerWindowClasses(HINSTANCE instance) {
+  for (const wchar_t* name : {kFormClass, kPanelClass, kFrameClass, kImageClass}) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &ownWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    if (name == kFormClass) {
+      wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+      wc.hIconSm = wc.hIcon;
+    }
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+  }
+}
+
+HWND createFormWindow(Win32Ui& ui, Form& form) {
+  DWORD exStyle = 0;
+  DWORD style = formStyle(form, exStyle);
+  RECT rc{0, 0, ui.toPixels(form.clientWidth()), ui.toPixels(form.clientHeight())};
+  AdjustWindowRectEx(&rc, style, hasVisibleMenu(form), exStyle);
+  HWND hwnd = CreateWindowExW(exStyle, kFormClass, widen(form.text()).c_str(), style,
+                              ui.toPixels(form.left()), ui.toPixels(form.top()), rc.right - rc.left,
+                              rc.bottom - rc.top, nullptr, nullptr, ui.instance(), nullptr);
+  if (!hwnd) return nullptr;
+  auto* peer = new WindowPeer(ui, form, hwnd);
+  form.attachPeer(peer);
+  buildMenus(*peer);
+  // The frame may differ from what AdjustWindowRectEx said (a wrapped menu
+  // bar, scaled borders): keep the client area at its design size.
+  RECT client;
+  GetClientRect(hwnd, &client);
+  RECT outer;
+  GetWindowRect(hwnd, &outer);
+  int extraX = ui.toPixels(form.clientWidth()) - client.right;
+  int extraY = ui.toPixels(form.clientHeight()) - client.bottom;
+  if (extraX != 0 || extraY != 0)
+    SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left + extraX,
+                 outer.bottom - outer.top + extraY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(hwnd, &outer);
+  GetClientRect(hwnd, &client);
+  form.setFrameWidth(ui.toTwips(outer.right - outer.left - client.right));
+  form.setActualBounds(form.left(), form.top(), ui.toTwips(outer.right - outer.left),
+                       ui.toTwips(outer.bottom - outer.top));
+  createChildWindows(ui, form, hwnd);
+  return hwnd;
+}
+}  // namespace vl::win32

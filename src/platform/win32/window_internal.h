@@ -1,0 +1,29 @@
+// What the files of the window back end share among themselves.
+#pragma once
+
+#include <windows.h>
+
+#include <unordered_map>
+
+#include "platform/control.h"
+#include "platform/win32/ui.h"
+
+namespace vl::win32 {
+
+class WindowPeer;
+
+inline COLORREF toColor(Rgb c) {
+  return RGB(c.r, c.g, c.b);
+}
+// SS_LEFT, SS_CENTER or SS_RIGHT for a label's alignment.
+DWORD alignStyle(const Control& c);
+// A drop-down list's window reaches down over its open list.
+int windowHeight(Win32Ui& ui, const Control& c);
+// The peers of this thread's windows; looked up on every message, so kept
+// here rather than in window properties, which live in the window server.
+std::unordered_map<HWND, WindowPeer*>& peers();
+
+LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+}  // namespace vl::win32
