@@ -9,8 +9,12 @@ function(varilume_bench name)
 endfunction()
 
 varilume_bench(floor_window WIN32 ${CMAKE_SOURCE_DIR}/bench/floor_window.cpp)
+varilume_bench(floor_comctl WIN32 ${CMAKE_SOURCE_DIR}/bench/floor_window.cpp
+               ${CMAKE_SOURCE_DIR}/bench/floor_comctl.rc)
+target_compile_definitions(floor_comctl PRIVATE FLOOR_COMMON_CONTROLS)
+target_link_libraries(floor_comctl PRIVATE comctl32)
 varilume_bench(startup_bench ${CMAKE_SOURCE_DIR}/bench/startup_bench.cpp)
 target_link_libraries(startup_bench PRIVATE psapi)
-add_dependencies(startup_bench floor_window varilume)
+add_dependencies(startup_bench floor_window floor_comctl varilume)
 varilume_bench(filelist_bench ${CMAKE_SOURCE_DIR}/bench/filelist_bench.cpp)
 target_link_libraries(filelist_bench PRIVATE varilume_win32)

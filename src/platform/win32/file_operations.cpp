@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/handle.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/text.h"
 
@@ -151,7 +152,10 @@ FsResult Win32FileSystem::recycleFile(const std::string& path) {
   op.wFunc = FO_DELETE;
   op.pFrom = from.c_str();
   op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  int code = SHFileOperationW(&op);
+  static auto shFileOperation =
+      systemFunction<int(WINAPI*)(SHFILEOPSTRUCTW*)>(L"shell32.dll", "SHFileOperationW");
+  if (!shFileOperation) return deleteFile(path);
+  int code = shFileOperation(&op);
   if (code != 0 || op.fAnyOperationsAborted)
     return {"The file could not be moved to the Recycle Bin (shell error " + std::to_string(code) +
             ")."};

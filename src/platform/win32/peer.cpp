@@ -25,6 +25,7 @@ WindowPeer::WindowPeer(Win32Ui& ui, Control& control, HWND hwnd)
 }
 
 WindowPeer::~WindowPeer() {
+  forgetPendingChildren(*this);
   if (control_) control_->attachPeer(nullptr);
   destroyMenus(*this);
   if (picture) DeleteObject(picture);
@@ -178,7 +179,9 @@ void WindowPeer::syncVisible() {
     if (control_->visible()) UpdateWindow(hwnd_);
     return;
   }
-  ShowWindow(hwnd_, shownInParent(*control_) ? SW_SHOWNA : SW_HIDE);
+  bool shown = shownInParent(*control_);
+  if (shown) createPendingChildren(*this);
+  ShowWindow(hwnd_, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void WindowPeer::syncText() {

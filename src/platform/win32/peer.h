@@ -59,6 +59,9 @@ class WindowPeer : public ControlPeer {
   std::vector<std::unique_ptr<MenuPeer>> menus;
   std::map<const MenuItem*, HMENU> popups;
   HWND lastFocus = nullptr;
+  // A hidden container's controls get their windows when it is first shown,
+  // or when the program has nothing else to do.
+  bool childrenPending = false;
 
  private:
   void fillList(const ListControl& list);
@@ -75,8 +78,12 @@ class WindowPeer : public ControlPeer {
 
 // Registers the window classes of our own panels, frames, pictures and forms.
 void registerWindowClasses(HINSTANCE instance);
-// Creates the form's window and the windows of all its controls.
+// Creates the form's window and the windows of its controls; those inside
+// hidden containers follow later (createPendingChildren).
 HWND createFormWindow(Win32Ui& ui, Form& form);
+// Creates the windows of a container's controls if they are still pending.
+void createPendingChildren(WindowPeer& container);
+void forgetPendingChildren(WindowPeer& container);
 // Builds the form's menu bar, pop-up menus and shortcut keys anew.
 void buildMenus(WindowPeer& formPeer);
 void destroyMenus(WindowPeer& formPeer);

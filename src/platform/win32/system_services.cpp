@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/handle.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 
 namespace vl::win32 {
@@ -39,6 +40,26 @@ class Win32RecordFile : public RecordFile {
  private:
   FileHandle file_;
 };
+
+// The user's roaming application-data folder. Windows names it in APPDATA for
+// every session (redirected folders included); asking the shell loads it.
+std::string roamingAppData() {
+  wchar_t value[MAX_PATH] = {};
+  DWORD n = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) return narrow(value);
+  using KnownFolderPath = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+  using TaskMemFree = void(WINAPI*)(void*);
+  static auto knownFolderPath =
+      systemFunction<KnownFolderPath>(L"shell32.dll", "SHGetKnownFolderPath");
+  static auto taskMemFree = systemFunction<TaskMemFree>(L"ole32.dll", "CoTaskMemFree");
+  if (!knownFolderPath || !taskMemFree) return {};
+  PWSTR folder = nullptr;
+  std::string path;
+  if (SUCCEEDED(knownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
+    path = narrow(folder);
+  taskMemFree(folder);
+  return path;
+}
 
 std::string withoutFileName(std::wstring path) {
   std::size_t slash = path.find_last_of(L"\\/");
@@ -124,14 +145,8 @@ std::string Win32FileSystem::programDirectory() {
 }
 
 std::string Win32FileSystem::userSettingsDirectory() {
-  if (!settingsDirectory_) {
-    PWSTR folder = nullptr;
-    settingsDirectory_ = std::string();
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
-      settingsDirectory_ = narrow(folder) + "\\Varilume SE";
-    CoTaskMemFree(folder);
-  }
-  return *settingsDirectory_;
+  if (!settingsDirectory_) settingsDirectory_ = roamingAppData();
+  return settingsDirectory_->empty() ? std::string() : *settingsDirectory_ + "\\Varilume SE";
 }
 
 std::optional<std::string> AnsiCodec::toAnsi(std::string_view utf8) const {

@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_internal.h"
@@ -76,6 +79,30 @@ bool hasVisibleMenu(const Form& f) {
   return false;
 }
 
+// Under Wine each window costs about a millisecond: creating the hidden pages
+// of the main window before it shows would add a fifth to the start-up.
+std::vector<WindowPeer*>& pendingContainers() {
+  static std::vector<WindowPeer*> pending;
+  return pending;
+}
+UINT_PTR idleTimer = 0;
+
+void CALLBACK createOnePending(HWND, UINT, UINT_PTR, DWORD) {
+  if (pendingContainers().empty()) {
+    KillTimer(nullptr, idleTimer);
+    idleTimer = 0;
+    return;
+  }
+  createPendingChildren(*pendingContainers().front());
+}
+
+void deferChildren(WindowPeer& container) {
+  container.childrenPending = true;
+  pendingContainers().push_back(&container);
+  // Timer messages come only when nothing else waits, paints included.
+  if (!idleTimer) idleTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &createOnePending);
+}
+
 void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
   // A new child window goes below its siblings: creating the last first puts
   // later controls over earlier ones.
@@ -96,10 +123,26 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
           SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
     peer->applyInitialState();
-    createChildWindows(ui, *c, hwnd);
+    if (shownInParent(*c) || c->children().empty())
+      createChildWindows(ui, *c, hwnd);
+    else
+      deferChildren(*peer);
   }
 }
 }  // namespace
+
+void createPendingChildren(WindowPeer& container) {
+  if (!container.childrenPending) return;
+  forgetPendingChildren(container);
+  createChildWindows(container.ui(), *container.control(), container.hwnd());
+}
+
+void forgetPendingChildren(WindowPeer& container) {
+  if (!container.childrenPending) return;
+  container.childrenPending = false;
+  auto& pending = pendingContainers();
+  pending.erase(std::find(pending.begin(), pending.end(), &container));
+}
 
 DWORD alignStyle(const Control& c) {
   switch (c.alignment()) {

@@ -332,7 +332,9 @@ HWND findControl(HWND parent, const std::string& name) {
 }
 
 HWND control(HWND parent, const std::string& name) {
-  HWND h = findControl(parent, name);
+  // The controls of pages not shown yet get their windows once the program is idle.
+  HWND h = nullptr;
+  waitFor([&] { return (h = findControl(parent, name)) != nullptr; }, 5000);
   if (!h) {
     fail(__FILE__, __LINE__, "no control named " + name + " in " + nameOf(parent));
     throw Abort{};

@@ -112,7 +112,7 @@ HWND anyForm(const std::string& name);
 std::string nameOf(HWND hwnd);
 // A descendant of the window with this name; null when there is none.
 HWND findControl(HWND parent, const std::string& name);
-// As findControl, but the scenario cannot go on without it.
+// As findControl, waiting a while for it; the scenario cannot go on without it.
 HWND control(HWND parent, const std::string& name);
 std::vector<HWND> namedDescendants(HWND parent);
 std::string text(HWND hwnd);

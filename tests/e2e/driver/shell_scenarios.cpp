@@ -179,6 +179,18 @@ SCENARIO(second_start) {
   CHECK_EQ(currentTab(control(main, "SSTab1")), 0);
   // The window's own width: 5955 twips with the standard border.
   CHECK(std::abs(twips(windowRect(main).right - windowRect(main).left) - 5955) <= twips(2));
+
+  // The pages not shown yet have their controls all the same, out of sight, with their state.
+  HWND firstHelp = control(main, "SSOption1");
+  CHECK(checked(firstHelp));
+  CHECK(!visible(firstHelp));
+  CHECK(!text(control(main, "Label17")).empty());
+  CHECK_EQ(text(control(main, "Label21")), std::string("Varilume SE 3.5"));
+  HWND mciFiles = control(main, "File4");
+  CHECK(!visible(mciFiles));
+  std::vector<std::string> mciNames = listItems(mciFiles);
+  CHECK(std::find(mciNames.begin(), mciNames.end(), "readme.txt") != mciNames.end());
+  CHECK(!listItems(control(main, "Drive4")).empty());
 }
 
 SCENARIO(display_modes) {
