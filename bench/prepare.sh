@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
-cmake --preset mingw64 >/dev/null
+scripts/configure.sh mingw64
 cmake --build build/mingw64 -j"$(nproc)" >/dev/null
 . tests/e2e/wine-env.sh
 bench_work=$(mktemp -d /tmp/varilume-bench.XXXXXX)

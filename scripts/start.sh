@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 scripts/install-deps.sh
-cmake --preset mingw64 >/dev/null
+scripts/configure.sh mingw64
 cmake --build build/mingw64 -j"$(nproc)"
 . tests/e2e/wine-env.sh
 

@@ -11,15 +11,15 @@ echo "== format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 echo "== unit tests (native, sanitizers)"
-cmake --preset native >/dev/null
+scripts/configure.sh native
 cmake --build build/native -j"$jobs"
 ctest --preset native -j"$jobs"
 
 echo "== Windows x86 build"
-cmake --preset mingw32 >/dev/null
+scripts/configure.sh mingw32
 cmake --build build/mingw32 -j"$jobs"
 
 echo "== Windows x64 build and end-to-end tests under Wine"
-cmake --preset mingw64 >/dev/null
+scripts/configure.sh mingw64
 cmake --build build/mingw64 -j"$jobs"
 ctest --preset mingw64 -j"$jobs"
