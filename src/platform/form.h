@@ -67,6 +67,7 @@ enum class BorderStyle { FixedSingle, FixedDialog, FixedToolWindow };
 struct ScreenInfo {
   int width = 0, height = 0;  // twips
   int twipsPerPixelX = 15, twipsPerPixelY = 15;
+  int pixelsPerInch = 96;
 };
 
 enum class MsgIcon { Information, Exclamation };

@@ -26,7 +26,8 @@ void MemoryUi::messageBox(Form* owner, const std::string& text, const std::strin
 }
 
 void MemoryUi::setScreen(int widthPx, int heightPx, int twipsPerPixel) {
-  screenInfo = {widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel, twipsPerPixel};
+  screenInfo = {widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel, twipsPerPixel,
+                1440 / twipsPerPixel};
 }
 
 }  // namespace vl

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/text.h"
+#include "platform/win32/window_of.h"
 #include "platform/win32/window_internal.h"
 
 namespace vl::win32 {
@@ -235,6 +236,15 @@ void WindowPeer::syncStyle() {
     SendMessageW(hwnd_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+}  // namespace vl::win32
+
+namespace vl::win32 {
+
+HWND windowOf(const Control& c) {
+  auto* peer = dynamic_cast<WindowPeer*>(c.peer());
+  return peer ? peer->hwnd() : nullptr;
 }
 
 }  // namespace vl::win32

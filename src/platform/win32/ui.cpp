@@ -53,7 +53,7 @@ void Win32Ui::messageBox(Form* owner, const std::string& text, const std::string
 ScreenInfo Win32Ui::screen() const {
   int perPixel = std::max(1, 1440 / dpi_);
   return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
-          perPixel};
+          perPixel, dpi_};
 }
 
 void Win32Ui::endProgram() {

@@ -1,0 +1,28 @@
+// The notification-area icon through the shell (shell32, loaded when the
+// icon is first shown).
+#pragma once
+
+#include <windows.h>
+
+#include "platform/tray_icon.h"
+
+namespace vl::win32 {
+
+class ShellTrayIcon : public TrayIcon {
+ public:
+  // The icon shown is the program's icon resource of this ID.
+  ShellTrayIcon(HINSTANCE instance, int iconId) : instance_(instance), iconId_(iconId) {}
+  ~ShellTrayIcon() override { remove(); }
+
+ protected:
+  std::string show(Control& hook, const std::string& tip) override;
+  void hide(Control& hook) override;
+
+ private:
+  HINSTANCE instance_;
+  int iconId_;
+  HWND window_ = nullptr;
+  HICON icon_ = nullptr;
+};
+
+}  // namespace vl::win32
