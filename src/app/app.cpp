@@ -8,7 +8,9 @@
 
 namespace vl {
 
-App::App(Services& services) : services_(services), settings_(services.fs, services.codec) {}
+App::App(Services& services) : services_(services), settings_(services.fs, services.codec) {
+  services_.ui.setProgramTitle(kProgramTitle);
+}
 
 App::~App() = default;
 
@@ -29,7 +31,7 @@ void App::runStartup() {
 
 void App::continueStartup() {
   mainWindow().show();
-  if (readTipFlag() == "1") {
+  if (shared_.showTipsAtStart()) {
     Form14* tips = tipsWindow();
     (tips ? *tips : createTipsWindow()).show();
   }
@@ -50,7 +52,7 @@ Form14* App::tipsWindow() {
 
 Form14& App::createTipsWindow() {
   if (!tipsWindow()) {
-    form14_ = std::make_unique<Form14>(*this);
+    form14_ = std::make_unique<Form14>(services_, shared_);
     form14_->load();
   }
   return *form14_;
@@ -66,15 +68,7 @@ void App::finishFirstRun(const std::string& windowsPath) {
 }
 
 void App::quitFirstRun() {
-  ui().endProgram();
-}
-
-std::string App::readTipFlag() {
-  return settings_.readOrCreate("tip.cfg", "1");
-}
-
-void App::writeTipFlag(std::string_view value) {
-  settings_.write("tip.cfg", value);
+  quit();
 }
 
 void App::openGeneralInformation() {
@@ -82,15 +76,26 @@ void App::openGeneralInformation() {
   std::string readme = locateProgramFile(services_.fs, "readme.txt");
   std::string failure = services_.launcher.start(editor, readme);
   if (failure.empty()) return;
-  ui().messageBox(form1_.get(),
-                  "The editor " + editor + " could not be started: " + failure +
-                      "\n\nThe Windows path is kept in c:\\windir.cfg; delete that file and "
-                      "start Varilume SE again to enter the path anew.",
-                  kProgramTitle, MsgIcon::Exclamation);
+  ui().tell(form1_.get(),
+            "The editor " + editor + " could not be started: " + failure +
+                "\n\nThe Windows path is kept in c:\\windir.cfg; delete that file and "
+                "start Varilume SE again to enter the path anew.",
+            MsgIcon::Exclamation);
 }
 
 void App::quit() {
-  ui().endProgram();
+  if (quitting_) return;
+  quitting_ = true;
+  ui().cancelBusy();
+  ui().whenIdle([this] { shutDown(); });
+}
+
+void App::shutDown() {
+  auto releases = std::move(releases_);
+  releases_.clear();
+  for (auto& release : releases) release();
+  ui().unloadAll();
+  ui().endMessageLoop(0);
 }
 
 }  // namespace vl

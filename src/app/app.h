@@ -2,11 +2,13 @@
 // way it ends.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "app/settings_store.h"
+#include "app/shared_settings.h"
 #include "platform/services.h"
 
 namespace vl {
@@ -26,6 +28,7 @@ class App {
   Services& services() { return services_; }
   Ui& ui() { return services_.ui; }
   SettingsStore& settings() { return settings_; }
+  SharedSettings& shared() { return shared_; }
 
   // Creates the startup window, whose creation runs the startup sequence.
   void start();
@@ -49,18 +52,27 @@ class App {
   void finishFirstRun(const std::string& windowsPath);
   void quitFirstRun();
 
-  // The show-at-start flag in c:\tip.cfg.
-  std::string readTipFlag();
-  void writeTipFlag(std::string_view value);
-
   // General Information: the editor in the Windows directory with readme.txt.
   void openGeneralInformation();
-  // Quit from the menu, the tray or the system's close request.
+
+  // Quit from the menu, the tray or the system's close request: a long
+  // operation under way is cancelled and ends first; then each feature
+  // releases what it holds, in the order they were handed over, every window
+  // closes, and the message loop ends so that the program returns 0.
   void quit();
+  // What a feature must release when the program ends (a tray icon, an open
+  // device, a temporary file).
+  void atQuit(std::function<void()> release) { releases_.push_back(std::move(release)); }
+  bool quitting() const { return quitting_; }
 
  private:
   Services& services_;
+  void shutDown();
+
   SettingsStore settings_;
+  SharedSettings shared_{settings_};
+  std::vector<std::function<void()>> releases_;
+  bool quitting_ = false;
   std::string windowsPath_;
   std::unique_ptr<Form5> form5_;
   std::unique_ptr<Form1> form1_;

@@ -2,7 +2,6 @@
 
 #include "app/app.h"
 #include "browse/media_types.h"
-#include "tips/form14.h"
 
 namespace vl {
 
@@ -12,10 +11,10 @@ constexpr Rgb kLightGrey{192, 192, 192};
 
 Form1::Form1(App& app)
     : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205),
-      imagePage(app, *this, SSTab1, imgpop, StatusBar1),
-      musicPage(app, *this, SSTab1, muspop, StatusBar1, musicPageSetup()),
-      soundPage(app, *this, SSTab1, sndpop, StatusBar1, soundPageSetup()),
-      mciPage(app, *this, SSTab1, anipop, StatusBar1, mciPageSetup()),
+      imagePage(app.services(), *this, SSTab1, imgpop, StatusBar1),
+      musicPage(app.services(), *this, SSTab1, muspop, StatusBar1, musicPageSetup()),
+      soundPage(app.services(), *this, SSTab1, sndpop, StatusBar1, soundPageSetup()),
+      mciPage(app.services(), *this, SSTab1, anipop, StatusBar1, mciPageSetup()),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
   setBackColor(kLightGrey);
@@ -34,6 +33,7 @@ Form1::Form1(App& app)
   ff.Click = [this] { SSTab1.setTab(6); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };
+  showAtStart_ = app_.shared().observeShowTipsAtStart([this](bool show) { DYK.setChecked(show); });
 
   ImagePage& image = imagePage;
   image.Option1.Click = [this] { chooseHighRes(); };
@@ -125,7 +125,7 @@ void Form1::applySavedDisplayMode() {
 }
 
 void Form1::applyShowAtStartFlag() {
-  if (app_.readTipFlag() == "1") DYK.setChecked(true);
+  if (app_.shared().showTipsAtStart()) DYK.setChecked(true);
 }
 
 void Form1::chooseHighRes() {
@@ -141,10 +141,7 @@ void Form1::chooseLowRes() {
 }
 
 void Form1::toggleShowAtStart() {
-  app_.writeTipFlag(DYK.checked() ? "0" : "1");
-  bool show = app_.readTipFlag() == "1";
-  DYK.setChecked(show);
-  if (Form14* tips = app_.tipsWindow()) tips->Check1.setValue(show ? 1 : 0);
+  app_.shared().setShowTipsAtStart(!DYK.checked());
 }
 
 }  // namespace vl

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/pages.h"
+#include "app/shared_settings.h"
 #include "platform/form.h"
 #include "tips/help_page.h"
 
@@ -75,6 +76,7 @@ class Form1 : public Form {
   void statusHelp(Control& c, std::string text);
 
   App& app_;
+  SharedSettings::Subscription showAtStart_;
 };
 
 }  // namespace vl

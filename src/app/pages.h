@@ -6,19 +6,13 @@
 
 namespace vl {
 
-// Where a page's frame sits on its tab page, in twips.
-inline constexpr int kPageFrameLeft = 600;
-inline constexpr int kPageFrameTop = 660;
-inline constexpr int kPageFrameWidth = 4515;
-inline constexpr int kPageFrameHeight = 3675;
-
 BrowserPageSetup imagePageSetup();
 BrowserPageSetup musicPageSetup();
 BrowserPageSetup soundPageSetup();
 BrowserPageSetup mciPageSetup();
 
 struct ImagePage {
-  ImagePage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status);
+  ImagePage(Services& services, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status);
   BrowserPage browser;
   Frame& Frame1 = browser.frame;
   TextBox& Text1 = browser.field;

@@ -1,9 +1,9 @@
 #include "browse/browser_page.h"
 
-#include "app/app.h"
-#include "app/pages.h"
 #include "browse/location_dialog.h"
 #include "browse/progress_window.h"
+
+#include <optional>
 
 namespace vl {
 
@@ -13,13 +13,13 @@ constexpr Rgb kDarkRed{64, 0, 0};
 constexpr std::int64_t kProgressThreshold = 4 << 20;
 }  // namespace
 
-BrowserPage::BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
-                         const BrowserPageSetup& setup)
+BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuItem& popup,
+                         StatusBar& status, const BrowserPageSetup& setup)
     : frame(&tabs, setup.frame),
       openButton(&frame, setup.openButton),
-      pane(frame, setup.drive, setup.dir, setup.file, filePattern(setup.media), app.services().fs),
+      pane(frame, setup.drive, setup.dir, setup.file, filePattern(setup.media), services.fs),
       field(&frame, setup.field),
-      app_(app),
+      services_(services),
       form_(form),
       popup_(popup),
       setup_(setup) {
@@ -84,11 +84,11 @@ LocationDialog* BrowserPage::locationDialog() {
 }
 
 void BrowserPage::start() {
-  pane.start(app_.services().fs.currentDirectory());
+  pane.start(services_.fs.currentDirectory());
 }
 
 void BrowserPage::tell(const std::string& message) {
-  form_.ui().messageBox(&form_, message, kProgramTitle, MsgIcon::Exclamation);
+  form_.ui().tell(&form_, message, MsgIcon::Exclamation);
 }
 
 bool BrowserPage::choose() {
@@ -103,7 +103,7 @@ void BrowserPage::openSelection() {
 
 void BrowserPage::deleteSelection() {
   if (!choose()) return;  // nothing selected: nothing to delete
-  FsResult r = deleteMediaFile(app_.services().fs, field.text());
+  FsResult r = deleteMediaFile(services_.fs, field.text());
   pane.refreshFiles();
   if (!r.ok()) tell(fileNameOf(field.text()) + " could not be deleted: " + r.error);
 }
@@ -115,8 +115,9 @@ void BrowserPage::askLocation(Transfer operation) {
     return;
   }
   if (!locationDialog()) {
-    dialog_ = std::make_unique<LocationDialog>(app_, setup_.dialog, setup_.dialogWidth,
-                                               setup_.dialogHeight, setup_.greyDialog);
+    dialog_ = std::make_unique<LocationDialog>(services_.fs, services_.ui, setup_.dialog,
+                                               setup_.dialogWidth, setup_.dialogHeight,
+                                               setup_.greyDialog);
     dialog_->Done = [this] { finishTransfer(); };
     dialog_->load();
   }
@@ -132,26 +133,32 @@ void BrowserPage::finishTransfer() {
   dialog.Label1.setText(joinPath(destinationDir, fileNameOf(source)));
   Transfer op = dialog.Label2.text() == "move" ? Transfer::Move : Transfer::Copy;
 
-  // A long copy shows its progress; the windows wait for it meanwhile.
-  std::unique_ptr<Form3> progress;
-  auto size = app_.services().fs.fileSize(source);
-  if (size && *size > kProgressThreshold) {
-    progress = std::make_unique<Form3>(form_.ui(), op == Transfer::Copy ? "Copying" : "Moving",
-                                       fileNameOf(source) + " to " + destinationDir);
-    progress->show();
+  TransferOutcome outcome;
+  {
+    // A long copy shows its progress and lets events run: until it ends only
+    // its own window acts, and a quit cancels it first.
+    std::unique_ptr<Form3> progress;
+    std::optional<BusyScope> busy;
+    auto size = services_.fs.fileSize(source);
+    if (size && *size > kProgressThreshold) {
+      progress = std::make_unique<Form3>(form_.ui(), op == Transfer::Copy ? "Copying" : "Moving",
+                                         fileNameOf(source) + " to " + destinationDir);
+      progress->show();
+      busy.emplace(form_.ui(), *progress, [window = progress.get()] { window->cancel(); });
+    }
+    form_.setEnabled(false);
+    dialog.setEnabled(false);
+    outcome = transferFile(services_.fs, source, destinationDir, op,
+                           [&](std::int64_t done, std::int64_t total) {
+                             return !progress || progress->report(done, total);
+                           });
+    form_.setEnabled(true);
+    dialog.setEnabled(true);
+    pane.refreshFiles();
+    dialog.unload();
   }
-  form_.setEnabled(false);
-  dialog.setEnabled(false);
-  TransferOutcome outcome = transferFile(app_.services().fs, source, destinationDir, op,
-                                         [&](std::int64_t done, std::int64_t total) {
-                                           return !progress || progress->report(done, total);
-                                         });
-  progress.reset();
-  form_.setEnabled(true);
-  dialog.setEnabled(true);
-  pane.refreshFiles();
-  dialog.unload();
-  if (!outcome.message.empty()) tell(outcome.message);
+  // The program may have ended meanwhile: then there is nobody to tell.
+  if (!outcome.message.empty() && form_.loaded()) tell(outcome.message);
 }
 
 }  // namespace vl

@@ -12,11 +12,17 @@
 #include "browse/file_transfer.h"
 #include "browse/media_types.h"
 #include "platform/form.h"
+#include "platform/services.h"
 
 namespace vl {
 
-class App;
 class LocationDialog;
+
+// Where a page's frame sits on its tab page, in twips: the same on every page.
+inline constexpr int kPageFrameLeft = 600;
+inline constexpr int kPageFrameTop = 660;
+inline constexpr int kPageFrameWidth = 4515;
+inline constexpr int kPageFrameHeight = 3675;
 
 struct BrowserPageSetup {
   int tab;
@@ -36,7 +42,7 @@ struct BrowserPageSetup {
 
 class BrowserPage {
  public:
-  BrowserPage(App& app, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
+  BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuItem& popup, StatusBar& status,
               const BrowserPageSetup& setup);
   ~BrowserPage();
 
@@ -64,7 +70,7 @@ class BrowserPage {
   void tell(const std::string& message);
   bool choose();  // stores the selection's path; false when nothing is selected
 
-  App& app_;
+  Services& services_;
   Form& form_;
   MenuItem& popup_;
   BrowserPageSetup setup_;

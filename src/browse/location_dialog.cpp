@@ -1,14 +1,12 @@
 #include "browse/location_dialog.h"
 
-#include "app/app.h"
-
 namespace vl {
 
-LocationDialog::LocationDialog(App& app, const char* name, int clientWidth, int clientHeight,
-                               bool grey)
-    : Form(app.ui(), name, "Select Location", clientWidth, clientHeight),
-      lists(*this, "Drive1", "Dir1", app.services().fs),
-      app_(app) {
+LocationDialog::LocationDialog(FileSystem& fs, Ui& ui, const char* name, int clientWidth,
+                               int clientHeight, bool grey)
+    : Form(ui, name, "Select Location", clientWidth, clientHeight),
+      lists(*this, "Drive1", "Dir1", fs),
+      fs_(fs) {
   setBorderStyle(BorderStyle::FixedDialog, false);
   if (grey) setBackColor({192, 192, 192});
   place(SSPanel1, 60, 60, 4395, 3015);
@@ -27,7 +25,7 @@ LocationDialog::LocationDialog(App& app, const char* name, int clientWidth, int 
   SSCommand2.setTabIndex(2);
   SSCommand1.setTabIndex(3);
   lists.Tell = [this](const std::string& message) {
-    ui().messageBox(this, message, kProgramTitle, MsgIcon::Exclamation);
+    this->ui().tell(this, message, MsgIcon::Exclamation);
   };
   SSCommand2.Click = [this] {
     if (Done) Done();
@@ -38,7 +36,7 @@ LocationDialog::LocationDialog(App& app, const char* name, int clientWidth, int 
 
 void LocationDialog::Load() {
   center();
-  lists.changeDirectory(app_.services().fs.currentDirectory());
+  lists.changeDirectory(fs_.currentDirectory());
 }
 
 }  // namespace vl

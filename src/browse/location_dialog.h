@@ -2,15 +2,15 @@
 #pragma once
 
 #include "browse/directory_browser.h"
+#include "platform/files.h"
 #include "platform/form.h"
 
 namespace vl {
 
-class App;
-
 class LocationDialog : public Form {
  public:
-  LocationDialog(App& app, const char* name, int clientWidth, int clientHeight, bool grey);
+  LocationDialog(FileSystem& fs, Ui& ui, const char* name, int clientWidth, int clientHeight,
+                 bool grey);
 
   Panel SSPanel1{this, "SSPanel1"};
   CommandButton SSCommand2{&SSPanel1, "SSCommand2"};
@@ -27,7 +27,7 @@ class LocationDialog : public Form {
   void Load() override;
 
  private:
-  App& app_;
+  FileSystem& fs_;
 };
 
 }  // namespace vl

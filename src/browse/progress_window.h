@@ -16,6 +16,7 @@ class Form3 : public Form {
   // Shows the progress and lets events run; false once the user cancelled.
   bool report(std::int64_t done, std::int64_t total);
   bool cancelled() const { return cancelled_; }
+  void cancel() { cancelled_ = true; }
 
  protected:
   void Load() override { center(); }

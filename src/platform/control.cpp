@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/form.h"
+#include "platform/picture.h"
 
 namespace vl {
 
@@ -121,17 +122,6 @@ void Control::setTransparent(bool t) {
   changed(Prop::Style);
 }
 
-void Control::setStretch(bool s) {
-  if (s == stretch_) return;
-  stretch_ = s;
-  changed(Prop::Style);
-}
-
-void Control::setPicture(std::string p) {
-  picture_ = std::move(p);
-  changed(Prop::Style);
-}
-
 bool Control::shownOnScreen() const {
   if (!visible_) return false;
   if (!parent_) return true;
@@ -146,8 +136,16 @@ static bool enabledChain(const Control* c) {
   return true;
 }
 
-bool Control::focusable() const {
-  switch (kind_) {
+// Enabled, shown, and not refused while a long operation runs elsewhere.
+static bool acting(Control* c) {
+  if (!c->shownOnScreen() || !enabledChain(c)) return false;
+  Form* f = c->form();
+  return !f || f->ui().acceptsInput(f);
+}
+
+// Every kind says here whether the keyboard can reach it.
+static bool takesFocus(ControlKind kind) {
+  switch (kind) {
     case ControlKind::TextBox:
     case ControlKind::CommandButton:
     case ControlKind::CheckBox:
@@ -156,14 +154,27 @@ bool Control::focusable() const {
     case ControlKind::DriveList:
     case ControlKind::DirList:
     case ControlKind::FileList:
-      return shownOnScreen() && enabledChain(this);
-    default:
+    case ControlKind::ScrollBar:
+      return true;
+    case ControlKind::Form:
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::Panel:
+    case ControlKind::StatusBar:
+    case ControlKind::ImageBox:
+    case ControlKind::ProgressBar:
+    case ControlKind::Timer:
       return false;
   }
+  return false;
+}
+
+bool Control::focusable() const {
+  return takesFocus(kind_) && shownOnScreen() && enabledChain(this);
 }
 
 void Control::userClick() {
-  if (!shownOnScreen() || !enabledChain(this)) return;
+  if (!acting(this)) return;
   switch (kind_) {
     case ControlKind::CheckBox:
       setValue(value_ ? 0 : 1);
@@ -179,19 +190,21 @@ void Control::userClick() {
 }
 
 void Control::userDblClick() {
-  if (shownOnScreen() && enabledChain(this) && DblClick) DblClick();
+  if (acting(this) && DblClick) DblClick();
 }
 
 void Control::userKeyDown(int keyCode) {
-  if (shownOnScreen() && enabledChain(this) && KeyDown) KeyDown(keyCode);
+  if (acting(this) && KeyDown) KeyDown(keyCode);
 }
 
+// Not limited to shown controls: the shell reports the tray icon's mouse
+// messages as moves over a hidden control.
 void Control::userMouseMove(int x, int y) {
-  if (shownOnScreen() && MouseMove) MouseMove(x, y);
+  if (MouseMove) MouseMove(x, y);
 }
 
 void Control::userMouseDown(int button, int x, int y) {
-  if (shownOnScreen() && enabledChain(this) && MouseDown) MouseDown(button, x, y);
+  if (acting(this) && MouseDown) MouseDown(button, x, y);
 }
 
 void Control::userEdit(std::string text) {
@@ -203,7 +216,105 @@ void Control::userEdit(std::string text) {
 void ProgressBar::setMax(int m) {
   if (m == max_) return;
   max_ = m;
-  changed(Prop::Items);
+  changed(Prop::Limits);
+}
+
+void CommandButton::setPicture(std::string resource) {
+  if (resource == picture_) return;
+  picture_ = std::move(resource);
+  changed(Prop::Picture);
+}
+
+std::string ImageBox::setPicture(const std::string& source) {
+  source_ = source;
+  picture_.reset();
+  std::string error;
+  Form* f = form();
+  if (!source.empty() && f) {
+    PictureLoad loaded = f->ui().loadPicture(source);
+    picture_ = std::move(loaded.picture);
+    error = std::move(loaded.error);
+  }
+  fitPicture();
+  changed(Prop::Picture);
+  return error;
+}
+
+void ImageBox::setStretch(bool s) {
+  if (s == stretch_) return;
+  stretch_ = s;
+  fitPicture();
+  changed(Prop::Picture);
+}
+
+void ImageBox::fitPicture() {
+  if (picture_ && !stretch_)
+    setBounds(left(), top(), picture_->widthTwips(), picture_->heightTwips());
+}
+
+void Timer::setInterval(int ms) {
+  ms = ms < 0 ? 0 : ms;
+  if (ms == interval_) return;
+  interval_ = ms;
+  changed(Prop::Limits);
+}
+
+void Timer::elapse() {
+  if (running() && Tick) Tick();
+}
+
+int ScrollBar::clamp(int v) const {
+  int low = min_ < max_ ? min_ : max_;
+  int high = min_ < max_ ? max_ : min_;
+  return v < low ? low : v > high ? high : v;
+}
+
+void ScrollBar::setRange(int min, int max) {
+  if (min == min_ && max == max_) return;
+  min_ = min;
+  max_ = max;
+  changed(Prop::Limits);
+  setValue(value());
+}
+
+void ScrollBar::setChanges(int small, int large) {
+  smallChange_ = small > 0 ? small : 1;
+  largeChange_ = large > 0 ? large : 1;
+}
+
+void ScrollBar::setValue(int v) {
+  v = clamp(v);
+  if (v == value()) return;
+  setValueQuietly(v);
+  if (Change) Change();
+}
+
+void ScrollBar::userScroll(int v) {
+  if (!acting(this)) return;
+  setValueQuietly(clamp(v));
+  if (Scroll) Scroll();
+}
+
+void ScrollBar::userRelease(int v) {
+  if (!acting(this)) return;
+  setValueQuietly(clamp(v));
+  if (Change) Change();
+}
+
+void ScrollBar::userLine(int direction) {
+  if (!acting(this)) return;
+  int step = min_ <= max_ ? smallChange_ : -smallChange_;
+  setValue(value() + direction * step);
+}
+
+void ScrollBar::userPage(int direction) {
+  if (!acting(this)) return;
+  int step = min_ <= max_ ? largeChange_ : -largeChange_;
+  setValue(value() + direction * step);
+}
+
+void ScrollBar::userEnd(bool toMax) {
+  if (acting(this)) setValue(toMax ? max_ : min_);
 }
 
 void ListControl::setItems(std::vector<ListItem> items, int selected) {

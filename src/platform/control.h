@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,14 +40,18 @@ enum class ControlKind {
   DriveList,
   DirList,
   FileList,
+  ScrollBar,
+  Timer,
 };
 
 enum class Align { Left, Center, Right };
 
 // What changed, so that a back end updates only that part of its window.
-enum class Prop { Text, Bounds, Visible, Enabled, Value, Style, Items, ZOrder };
+// Limits: a range or an interval; Picture: what an image or button shows.
+enum class Prop { Text, Bounds, Visible, Enabled, Value, Style, Items, ZOrder, Limits, Picture };
 
 class Form;
+class Picture;
 
 class ControlPeer {
  public:
@@ -101,7 +106,7 @@ class Control {
   // option buttons of the same container); tab strip: the current tab.
   // A change made here raises Click, as a user's change would.
   int value() const { return value_; }
-  void setValue(int v);
+  virtual void setValue(int v);
 
   // Appearance.
   std::optional<Rgb> backColor() const { return backColor_; }
@@ -116,11 +121,6 @@ class Control {
   void setBorder(bool b);
   bool transparent() const { return transparent_; }
   void setTransparent(bool t);
-  bool stretch() const { return stretch_; }
-  void setStretch(bool s);
-  // A bitmap resource ("res:NAME") or a picture file path.
-  const std::string& picture() const { return picture_; }
-  void setPicture(std::string p);
 
   // Children of a tab strip belong to one of its pages (-1: shown on all).
   int tabPage() const { return tabPage_; }
@@ -173,8 +173,6 @@ class Control {
   Align alignment_ = Align::Left;
   bool border_ = false;
   bool transparent_ = false;
-  bool stretch_ = false;
-  std::string picture_;
   int tabPage_ = -1;
   int tabIndex_ = 0;
 };
@@ -187,13 +185,103 @@ class Typed : public Control {
 };
 using Label = Typed<ControlKind::Label>;
 using TextBox = Typed<ControlKind::TextBox>;
-using CommandButton = Typed<ControlKind::CommandButton>;
 using CheckBox = Typed<ControlKind::CheckBox>;
 using OptionButton = Typed<ControlKind::OptionButton>;
 using Frame = Typed<ControlKind::Frame>;
 using Panel = Typed<ControlKind::Panel>;
-using ImageBox = Typed<ControlKind::ImageBox>;
 using StatusBar = Typed<ControlKind::StatusBar>;
+
+// A push button, with a caption or a bitmap of the program ("res:NAME").
+class CommandButton : public Control {
+ public:
+  CommandButton(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::CommandButton) {}
+  const std::string& picture() const { return picture_; }
+  void setPicture(std::string resource);
+
+ private:
+  std::string picture_;
+};
+
+// Shows a picture at its natural size, or stretched to the control's size.
+// Unstretched, the control takes the picture's size; either way its place
+// may lie partly outside its parent, which shows the part inside.
+class ImageBox : public Control {
+ public:
+  ImageBox(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::ImageBox) {}
+  // A file path or "res:NAME". "" empties the control. Returns "" when the
+  // picture is shown, else why it could not be read (the control is then empty).
+  std::string setPicture(const std::string& source);
+  const std::string& pictureSource() const { return source_; }
+  const std::shared_ptr<const Picture>& picture() const { return picture_; }
+  bool stretch() const { return stretch_; }
+  void setStretch(bool s);
+
+ private:
+  void fitPicture();
+
+  std::string source_;
+  std::shared_ptr<const Picture> picture_;
+  bool stretch_ = false;
+};
+
+// Raises Tick every interval milliseconds while enabled; an interval of 0
+// stops it. It has no window: the form's window keeps its time.
+class Timer : public Control {
+ public:
+  Timer(Control* parent, std::string name) : Control(parent, std::move(name), ControlKind::Timer) {
+    setVisible(false);
+  }
+  int interval() const { return interval_; }
+  void setInterval(int ms);
+  bool running() const { return enabled() && interval_ > 0; }
+
+  std::function<void()> Tick;
+  // The interval has passed: a running timer raises Tick.
+  void elapse();
+
+ private:
+  int interval_ = 0;
+};
+
+enum class Orientation { Horizontal, Vertical };
+
+// A scroll bar from min to max (max may be the smaller). value() is the
+// thumb's place. Moving the thumb raises Scroll for each step and Change when
+// the user lets go; an arrow, a click beside the thumb or a change made here
+// raise Change.
+class ScrollBar : public Control {
+ public:
+  ScrollBar(Control* parent, std::string name, Orientation o)
+      : Control(parent, std::move(name), ControlKind::ScrollBar), orientation_(o) {}
+  Orientation orientation() const { return orientation_; }
+  int min() const { return min_; }
+  int max() const { return max_; }
+  void setRange(int min, int max);
+  int smallChange() const { return smallChange_; }
+  int largeChange() const { return largeChange_; }
+  void setChanges(int small, int large);
+  void setValue(int v) override;
+
+  std::function<void()> Scroll;
+
+  // The user drags the thumb to v, then lets it go.
+  void userScroll(int v);
+  void userRelease(int v);
+  // An arrow (small change) or a click beside the thumb (large change),
+  // towards max for a direction of +1, towards min for -1.
+  void userLine(int direction);
+  void userPage(int direction);
+  // The user sends the thumb to an end.
+  void userEnd(bool toMax);
+
+ private:
+  int clamp(int v) const;
+  Orientation orientation_;
+  int min_ = 0, max_ = 32767;
+  int smallChange_ = 1, largeChange_ = 1;
+};
 
 class TabStrip : public Control {
  public:

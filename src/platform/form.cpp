@@ -1,5 +1,7 @@
 #include "platform/form.h"
 
+#include <algorithm>
+
 namespace vl {
 
 std::string shortcutText(Shortcut s) {
@@ -55,6 +57,7 @@ void MenuItem::setVisible(bool v) {
 }
 
 void MenuItem::userClick() {
+  if (!form_.ui().acceptsInput(&form_)) return;
   for (const MenuItem* m = this; m; m = m->parent_)
     if (!m->enabled_) return;
   if (Click) Click();
@@ -77,6 +80,7 @@ void Form::load() {
   if (loaded_) return;
   loaded_ = true;
   ui_.load(*this);
+  ui_.formLoaded(*this);
   Load();
 }
 
@@ -88,6 +92,7 @@ void Form::show() {
 void Form::unload() {
   if (!loaded_) return;
   loaded_ = false;
+  ui_.formUnloaded(*this);
   ui_.unload(*this);
   setVisible(false);
 }
@@ -106,6 +111,40 @@ void Form::setActualBounds(int left, int top, int width, int height) {
   attachPeer(nullptr);  // the window already has this size
   setBounds(left, top, width, height);
   attachPeer(p);
+}
+
+void Ui::formLoaded(Form& form) {
+  loaded_.push_back(&form);
+}
+
+void Ui::formUnloaded(Form& form) {
+  std::erase(loaded_, &form);
+}
+
+void Ui::unloadAll() {
+  while (!loaded_.empty()) loaded_.back()->unload();
+}
+
+void Ui::beginBusy(Form& window, std::function<void()> cancel) {
+  busy_ = BusyOperation{&window, std::move(cancel)};
+}
+
+void Ui::endBusy() {
+  busy_.reset();
+  auto steps = std::move(waiting_);
+  waiting_.clear();
+  for (auto& step : steps) step();
+}
+
+void Ui::cancelBusy() {
+  if (busy_ && busy_->cancel) busy_->cancel();
+}
+
+void Ui::whenIdle(std::function<void()> step) {
+  if (busy_)
+    waiting_.push_back(std::move(step));
+  else
+    step();
 }
 
 }  // namespace vl

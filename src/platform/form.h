@@ -2,10 +2,13 @@
 // window system as a whole.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/picture.h"
 
 namespace vl {
 
@@ -143,13 +146,65 @@ class Ui {
   // A modal box with one OK button.
   virtual void messageBox(Form* owner, const std::string& text, const std::string& title,
                           MsgIcon icon) = 0;
+  // A message box titled with the program's title.
+  void tell(Form* owner, const std::string& text, MsgIcon icon) {
+    messageBox(owner, text, programTitle_, icon);
+  }
+  void setProgramTitle(std::string title) { programTitle_ = std::move(title); }
   virtual ScreenInfo screen() const = 0;
-  // Ends the program at once: no window is asked to close.
-  virtual void endProgram() = 0;
+  // Ends the message loop once the current event is handled; the program
+  // then returns this exit code.
+  virtual void endMessageLoop(int exitCode) = 0;
   // Opens one of the form's menus as a pop-up menu at the mouse pointer.
   virtual void popupMenu(Form& form, MenuItem& menu) = 0;
   // Lets waiting window events run, in the middle of a long operation.
   virtual void doEvents() = 0;
+  // A picture file or resource, decoded once while anyone shows it.
+  virtual PictureLoad loadPicture(const std::string& source) = 0;
+
+  // The forms whose windows exist, oldest first.
+  const std::vector<Form*>& loadedForms() const { return loaded_; }
+  void formLoaded(Form& form);
+  void formUnloaded(Form& form);
+  // Unloads every form, newest first.
+  void unloadAll();
+
+  // While a long operation lets events run, only its own window takes the
+  // user's actions: clicks, keys and menu commands elsewhere are refused, so
+  // that no second operation starts in its middle.
+  void beginBusy(Form& window, std::function<void()> cancel);
+  // Runs what waited for the operation's end.
+  void endBusy();
+  bool busy() const { return busy_.has_value(); }
+  bool acceptsInput(const Form* form) const { return !busy_ || busy_->window == form; }
+  // Asks the running operation to stop.
+  void cancelBusy();
+  // Runs the step now, or when the running operation has ended.
+  void whenIdle(std::function<void()> step);
+
+ private:
+  struct BusyOperation {
+    Form* window;
+    std::function<void()> cancel;
+  };
+  std::string programTitle_;
+  std::vector<Form*> loaded_;
+  std::optional<BusyOperation> busy_;
+  std::vector<std::function<void()>> waiting_;
+};
+
+// A long operation's time, for the duration of a scope.
+class BusyScope {
+ public:
+  BusyScope(Ui& ui, Form& window, std::function<void()> cancel) : ui_(ui) {
+    ui_.beginBusy(window, std::move(cancel));
+  }
+  ~BusyScope() { ui_.endBusy(); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Ui& ui_;
 };
 
 }  // namespace vl

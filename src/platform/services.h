@@ -3,9 +3,12 @@
 
 #include <string>
 
+#include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/form.h"
+#include "platform/media_device.h"
 #include "platform/text_codec.h"
+#include "platform/tray_icon.h"
 
 namespace vl {
 
@@ -40,6 +43,9 @@ struct Services {
   const TextCodec& codec;
   Launcher& launcher;
   Random& random;
+  MediaDevices& media;
+  TrayIcon& tray;
+  FileDialog& fileDialog;
   std::string commandLine;
 };
 

@@ -1,8 +1,5 @@
 #include "tips/form14.h"
 
-#include "app/app.h"
-#include "app/form1.h"
-
 namespace vl {
 
 const char* const kWelcomeText =
@@ -17,7 +14,10 @@ constexpr Rgb kLightYellow{255, 255, 192};
 constexpr Rgb kTitleGrey{224, 224, 224};
 }  // namespace
 
-Form14::Form14(App& app) : Form(app.ui(), "Form14", "Tip of the Day", 5400, 3480), app_(app) {
+Form14::Form14(Services& services, SharedSettings& settings)
+    : Form(services.ui, "Form14", "Tip of the Day", 5400, 3480),
+      services_(services),
+      settings_(settings) {
   setBorderStyle(BorderStyle::FixedToolWindow, false);
   setBackColor(kGrey);
   place(Label2, 120, 60, 3615, 315, "Did you know...");
@@ -50,19 +50,17 @@ Form14::Form14(App& app) : Form(app.ui(), "Form14", "Tip of the Day", 5400, 3480
   Command3.Click = [this] { previous(); };
   Command1.Click = [this] { close(); };
   CloseRequest = [this] { close(); };
-  Check1.Click = [this] {
-    bool show = Check1.value() != 0;
-    app_.writeTipFlag(show ? "1" : "0");
-    app_.mainWindow().DYK.setChecked(show);
-  };
+  Check1.Click = [this] { settings_.setShowTipsAtStart(Check1.value() != 0); };
+  showAtStart_ =
+      settings_.observeShowTipsAtStart([this](bool show) { Check1.setValue(show ? 1 : 0); });
 }
 
 void Form14::Load() {
-  app_.services().random.seedFromClock();
+  services_.random.seedFromClock();
   center();
-  FileSystem& fs = app_.services().fs;
-  tips_ = std::make_unique<TipFile>(fs, app_.services().codec, locateProgramFile(fs, "tip.dat"));
-  current_ = tips_->pick(app_.services().random.next());
+  FileSystem& fs = services_.fs;
+  tips_ = std::make_unique<TipFile>(fs, services_.codec, locateProgramFile(fs, "tip.dat"));
+  current_ = tips_->pick(services_.random.next());
   showTip();
 }
 
@@ -72,7 +70,7 @@ void Form14::showTip() {
 
 void Form14::next() {
   if (current_ >= tipCount()) {
-    ui().messageBox(this, "Sorry, this is the last tip", kProgramTitle, MsgIcon::Information);
+    ui().tell(this, "Sorry, this is the last tip", MsgIcon::Information);
     return;
   }
   ++current_;
@@ -81,7 +79,7 @@ void Form14::next() {
 
 void Form14::previous() {
   if (current_ <= 1) {
-    ui().messageBox(this, "Sorry, this is the first tip", kProgramTitle, MsgIcon::Information);
+    ui().tell(this, "Sorry, this is the first tip", MsgIcon::Information);
     return;
   }
   --current_;
@@ -100,7 +98,6 @@ void Form14::enterWelcomeMode() {
   Check1.setEnabled(false);
   Command2.setEnabled(false);
   Command3.setEnabled(false);
-  app_.mainWindow().DYK.setEnabled(false);
 }
 
 }  // namespace vl

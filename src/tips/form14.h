@@ -3,18 +3,17 @@
 
 #include <memory>
 
-#include "platform/form.h"
+#include "app/shared_settings.h"
+#include "platform/services.h"
 #include "tips/tip_file.h"
 
 namespace vl {
-
-class App;
 
 extern const char* const kWelcomeText;
 
 class Form14 : public Form {
  public:
-  explicit Form14(App& app);
+  Form14(Services& services, SharedSettings& settings);
 
   Label Label2{this, "Label2"};
   Label Label1{this, "Label1"};
@@ -39,7 +38,9 @@ class Form14 : public Form {
   void previous();
   void close();
 
-  App& app_;
+  Services& services_;
+  SharedSettings& settings_;
+  SharedSettings::Subscription showAtStart_;
   std::unique_ptr<TipFile> tips_;
   int current_ = 1;
 };

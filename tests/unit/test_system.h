@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "platform/memory/memory_devices.h"
 #include "platform/memory/memory_files.h"
 #include "platform/memory/memory_services.h"
 #include "platform/memory/memory_ui.h"
@@ -17,12 +18,16 @@ struct TestSystem {
   Cp1252Codec codec;
   MemoryLauncher launcher;
   ScriptedRandom random;
+  RecordingMediaDevices media;
+  RecordingTrayIcon tray;
+  ScriptedFileDialog fileDialog;
   std::string commandLine;
   std::unique_ptr<Services> services;
   std::unique_ptr<App> app;
 
   App& start() {
-    services = std::make_unique<Services>(Services{ui, fs, codec, launcher, random, commandLine});
+    services = std::make_unique<Services>(
+        Services{ui, fs, codec, launcher, random, media, tray, fileDialog, commandLine});
     app = std::make_unique<App>(*services);
     app->start();
     return *app;

@@ -4,6 +4,75 @@
 
 namespace vl {
 
+namespace {
+
+class MemoryPicture : public Picture {
+ public:
+  MemoryPicture(int w, int h) : w_(w), h_(h) {}
+  int widthTwips() const override { return w_; }
+  int heightTwips() const override { return h_; }
+
+ private:
+  int w_, h_;
+};
+
+}  // namespace
+
+PictureLoad MemoryPictureDecoder::decode(const std::string& source) {
+  ++decodes[source];
+  if (source.rfind("res:", 0) == 0) return {std::make_shared<MemoryPicture>(480, 480), {}};
+  auto it = sizes_.find(source);
+  if (it == sizes_.end()) return {nullptr, "The system cannot find the file specified."};
+  return {std::make_shared<MemoryPicture>(it->second.first, it->second.second), {}};
+}
+
+void MemoryPictureDecoder::add(const std::string& path, int widthTwips, int heightTwips) {
+  sizes_[path] = {widthTwips, heightTwips};
+}
+
+// A timer's time since it was last started.
+class MemoryUi::TimerClock : public ControlPeer {
+ public:
+  TimerClock(MemoryUi& ui, Timer& timer) : ui_(ui), timer_(&timer) { timer.attachPeer(this); }
+  ~TimerClock() override {
+    if (timer_) timer_->attachPeer(nullptr);
+  }
+  void sync(Prop what) override {
+    if (what == Prop::Enabled || what == Prop::Limits) elapsed_ = 0;
+  }
+  void release() override {
+    timer_ = nullptr;
+    std::erase(ui_.clocks_, this);
+    delete this;
+  }
+  // How many ticks are due after ms more.
+  int due(int ms) {
+    if (!timer_ || !timer_->running()) return 0;
+    elapsed_ += ms;
+    int ticks = elapsed_ / timer_->interval();
+    elapsed_ %= timer_->interval();
+    return ticks;
+  }
+  void tick() {
+    if (timer_) timer_->elapse();
+  }
+  Form* form() { return timer_ ? timer_->form() : nullptr; }
+
+ private:
+  MemoryUi& ui_;
+  Timer* timer_;
+  int elapsed_ = 0;
+};
+
+namespace {
+void collectTimers(Control& c, std::vector<Timer*>& out) {
+  for (Control* child : c.children()) {
+    if (child->kind() == ControlKind::Timer) out.push_back(static_cast<Timer*>(child));
+    collectTimers(*child, out);
+  }
+}
+}  // namespace
+
 // Frame sizes of a standard screen: 3-pixel borders, an 18-pixel caption, a
 // 19-pixel menu bar.
 void MemoryUi::load(Form& form) {
@@ -13,11 +82,34 @@ void MemoryUi::load(Form& form) {
   form.setActualBounds(form.left(), form.top(), form.clientWidth() + 6 * 15,
                        form.clientHeight() + 24 * 15 + menuBar);
   loadedForms.push_back(form.name());
+  std::vector<Timer*> timers;
+  collectTimers(form, timers);
+  for (Timer* t : timers) clocks_.push_back(new TimerClock(*this, *t));
 }
 
 void MemoryUi::unload(Form& form) {
   auto it = std::find(loadedForms.begin(), loadedForms.end(), form.name());
   if (it != loadedForms.end()) loadedForms.erase(it);
+  std::vector<TimerClock*> gone;
+  for (TimerClock* clock : clocks_)
+    if (clock->form() == &form) gone.push_back(clock);
+  for (TimerClock* clock : gone) {
+    std::erase(clocks_, clock);
+    delete clock;
+  }
+}
+
+void MemoryUi::advance(int ms) {
+  // A tick may stop timers or unload their form: walk a copy, and only the
+  // clocks still here.
+  auto present = [this](TimerClock* c) {
+    return std::find(clocks_.begin(), clocks_.end(), c) != clocks_.end();
+  };
+  std::vector<TimerClock*> now = clocks_;
+  for (TimerClock* clock : now) {
+    if (!present(clock)) continue;
+    for (int ticks = clock->due(ms); ticks > 0 && present(clock); --ticks) clock->tick();
+  }
 }
 
 void MemoryUi::messageBox(Form* owner, const std::string& text, const std::string& title,

@@ -1,8 +1,10 @@
 // The window system kept in memory: forms load and show without windows,
-// message boxes are recorded, the screen is what the test says.
+// message boxes are recorded, the screen is what the test says, pictures are
+// what the test registers, and time passes when the test says so.
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,31 +17,58 @@ struct ShownMessage {
   MsgIcon icon;
 };
 
+// Pictures by name: resources are always there, files only once registered.
+class MemoryPictureDecoder : public PictureDecoder {
+ public:
+  PictureLoad decode(const std::string& source) override;
+  void add(const std::string& path, int widthTwips, int heightTwips);
+  // How often each source was decoded.
+  std::map<std::string, int> decodes;
+
+ private:
+  std::map<std::string, std::pair<int, int>> sizes_;
+};
+
 class MemoryUi : public Ui {
  public:
+  MemoryUi() : pictureCache_(pictures) {}
   void load(Form& form) override;
   void unload(Form& form) override;
   void bringToFront(Form& form) override { frontmost = form.name(); }
   void messageBox(Form* owner, const std::string& text, const std::string& title,
                   MsgIcon icon) override;
   ScreenInfo screen() const override { return screenInfo; }
-  void endProgram() override { ended = true; }
+  void endMessageLoop(int code) override {
+    ended = true;
+    exitCode = code;
+  }
   void popupMenu(Form&, MenuItem& menu) override { popups.push_back(menu.name()); }
   void doEvents() override {
     if (DoEvents) DoEvents();
   }
+  PictureLoad loadPicture(const std::string& source) override { return pictureCache_.load(source); }
 
   // Screen of width x height pixels at the given twips per pixel.
   void setScreen(int widthPx, int heightPx, int twipsPerPixel = 15);
+  // Lets time pass: each running timer of a loaded form ticks once for every
+  // whole interval since it was started.
+  void advance(int ms);
 
-  ScreenInfo screenInfo{800 * 15, 600 * 15, 15, 15};
+  ScreenInfo screenInfo{800 * 15, 600 * 15, 15, 15, 96};
   std::vector<ShownMessage> messages;
   std::string frontmost;
   bool ended = false;
+  int exitCode = -1;
   std::vector<std::string> loadedForms;
   std::vector<std::string> popups;
+  MemoryPictureDecoder pictures;
   // What "the user" does while a long operation lets events run.
   std::function<void()> DoEvents;
+
+ private:
+  class TimerClock;
+  PictureCache pictureCache_;
+  std::vector<TimerClock*> clocks_;
 };
 
 }  // namespace vl

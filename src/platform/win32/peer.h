@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/form.h"
@@ -14,6 +15,27 @@
 namespace vl::win32 {
 
 class WindowPeer;
+class KindHome;
+
+// A timer keeps its time in its form's window: a window timer whose ID is
+// the global atom of the timer's name, so that a WM_TIMER with that ID posted
+// to the form runs one tick.
+class TimerPeer : public ControlPeer {
+ public:
+  TimerPeer(WindowPeer& form, Timer& timer);
+  ~TimerPeer() override;
+  TimerPeer(const TimerPeer&) = delete;
+  TimerPeer& operator=(const TimerPeer&) = delete;
+  void sync(Prop what) override;
+  void release() override;  // the timer is going away: so does this peer
+  void tick();
+  UINT_PTR id() const { return id_; }
+
+ private:
+  WindowPeer& form_;
+  Timer* timer_;
+  UINT_PTR id_;
+};
 
 // One menu entry; the menus of the bar are rebuilt when one of them changes.
 class MenuPeer : public ControlPeer {
@@ -41,17 +63,17 @@ class WindowPeer : public ControlPeer {
 
   void sync(Prop what) override;
   void release() override;
-  // What the new window does not have from its creation: fonts, items, checks.
-  void applyInitialState();
 
   static WindowPeer* of(HWND hwnd);
   HWND hwnd() const { return hwnd_; }
   Control* control() const { return control_; }
   Win32Ui& ui() const { return ui_; }
+  const KindHome& home() const { return home_; }
 
   // Standard controls keep their own window procedure behind ours.
   WNDPROC original = nullptr;
-  HBITMAP picture = nullptr;
+  // A bitmap the window shows and owns (a picture button's).
+  HBITMAP bitmap = nullptr;
   // Form windows: the menu bar, pop-up menus, shortcut keys and the focus
   // to give back when the window is activated again.
   HMENU menuBar = nullptr;
@@ -59,19 +81,15 @@ class WindowPeer : public ControlPeer {
   std::vector<std::unique_ptr<MenuPeer>> menus;
   std::map<const MenuItem*, HMENU> popups;
   HWND lastFocus = nullptr;
+  std::unordered_map<UINT_PTR, std::unique_ptr<TimerPeer>> timers;
   // A hidden container's controls get their windows when it is first shown,
   // or when the program has nothing else to do.
   bool childrenPending = false;
 
  private:
-  void fillList(const ListControl& list);
-  void syncBounds();
-  void syncVisible();
-  void syncText();
-  void syncStyle();
-
   Win32Ui& ui_;
   Control* control_;
+  const KindHome& home_;
   HWND hwnd_;
   ATOM nameAtom_;
 };
@@ -93,5 +111,7 @@ std::vector<Control*> tabStops(Control& form);
 bool shownInParent(const Control& c);
 // Background colour under a control: its own or the nearest container's.
 COLORREF backgroundOf(const Control* c);
+// The peer of a control that has a window of its own, else null.
+WindowPeer* windowPeerOf(const Control& c);
 
 }  // namespace vl::win32

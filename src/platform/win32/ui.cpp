@@ -21,6 +21,8 @@ Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   dpi_ = std::max(1, GetDeviceCaps(screenDc, LOGPIXELSX));
   ReleaseDC(nullptr, screenDc);
   registerWindowClasses(instance_);
+  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_);
+  pictures_ = std::make_unique<PictureCache>(*decoder_);
 }
 
 Win32Ui::~Win32Ui() {
@@ -56,8 +58,12 @@ ScreenInfo Win32Ui::screen() const {
           perPixel, dpi_};
 }
 
-void Win32Ui::endProgram() {
-  ExitProcess(0);
+void Win32Ui::endMessageLoop(int exitCode) {
+  PostQuitMessage(exitCode);
+}
+
+PictureLoad Win32Ui::loadPicture(const std::string& source) {
+  return pictures_->load(source);
 }
 
 void Win32Ui::popupMenu(Form& form, MenuItem& menu) {
@@ -130,7 +136,7 @@ WindowPeer* formPeerOf(HWND hwnd) {
 }
 
 HWND hwndOf(Control* c) {
-  return static_cast<WindowPeer*>(c->peer())->hwnd();
+  return windowPeerOf(*c)->hwnd();
 }
 
 // Tab and Shift+Tab walk the form's controls in tab order.

@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <unordered_map>
 
 #include "platform/form.h"
+#include "platform/win32/picture_decoder.h"
 
 namespace vl::win32 {
 
@@ -26,9 +28,10 @@ class Win32Ui : public Ui {
   void messageBox(Form* owner, const std::string& text, const std::string& title,
                   MsgIcon icon) override;
   ScreenInfo screen() const override;
-  void endProgram() override;
+  void endMessageLoop(int exitCode) override;
   void popupMenu(Form& form, MenuItem& menu) override;
   void doEvents() override;
+  PictureLoad loadPicture(const std::string& source) override;
 
   // Runs the message loop until the program ends.
   int run();
@@ -48,6 +51,8 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance_;
   int dpi_ = 96;
+  std::unique_ptr<Win32PictureDecoder> decoder_;
+  std::unique_ptr<PictureCache> pictures_;
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
   std::unordered_map<UINT, MenuItem*> menuCommands_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_internal.h"
@@ -12,58 +13,6 @@
 namespace vl::win32 {
 
 namespace {
-
-constexpr wchar_t kFormClass[] = L"VarilumeForm";
-constexpr wchar_t kPanelClass[] = L"VarilumePanel";
-constexpr wchar_t kFrameClass[] = L"VarilumeFrame";
-constexpr wchar_t kImageClass[] = L"VarilumeImage";
-
-struct WindowKind {
-  const wchar_t* cls;
-  DWORD style;
-  DWORD exStyle;
-  bool standard;  // a class of the system, subclassed
-};
-
-WindowKind kindOf(const Control& c) {
-  switch (c.kind()) {
-    case ControlKind::Label:
-      return {L"STATIC", SS_NOTIFY | alignStyle(c) | (c.border() ? WS_BORDER : 0u), 0, true};
-    case ControlKind::TextBox:
-      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
-    case ControlKind::CommandButton:
-      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | (c.picture().empty() ? 0u : BS_BITMAP), 0,
-              true};
-    case ControlKind::CheckBox:
-      return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, true};
-    case ControlKind::OptionButton:
-      return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, true};
-    case ControlKind::TabStrip:
-      return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
-    case ControlKind::StatusBar:
-      return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, true};
-    case ControlKind::ProgressBar:
-      return {PROGRESS_CLASSW, 0, 0, true};
-    case ControlKind::DriveList:
-      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, true};
-    case ControlKind::DirList:
-      return {WC_LISTBOXW,
-              LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
-                  WS_TABSTOP,
-              WS_EX_CLIENTEDGE, true};
-    case ControlKind::FileList:
-      return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-              WS_EX_CLIENTEDGE, true};
-    case ControlKind::Frame:
-      return {kFrameClass, WS_CLIPCHILDREN, 0, false};
-    case ControlKind::ImageBox:
-      return {kImageClass, c.border() ? WS_BORDER : 0u, 0, false};
-    case ControlKind::Panel:
-    case ControlKind::Form:
-      break;
-  }
-  return {kPanelClass, WS_CLIPCHILDREN, 0, false};
-}
 
 DWORD formStyle(const Form& f, DWORD& exStyle) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (f.controlBox() ? WS_SYSMENU : 0u);
@@ -109,12 +58,14 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
   const std::vector<Control*>& children = parent.children();
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     Control* c = *it;
-    WindowKind k = kindOf(*c);
+    const KindHome& home = homeOf(c->kind());
+    if (home.attachWithoutWindow(ui, *c, parentHwnd)) continue;
+    WindowSpec k = home.spec(*c);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | k.style | (shownInParent(*c) ? WS_VISIBLE : 0u) |
                   (c->enabled() ? 0u : WS_DISABLED);
     HWND hwnd =
         CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
-                        ui.toPixels(c->top()), ui.toPixels(c->width()), windowHeight(ui, *c),
+                        ui.toPixels(c->top()), ui.toPixels(c->width()), home.windowHeight(ui, *c),
                         parentHwnd, nullptr, ui.instance(), nullptr);
     if (!hwnd) continue;
     auto* peer = new WindowPeer(ui, *c, hwnd);
@@ -122,7 +73,7 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
       peer->original = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
-    peer->applyInitialState();
+    home.initialise(*peer);
     if (shownInParent(*c) || c->children().empty())
       createChildWindows(ui, *c, hwnd);
     else
@@ -153,12 +104,6 @@ DWORD alignStyle(const Control& c) {
     default:
       return SS_LEFT;
   }
-}
-
-// A drop-down list's window reaches down over its open list.
-int windowHeight(Win32Ui& ui, const Control& c) {
-  int h = ui.toPixels(c.height());
-  return c.kind() == ControlKind::DriveList ? h + ui.toPixels(2400) : h;
 }
 
 void registerWindowClasses(HINSTANCE instance) {

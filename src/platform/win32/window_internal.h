@@ -12,13 +12,17 @@ namespace vl::win32 {
 
 class WindowPeer;
 
+// Our own window classes, for forms and the controls Windows has no class for.
+inline constexpr wchar_t kFormClass[] = L"VarilumeForm";
+inline constexpr wchar_t kPanelClass[] = L"VarilumePanel";
+inline constexpr wchar_t kFrameClass[] = L"VarilumeFrame";
+inline constexpr wchar_t kImageClass[] = L"VarilumeImage";
+
 inline COLORREF toColor(Rgb c) {
   return RGB(c.r, c.g, c.b);
 }
 // SS_LEFT, SS_CENTER or SS_RIGHT for a label's alignment.
 DWORD alignStyle(const Control& c);
-// A drop-down list's window reaches down over its open list.
-int windowHeight(Win32Ui& ui, const Control& c);
 // The peers of this thread's windows; looked up on every message, so kept
 // here rather than in window properties, which live in the window server.
 std::unordered_map<HWND, WindowPeer*>& peers();

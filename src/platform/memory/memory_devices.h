@@ -1,0 +1,59 @@
+// Media devices, the tray icon and the file-open dialog as recording fakes
+// that can be told to fail.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_dialog.h"
+#include "platform/media_device.h"
+#include "platform/tray_icon.h"
+
+namespace vl {
+
+// Every command of every device, in order: "open <type>|<file>|shareable",
+// "play notify", "stop", "close".
+class RecordingMediaDevices : public MediaDevices {
+ public:
+  std::unique_ptr<MediaDevice> create() override;
+
+  std::vector<std::string> commands;
+  // Lengths of the files that open; any other file fails to open.
+  std::map<std::string, long> lengths;
+  // The next command of this verb ("open", "play", ...) fails with this reason.
+  std::map<std::string, std::string> failNext;
+  // Position each open device reports; set by the test as time passes.
+  long position = 0;
+  int track = 0;
+  // Ends the newest device's play that asked to be notified.
+  void finish(MediaNotify how = MediaNotify::Successful);
+  int liveDevices() const { return static_cast<int>(live_.size()); }
+
+ private:
+  class Device;
+  std::vector<Device*> live_;
+};
+
+class RecordingTrayIcon : public TrayIcon {
+ public:
+  std::vector<std::string> calls;  // "add <hook> <tip>", "remove <hook>"
+  std::string failAdd;             // the next add fails with this reason
+
+ protected:
+  std::string show(Control& hook, const std::string& tip) override;
+  void hide(Control& hook) override;
+};
+
+class ScriptedFileDialog : public FileDialog {
+ public:
+  std::optional<std::string> open(Form* owner, const FileDialogRequest& request) override;
+  std::vector<FileDialogRequest> requests;
+  // What the user chooses, one answer per dialog; nothing left: Cancel.
+  std::deque<std::optional<std::string>> answers;
+};
+
+}  // namespace vl

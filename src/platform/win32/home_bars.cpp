@@ -1,0 +1,122 @@
+// The tab strip, the status bar and the progress bar.
+#include "platform/win32/kind_home.h"
+#include "platform/win32/peer.h"
+#include "platform/win32/text.h"
+
+namespace vl::win32 {
+
+namespace {
+
+class TabStripHome : public KindHome {
+ public:
+  WindowSpec spec(const Control&) const override {
+    return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
+  }
+  void initialise(WindowPeer& peer) const override {
+    sync(peer, Prop::Style);
+    sync(peer, Prop::Items);
+  }
+  void sync(WindowPeer& peer, Prop what) const override {
+    HWND hwnd = peer.hwnd();
+    Control& c = *peer.control();
+    switch (what) {
+      case Prop::Value:
+        SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(c.value()), 0);
+        // The pages' controls show with their page.
+        for (Control* page : c.children())
+          if (WindowPeer* p = windowPeerOf(*page)) syncCommon(*p, Prop::Visible);
+        break;
+      case Prop::Items: {
+        SendMessageW(hwnd, TCM_DELETEALLITEMS, 0, 0);
+        int i = 0;
+        for (const std::string& caption : static_cast<TabStrip&>(c).captions()) {
+          std::wstring text = widen(caption);
+          TCITEMW item{};
+          item.mask = TCIF_TEXT;
+          item.pszText = text.data();
+          SendMessageW(hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(i++),
+                       reinterpret_cast<LPARAM>(&item));
+        }
+        SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(c.value()), 0);
+        break;
+      }
+      case Prop::Style: {
+        // All seven headers fit one row of the narrow window.
+        Win32Ui& ui = peer.ui();
+        SendMessageW(hwnd, TCM_SETMINTABWIDTH, 0, ui.toPixels(300));
+        SendMessageW(hwnd, TCM_SETPADDING, 0, MAKELPARAM(ui.toPixels(90), ui.toPixels(45)));
+        syncCommon(peer, what);
+        break;
+      }
+      default:
+        syncCommon(peer, what);
+    }
+  }
+  bool notify(WindowPeer& peer, const NMHDR& header) const override {
+    if (header.code != TCN_SELCHANGE) return false;
+    peer.control()->setValue(static_cast<int>(SendMessageW(peer.hwnd(), TCM_GETCURSEL, 0, 0)));
+    return true;
+  }
+};
+
+class StatusBarHome : public KindHome {
+ public:
+  WindowSpec spec(const Control&) const override {
+    return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, true};
+  }
+  void initialise(WindowPeer& peer) const override {
+    sync(peer, Prop::Style);
+    sync(peer, Prop::Text);
+  }
+  void sync(WindowPeer& peer, Prop what) const override {
+    if (what == Prop::Text) {
+      // The text is panel 1's, not the window's.
+      std::wstring text = widen(peer.control()->text());
+      SendMessageW(peer.hwnd(), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      return;
+    }
+    if (what == Prop::Style) {
+      int whole = -1;
+      SendMessageW(peer.hwnd(), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
+    }
+    syncCommon(peer, what);
+  }
+};
+
+class ProgressBarHome : public KindHome {
+ public:
+  WindowSpec spec(const Control&) const override { return {PROGRESS_CLASSW, 0, 0, true}; }
+  void initialise(WindowPeer& peer) const override {
+    applyFont(peer);
+    sync(peer, Prop::Limits);
+    sync(peer, Prop::Value);
+  }
+  void sync(WindowPeer& peer, Prop what) const override {
+    if (what == Prop::Limits)
+      SendMessageW(peer.hwnd(), PBM_SETRANGE32, 0,
+                   static_cast<ProgressBar&>(*peer.control()).max());
+    else if (what == Prop::Value)
+      SendMessageW(peer.hwnd(), PBM_SETPOS, static_cast<WPARAM>(peer.control()->value()), 0);
+    else
+      syncCommon(peer, what);
+  }
+};
+
+}  // namespace
+
+const KindHome& tabStripHome() {
+  static const TabStripHome home;
+  return home;
+}
+
+const KindHome& statusBarHome() {
+  static const StatusBarHome home;
+  return home;
+}
+
+const KindHome& progressBarHome() {
+  static const ProgressBarHome home;
+  return home;
+}
+
+}  // namespace vl::win32

@@ -1,0 +1,88 @@
+// Forms: top-level windows with their menus, focus, place and timers.
+#include "platform/win32/kind_home.h"
+#include "platform/win32/peer.h"
+#include "platform/win32/window_internal.h"
+
+namespace vl::win32 {
+
+namespace {
+
+// A form gives the focus back to the control that had it, or to the first in tab order.
+void restoreFocus(WindowPeer& peer) {
+  if (peer.lastFocus && IsWindow(peer.lastFocus) && IsChild(peer.hwnd(), peer.lastFocus) &&
+      IsWindowVisible(peer.lastFocus) && IsWindowEnabled(peer.lastFocus)) {
+    SetFocus(peer.lastFocus);
+    return;
+  }
+  std::vector<Control*> stops = tabStops(*peer.control());
+  if (!stops.empty()) SetFocus(windowPeerOf(*stops.front())->hwnd());
+}
+
+class FormHome : public KindHome {
+ public:
+  // Forms are made by createFormWindow, which sizes them by their client area.
+  WindowSpec spec(const Control&) const override { return {kFormClass, 0, 0, false}; }
+  void initialise(WindowPeer&) const override {}
+  void sync(WindowPeer& peer, Prop what) const override {
+    HWND hwnd = peer.hwnd();
+    if (what == Prop::Visible) {
+      ShowWindow(hwnd, peer.control()->visible() ? SW_SHOW : SW_HIDE);
+      if (peer.control()->visible()) UpdateWindow(hwnd);
+    } else if (what == Prop::Style) {
+      InvalidateRect(hwnd, nullptr, TRUE);
+    } else {
+      syncCommon(peer, what);
+    }
+  }
+  bool message(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) const override {
+    auto& form = static_cast<Form&>(*peer.control());
+    HWND hwnd = peer.hwnd();
+    result = 0;
+    switch (msg) {
+      case WM_CLOSE:
+        form.userCloseRequest();
+        return true;
+      case WM_ENDSESSION:
+        if (wp) form.userCloseRequest();
+        return true;
+      case WM_COMMAND:
+        if (lp != 0) return false;
+        if (MenuItem* item = peer.ui().menuCommand(LOWORD(wp))) item->userClick();
+        return true;
+      case WM_TIMER: {
+        auto it = peer.timers.find(wp);
+        if (it == peer.timers.end()) return false;
+        it->second->tick();
+        return true;
+      }
+      case WM_ACTIVATE:
+        if (LOWORD(wp) == WA_INACTIVE) {
+          HWND focus = GetFocus();
+          if (focus && IsChild(hwnd, focus)) peer.lastFocus = focus;
+        } else {
+          restoreFocus(peer);
+        }
+        return true;
+      case WM_MOVE:
+      case WM_SIZE: {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        Win32Ui& ui = peer.ui();
+        form.setActualBounds(ui.toTwips(r.left), ui.toTwips(r.top), ui.toTwips(r.right - r.left),
+                             ui.toTwips(r.bottom - r.top));
+        return false;
+      }
+      default:
+        return false;
+    }
+  }
+};
+
+}  // namespace
+
+const KindHome& formHome() {
+  static const FormHome home;
+  return home;
+}
+
+}  // namespace vl::win32

@@ -1,0 +1,53 @@
+// Image controls: a picture at its natural size or stretched.
+#include "platform/win32/kind_home.h"
+#include "platform/win32/peer.h"
+#include "platform/win32/picture_decoder.h"
+#include "platform/win32/window_internal.h"
+
+namespace vl::win32 {
+
+namespace {
+
+class ImageBoxHome : public KindHome {
+ public:
+  WindowSpec spec(const Control& c) const override {
+    return {kImageClass, c.border() ? WS_BORDER : 0u, 0, false};
+  }
+  void initialise(WindowPeer&) const override {}
+  void sync(WindowPeer& peer, Prop what) const override {
+    HWND hwnd = peer.hwnd();
+    if (what == Prop::Style) {
+      LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+      LONG_PTR wanted = peer.control()->border() ? style | WS_BORDER : style & ~WS_BORDER;
+      if (wanted != style) {
+        SetWindowLongPtrW(hwnd, GWL_STYLE, wanted);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      }
+    }
+    if (what == Prop::Picture)
+      InvalidateRect(hwnd, nullptr, TRUE);
+    else
+      syncCommon(peer, what);
+  }
+  void paint(WindowPeer& peer, HDC dc, const RECT& rc) const override {
+    const auto& image = static_cast<const ImageBox&>(*peer.control());
+    auto* picture = dynamic_cast<const Win32Picture*>(image.picture().get());
+    if (!picture) return;
+    RECT target = rc;
+    if (!image.stretch()) {
+      target.right = peer.ui().toPixels(picture->widthTwips());
+      target.bottom = peer.ui().toPixels(picture->heightTwips());
+    }
+    picture->draw(dc, target);
+  }
+};
+
+}  // namespace
+
+const KindHome& imageBoxHome() {
+  static const ImageBoxHome home;
+  return home;
+}
+
+}  // namespace vl::win32

@@ -1,0 +1,32 @@
+// Timers: no window of their own; their form's window keeps their time.
+#include "platform/win32/kind_home.h"
+#include "platform/win32/peer.h"
+
+namespace vl::win32 {
+
+namespace {
+
+class TimerHome : public KindHome {
+ public:
+  // Never made into a window: attachWithoutWindow always attaches.
+  WindowSpec spec(const Control&) const override { return {nullptr, 0, 0, false}; }
+  void initialise(WindowPeer&) const override {}
+  void sync(WindowPeer&, Prop) const override {}
+  bool attachWithoutWindow(Win32Ui&, Control& c, HWND parent) const override {
+    WindowPeer* form = WindowPeer::of(GetAncestor(parent, GA_ROOT));
+    if (!form) return true;
+    auto peer = std::make_unique<TimerPeer>(*form, static_cast<Timer&>(c));
+    UINT_PTR id = peer->id();
+    form->timers[id] = std::move(peer);
+    return true;
+  }
+};
+
+}  // namespace
+
+const KindHome& timerHome() {
+  static const TimerHome home;
+  return home;
+}
+
+}  // namespace vl::win32
