@@ -125,8 +125,8 @@ AboutPage::AboutPage(TabStrip& tabs) : SSPanel8(&tabs, "SSPanel8") {
   SSPanel8.setTabPage(5);
   place(SSPanel8, 330, 420, 5055, 4095);
   place(Image5, 180, 120, 4695, 555);
-  Image5.setPicture("res:BANNER");
   Image5.setStretch(true);
+  Image5.setPicture("res:BANNER");
   place(Frame2, 180, 840, 4695, 855, "Program Version");
   place(Label21, 120, 360, 4455, 315, "Varilume SE 3.5");
   Label21.setAlignment(Align::Center);

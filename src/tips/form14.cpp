@@ -37,8 +37,8 @@ Form14::Form14(Services& services, SharedSettings& settings)
   Label3.setBackColor(kLightYellow);
   Label3.setVisible(false);
   place(Image1, 3915, 60, 1215, 2715);
-  Image1.setPicture("res:TIPSTRIP");
   Image1.setStretch(true);
+  Image1.setPicture("res:TIPSTRIP");
   place(Command2, 4035, 600, 975, 375, "&Next");
   place(Command3, 4035, 1080, 975, 375, "&Previous");
   place(Command1, 4035, 2280, 975, 375, "&Close");

@@ -254,6 +254,36 @@ TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
   EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\big.avi"));
 }
 
+TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhile) {
+  sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);
+  page(MediaPage::MciDevices).pane.refreshFiles();
+  // A second page has its location dialog open too: its Done must not start a second copy.
+  LocationDialog& other = ask(MediaPage::Sound, "ding.wav", "SCF");
+  other.Drive1.userSelect(indexOf(other.Drive1, "d:"));
+  LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "AMF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  int reports = 0;
+  sys.ui.DoEvents = [&] {
+    if (++reports != 3) return;
+    other.SSCommand2.userClick();
+    main->DYK.userClick();
+    main->userCloseRequest();
+    EXPECT_FALSE(sys.ui.ended);  // not before the copy has stopped
+  };
+  d.SSCommand2.userClick();
+  EXPECT_EQ(reports, 3);
+  EXPECT_TRUE(sys.ui.ended);
+  EXPECT_EQ(sys.ui.exitCode, 0);
+  EXPECT_TRUE(sys.ui.loadedForms.empty());
+  EXPECT_TRUE(sys.ui.messages.empty());
+  EXPECT_EQ(sys.fs.fileSize("C:\\PICS\\big.avi"), 10 << 20);
+  EXPECT_FALSE(sys.fs.fileExists("D:\\big.avi"));
+  EXPECT_FALSE(sys.fs.fileExists(partialCopyName("D:\\big.avi")));
+  EXPECT_FALSE(sys.fs.fileExists("D:\\ding.wav"));
+  EXPECT_FALSE(main->DYK.checked());
+  EXPECT_EQ(sys.file("C:\\tip.cfg"), "0\r\n");
+}
+
 TEST(ProgressWindow, CancelStopsTheCopyBetweenChunks) {
   MemoryUi ui;
   Form3 progress(ui, "Copying", "big.avi to D:\\");

@@ -109,6 +109,26 @@ TEST_F(MainWindowTest, QuitFromTheMenuAndTheSystemEndsTheProgram) {
   EXPECT_TRUE(other.ui.ended);
 }
 
+TEST_F(MainWindowTest, QuitLetsFeaturesReleaseThenClosesEveryWindowAndEndsTheLoop) {
+  App& app = *sys.app;
+  app.createTipsWindow().show();
+  std::vector<std::string> steps;
+  std::size_t windowsAtRelease = 0;
+  app.atQuit([&] {
+    steps.push_back("tray");
+    windowsAtRelease = sys.ui.loadedForms.size();
+  });
+  app.atQuit([&] { steps.push_back("cd"); });
+  main->quit.userClick();
+  EXPECT_EQ(steps, (std::vector<std::string>{"tray", "cd"}));
+  EXPECT_EQ(windowsAtRelease, 2u);  // the windows were still there for the features
+  EXPECT_TRUE(sys.ui.loadedForms.empty());
+  EXPECT_FALSE(main->loaded());
+  EXPECT_EQ(sys.ui.exitCode, 0);
+  main->userCloseRequest();  // a late close request does not quit twice
+  EXPECT_EQ(steps.size(), 2u);
+}
+
 struct TipsWindowTest : ::testing::Test {
   TestSystem sys;
   Form14* tips = nullptr;

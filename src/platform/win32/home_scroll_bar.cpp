@@ -20,7 +20,8 @@ class ScrollBarHome : public KindHome {
  public:
   WindowSpec spec(const Control& c) const override {
     bool vertical = static_cast<const ScrollBar&>(c).orientation() == Orientation::Vertical;
-    return {L"SCROLLBAR", (vertical ? SBS_VERT : SBS_HORZ) | WS_TABSTOP, 0, true};
+    DWORD style = static_cast<DWORD>(vertical ? SBS_VERT : SBS_HORZ) | WS_TABSTOP;
+    return {L"SCROLLBAR", style, 0, true};
   }
   void initialise(WindowPeer& peer) const override {
     sync(peer, Prop::Limits);

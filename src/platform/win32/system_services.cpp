@@ -85,8 +85,10 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path,
 }
 
 bool Win32FileSystem::writeFile(const std::string& path, std::string_view bytes) {
-  FileHandle file(CreateFileW(filePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Readers may hold the file for a moment (a virus scanner, another copy of
+  // the program): sharing it with them keeps the write from failing.
+  FileHandle file(CreateFileW(filePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   std::size_t done = 0;
   while (done < bytes.size()) {

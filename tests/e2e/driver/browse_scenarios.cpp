@@ -343,21 +343,23 @@ SCENARIO(long_paths) {
 namespace e2e {
 
 // A long copy shows its progress, and Cancel stops it without a trace.
-SCENARIO(cancel_copy) {
-  makeDirectory("C:\\BIG");
-  makeDirectory("C:\\ART");
-  // A quarter of a gigabyte that takes no room: the copy has time to be stopped.
-  HANDLE h =
-      CreateFileW(L"C:\\BIG\\huge.avi", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+// A quarter of a gigabyte that takes no room: a copy of it has time to be stopped.
+void makeHugeFile(const wchar_t* path) {
+  HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   REQUIRE(h != INVALID_HANDLE_VALUE);
   LARGE_INTEGER size{};
   size.QuadPart = 256LL << 20;
   SetFilePointerEx(h, size, nullptr, FILE_BEGIN);
   SetEndOfFile(h);
   CloseHandle(h);
+}
 
-  Program p;
-  HWND main = startIn(p, "C:\\BIG");
+// The copy of huge.avi from C:\BIG to C:\ART is under way; its progress window.
+HWND startLongCopy(Program& p, HWND& main) {
+  makeDirectory("C:\\BIG");
+  makeDirectory("C:\\ART");
+  makeHugeFile(L"C:\\BIG\\huge.avi");
+  main = startIn(p, "C:\\BIG");
   showPage(p, main, 3);
   HWND d = askLocation(p, main, kPages[3], "huge.avi", "Copy File", "Form13");
   enter(control(d, "Dir1"), "C:\\");
@@ -365,17 +367,42 @@ SCENARIO(cancel_copy) {
   click(control(d, "SSCommand2"));
   HWND progress = p.form("Form3", 5000);
   REQUIRE(progress != nullptr);
-  CHECK_EQ(text(progress), std::string("Copying"));
-  CHECK(!enabled(main));
-  click(control(progress, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(progress); }, 10000));
-  CHECK(waitFor([&] { return enabled(main); }, 5000));
+  return progress;
+}
+
+void checkSourceKeptAndNoCopyLeft() {
   CHECK(!fileExists("C:\\ART\\huge.avi"));
   CHECK(!fileExists("C:\\ART\\~huge.avi.partial"));
   WIN32_FILE_ATTRIBUTE_DATA data{};
   CHECK(GetFileAttributesExW(L"C:\\BIG\\huge.avi", GetFileExInfoStandard, &data));
   CHECK_EQ(data.nFileSizeLow, static_cast<DWORD>(256u << 20));
+}
+
+SCENARIO(cancel_copy) {
+  Program p;
+  HWND main = nullptr;
+  HWND progress = startLongCopy(p, main);
+  CHECK_EQ(text(progress), std::string("Copying"));
+  CHECK(!enabled(main));
+  click(control(progress, "Command1"));
+  CHECK(waitFor([&] { return !IsWindow(progress); }, 10000));
+  CHECK(waitFor([&] { return enabled(main); }, 5000));
+  checkSourceKeptAndNoCopyLeft();
   CHECK(!waitMessageBox(p.pid(), 300).has_value());
+}
+
+SCENARIO(quit_during_copy) {
+  Program p;
+  HWND main = nullptr;
+  startLongCopy(p, main);
+  // A menu command in the middle of the copy is refused; the system's close
+  // request stops the copy and then ends the program.
+  postCommand(main, menuLine(p, main, "Did you &know...").id);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  CHECK(p.waitExit(10000));
+  CHECK_EQ(p.exitCode(), DWORD{0});
+  checkSourceKeptAndNoCopyLeft();
+  CHECK_EQ(readFile("C:\\tip.cfg").value_or(""), std::string("0\r\n"));  // as it was
 }
 
 }  // namespace e2e

@@ -125,6 +125,12 @@ bool Program::waitExit(int timeoutMs) {
   return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
 }
 
+DWORD Program::exitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (process_.hProcess) GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
 void Program::kill() {
   if (!process_.hProcess) return;
   if (running()) {

@@ -75,6 +75,8 @@ class Program {
   bool running() const;
   // Waits for the process to end; false if it is still running after the time.
   bool waitExit(int timeoutMs);
+  // The exit code of the ended process; STILL_ACTIVE while it runs.
+  DWORD exitCode() const;
   void kill();
 
   // A top-level window of the program with this name; waits until it is visible.

@@ -239,6 +239,7 @@ SCENARIO(quit_paths) {
   postCommand(main, quit.id);
   long long menuMs = timeToExit(p);
   CHECK(menuMs >= 0);
+  CHECK_EQ(p.exitCode(), DWORD{0});
 
   main = startMain(p);
   HWND tips = p.form("Form14");
@@ -249,11 +250,13 @@ SCENARIO(quit_paths) {
   keys(main, {VK_CONTROL, 'Q'});
   long long keyMs = timeToExit(p);
   CHECK(keyMs >= 0);
+  CHECK_EQ(p.exitCode(), DWORD{0});
 
   main = startMain(p);
   PostMessageW(main, WM_CLOSE, 0, 0);
   long long closeMs = timeToExit(p);
   CHECK(closeMs >= 0);
+  CHECK_EQ(p.exitCode(), DWORD{0});
   std::printf("  quit took %lld ms (menu), %lld ms (Ctrl+Q), %lld ms (close request)\n", menuMs,
               keyMs, closeMs);
 }
