@@ -44,3 +44,16 @@ varilume_e2e(failed_copies failed_copies 800x600 96 devices)
 varilume_e2e(long_paths long_paths 800x600 96)
 varilume_e2e(cancel_copy cancel_copy 800x600 96)
 varilume_e2e(quit_during_copy quit_during_copy 800x600 96)
+
+# The real picture decoder, MCI devices, tray icon, file dialog and the
+# scroll bar, timer and image kinds, each
+# checked by platform_check.exe in its own prefix.
+file(GLOB PLATFORM_CHECK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/platform_check/*.cpp)
+add_executable(platform_check ${PLATFORM_CHECK_SOURCES} ${CMAKE_SOURCE_DIR}/res/varilume.rc)
+target_link_libraries(platform_check PRIVATE varilume_win32 varilume_warnings)
+target_link_options(platform_check PRIVATE ${VARILUME_STATIC})
+foreach(group pictures media tray dialog kinds)
+  add_test(NAME platform_${group}
+           COMMAND ${E2E_DIR}/run-platform-check.sh ${CMAKE_BINARY_DIR} ${group})
+  set_tests_properties(platform_${group} PROPERTIES FIXTURES_REQUIRED wine_prefix TIMEOUT 300)
+endforeach()

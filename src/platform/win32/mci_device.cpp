@@ -1,0 +1,191 @@
+#include "platform/win32/mci_device.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/system_library.h"
+#include "platform/win32/text.h"
+
+namespace vl::win32 {
+
+namespace {
+
+using SendCommand = MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR);
+using ErrorString = BOOL(WINAPI*)(MCIERROR, LPWSTR, UINT);
+
+// Returned when winmm itself is missing, so callers see one kind of error.
+constexpr MCIERROR kNoLibrary = ~MCIERROR{0};
+
+MCIERROR send(MCIDEVICEID id, UINT command, DWORD flags, void* params) {
+  static auto sendCommand = systemFunction<SendCommand>(L"winmm.dll", "mciSendCommandW");
+  if (!sendCommand) return kNoLibrary;
+  return sendCommand(id, command, flags, reinterpret_cast<DWORD_PTR>(params));
+}
+
+std::string mciText(MCIERROR code) {
+  if (code == 0) return {};
+  static auto errorString = systemFunction<ErrorString>(L"winmm.dll", "mciGetErrorStringW");
+  wchar_t text[256] = {};
+  if (code != kNoLibrary && errorString && errorString(code, text, 256) && text[0])
+    return narrow(text);
+  return code == kNoLibrary ? errorText(ERROR_MOD_NOT_FOUND) : "MCI error " + std::to_string(code);
+}
+
+class MciDevice;
+// Devices that are open, so a notification finds its device only while the
+// device is still there to take it. MCI is used from the UI thread only.
+std::vector<MciDevice*> openDevices;
+HWND notifyWindow_ = nullptr;
+
+void deliver(MCIDEVICEID id, UINT flag);
+
+LRESULT CALLBACK notifyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != MM_MCINOTIFY) return DefWindowProcW(hwnd, msg, wp, lp);
+  deliver(static_cast<MCIDEVICEID>(lp), static_cast<UINT>(wp));
+  return 0;
+}
+
+// A hidden window of the UI thread that MCI posts its notifications to.
+HWND notifyWindow() {
+  if (notifyWindow_ && IsWindow(notifyWindow_)) return notifyWindow_;
+  static ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = notifyProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VarilumeMciNotify";
+    return RegisterClassW(&wc);
+  }();
+  if (!atom) return nullptr;
+  notifyWindow_ = CreateWindowExW(0, MAKEINTATOM(atom), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+  return notifyWindow_;
+}
+
+// Takes back notifications already posted for a device that is gone; another
+// device may soon be given the same ID.
+void dropNotifications(MCIDEVICEID id) {
+  if (!notifyWindow_) return;
+  std::vector<MSG> others;
+  MSG m;
+  while (PeekMessageW(&m, notifyWindow_, MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) {
+    if (static_cast<MCIDEVICEID>(m.lParam) != id) others.push_back(m);
+  }
+  for (const MSG& o : others) PostMessageW(notifyWindow_, o.message, o.wParam, o.lParam);
+}
+
+class MciDevice : public MediaDevice {
+ public:
+  ~MciDevice() override { close(); }
+
+  std::string open(const std::string& deviceType, const std::string& fileName,
+                   bool shareable) override {
+    close();
+    std::wstring type = widen(deviceType), file = widen(fileName);
+    DWORD flags = MCI_WAIT;
+    if (!file.empty()) flags |= MCI_OPEN_ELEMENT;
+    if (!type.empty()) flags |= MCI_OPEN_TYPE;
+    MCI_OPEN_PARMSW p{};
+    auto attempt = [&](DWORD extra) {
+      p = {};
+      p.lpstrDeviceType = type.c_str();
+      p.lpstrElementName = file.c_str();
+      return send(0, MCI_OPEN, flags | extra, &p);
+    };
+    // Some devices refuse to be shared; they still play for us alone.
+    MCIERROR e = attempt(shareable ? MCI_OPEN_SHAREABLE : 0);
+    if (e && shareable) e = attempt(0);
+    if (e) return mciText(e);
+    id_ = p.wDeviceID;
+    openDevices.push_back(this);
+    // Devices that know no milliseconds (video counts frames) keep their own.
+    MCI_SET_PARMS format{};
+    format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
+    send(id_, MCI_SET, MCI_WAIT | MCI_SET_TIME_FORMAT, &format);
+    MCI_GETDEVCAPS_PARMS caps{};
+    caps.dwItem = MCI_GETDEVCAPS_DEVICE_TYPE;
+    cd_ = send(id_, MCI_GETDEVCAPS, MCI_WAIT | MCI_GETDEVCAPS_ITEM, &caps) == 0 &&
+          caps.dwReturn == MCI_DEVTYPE_CD_AUDIO;
+    return {};
+  }
+
+  std::string play(bool notify) override {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_PLAY_PARMS p{};
+    DWORD flags = 0;
+    if (notify) {
+      HWND window = notifyWindow();
+      if (!window) return errorText(GetLastError());
+      p.dwCallback = reinterpret_cast<DWORD_PTR>(window);
+      flags |= MCI_NOTIFY;
+      ++pending_;
+    }
+    MCIERROR e = send(id_, MCI_PLAY, flags, &p);
+    if (e && notify) --pending_;
+    return mciText(e);
+  }
+
+  std::string stop() override {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_GENERIC_PARMS p{};
+    return mciText(send(id_, MCI_STOP, MCI_WAIT, &p));
+  }
+
+  std::string close() override {
+    if (!isOpen()) return {};
+    MCI_GENERIC_PARMS p{};
+    MCIERROR e = send(id_, MCI_CLOSE, MCI_WAIT, &p);
+    std::erase(openDevices, this);
+    dropNotifications(id_);
+    id_ = 0;
+    pending_ = 0;
+    cd_ = false;
+    return mciText(e);
+  }
+
+  bool isOpen() const override { return id_ != 0; }
+  long length() const override { return status(MCI_STATUS_LENGTH); }
+  long position() const override { return status(MCI_STATUS_POSITION); }
+  int track() const override {
+    return cd_ ? static_cast<int>(status(MCI_STATUS_CURRENT_TRACK)) : 0;
+  }
+
+  // A notification MCI posted for this device's ID.
+  bool takes(MCIDEVICEID id) const { return id == id_ && pending_ > 0; }
+  void notified(UINT flag) {
+    --pending_;
+    // A copy: the handler may close or destroy this device.
+    auto done = Done;
+    if (done) done(static_cast<MediaNotify>(flag));
+  }
+
+ private:
+  long status(DWORD item) const {
+    if (!isOpen()) return 0;
+    MCI_STATUS_PARMS p{};
+    p.dwItem = item;
+    if (send(id_, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, &p)) return 0;
+    return static_cast<long>(p.dwReturn);
+  }
+
+  MCIDEVICEID id_ = 0;
+  // Plays that asked to be notified and have not been yet.
+  int pending_ = 0;
+  bool cd_ = false;
+};
+
+void deliver(MCIDEVICEID id, UINT flag) {
+  auto it = std::find_if(openDevices.begin(), openDevices.end(),
+                         [id](MciDevice* d) { return d->takes(id); });
+  if (it != openDevices.end()) (*it)->notified(flag);
+}
+
+}  // namespace
+
+std::unique_ptr<MediaDevice> MciDevices::create() {
+  return std::make_unique<MciDevice>();
+}
+
+}  // namespace vl::win32

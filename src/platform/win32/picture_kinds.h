@@ -1,0 +1,40 @@
+// The kinds of picture the decoder makes, each from a file's bytes (or the
+// program's resources) once the content has told which kind it is.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/picture.h"
+
+namespace vl::win32 {
+
+// Bitmap files ("BM"): the packed DIB is kept and drawn as it is.
+PictureLoad decodeBitmapFile(std::string_view bytes, int pixelsPerInch);
+// A bitmap resource of the module.
+PictureLoad loadBitmapResource(HINSTANCE instance, const std::wstring& name, int pixelsPerInch);
+// Icon and cursor files, loaded by the system from the path.
+PictureLoad loadIconFile(const std::string& path, std::string_view bytes, int pixelsPerInch);
+// Windows metafiles, with or without the placeable header, and enhanced ones.
+PictureLoad decodeWindowsMetafile(std::string_view bytes, int pixelsPerInch);
+PictureLoad decodeEnhancedMetafile(std::string_view bytes, int pixelsPerInch);
+
+// Little-endian fields of a file's bytes; 0 past the end.
+unsigned readU16(std::string_view bytes, std::size_t at);
+unsigned long readU32(std::string_view bytes, std::size_t at);
+inline int readI16(std::string_view b, std::size_t at) {
+  return static_cast<short>(static_cast<unsigned short>(readU16(b, at)));
+}
+inline long readI32(std::string_view b, std::size_t at) {
+  return static_cast<long>(static_cast<std::int32_t>(readU32(b, at)));
+}
+
+// A failed load: the system's last error when it gave one, else the fallback.
+PictureLoad pictureFailure(const std::string& fallback);
+// The words for a file whose content does not hold together.
+std::string damagedPicture();
+
+}  // namespace vl::win32

@@ -1,0 +1,170 @@
+// The scroll bar, timer and image kinds in the real window back end: what a
+// user and an outside driver see and do.
+#include <string>
+
+#include "check.h"
+#include "platform/win32/ui.h"
+#include "platform/win32/window_of.h"
+
+namespace check {
+
+namespace {
+
+constexpr DWORD kDeadline = 5000;
+
+class KindsForm : public vl::Form {
+ public:
+  explicit KindsForm(vl::Ui& ui) : Form(ui, "KindsForm", "Kinds", 6000, 4500) {
+    vl::place(viewport, 0, 0, 3000, 1500);
+    vl::place(across, 0, 3000, 3000, 255);
+  }
+  vl::Panel viewport{this, "viewport"};
+  vl::ImageBox image{&viewport, "Image1"};
+  vl::ScrollBar across{this, "HScroll1", vl::Orientation::Horizontal};
+  vl::Timer tick{this, "Timer2"};
+};
+
+// An 80 x 20 bitmap, red in its left 50 columns and blue in the rest.
+std::string twoColourBitmap() {
+  const int w = 80, h = 20, stride = w * 3;
+  std::string bits;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      bits += x < 50 ? std::string("\x00\x00\xFF", 3) : std::string("\xFF\x00\x00", 3);
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biSizeImage = static_cast<DWORD>(stride * h);
+  return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits;
+}
+
+// The colour on the screen at a point of the window's client area.
+COLORREF screenPixel(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  HDC screen = GetDC(nullptr);
+  COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+std::string colourText(COLORREF c) {
+  return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," +
+         std::to_string(GetBValue(c));
+}
+
+void checkTimer(Tally& t, KindsForm& form) {
+  HWND hwnd = vl::win32::windowOf(form);
+  int ticks = 0;
+  form.tick.Tick = [&] { ++ticks; };
+  form.tick.setInterval(20);
+  t.expect(pumpUntil([&] { return ticks >= 3; }, kDeadline), "a running timer ticks on its own");
+  form.tick.setInterval(600000);
+  pump();
+  ticks = 0;
+  UINT_PTR id = GlobalFindAtomW(L"Timer2");
+  PostMessageW(hwnd, WM_TIMER, id, 0);
+  pumpUntil([&] { return ticks > 0; }, 1000);
+  t.expect(ticks == 1, "a WM_TIMER posted with the atom of the timer's name runs one tick",
+           std::to_string(ticks));
+  form.tick.setEnabled(false);
+  PostMessageW(hwnd, WM_TIMER, id, 0);
+  pumpUntil([] { return false; }, 200);
+  t.expect(ticks == 1, "a disabled timer does not tick", std::to_string(ticks));
+}
+
+void checkScrollBar(Tally& t, KindsForm& form) {
+  HWND hwnd = vl::win32::windowOf(form);
+  HWND bar = vl::win32::windowOf(form.across);
+  std::string seen;
+  form.across.Scroll = [&] { seen += "s" + std::to_string(form.across.value()) + " "; };
+  form.across.Change = [&] { seen += "c" + std::to_string(form.across.value()) + " "; };
+  form.across.setRange(0, 1000);
+  form.across.setChanges(10, 100);
+  form.across.setValue(250);
+  t.expect(GetScrollPos(bar, SB_CTL) == 250, "the thumb follows a value set by the program");
+  auto send = [&](WORD code, WORD pos) {
+    SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(bar));
+  };
+  seen.clear();
+  send(SB_THUMBTRACK, 400);
+  send(SB_THUMBTRACK, 420);
+  send(SB_THUMBPOSITION, 420);
+  send(SB_ENDSCROLL, 0);
+  send(SB_LINERIGHT, 0);
+  send(SB_PAGELEFT, 0);
+  t.expect(seen == "s400 s420 c420 c430 c330 ", "dragging scrolls, letting go and steps change",
+           seen);
+  t.expect(GetScrollPos(bar, SB_CTL) == 330, "the thumb stays where the value is");
+
+  // A click on the right arrow, as the mouse gives it.
+  RECT r;
+  GetClientRect(bar, &r);
+  int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  LPARAM at = MAKELPARAM(r.right - arrow / 2, r.bottom / 2);
+  PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(bar, WM_LBUTTONUP, 0, at);
+  bool moved = pumpUntil([&] { return form.across.value() == 340; }, kDeadline);
+  t.expect(moved, "a click on the right arrow moves one small change",
+           std::to_string(form.across.value()));
+}
+
+void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
+  std::string path = folder + "two colours.bmp";
+  writeFile(path, twoColourBitmap());
+  vl::win32::Win32Ui& ui = static_cast<vl::win32::Win32Ui&>(form.ui());
+  // Natural size, 20 pixels left and 5 up of the viewport's corner.
+  vl::place(form.image, -ui.toTwips(20), -ui.toTwips(5), 15, 15);
+  std::string error = form.image.setPicture(path);
+  t.expect(error.empty(), "a bitmap file loads into an image control", error);
+  HWND image = vl::win32::windowOf(form.image);
+  HWND viewport = vl::win32::windowOf(form.viewport);
+  RECT r;
+  GetWindowRect(image, &r);
+  MapWindowPoints(nullptr, viewport, reinterpret_cast<POINT*>(&r), 2);
+  t.expect(r.left == -20 && r.top == -5 && r.right - r.left == 80 && r.bottom - r.top == 20,
+           "unstretched, the image window has the picture's size at its offset",
+           std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+               std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
+  UpdateWindow(vl::win32::windowOf(form));
+  pump();
+  COLORREF left = screenPixel(viewport, 10, 5), right = screenPixel(viewport, 40, 5);
+  t.expect(left == RGB(255, 0, 0) && right == RGB(0, 0, 255),
+           "the picture shows through the viewport, shifted by the offset",
+           colourText(left) + " and " + colourText(right));
+
+  form.image.setStretch(true);
+  vl::place(form.image, 0, 0, ui.toTwips(160), ui.toTwips(40));
+  UpdateWindow(vl::win32::windowOf(form));
+  pump();
+  left = screenPixel(viewport, 90, 20);    // column 45 of the picture
+  right = screenPixel(viewport, 110, 20);  // column 55
+  t.expect(left == RGB(255, 0, 0) && right == RGB(0, 0, 255),
+           "stretched, the picture fills the control",
+           colourText(left) + " and " + colourText(right));
+
+  error = form.image.setPicture(folder + "no such picture.bmp");
+  t.expect(!error.empty() && !form.image.picture(), "a missing file is a clear failure", error);
+}
+
+}  // namespace
+
+void runKindsChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
+  vl::win32::Win32Ui ui(instance);
+  KindsForm form(ui);
+  form.show();
+  pump();
+  checkTimer(t, form);
+  checkScrollBar(t, form);
+  checkImage(t, form, folder);
+}
+
+}  // namespace check
