@@ -9,7 +9,7 @@ namespace {
 
 class TabStripHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
   }
   void initialise(WindowPeer& peer) const override {
@@ -61,7 +61,7 @@ class TabStripHome : public KindHome {
 
 class StatusBarHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, true};
   }
   void initialise(WindowPeer& peer) const override {
@@ -85,7 +85,7 @@ class StatusBarHome : public KindHome {
 
 class ProgressBarHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override { return {PROGRESS_CLASSW, 0, 0, true}; }
+  WindowRecipe recipe(const Control&) const override { return {PROGRESS_CLASSW, 0, 0, true}; }
   void initialise(WindowPeer& peer) const override {
     applyFont(peer);
     sync(peer, Prop::Limits);

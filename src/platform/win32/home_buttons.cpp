@@ -16,7 +16,7 @@ bool clicked(WindowPeer& peer, UINT code) {
 
 class CommandButtonHome : public KindHome {
  public:
-  WindowSpec spec(const Control& c) const override {
+  WindowRecipe recipe(const Control& c) const override {
     bool pictured = !static_cast<const CommandButton&>(c).picture().empty();
     return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | (pictured ? BS_BITMAP : 0u), 0, true};
   }
@@ -59,7 +59,7 @@ class CommandButtonHome : public KindHome {
 class ToggleHome : public KindHome {
  public:
   explicit ToggleHome(DWORD style) : style_(style) {}
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {L"BUTTON", style_ | WS_TABSTOP, 0, true};
   }
   void initialise(WindowPeer& peer) const override {

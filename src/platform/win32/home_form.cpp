@@ -21,7 +21,7 @@ void restoreFocus(WindowPeer& peer) {
 class FormHome : public KindHome {
  public:
   // Forms are made by createFormWindow, which sizes them by their client area.
-  WindowSpec spec(const Control&) const override { return {kFormClass, 0, 0, false}; }
+  WindowRecipe recipe(const Control&) const override { return {kFormClass, 0, 0, false}; }
   void initialise(WindowPeer&) const override {}
   void sync(WindowPeer& peer, Prop what) const override {
     HWND hwnd = peer.hwnd();

@@ -10,7 +10,7 @@ namespace {
 
 class ImageBoxHome : public KindHome {
  public:
-  WindowSpec spec(const Control& c) const override {
+  WindowRecipe recipe(const Control& c) const override {
     return {kImageClass, c.border() ? WS_BORDER : 0u, 0, false};
   }
   void initialise(WindowPeer&) const override {}

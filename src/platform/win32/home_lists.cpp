@@ -53,7 +53,7 @@ class ListBoxHome : public KindHome {
 
 class FileListHome : public ListBoxHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
             WS_EX_CLIENTEDGE, true};
   }
@@ -66,7 +66,7 @@ class FileListHome : public ListBoxHome {
 // Each directory is indented below its parent, with an open or closed folder.
 class DirListHome : public ListBoxHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {WC_LISTBOXW,
             LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                 WS_TABSTOP,
@@ -118,7 +118,7 @@ class DirListHome : public ListBoxHome {
 // The drive list is a drop-down list whose closed field is as high as the control.
 class DriveListHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, true};
   }
   int windowHeight(Win32Ui& ui, const Control& c) const override {

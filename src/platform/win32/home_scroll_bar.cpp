@@ -18,7 +18,7 @@ int toPosition(const ScrollBar& bar, int value) {
 
 class ScrollBarHome : public KindHome {
  public:
-  WindowSpec spec(const Control& c) const override {
+  WindowRecipe recipe(const Control& c) const override {
     bool vertical = static_cast<const ScrollBar&>(c).orientation() == Orientation::Vertical;
     DWORD style = static_cast<DWORD>(vertical ? SBS_VERT : SBS_HORZ) | WS_TABSTOP;
     return {L"SCROLLBAR", style, 0, true};

@@ -10,7 +10,7 @@ namespace {
 
 class LabelHome : public KindHome {
  public:
-  WindowSpec spec(const Control& c) const override {
+  WindowRecipe recipe(const Control& c) const override {
     return {L"STATIC", SS_NOTIFY | alignStyle(c) | (c.border() ? WS_BORDER : 0u), 0, true};
   }
   void initialise(WindowPeer& peer) const override { applyFont(peer); }
@@ -38,7 +38,7 @@ class LabelHome : public KindHome {
 
 class PanelHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {kPanelClass, WS_CLIPCHILDREN, 0, false};
   }
   void initialise(WindowPeer&) const override {}
@@ -51,7 +51,7 @@ class PanelHome : public KindHome {
 
 class FrameHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {kFrameClass, WS_CLIPCHILDREN, 0, false};
   }
   void initialise(WindowPeer& peer) const override { applyFont(peer); }

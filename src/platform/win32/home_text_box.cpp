@@ -9,7 +9,7 @@ namespace {
 
 class TextBoxHome : public KindHome {
  public:
-  WindowSpec spec(const Control&) const override {
+  WindowRecipe recipe(const Control&) const override {
     return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
   }
   void initialise(WindowPeer& peer) const override { applyFont(peer); }

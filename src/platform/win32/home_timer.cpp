@@ -9,7 +9,7 @@ namespace {
 class TimerHome : public KindHome {
  public:
   // Never made into a window: attachWithoutWindow always attaches.
-  WindowSpec spec(const Control&) const override { return {nullptr, 0, 0, false}; }
+  WindowRecipe recipe(const Control&) const override { return {nullptr, 0, 0, false}; }
   void initialise(WindowPeer&) const override {}
   void sync(WindowPeer&, Prop) const override {}
   bool attachWithoutWindow(Win32Ui&, Control& c, HWND parent) const override {

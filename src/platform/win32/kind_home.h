@@ -15,7 +15,7 @@ namespace vl::win32 {
 class WindowPeer;
 
 // The window a control is made of.
-struct WindowSpec {
+struct WindowRecipe {
   const wchar_t* cls;
   DWORD style;
   DWORD exStyle;
@@ -28,12 +28,12 @@ class KindHome {
 
   // Mandatory parts: every kind says what it is made of, what its new window
   // lacks from creation, and how each property reaches it.
-  virtual WindowSpec spec(const Control& c) const = 0;
+  virtual WindowRecipe recipe(const Control& c) const = 0;
   virtual void initialise(WindowPeer& peer) const = 0;
   virtual void sync(WindowPeer& peer, Prop what) const = 0;
 
   // Kinds without a window of their own attach their peer here and return
-  // true; the others get their window from spec().
+  // true; the others get their window from recipe().
   virtual bool attachWithoutWindow(Win32Ui&, Control&, HWND /*parent*/) const { return false; }
   // The window's height: a drop-down list reaches over its open list.
   virtual int windowHeight(Win32Ui& ui, const Control& c) const { return ui.toPixels(c.height()); }

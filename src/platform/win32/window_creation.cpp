@@ -60,7 +60,7 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
     Control* c = *it;
     const KindHome& home = homeOf(c->kind());
     if (home.attachWithoutWindow(ui, *c, parentHwnd)) continue;
-    WindowSpec k = home.spec(*c);
+    WindowRecipe k = home.recipe(*c);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | k.style | (shownInParent(*c) ? WS_VISIBLE : 0u) |
                   (c->enabled() ? 0u : WS_DISABLED);
     HWND hwnd =
