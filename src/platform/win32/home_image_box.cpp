@@ -16,15 +16,7 @@ class ImageBoxHome : public KindHome {
   void initialise(WindowPeer&) const override {}
   void sync(WindowPeer& peer, Prop what) const override {
     HWND hwnd = peer.hwnd();
-    if (what == Prop::Style) {
-      LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-      LONG_PTR wanted = peer.control()->border() ? style | WS_BORDER : style & ~WS_BORDER;
-      if (wanted != style) {
-        SetWindowLongPtrW(hwnd, GWL_STYLE, wanted);
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-      }
-    }
+    if (what == Prop::Style) restyle(hwnd, WS_BORDER, peer.control()->border() ? WS_BORDER : 0);
     if (what == Prop::Picture)
       InvalidateRect(hwnd, nullptr, TRUE);
     else

@@ -29,17 +29,21 @@ void fill(WindowPeer& peer, bool combo) {
   InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+// Items and selection, as a list box or as the drop-down list of a combo box.
+void syncList(WindowPeer& peer, Prop what, bool combo) {
+  if (what == Prop::Items)
+    fill(peer, combo);
+  else if (what == Prop::Value)
+    SendMessageW(peer.hwnd(), combo ? CB_SETCURSEL : LB_SETCURSEL,
+                 static_cast<WPARAM>(peer.control()->value()), 0);
+  else
+    syncCommon(peer, what);
+}
+
 // The directory and file lists are list boxes.
 class ListBoxHome : public KindHome {
  public:
-  void sync(WindowPeer& peer, Prop what) const override {
-    if (what == Prop::Items)
-      fill(peer, false);
-    else if (what == Prop::Value)
-      SendMessageW(peer.hwnd(), LB_SETCURSEL, static_cast<WPARAM>(peer.control()->value()), 0);
-    else
-      syncCommon(peer, what);
-  }
+  void sync(WindowPeer& peer, Prop what) const override { syncList(peer, what, false); }
   bool command(WindowPeer& peer, UINT code) const override {
     if (code == LBN_SELCHANGE)
       listOf(peer).userSelect(static_cast<int>(SendMessageW(peer.hwnd(), LB_GETCURSEL, 0, 0)));
@@ -136,14 +140,7 @@ class DriveListHome : public KindHome {
     if (wanted > 0) SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
     sync(peer, Prop::Items);
   }
-  void sync(WindowPeer& peer, Prop what) const override {
-    if (what == Prop::Items)
-      fill(peer, true);
-    else if (what == Prop::Value)
-      SendMessageW(peer.hwnd(), CB_SETCURSEL, static_cast<WPARAM>(peer.control()->value()), 0);
-    else
-      syncCommon(peer, what);
-  }
+  void sync(WindowPeer& peer, Prop what) const override { syncList(peer, what, true); }
   bool command(WindowPeer& peer, UINT code) const override {
     if (code != CBN_SELCHANGE) return false;
     listOf(peer).userSelect(static_cast<int>(SendMessageW(peer.hwnd(), CB_GETCURSEL, 0, 0)));

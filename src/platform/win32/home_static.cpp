@@ -16,16 +16,9 @@ class LabelHome : public KindHome {
   void initialise(WindowPeer& peer) const override { applyFont(peer); }
   void sync(WindowPeer& peer, Prop what) const override {
     if (what == Prop::Style) {
-      HWND hwnd = peer.hwnd();
       const Control& c = *peer.control();
-      LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-      LONG_PTR wanted = (style & ~static_cast<LONG_PTR>(WS_BORDER | SS_CENTER | SS_RIGHT)) |
-                        (c.border() ? WS_BORDER : 0) | static_cast<LONG_PTR>(alignStyle(c));
-      if (wanted != style) {
-        SetWindowLongPtrW(hwnd, GWL_STYLE, wanted);
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-      }
+      restyle(peer.hwnd(), WS_BORDER | SS_CENTER | SS_RIGHT,
+              (c.border() ? WS_BORDER : 0) | static_cast<LONG_PTR>(alignStyle(c)));
     }
     syncCommon(peer, what);
   }

@@ -55,5 +55,7 @@ const KindHome& homeOf(ControlKind kind);
 // What most kinds do with a property: place, show, enable, caption, font.
 void syncCommon(WindowPeer& peer, Prop what);
 void applyFont(WindowPeer& peer);
+// Replaces the style bits under the mask with the wanted ones and redraws the frame.
+void restyle(HWND hwnd, LONG_PTR mask, LONG_PTR wanted);
 
 }  // namespace vl::win32

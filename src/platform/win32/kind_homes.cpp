@@ -70,6 +70,15 @@ void applyFont(WindowPeer& peer) {
                reinterpret_cast<WPARAM>(peer.ui().font(peer.control()->font())), FALSE);
 }
 
+void restyle(HWND hwnd, LONG_PTR mask, LONG_PTR wanted) {
+  LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  LONG_PTR next = (style & ~mask) | (wanted & mask);
+  if (next == style) return;
+  SetWindowLongPtrW(hwnd, GWL_STYLE, next);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 namespace {
 
 void syncText(WindowPeer& peer) {
