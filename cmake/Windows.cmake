@@ -20,8 +20,9 @@ target_link_libraries(varilume PRIVATE varilume_win32 varilume_warnings)
 if(MINGW)
   target_link_options(varilume PRIVATE -municode ${VARILUME_STATIC})
 endif()
-set_source_files_properties(res/varilume.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/res/varilume.ico;${CMAKE_SOURCE_DIR}/res/banner.bmp;${CMAKE_SOURCE_DIR}/res/tipstrip.bmp;${CMAKE_SOURCE_DIR}/res/open.bmp;${CMAKE_SOURCE_DIR}/res/play.bmp;${CMAKE_SOURCE_DIR}/res/varilume.manifest")
+file(GLOB VARILUME_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.ico
+     ${CMAKE_SOURCE_DIR}/res/*.manifest)
+set_source_files_properties(res/varilume.rc PROPERTIES OBJECT_DEPENDS "${VARILUME_ART}")
 
 # The files the program expects beside itself.
 foreach(shipped readme.txt tip.dat)

@@ -14,9 +14,10 @@ icon_layer() {  # size
     -font Helvetica-Bold -pointsize "$f" -gravity center -annotate +0+1 'V' \
     "PNG32:icon-$s.png"
 }
-for s in 16 32 48; do icon_layer "$s"; done
-convert icon-16.png icon-32.png icon-48.png varilume.ico
-rm -f icon-16.png icon-32.png icon-48.png
+# Every size the shell asks for, from the small icon to the large one at 200%.
+for s in 16 24 32 48 256; do icon_layer "$s"; done
+convert icon-16.png icon-24.png icon-32.png icon-48.png icon-256.png varilume.ico
+rm -f icon-16.png icon-24.png icon-32.png icon-48.png icon-256.png
 
 # The About page banner, 313 x 37.
 convert -size 313x37 gradient:'#1d4f9c-#8a3fb8' -rotate 90 -resize '313x37!' \
@@ -24,21 +25,31 @@ convert -size 313x37 gradient:'#1d4f9c-#8a3fb8' -rotate 90 -resize '313x37!' \
   -fill white -font Helvetica -pointsize 11 -gravity east -annotate +10+0 'pictures  music  sound  video' \
   -type TrueColor BMP3:banner.bmp
 
-# The strip down the right of the tip window, 81 x 181.
+# The strip down the right of the tip window, 81 x 181. The window's buttons
+# stand over rows 36-93 and 148-173: the light bulb goes in the gap between.
 convert -size 81x181 gradient:'#fff6c8-#e0b85a' \
-  -fill '#fffbe6' -stroke '#8a6a10' -strokewidth 2 -draw 'circle 40,58 40,34' \
-  -fill '#c9c9c9' -stroke '#6a6a6a' -draw 'rectangle 31,84 49,100' \
-  -stroke '#6a6a6a' -draw 'line 31,90 49,90' -draw 'line 31,95 49,95' \
-  -stroke '#8a6a10' -strokewidth 1 -draw 'line 40,76 40,62' -draw 'line 35,62 45,62' \
+  -fill '#fffbe6' -stroke '#8a6a10' -strokewidth 2 -draw 'circle 40,111 40,97' \
+  -fill '#c9c9c9' -stroke '#6a6a6a' -draw 'rectangle 34,126 46,140' \
+  -stroke '#6a6a6a' -draw 'line 34,131 46,131' -draw 'line 34,135 46,135' \
+  -stroke '#8a6a10' -strokewidth 1 -draw 'line 40,121 40,109' -draw 'line 36,109 44,109' \
   -type TrueColor BMP3:tipstrip.bmp
-echo "art written to $(pwd)"
 
-# Pictures of the Open and Play buttons, 32 x 32 in 16 colours; the corner
-# colour becomes the button's face.
-convert -size 32x32 xc:'#c0c0c0' \
-  -fill '#e8c040' -stroke '#806000' -draw 'polygon 3,9 12,9 14,12 28,12 28,27 3,27' \
-  -fill '#ffe080' -draw 'polygon 6,15 31,15 27,27 3,27' \
-  -colors 16 -type Palette BMP3:open.bmp
-convert -size 32x32 xc:'#c0c0c0' \
-  -fill '#20a040' -stroke '#005010' -draw 'polygon 9,5 27,16 9,27' \
-  -colors 16 -type Palette BMP3:play.bmp
+
+# Pictures of the Open and Play buttons, drawn on a 256 x 256 grid (eight
+# times the 32-pixel picture) and scaled down for 100%, 150% and 200%: their
+# soft edges are in the alpha channel, so they sit cleanly on any face.
+button_art() {  # name draw-commands...
+  local name=$1
+  shift
+  convert -size 256x256 xc:none "$@" master.png
+  for s in 32 48 64; do
+    convert master.png -resize "${s}x${s}" -define bmp:format=bmp4 "BMP:$name$s.bmp"
+  done
+  rm -f master.png
+}
+button_art open -strokewidth 8 \
+  -fill '#e8c040' -stroke '#806000' -draw 'polygon 24,72 96,72 112,96 224,96 224,216 24,216' \
+  -fill '#ffe080' -draw 'polygon 48,120 248,120 216,216 24,216'
+button_art play -strokewidth 8 \
+  -fill '#20a040' -stroke '#005010' -draw 'polygon 72,40 216,128 72,216'
+echo "art written to $(pwd)"

@@ -79,8 +79,7 @@ void App::openGeneralInformation() {
   ui().tell(form1_.get(),
             "The editor " + editor + " could not be started: " + failure +
                 "\n\nThe Windows path is kept in c:\\windir.cfg; delete that file and "
-                "start Varilume SE again to enter the path anew.",
-            MsgIcon::Exclamation);
+                "start Varilume SE again to enter the path anew.");
 }
 
 void App::quit() {

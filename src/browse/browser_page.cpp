@@ -88,7 +88,7 @@ void BrowserPage::start() {
 }
 
 void BrowserPage::tell(const std::string& message) {
-  form_.ui().tell(&form_, message, MsgIcon::Exclamation);
+  form_.ui().tell(&form_, message);
 }
 
 bool BrowserPage::choose() {

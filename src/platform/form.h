@@ -146,8 +146,8 @@ class Ui {
   // A modal box with one OK button.
   virtual void messageBox(Form* owner, const std::string& text, const std::string& title,
                           MsgIcon icon) = 0;
-  // A message box titled with the program's title.
-  void tell(Form* owner, const std::string& text, MsgIcon icon) {
+  // A message box titled with the program's title; it informs unless told otherwise.
+  void tell(Form* owner, const std::string& text, MsgIcon icon = MsgIcon::Information) {
     messageBox(owner, text, programTitle_, icon);
   }
   void setProgramTitle(std::string title) { programTitle_ = std::move(title); }

@@ -70,7 +70,7 @@ void Form14::showTip() {
 
 void Form14::next() {
   if (current_ >= tipCount()) {
-    ui().tell(this, "Sorry, this is the last tip", MsgIcon::Information);
+    ui().tell(this, "Sorry, this is the last tip");
     return;
   }
   ++current_;
@@ -79,7 +79,7 @@ void Form14::next() {
 
 void Form14::previous() {
   if (current_ <= 1) {
-    ui().tell(this, "Sorry, this is the first tip", MsgIcon::Information);
+    ui().tell(this, "Sorry, this is the first tip");
     return;
   }
   --current_;

@@ -44,6 +44,8 @@ varilume_e2e(failed_copies failed_copies 800x600 96 devices)
 varilume_e2e(long_paths long_paths 800x600 96)
 varilume_e2e(cancel_copy cancel_copy 800x600 96)
 varilume_e2e(quit_during_copy quit_during_copy 800x600 96)
+varilume_e2e(look_96dpi look 800x600 96)
+varilume_e2e(look_144dpi look 1024x768 144)
 
 # The real picture decoder, MCI devices, tray icon, file dialog and the
 # scroll bar, timer and image kinds, each

@@ -98,6 +98,8 @@ TEST_F(MainWindowTest, GeneralInformationStartsTheEditorWithReadme) {
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_NE(sys.ui.messages[0].text.find("c:\\windows\\notepad.exe"), std::string::npos);
   EXPECT_NE(sys.ui.messages[0].text.find(sys.launcher.failure), std::string::npos);
+  EXPECT_EQ(sys.ui.messages[0].title, "Varilume SE 3.5a");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Information);
 }
 
 TEST_F(MainWindowTest, QuitFromTheMenuAndTheSystemEndsTheProgram) {

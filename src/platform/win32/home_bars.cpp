@@ -1,7 +1,9 @@
 // The tab strip, the status bar and the progress bar.
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
+#include "platform/win32/window_internal.h"
 
 namespace vl::win32 {
 
@@ -13,8 +15,33 @@ class TabStripHome : public KindHome {
     return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
   }
   void initialise(WindowPeer& peer) const override {
+    // The visual style paints the pages white; without it the control lets
+    // its parent's colour show, as erased below.
+    using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    static const auto setTheme = systemFunction<SetTheme>(L"uxtheme.dll", "SetWindowTheme");
+    if (setTheme) setTheme(peer.hwnd(), L"", L"");
     sync(peer, Prop::Style);
     sync(peer, Prop::Items);
+  }
+  bool message(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) const override {
+    HWND hwnd = peer.hwnd();
+    HBRUSH back = peer.ui().brush(backgroundOf(peer.control()));
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    if (msg == WM_ERASEBKGND) {
+      FillRect(reinterpret_cast<HDC>(wp), &rc, back);
+      result = 1;
+      return true;
+    }
+    if (msg != WM_PAINT) return false;
+    // The control fills its pages itself: cover them again in the window's
+    // colour, inside their border. The pages' controls are clipped out.
+    result = CallWindowProcW(peer.original, hwnd, msg, wp, lp);
+    SendMessageW(hwnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
+    HDC dc = GetDC(hwnd);
+    FillRect(dc, &rc, back);
+    ReleaseDC(hwnd, dc);
+    return true;
   }
   void sync(WindowPeer& peer, Prop what) const override {
     HWND hwnd = peer.hwnd();

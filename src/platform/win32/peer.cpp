@@ -31,7 +31,6 @@ WindowPeer::~WindowPeer() {
   auto ownTimers = std::move(timers);
   ownTimers.clear();
   destroyMenus(*this);
-  if (bitmap) DeleteObject(bitmap);
   peers().erase(hwnd_);
   RemovePropW(hwnd_, kNameProp);
   GlobalDeleteAtom(nameAtom_);

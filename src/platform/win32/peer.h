@@ -72,8 +72,6 @@ class WindowPeer : public ControlPeer {
 
   // Standard controls keep their own window procedure behind ours.
   WNDPROC original = nullptr;
-  // A bitmap the window shows and owns (a picture button's).
-  HBITMAP bitmap = nullptr;
   // Form windows: the menu bar, pop-up menus, shortcut keys and the focus
   // to give back when the window is activated again.
   HMENU menuBar = nullptr;

@@ -206,11 +206,11 @@ bool shownInParent(const Control& c) {
            parent->value() != c.tabPage());
 }
 
+// The tab control's pages, and frames and panels without a colour of their
+// own, are drawn in their window's colour.
 COLORREF backgroundOf(const Control* c) {
-  for (; c; c = c->parent()) {
+  for (; c; c = c->parent())
     if (c->backColor()) return toColor(*c->backColor());
-    if (c->kind() == ControlKind::TabStrip) break;
-  }
   return GetSysColor(COLOR_BTNFACE);
 }
 

@@ -1,0 +1,85 @@
+#include "platform/win32/button_art.h"
+
+#include <map>
+
+#include "platform/win32/text.h"
+
+namespace vl::win32 {
+
+namespace {
+
+// A premultiplied copy of a 32-bit resource bitmap, and its greyed form.
+ButtonArt load(HINSTANCE instance, const std::wstring& name) {
+  HRSRC found = FindResourceW(instance, name.c_str(), MAKEINTRESOURCEW(2));  // RT_BITMAP
+  HGLOBAL data = found ? LoadResource(instance, found) : nullptr;
+  auto* header = data ? static_cast<const BITMAPINFOHEADER*>(LockResource(data)) : nullptr;
+  if (!header || header->biBitCount != 32 || header->biWidth <= 0 ||
+      header->biWidth != (header->biHeight < 0 ? -header->biHeight : header->biHeight) ||
+      (header->biCompression != BI_RGB && header->biCompression != BI_BITFIELDS))
+    return {};
+  int size = header->biWidth;
+  bool bottomUp = header->biHeight > 0;
+  // Colour masks follow a plain header; later headers hold them inside.
+  DWORD masks =
+      header->biSize == sizeof(BITMAPINFOHEADER) && header->biCompression == BI_BITFIELDS ? 12 : 0;
+  auto* source = reinterpret_cast<const BYTE*>(header) + header->biSize + masks;
+  if (SizeofResource(instance, found) <
+      header->biSize + masks + static_cast<DWORD>(size * size * 4))
+    return {};
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  ButtonArt art;
+  art.size = size;
+  void* normalBits = nullptr;
+  void* greyedBits = nullptr;
+  art.normal = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &normalBits, nullptr, 0);
+  art.greyed = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &greyedBits, nullptr, 0);
+  if (!art.normal || !art.greyed) return {};
+  auto* normal = static_cast<BYTE*>(normalBits);
+  auto* greyed = static_cast<BYTE*>(greyedBits);
+  for (int y = 0; y < size; ++y) {
+    const BYTE* row = source + (bottomUp ? size - 1 - y : y) * size * 4;
+    for (int x = 0; x < size; ++x) {
+      const BYTE* p = row + x * 4;  // blue, green, red, alpha
+      int alpha = p[3];
+      BYTE* n = normal + (y * size + x) * 4;
+      for (int c = 0; c < 3; ++c) n[c] = static_cast<BYTE>(p[c] * alpha / 255);
+      n[3] = static_cast<BYTE>(alpha);
+      // Greyed: a light grey of the same shape, half as strong.
+      int light = (255 + (p[2] * 30 + p[1] * 59 + p[0] * 11) / 100) / 2;
+      int faint = alpha / 2;
+      BYTE* g = greyed + (y * size + x) * 4;
+      for (int c = 0; c < 3; ++c) g[c] = static_cast<BYTE>(light * faint / 255);
+      g[3] = static_cast<BYTE>(faint);
+    }
+  }
+  return art;
+}
+
+}  // namespace
+
+const ButtonArt* buttonArt(HINSTANCE instance, const std::string& name, int pixels) {
+  static std::map<std::string, ButtonArt> loaded;  // lives as long as the program
+  int best = pixels <= 32 ? 32 : pixels <= 48 ? 48 : 64;
+  std::string key = name + std::to_string(best);
+  auto it = loaded.find(key);
+  if (it == loaded.end()) it = loaded.emplace(key, load(instance, widen(key))).first;
+  return it->second.normal ? &it->second : nullptr;
+}
+
+void drawButtonArt(HDC dc, const ButtonArt& art, bool greyed, const RECT& cell) {
+  HDC mem = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(mem, greyed ? art.greyed : art.normal);
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  GdiAlphaBlend(dc, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, mem, 0, 0,
+                art.size, art.size, blend);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+}
+
+}  // namespace vl::win32

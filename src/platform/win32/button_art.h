@@ -1,0 +1,25 @@
+// Pictures of the program's picture buttons: drawn from bitmaps with an alpha
+// channel, at the size the screen's DPI asks for, with a greyed form made
+// once for disabled buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vl::win32 {
+
+struct ButtonArt {
+  HBITMAP normal = nullptr;  // premultiplied, 32 bits, top-down
+  HBITMAP greyed = nullptr;
+  int size = 0;  // pixels, square
+};
+
+// The resource NAME32, NAME48 or NAME64 that best fits a picture of the
+// given size, read once for the whole program; null when there is none.
+const ButtonArt* buttonArt(HINSTANCE instance, const std::string& name, int pixels);
+
+// Draws the picture scaled into the square cell, blended with what is there.
+void drawButtonArt(HDC dc, const ButtonArt& art, bool greyed, const RECT& cell);
+
+}  // namespace vl::win32
