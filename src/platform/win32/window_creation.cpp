@@ -115,8 +115,13 @@ void registerWindowClasses(HINSTANCE instance) {
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     if (name == kFormClass) {
-      wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-      wc.hIconSm = wc.hIcon;
+      // Each at its own size: the icon holds images from 16 to 256 pixels.
+      wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXICON),
+                                               GetSystemMetrics(SM_CYICON), 0));
+      wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0));
     }
     wc.lpszClassName = name;
     RegisterClassExW(&wc);

@@ -1,5 +1,6 @@
 // The scroll bar, timer and image kinds in the real window back end: what a
 // user and an outside driver see and do.
+#include <algorithm>
 #include <string>
 
 #include "check.h"
@@ -17,11 +18,14 @@ class KindsForm : public vl::Form {
   explicit KindsForm(vl::Ui& ui) : Form(ui, "KindsForm", "Kinds", 6000, 4500) {
     vl::place(viewport, 0, 0, 3000, 1500);
     vl::place(across, 0, 3000, 3000, 255);
+    vl::place(play, 3600, 0, 735, 915);
+    play.setPicture("res:PLAY");
   }
   vl::Panel viewport{this, "viewport"};
   vl::ImageBox image{&viewport, "Image1"};
   vl::ScrollBar across{this, "HScroll1", vl::Orientation::Horizontal};
   vl::Timer tick{this, "Timer2"};
+  vl::CommandButton play{this, "SSCommand21"};
 };
 
 // An 80 x 20 bitmap, red in its left 50 columns and blue in the rest.
@@ -155,6 +159,26 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   t.expect(!error.empty() && !form.image.picture(), "a missing file is a clear failure", error);
 }
 
+// The green arrow of the Play picture, and its grey form when disabled.
+void checkPictureButton(Tally& t, KindsForm& form) {
+  HWND button = vl::win32::windowOf(form.play);
+  RECT r;
+  GetClientRect(button, &r);
+  auto centre = [&] {
+    UpdateWindow(button);
+    pump();
+    return screenPixel(button, r.right / 2, r.bottom / 2);
+  };
+  COLORREF shown = centre();
+  t.expect(GetGValue(shown) > GetRValue(shown) + 60, "an enabled picture button shows its colours",
+           colourText(shown));
+  form.play.setEnabled(false);
+  COLORREF greyed = centre();
+  int spread = std::max({GetRValue(greyed), GetGValue(greyed), GetBValue(greyed)}) -
+               std::min({GetRValue(greyed), GetGValue(greyed), GetBValue(greyed)});
+  t.expect(spread < 16 && greyed != shown, "a disabled one shows it greyed", colourText(greyed));
+}
+
 }  // namespace
 
 void runKindsChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
@@ -165,6 +189,7 @@ void runKindsChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
   checkTimer(t, form);
   checkScrollBar(t, form);
   checkImage(t, form, folder);
+  checkPictureButton(t, form);
 }
 
 }  // namespace check
