@@ -52,4 +52,15 @@ button_art open -strokewidth 8 \
   -fill '#ffe080' -draw 'polygon 48,120 248,120 216,216 24,216'
 button_art play -strokewidth 8 \
   -fill '#20a040' -stroke '#005010' -draw 'polygon 72,40 216,128 72,216'
+# Zoom in and out: a magnifying glass with a plus or a minus.
+magnifier=(-strokewidth 20 -stroke '#404040' -draw 'line 150,150 232,232'
+  -strokewidth 10 -fill '#e8f4ff' -stroke '#204070' -draw 'circle 104,104 104,28')
+button_art zoomin "${magnifier[@]}" -strokewidth 16 -stroke '#204070' \
+  -draw 'line 64,104 144,104' -draw 'line 104,64 104,144'
+button_art zoomout "${magnifier[@]}" -strokewidth 16 -stroke '#204070' -draw 'line 64,104 144,104'
+# Full screen: a screen with arrows out to its corners.
+button_art full -strokewidth 10 -fill '#d8e8ff' -stroke '#204070' \
+  -draw 'rectangle 24,40 232,216' -fill '#204070' -stroke none \
+  -draw 'polygon 48,64 112,64 48,112' -draw 'polygon 208,64 144,64 208,112' \
+  -draw 'polygon 48,192 112,192 48,144' -draw 'polygon 208,192 144,192 208,144'
 echo "art written to $(pwd)"

@@ -15,6 +15,7 @@ Form1::Form1(App& app)
       musicPage(app.services(), *this, SSTab1, muspop, StatusBar1, musicPageSetup()),
       soundPage(app.services(), *this, SSTab1, sndpop, StatusBar1, soundPageSetup()),
       mciPage(app.services(), *this, SSTab1, anipop, StatusBar1, mciPageSetup()),
+      viewing(app.services(), *this),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
   setBackColor(kLightGrey);
@@ -23,7 +24,6 @@ Form1::Form1(App& app)
   place(Frame25, 60, 4785, 5715, 30);
   place(SSTab1, 45, 120, 5715, 4635);
   SSTab1.setCaptions({"Image", "Music", "Sound", "MCI Devices", "CD", "About", "?"});
-  place(SSPanel11, 5940, 120, 5115, 4575);
   place(StatusBar1, 0, 4845, 5865, 360);
 
   for (MenuItem* popup : {&imgpop, &winpop, &muspop, &sndpop, &anipop}) popup->setVisible(false);
@@ -71,10 +71,13 @@ void Form1::Load() {
     imagePage.Option1.setEnabled(false);
     imagePage.Option2.setEnabled(true);
   }
+  // The saved mode first, so that a picture named on the command line opens
+  // in its view panel.
+  applySavedDisplayMode();
   dispatchCommandLine();
   center();
   SSTab1.setTab(0);
-  applySavedDisplayMode();
+  applyShowAtStartFlag();
 }
 
 void Form1::dispatchCommandLine() {
@@ -99,7 +102,7 @@ void Form1::dispatchCommandLine() {
 
 void Form1::openImageFromCommandLine(const std::string& path) {
   SSTab1.setTab(0);
-  imagePage.Text1.setText(path);
+  viewing.showView(ImageViewing::kOrdinaryHeight, &path);
 }
 
 void Form1::openMusicFromCommandLine(const std::string& path) {
@@ -121,14 +124,20 @@ void Form1::applySavedDisplayMode() {
   std::string mode = app_.settings().readOrCreate("res.cfg", "1");
   if (mode == "1") imagePage.Option1.setValue(1);
   if (mode == "0") imagePage.Option2.setValue(1);
-  applyShowAtStartFlag();
 }
 
 void Form1::applyShowAtStartFlag() {
   if (app_.shared().showTipsAtStart()) DYK.setChecked(true);
 }
 
+void Form1::setWide(bool wide) {
+  setDesignedWidth(wide ? kWideWidth : kNarrowWidth);
+  Frame25.setWidth(wide ? 10935 : 5715);
+  SSPanel9.setWidth((wide ? 743 : 389) * kStandardTwipsPerPixel);
+}
+
 void Form1::chooseHighRes() {
+  lowRes.park();
   setDesignedWidth(kNarrowWidth);
   app_.settings().write("res.cfg", "1");
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/image_viewing.h"
 #include "app/pages.h"
 #include "app/shared_settings.h"
 #include "platform/form.h"
@@ -16,6 +17,7 @@ class App;
 // Twips per pixel on a standard screen, for sizes given in pixels.
 inline constexpr int kStandardTwipsPerPixel = 15;
 inline constexpr int kNarrowWidth = 5955;
+inline constexpr int kWideWidth = 11230;
 
 class Form1 : public Form {
  public:
@@ -32,7 +34,7 @@ class Form1 : public Form {
   Panel SSPanel9{this, "SSPanel9"};
   Frame Frame25{&SSPanel9, "Frame25"};
   TabStrip SSTab1{this, "SSTab1"};
-  Panel SSPanel11{this, "SSPanel11"};
+  HighResView highRes{*this};
   StatusBar StatusBar1{this, "StatusBar1"};
   ImagePage imagePage;
   BrowserPage musicPage;
@@ -41,6 +43,7 @@ class Form1 : public Form {
   DiscPage discPage{SSTab1};
   AboutPage aboutPage{SSTab1};
   HelpPage helpPage{SSTab1};
+  LowResView lowRes{SSTab1};  // over the pages when raised
 
   MenuItem mnuFile{*this, nullptr, "mnuFile", "&File"};
   MenuItem LCM{*this, &mnuFile, "LCM", "&Logo Change Menu", ctrl('L')};
@@ -52,6 +55,13 @@ class Form1 : public Form {
   MenuItem ff{*this, &mnuHelp, "ff", "&Quick Help", fkey(1)};
   MenuItem sep2{*this, &mnuHelp, "sep2", "-"};
   MenuItem Contents{*this, &mnuHelp, "Contents", "General Information", ctrl('I')};
+  MenuItem CF{*this, &winpop, "CF", "Close File"};
+  MenuItem winSep{*this, &winpop, "winSep", "-"};
+  MenuItem SI{*this, &winpop, "SI", "Stretch Image"};
+  ImageViewing viewing;
+
+  // The wide layout shows the High-Res view beside the tab control.
+  void setWide(bool wide);
 
   // Files named on the command line, handed to their pages.
   void openImageFromCommandLine(const std::string& path);
@@ -60,7 +70,7 @@ class Form1 : public Form {
   void openMciFromCommandLine(const std::string& path);
   BrowserPage& browserPage(MediaPage page);
 
-  // Reads c:\res.cfg and sets its mode's option, then applies the show-at-start flag.
+  // Reads c:\res.cfg and sets its mode's option.
   void applySavedDisplayMode();
   void applyShowAtStartFlag();
 

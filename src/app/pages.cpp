@@ -112,8 +112,12 @@ ImagePage::ImagePage(Services& services, Form& form, TabStrip& tabs, MenuItem& p
   place(SSPanel20, 840, 60, 1095, 795);
   place(Option1, 60, 120, 975, 255, "High-Res");
   place(Option2, 60, 420, 990, 255, "Low-Res");
-  // A single click picks the picture up as the page's current file.
-  browser.pane.file.Click = [this] { Text1.setText(browser.pane.selectedPath()); };
+  place(SSCommand1, 840, 240, 735, 915);
+  SSCommand1.setPicture("res:ZOOMIN");
+  place(SSCommand2, 1560, 240, 765, 915);
+  SSCommand2.setPicture("res:ZOOMOUT");
+  // The logo changer takes the selection as the page's current file.
+  browser.item("LC").Click = [this] { Text1.setText(browser.pane.selectedPath()); };
 }
 
 DiscPage::DiscPage(TabStrip& tabs) : Frame21(&tabs, "Frame21") {

@@ -16,6 +16,8 @@ struct ImagePage {
   BrowserPage browser;
   Frame& Frame1 = browser.frame;
   TextBox& Text1 = browser.field;
+  CommandButton SSCommand1{&Frame1, "SSCommand1"};
+  CommandButton SSCommand2{&Frame1, "SSCommand2"};
   Panel SSPanel14{&Frame1, "SSPanel14"};
   ImageBox Image2{&SSPanel14, "Image2"};
   Panel SSPanel20{&SSPanel14, "SSPanel20"};

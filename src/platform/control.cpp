@@ -226,18 +226,19 @@ void CommandButton::setPicture(std::string resource) {
 }
 
 std::string ImageBox::setPicture(const std::string& source) {
-  source_ = source;
-  picture_.reset();
-  std::string error;
-  Form* f = form();
-  if (!source.empty() && f) {
+  std::shared_ptr<const Picture> picture;
+  if (!source.empty()) {
+    Form* f = form();
+    if (!f) return "The control has no window.";
     PictureLoad loaded = f->ui().loadPicture(source);
-    picture_ = std::move(loaded.picture);
-    error = std::move(loaded.error);
+    if (!loaded.picture) return loaded.error.empty() ? "The picture cannot be read." : loaded.error;
+    picture = std::move(loaded.picture);
   }
+  source_ = source;
+  picture_ = std::move(picture);
   fitPicture();
   changed(Prop::Picture);
-  return error;
+  return {};
 }
 
 void ImageBox::setStretch(bool s) {

@@ -121,6 +121,8 @@ class Control {
   void setBorder(bool b);
   bool transparent() const { return transparent_; }
   void setTransparent(bool t);
+  // Over its siblings.
+  void bringToFront() { changed(Prop::ZOrder); }
 
   // Children of a tab strip belong to one of its pages (-1: shown on all).
   int tabPage() const { return tabPage_; }
@@ -211,7 +213,8 @@ class ImageBox : public Control {
   ImageBox(Control* parent, std::string name)
       : Control(parent, std::move(name), ControlKind::ImageBox) {}
   // A file path or "res:NAME". "" empties the control. Returns "" when the
-  // picture is shown, else why it could not be read (the control is then empty).
+  // picture is shown, else why it could not be read: the previous picture
+  // then stays.
   std::string setPicture(const std::string& source);
   const std::string& pictureSource() const { return source_; }
   const std::shared_ptr<const Picture>& picture() const { return picture_; }

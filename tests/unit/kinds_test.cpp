@@ -129,12 +129,16 @@ TEST_F(KindsTest, PicturesShowAtNaturalSizeOrStretchedAndAreDecodedOnce) {
   form.thumb.setStretch(false);
   EXPECT_EQ(form.thumb.width(), 9000);
 
+  // A file that cannot be read is reported and leaves the picture shown.
+  auto shown = form.image.picture();
   std::string error = form.image.setPicture("C:\\PICS\\gone.bmp");
   EXPECT_FALSE(error.empty());
-  EXPECT_EQ(form.image.picture(), nullptr);
-  EXPECT_EQ(form.image.pictureSource(), "C:\\PICS\\gone.bmp");
+  EXPECT_EQ(form.image.picture(), shown);
+  EXPECT_EQ(form.image.pictureSource(), "C:\\PICS\\wide.bmp");
 
+  shown.reset();
   form.thumb.setPicture("");
+  form.image.setPicture("");
   form.thumb.setPicture("C:\\PICS\\wide.bmp");  // nobody held it: read again
   EXPECT_EQ(ui.pictures.decodes["C:\\PICS\\wide.bmp"], 2);
 }

@@ -1,4 +1,5 @@
 // Push buttons, check boxes and option buttons.
+#include <algorithm>
 #include <cmath>
 
 #include "platform/win32/button_art.h"
@@ -70,7 +71,9 @@ class CommandButtonHome : public KindHome {
     bool pressed = (d.itemState & ODS_SELECTED) != 0;
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0u));
     const std::string& source = static_cast<const CommandButton&>(*peer.control()).picture();
-    int cell = peer.ui().toPixels(480);  // 32 pixels on a standard screen
+    // 32 pixels on a standard screen, less on a button too small for that.
+    int room = static_cast<int>(std::min(r.right - r.left, r.bottom - r.top));
+    int cell = std::min(peer.ui().toPixels(480), room - peer.ui().toPixels(90));
     const ButtonArt* art = source.rfind("res:", 0) == 0
                                ? buttonArt(peer.ui().instance(), source.substr(4), cell)
                                : nullptr;

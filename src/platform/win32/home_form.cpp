@@ -15,7 +15,8 @@ void restoreFocus(WindowPeer& peer) {
     return;
   }
   std::vector<Control*> stops = tabStops(*peer.control());
-  if (!stops.empty()) SetFocus(windowPeerOf(*stops.front())->hwnd());
+  // A form with nothing to focus keeps the keys itself (Esc closes some).
+  SetFocus(stops.empty() ? peer.hwnd() : windowPeerOf(*stops.front())->hwnd());
 }
 
 class FormHome : public KindHome {

@@ -16,6 +16,8 @@ namespace {
 
 DWORD formStyle(const Form& f, DWORD& exStyle) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (f.controlBox() ? WS_SYSMENU : 0u);
+  // No caption and no control box: no title bar at all, only the thin border.
+  if (f.text().empty() && !f.controlBox()) style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
   exStyle = 0;
   if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
   if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;

@@ -119,8 +119,9 @@ SCENARIO(layout) {
   for (int page = 0; page < 7; ++page) {
     p.selectTab(tabs, page);
     CHECK(waitFor([&] { return currentTab(tabs) == page; }, 3000));
-    // The page fields of the current files and the High-Res panel lie out of sight on purpose.
-    checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11"});
+    // The page fields of the current files, the High-Res panel and the parked
+    // Low-Res view lie out of sight on purpose.
+    checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11", "Frame17"});
   }
   // The location dialog of the Image page.
   HWND file1 = control(main, "File1");
