@@ -53,4 +53,19 @@ std::vector<std::string> installedTips();
 // Whether the window stands centred on the screen (within a pixel).
 bool centred(HWND window);
 
+// The colour on the screen at a point of the window's client area.
+inline COLORREF pixelAt(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  HDC screen = GetDC(nullptr);
+  COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+inline std::string rgb(COLORREF c) {
+  return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," +
+         std::to_string(GetBValue(c));
+}
+
 }  // namespace e2e

@@ -11,22 +11,6 @@ namespace e2e {
 
 namespace {
 
-// The colour on the screen at a point of the window's client area.
-COLORREF pixelAt(HWND hwnd, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(hwnd, &p);
-  HDC screen = GetDC(nullptr);
-  COLORREF c = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return c;
-}
-
-std::string rgb(COLORREF c) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d,%d,%d", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
-
 double luminance(COLORREF c) {
   auto channel = [](int v) {
     double s = v / 255.0;

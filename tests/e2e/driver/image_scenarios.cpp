@@ -1,0 +1,171 @@
+// Viewing pictures: the preview, the view panels, zoom and scrolling, the
+// display modes' screen checks and the full-screen viewer, read off the screen.
+#include <cstdio>
+
+#include "common.h"
+
+namespace e2e {
+
+namespace {
+
+const std::string kRed = "255,0,0";
+
+// A 24-bit bitmap of one colour.
+std::string solidBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
+  int stride = (w * 3 + 3) / 4 * 4;
+  std::string bits(static_cast<std::size_t>(stride * h), '\0');
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      char* p = &bits[static_cast<std::size_t>(y * stride + x * 3)];
+      p[0] = static_cast<char>(b);
+      p[1] = static_cast<char>(g);
+      p[2] = static_cast<char>(r);
+    }
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits;
+}
+
+// The program in C:\PICS with a red 100 x 100 and a blue 600 x 400 picture.
+HWND startWithPictures(Program& p, const char* mode) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  REQUIRE(writeFile("C:\\res.cfg", std::string(mode) + "\r\n"));
+  makeDirectory("C:\\PICS");
+  REQUIRE(writeFile("C:\\PICS\\red.bmp", solidBitmap(100, 100, 255, 0, 0)));
+  REQUIRE(writeFile("C:\\PICS\\blue.bmp", solidBitmap(600, 400, 0, 0, 255)));
+  REQUIRE(p.start("", "C:\\PICS"));
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
+  return main;
+}
+
+int widthOf(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  return r.right - r.left;
+}
+
+// The window's rectangle in its parent's client area, in pixels.
+RECT inParent(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int px(int twipsValue) {
+  return MulDiv(twipsValue, dpi(), 1440);
+}
+
+}  // namespace
+
+SCENARIO(image_views) {
+  Program p;
+  HWND main = startWithPictures(p, "1");
+  int narrow = widthOf(main);
+  HWND files = control(main, "File1");
+
+  // A click shows the preview.
+  REQUIRE(clickItem(files, "red.bmp"));
+  HWND preview = control(main, "Image2");
+  CHECK(waitFor([&] { return rgb(pixelAt(preview, 20, 20)) == kRed; }, 5000));
+
+  // A double click opens the High-Res view beside the widened window.
+  REQUIRE(doubleClickItem(files, "red.bmp"));
+  CHECK(waitFor([&] { return widthOf(main) > narrow * 3 / 2; }, 5000));
+  CHECK(centred(main));
+  HWND image3 = control(main, "Image3");
+  HWND viewport = control(main, "SSPanel3");
+  CHECK(GetParent(image3) == viewport);
+  RECT r = inParent(image3);
+  CHECK_EQ(r.right - r.left, 100 * dpi() / 96);
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 50, 50)) == kRed; }, 5000));
+
+  // A click on the right arrow moves the small picture right by 100 twips.
+  HWND hbar = control(main, "HScroll2");
+  RECT bar;
+  GetClientRect(hbar, &bar);
+  int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  postClick(hbar, bar.right - arrow / 2, bar.bottom / 2);
+  CHECK(waitFor([&] { return inParent(image3).left == px(100); }, 5000));
+
+  // Zoom in from the page's button: 1.1 times larger.
+  click(control(main, "SSCommand1"));
+  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == px(1650); }, 5000));
+
+  // A picture larger than the viewport: at the far end its far edge meets the viewport's.
+  REQUIRE(doubleClickItem(files, "blue.bmp"));
+  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == 600 * dpi() / 96; },
+                5000));
+  SendMessageW(GetParent(hbar), WM_HSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(hbar));
+  RECT port;
+  GetClientRect(viewport, &port);
+  CHECK(waitFor([&] { return std::abs(inParent(image3).right - port.right) <= 1; }, 5000));
+  CHECK(inParent(image3).left < 0);
+
+  // Full screen: the picture in the corner on grey; Esc closes it.
+  click(control(main, "SSCommand18"));
+  HWND full = p.form("Form6");
+  REQUIRE(full != nullptr);
+  RECT screen = windowRect(full);
+  CHECK(screen.left == 0 && screen.top == 0 && screen.right == screenWidth() &&
+        screen.bottom == screenHeight());
+  CHECK(waitFor([&] { return rgb(pixelAt(full, 10, 10)) == "0,0,255"; }, 5000));
+  CHECK_EQ(rgb(pixelAt(full, screenWidth() - 20, screenHeight() - 20)), std::string("224,224,224"));
+  keys(full, {VK_ESCAPE});
+  CHECK(waitFor([&] { return !IsWindow(full); }, 5000));
+
+  // Closing the view narrows the window again.
+  click(control(main, "SSCommand8"));
+  CHECK(waitFor([&] { return widthOf(main) == narrow; }, 5000));
+}
+
+// High-Res on a screen of fewer than 600 rows: the message, then Low-Res.
+SCENARIO(image_small_screen) {
+  Program p;
+  HWND main = startWithPictures(p, "1");
+  REQUIRE(doubleClickItem(control(main, "File1"), "red.bmp"));
+  auto box = waitMessageBox(p.pid());
+  REQUIRE(box.has_value());
+  CHECK_EQ(box->title, std::string("Changing View Resolution Mode"));
+  CHECK_EQ(box->text, std::string("You should use 800x600 or higher resolution for this "
+                                  "feature.  Use the Low-Resolution option."));
+  pressOk(*box);
+  HWND frame = control(main, "Frame17");
+  CHECK(waitFor([&] { return twipsRect(frame).top == 60; }, 5000));
+  CHECK(waitFor([&] { return readFile("C:\\res.cfg") == std::optional<std::string>("0\r\n"); }));
+  CHECK(checked(control(main, "Option2")));
+  CHECK(centred(main));
+  HWND image1 = control(main, "Image1");
+  CHECK(waitFor([&] { return rgb(pixelAt(image1, 50, 50)) == kRed; }, 5000));
+}
+
+// High-Res on 800 x 600: a view opens, but a stretch change needs 768 rows.
+SCENARIO(image_stretch_check) {
+  Program p;
+  HWND main = startWithPictures(p, "1");
+  REQUIRE(doubleClickItem(control(main, "File1"), "red.bmp"));
+  CHECK(!waitMessageBox(p.pid(), 500).has_value());
+  click(control(main, "Check1"));
+  auto box = waitMessageBox(p.pid());
+  REQUIRE(box.has_value());
+  CHECK_EQ(box->title, std::string("Resolution Error"));
+  pressOk(*box);
+  CHECK(waitFor([&] { return checked(control(main, "Check2")); }, 5000));
+  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }, 5000));
+  HWND image1 = control(main, "Image1");
+  RECT r = inParent(image1);
+  CHECK_EQ(r.right - r.left, px(4515));  // stretched to the viewport
+}
+
+}  // namespace e2e
