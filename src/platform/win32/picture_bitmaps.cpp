@@ -29,16 +29,42 @@ class DibPicture : public Win32Picture {
       : info_(std::move(info)), bits_(std::move(bits)), width_(width), height_(height), dpi_(dpi) {}
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
+  // Only the part that can be seen is drawn: a picture far larger than its
+  // viewport costs no more to paint than a small one.
   void draw(HDC dc, const RECT& to) const override {
+    int tw = to.right - to.left, th = to.bottom - to.top;
+    if (tw <= 0 || th <= 0) return;
+    RECT seen = to;
+    RECT clip;
+    if (GetClipBox(dc, &clip) != ERROR && !IntersectRect(&seen, &to, &clip)) return;
+    // The source columns and rows under what is seen, widened to whole pixels.
+    int x0 = static_cast<int>(static_cast<long long>(seen.left - to.left) * width_ / tw);
+    int x1 =
+        static_cast<int>((static_cast<long long>(seen.right - to.left) * width_ + tw - 1) / tw);
+    int y0 = static_cast<int>(static_cast<long long>(seen.top - to.top) * height_ / th);
+    int y1 =
+        static_cast<int>((static_cast<long long>(seen.bottom - to.top) * height_ + th - 1) / th);
+    x1 = std::min(x1, width_);
+    y1 = std::min(y1, height_);
+    int left = to.left + static_cast<int>(static_cast<long long>(x0) * tw / width_);
+    int right = to.left + static_cast<int>(static_cast<long long>(x1) * tw / width_);
+    int top = to.top + static_cast<int>(static_cast<long long>(y0) * th / height_);
+    int bottom = to.top + static_cast<int>(static_cast<long long>(y1) * th / height_);
+    // A bottom-up picture counts its source rows from the bottom.
+    int sourceY = topDown() ? y0 : height_ - y1;
     int oldMode = GetStretchBltMode(dc);
     halftone(dc);
-    StretchDIBits(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, 0, 0, width_,
-                  height_, bits_.data(), reinterpret_cast<const BITMAPINFO*>(info_.data()),
-                  DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, left, top, right - left, bottom - top, x0, sourceY, x1 - x0, y1 - y0,
+                  bits_.data(), reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS,
+                  SRCCOPY);
     SetStretchBltMode(dc, oldMode);
   }
 
  private:
+  bool topDown() const {
+    auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info_.data());
+    return header->biSize != sizeof(BITMAPCOREHEADER) && header->biHeight < 0;
+  }
   std::vector<DWORD> info_;  // DWORDs keep the header aligned as GDI expects
   std::vector<BYTE> bits_;
   int width_, height_, dpi_;
@@ -123,6 +149,10 @@ PictureLoad decodeBitmapFile(std::string_view b, int dpi) {
   bool rle = d.compression == BI_RLE8 || d.compression == BI_RLE4;
   if (!rle && d.compression != BI_RGB && d.compression != BI_BITFIELDS && d.compression != 6)
     return {nullptr, "The file is not a picture this program can show."};
+  // Drawing may expand the picture to 32 bits a pixel, whatever its header says.
+  std::size_t height = static_cast<std::size_t>(d.height < 0 ? -d.height : d.height);
+  if (static_cast<std::size_t>(d.width) * height * 4 > kLargestImage)
+    return {nullptr, "The picture is too large to be shown."};
   std::size_t headerEnd = kFileHeader + d.infoSize;
   if (kFileHeader + readU32(b, kFileHeader) > b.size()) return {nullptr, damagedPicture()};
 
@@ -142,15 +172,13 @@ PictureLoad decodeBitmapFile(std::string_view b, int dpi) {
     reinterpret_cast<BITMAPINFOHEADER*>(info.data())->biSizeImage = static_cast<DWORD>(needed);
   } else {
     std::size_t stride = (static_cast<std::size_t>(d.width) * d.bitCount + 31) / 32 * 4;
-    needed = stride * static_cast<std::size_t>(d.height < 0 ? -d.height : d.height);
-    if (needed > kLargestImage) return {nullptr, "The picture is too large to be shown."};
+    needed = stride * height;
   }
   // Rows missing at the end read as black rather than past the buffer.
   std::vector<BYTE> bits(needed, 0);
   if (!bits.empty()) std::memcpy(bits.data(), b.data() + offset, std::min(needed, available));
-  int height = static_cast<int>(d.height < 0 ? -d.height : d.height);
   return {std::make_shared<DibPicture>(std::move(info), std::move(bits), static_cast<int>(d.width),
-                                       height, dpi),
+                                       static_cast<int>(height), dpi),
           {}};
 }
 

@@ -1,6 +1,7 @@
 // The scroll bar, timer and image kinds in the real window back end: what a
 // user and an outside driver see and do.
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "check.h"
@@ -28,13 +29,19 @@ class KindsForm : public vl::Form {
   vl::CommandButton play{this, "SSCommand21"};
 };
 
-// An 80 x 20 bitmap, red in its left 50 columns and blue in the rest.
-std::string twoColourBitmap() {
-  const int w = 80, h = 20, stride = w * 3;
-  std::string bits;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      bits += x < 50 ? std::string("\x00\x00\xFF", 3) : std::string("\xFF\x00\x00", 3);
+// A bitmap of w x h, bottom-up as most are, with each pixel's colour from
+// its column and row (counted from the top).
+std::string bitmap(int w, int h, COLORREF (*colour)(int x, int y)) {
+  int stride = (w * 3 + 3) / 4 * 4;
+  std::string bits(static_cast<std::size_t>(stride * h), '\0');
+  for (int row = 0; row < h; ++row)
+    for (int x = 0; x < w; ++x) {
+      COLORREF c = colour(x, h - 1 - row);
+      char* p = &bits[static_cast<std::size_t>(row * stride + x * 3)];
+      p[0] = static_cast<char>(GetBValue(c));
+      p[1] = static_cast<char>(GetGValue(c));
+      p[2] = static_cast<char>(GetRValue(c));
+    }
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER info{};
   file.bfType = 0x4D42;
@@ -45,7 +52,6 @@ std::string twoColourBitmap() {
   info.biHeight = h;
   info.biPlanes = 1;
   info.biBitCount = 24;
-  info.biSizeImage = static_cast<DWORD>(stride * h);
   return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
          std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits;
 }
@@ -123,7 +129,9 @@ void checkScrollBar(Tally& t, KindsForm& form) {
 
 void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   std::string path = folder + "two colours.bmp";
-  writeFile(path, twoColourBitmap());
+  // 80 x 20, red in its left 50 columns and blue in the rest.
+  writeFile(path,
+            bitmap(80, 20, [](int x, int) { return x < 50 ? RGB(255, 0, 0) : RGB(0, 0, 255); }));
   vl::win32::Win32Ui& ui = static_cast<vl::win32::Win32Ui&>(form.ui());
   // Natural size, 20 pixels left and 5 up of the viewport's corner.
   vl::place(form.image, -ui.toTwips(20), -ui.toTwips(5), 15, 15);
@@ -154,6 +162,32 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   t.expect(left == RGB(255, 0, 0) && right == RGB(0, 0, 255),
            "stretched, the picture fills the control",
            colourText(left) + " and " + colourText(right));
+
+  // Rows too: 40 x 40, green above row 20 and yellow below, shown from row 10 down.
+  std::string rows = folder + "two rows.bmp";
+  writeFile(rows,
+            bitmap(40, 40, [](int, int y) { return y < 20 ? RGB(0, 255, 0) : RGB(255, 255, 0); }));
+  form.image.setStretch(false);
+  vl::place(form.image, 0, -ui.toTwips(10), 15, 15);
+  form.image.setPicture(rows);
+  UpdateWindow(vl::win32::windowOf(form));
+  pump();
+  COLORREF upper = screenPixel(viewport, 20, 5), lower = screenPixel(viewport, 20, 15);
+  t.expect(upper == RGB(0, 255, 0) && lower == RGB(255, 255, 0),
+           "a picture partly above its viewport shows its lower rows in place",
+           colourText(upper) + " and " + colourText(lower));
+
+  // Headers that claim more than memory can hold are refused at once.
+  for (int side : {100000, 30000}) {
+    std::string header = bitmap(1, 1, [](int, int) { return RGB(0, 0, 0); });
+    std::memcpy(&header[18], &side, 4);
+    std::memcpy(&header[22], &side, 4);
+    std::string huge = folder + "huge" + std::to_string(side) + ".bmp";
+    writeFile(huge, header);
+    std::string refused = form.image.setPicture(huge);
+    t.expect(!refused.empty(),
+             "a bitmap claiming " + std::to_string(side) + " pixels a side is refused", refused);
+  }
 
   auto shown = form.image.picture();
   error = form.image.setPicture(folder + "no such picture.bmp");
