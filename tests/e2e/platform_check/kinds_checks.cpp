@@ -127,6 +127,53 @@ void checkScrollBar(Tally& t, KindsForm& form) {
            std::to_string(form.across.value()));
 }
 
+std::string words(std::initializer_list<unsigned> values, int size) {
+  std::string out;
+  for (unsigned v : values)
+    for (int i = 0; i < size; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+  return out;
+}
+
+// Damaged files of each kind: refused or shown, never a crash or a hang.
+void checkBadInput(Tally& t, KindsForm& form, const std::string& folder) {
+  struct Bad {
+    const char* name;
+    std::string bytes;
+    bool refused;  // else shown as far as it goes
+  };
+  // A Windows metafile whose second record has no size, then the end record.
+  std::string wmf = words({1, 9, 0x300}, 2) + words({30}, 4) + words({0}, 2) + words({3}, 4) +
+                    words({0}, 2) + words({5}, 4) + words({0x020C, 10, 10}, 2) + words({0}, 4) +
+                    words({0x0001}, 2) + words({3}, 4) + words({0}, 2);
+  // An icon whose only image lies past the end of the file.
+  std::string ico = words({0, 1, 1}, 2) + std::string("\x20\x20\x00\x00", 4) + words({1, 32}, 2) +
+                    words({1000, 0x7FFFFFF0}, 4);
+  // RLE8 that draws five rows into a picture of two, then runs off the end.
+  std::string rle = bitmap(4, 2, [](int, int) { return RGB(0, 0, 0); });
+  rle.resize(54);
+  unsigned compression = BI_RLE8;
+  std::memcpy(&rle[30], &compression, 4);
+  rle += std::string(256 * 4, '\x10');  // a grey palette's worth of entries
+  rle[10] = static_cast<char>(54 + 1024);
+  rle[11] = static_cast<char>((54 + 1024) >> 8);
+  for (int row = 0; row < 5; ++row) rle += std::string("\x04\x07\x00\x00", 4);
+  rle += std::string("\x7F\x07", 2);
+  const Bad bad[] = {{"zero-size record.wmf", wmf, true},
+                     {"offset past the end.ico", ico, true},
+                     {"rows past the end.bmp", rle, false},
+                     {"text.bmp", "This is not a picture at all.\r\n", true},
+                     {"empty.emf", "", true}};
+  for (const Bad& b : bad) {
+    std::string path = folder + b.name;
+    writeFile(path, b.bytes);
+    std::string error = form.image.setPicture(path);
+    UpdateWindow(vl::win32::windowOf(form));
+    pump();
+    t.expect(error.empty() != b.refused,
+             std::string(b.name) + (b.refused ? " is refused" : " is shown"), error);
+  }
+}
+
 void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   std::string path = folder + "two colours.bmp";
   // 80 x 20, red in its left 50 columns and blue in the rest.
@@ -188,6 +235,8 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
     t.expect(!refused.empty(),
              "a bitmap claiming " + std::to_string(side) + " pixels a side is refused", refused);
   }
+
+  checkBadInput(t, form, folder);
 
   auto shown = form.image.picture();
   error = form.image.setPicture(folder + "no such picture.bmp");
