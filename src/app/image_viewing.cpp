@@ -71,7 +71,26 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
     closeHighRes();
   };
 
+  // The zoom buttons' help names Alt+I and Alt+O: the keys zoom too.
+  main_.AltKey = [this](char letter) {
+    if (letter == 'I') zoomIn();
+    if (letter == 'O') zoomOut();
+    return letter == 'I' || letter == 'O';
+  };
+
   for (ViewPane* pane : {&low.pane, &high.pane}) {
+    // The wheel scrolls down, Shift+wheel across, Ctrl+wheel zooms.
+    auto wheel = [this, pane](int notches, bool shift, bool ctrl) {
+      for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
+        if (ctrl)
+          notches > 0 ? zoomIn() : zoomOut();
+        else
+          (shift ? pane->HScroll : pane->VScroll).userLine(notches > 0 ? -1 : 1);
+      }
+    };
+    for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport, &pane->HScroll,
+                                                      &pane->VScroll})
+      c->MouseWheel = wheel;
     for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport}) {
       c->Click = [this] { openFullScreen(); };
       c->MouseDown = [this](int button, int, int) {

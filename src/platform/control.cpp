@@ -207,6 +207,12 @@ void Control::userMouseDown(int button, int x, int y) {
   if (acting(this) && MouseDown) MouseDown(button, x, y);
 }
 
+bool Control::userWheel(int notches, bool shift, bool ctrl) {
+  if (!MouseWheel || !acting(this)) return false;
+  MouseWheel(notches, shift, ctrl);
+  return true;
+}
+
 void Control::userEdit(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);  // the window already shows it

@@ -142,6 +142,8 @@ class Control {
   std::function<void(int keyCode)> KeyDown;
   std::function<void(int x, int y)> MouseMove;
   std::function<void(int button, int x, int y)> MouseDown;
+  // The wheel turned by notches (positive away from the user), with Shift or Ctrl held.
+  std::function<void(int notches, bool shift, bool ctrl)> MouseWheel;
 
   // Input as the user gives it.
   void userClick();
@@ -149,6 +151,8 @@ class Control {
   void userKeyDown(int keyCode);
   void userMouseMove(int x = 0, int y = 0);
   void userMouseDown(int button, int x = 0, int y = 0);
+  // False when the control does nothing with the wheel.
+  bool userWheel(int notches, bool shift, bool ctrl);
   void userEdit(std::string text);
 
   void attachPeer(ControlPeer* peer) { peer_ = peer; }

@@ -106,6 +106,10 @@ void Form::userCloseRequest() {
   if (CloseRequest) CloseRequest();
 }
 
+bool Form::userAltKey(char letter) {
+  return AltKey && ui().acceptsInput(this) && AltKey(letter);
+}
+
 void Form::setActualBounds(int left, int top, int width, int height) {
   ControlPeer* p = peer();
   attachPeer(nullptr);  // the window already has this size

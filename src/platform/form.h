@@ -107,6 +107,9 @@ class Form : public Control {
   // The system asks the window to close (close box, Alt+F4, session end).
   std::function<void()> CloseRequest;
   void userCloseRequest();
+  // Alt and a letter that no control or menu of the form claims; true when handled.
+  std::function<bool(char letter)> AltKey;
+  bool userAltKey(char letter);
 
   // The back end reports the window's real place and outer size, and the
   // width of its frame (outer width less client width).

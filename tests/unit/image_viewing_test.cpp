@@ -204,6 +204,25 @@ TEST_F(ImageViewingTest, FullScreenShowsTheCurrentFileAndClosesOnAClickOrEsc) {
   EXPECT_EQ(main->viewing.fullScreen(), nullptr);
 }
 
+TEST_F(ImageViewingTest, KeysAndTheWheelZoomAndScroll) {
+  start("0");
+  view("wide.emf");  // 9000 x 2000: wider than the viewport
+  EXPECT_TRUE(main->userAltKey('I'));
+  EXPECT_EQ(low->image.width(), 9900);
+  EXPECT_EQ(high->image.width(), 4967);  // the other viewer, from its viewport size
+  EXPECT_TRUE(main->userAltKey('O'));
+  EXPECT_EQ(low->image.width(), 9000);
+  EXPECT_FALSE(main->userAltKey('Q'));
+
+  low->image.userWheel(-2, true, false);  // towards the user, with Shift: across
+  EXPECT_EQ(low->image.left(), -200);
+  low->viewport.userWheel(1, true, false);
+  EXPECT_EQ(low->image.left(), -100);
+  low->HScroll.userWheel(-1, false, true);  // Ctrl: zoom out, both viewers
+  EXPECT_EQ(low->image.width(), 8182);
+  EXPECT_EQ(high->image.width(), 4105);
+}
+
 TEST(ImageCommandLine, APictureOnTheCommandLineOpensInTheSavedModesView) {
   TestSystem sys;
   sys.knowWindowsPath();

@@ -1,6 +1,7 @@
 #include "platform/win32/ui.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -179,7 +180,19 @@ bool Win32Ui::preTranslate(MSG& msg) {
     return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
-  if (msg.message == WM_SYSCHAR) return pressMnemonic(*form, static_cast<wchar_t>(msg.wParam));
+  if (msg.message == WM_SYSCHAR) {
+    if (pressMnemonic(*form, static_cast<wchar_t>(msg.wParam))) return true;
+    wchar_t letter = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(msg.wParam)));
+    auto& f = static_cast<Form&>(*form->control());
+    return letter < 128 && f.userAltKey(static_cast<char>(letter));
+  }
+  if (msg.message == WM_MOUSEWHEEL) {
+    // The wheel turns what lies under the pointer, as users expect, rather
+    // than what has the focus.
+    POINT at{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+    HWND under = WindowFromPoint(at);
+    if (under && under != msg.hwnd && GetAncestor(under, GA_ROOT) == form->hwnd()) msg.hwnd = under;
+  }
   return false;
 }
 

@@ -100,6 +100,14 @@ bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESUL
   }
 }
 
+// The wheel, for a control that uses it; the others pass it to their parent.
+bool reportWheel(WindowPeer& peer, WPARAM wp) {
+  int notches = GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
+  if (notches == 0) return false;
+  WORD keys = GET_KEYSTATE_WPARAM(wp);
+  return peer.control()->userWheel(notches, (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+}
+
 // Mouse and key input that every control reports to the program.
 void reportInput(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp) {
   Control* c = peer.control();
@@ -157,6 +165,9 @@ LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KEYDOWN:
       reportInput(*peer, msg, wp, lp);
       return 0;
+    case WM_MOUSEWHEEL:
+      if (reportWheel(*peer, wp)) return 0;
+      return DefWindowProcW(hwnd, msg, wp, lp);
     case WM_NCDESTROY:
       delete peer;
       return DefWindowProcW(hwnd, msg, wp, lp);
@@ -178,6 +189,7 @@ LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     LRESULT result = 0;
     if (handleChildMessage(*peer, msg, wp, lp, result)) return result;
     if (peer->home().message(*peer, msg, wp, lp, result)) return result;
+    if (msg == WM_MOUSEWHEEL && reportWheel(*peer, wp)) return 0;
     reportInput(*peer, msg, wp, lp);
   }
   return CallWindowProcW(original, hwnd, msg, wp, lp);
