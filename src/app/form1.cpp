@@ -133,7 +133,7 @@ void Form1::applyShowAtStartFlag() {
 void Form1::setWide(bool wide) {
   setDesignedWidth(wide ? kWideWidth : kNarrowWidth);
   Frame25.setWidth(wide ? 10935 : 5715);
-  SSPanel9.setWidth((wide ? 743 : 389) * kStandardTwipsPerPixel);
+  SSPanel9.setWidth(wide ? kWidePanelWidth : kNarrowPanelWidth);
 }
 
 void Form1::chooseHighRes() {
@@ -144,7 +144,8 @@ void Form1::chooseHighRes() {
 
 void Form1::chooseLowRes() {
   setDesignedWidth(kNarrowWidth);
-  SSPanel9.setWidth(389 * kStandardTwipsPerPixel);
+  SSPanel9.setWidth(kNarrowPanelWidth);
+  Frame25.setWidth(5715);  // the rule stays inside its panel
   center();
   app_.settings().write("res.cfg", "0");
 }

@@ -18,6 +18,11 @@ class App;
 inline constexpr int kStandardTwipsPerPixel = 15;
 inline constexpr int kNarrowWidth = 5955;
 inline constexpr int kWideWidth = 11230;
+// The background panel: 389 pixels of a standard screen, or as wide as the
+// wide window's client area (743 pixels there) so that it never reaches past
+// it on screens of other DPI.
+inline constexpr int kNarrowPanelWidth = 389 * kStandardTwipsPerPixel;
+inline constexpr int kWidePanelWidth = kWideWidth - Form::kStandardFrameWidth;
 
 class Form1 : public Form {
  public:

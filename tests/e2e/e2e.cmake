@@ -47,6 +47,8 @@ varilume_e2e(quit_during_copy quit_during_copy 800x600 96)
 varilume_e2e(image_views image_views 1024x768 96)
 varilume_e2e(image_small_screen image_small_screen 640x480 96)
 varilume_e2e(image_stretch_check image_stretch_check 800x600 96)
+varilume_e2e(view_layouts_96dpi view_layouts 1024x768 96)
+varilume_e2e(view_layouts_144dpi view_layouts 1600x1200 144)
 varilume_e2e(look_96dpi look 800x600 96)
 varilume_e2e(look_144dpi look 1024x768 144)
 

@@ -154,3 +154,37 @@ SCENARIO(layout) {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+// Both view panels open, at the screen's DPI: the wide window holds the
+// High-Res view whole, and the raised Low-Res view fits its page.
+SCENARIO(view_layouts) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  REQUIRE(writeFile("C:\\res.cfg", "1\r\n"));
+  makeDirectory("C:\\PICS");
+  REQUIRE(copyFile(std::string(kInstallDir) + "\\varilume.exe", "C:\\PICS\\nothing.bmp"));
+  Program p;
+  REQUIRE(p.start("", "C:\\PICS"));
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
+  REQUIRE(doubleClickItem(control(main, "File1"), "nothing.bmp"));
+  HWND panel = control(main, "SSPanel11");
+  CHECK(waitFor(
+      [&] { return IsWindowVisible(panel) && windowRect(main).right > windowRect(panel).right; },
+      5000));
+  RECT client, inside;
+  GetClientRect(main, &client);
+  GetWindowRect(panel, &inside);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&inside), 2);
+  CHECK(inside.right <= client.right);
+  checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "Frame17"});
+
+  click(control(main, "Option2"));
+  REQUIRE(doubleClickItem(control(main, "File1"), "nothing.bmp"));
+  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }, 5000));
+  checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11"});
+}
+
+}  // namespace e2e
