@@ -1,6 +1,7 @@
 // Bitmap files and bitmap resources.
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -21,42 +22,76 @@ void halftone(HDC dc) {
   SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the origin set again
 }
 
+// The part of a picture of w x h drawn into `to` that lies in the clip: the
+// source columns and rows under it, widened to whole pixels, and where they go.
+struct Part {
+  int x0, y0, x1, y1;            // source
+  int left, top, right, bottom;  // target
+};
+
+bool visiblePart(HDC dc, const RECT& to, int w, int h, Part& p) {
+  int tw = to.right - to.left, th = to.bottom - to.top;
+  if (tw <= 0 || th <= 0 || w <= 0 || h <= 0) return false;
+  RECT seen = to;
+  RECT clip;
+  if (GetClipBox(dc, &clip) != ERROR && !IntersectRect(&seen, &to, &clip)) return false;
+  auto down = [](long long a, long long b) { return static_cast<int>(a / b); };
+  auto up = [](long long a, long long b) { return static_cast<int>((a + b - 1) / b); };
+  p.x0 = down(static_cast<long long>(seen.left - to.left) * w, tw);
+  p.x1 = std::min(up(static_cast<long long>(seen.right - to.left) * w, tw), w);
+  p.y0 = down(static_cast<long long>(seen.top - to.top) * h, th);
+  p.y1 = std::min(up(static_cast<long long>(seen.bottom - to.top) * h, th), h);
+  p.left = to.left + down(static_cast<long long>(p.x0) * tw, w);
+  p.right = to.left + down(static_cast<long long>(p.x1) * tw, w);
+  p.top = to.top + down(static_cast<long long>(p.y0) * th, h);
+  p.bottom = to.top + down(static_cast<long long>(p.y1) * th, h);
+  return true;
+}
+
 // A packed DIB drawn straight from memory: GDI then reads every depth and
-// compression it knows, in either row order, without a device bitmap.
+// compression it knows, in either row order, without a device bitmap. Only the
+// part that can be seen is drawn, and a picture shown much smaller than it is
+// is drawn from a reduced copy made once, so that a large picture costs no
+// more to paint than a small one.
 class DibPicture : public Win32Picture {
  public:
   DibPicture(std::vector<DWORD> info, std::vector<BYTE> bits, int width, int height, int dpi)
       : info_(std::move(info)), bits_(std::move(bits)), width_(width), height_(height), dpi_(dpi) {}
+  ~DibPicture() override {
+    for (auto& [level, bitmap] : reduced_) DeleteObject(bitmap);
+  }
+  DibPicture(const DibPicture&) = delete;
+  DibPicture& operator=(const DibPicture&) = delete;
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
-  // Only the part that can be seen is drawn: a picture far larger than its
-  // viewport costs no more to paint than a small one.
   void draw(HDC dc, const RECT& to) const override {
     int tw = to.right - to.left, th = to.bottom - to.top;
-    if (tw <= 0 || th <= 0) return;
-    RECT seen = to;
-    RECT clip;
-    if (GetClipBox(dc, &clip) != ERROR && !IntersectRect(&seen, &to, &clip)) return;
-    // The source columns and rows under what is seen, widened to whole pixels.
-    int x0 = static_cast<int>(static_cast<long long>(seen.left - to.left) * width_ / tw);
-    int x1 =
-        static_cast<int>((static_cast<long long>(seen.right - to.left) * width_ + tw - 1) / tw);
-    int y0 = static_cast<int>(static_cast<long long>(seen.top - to.top) * height_ / th);
-    int y1 =
-        static_cast<int>((static_cast<long long>(seen.bottom - to.top) * height_ + th - 1) / th);
-    x1 = std::min(x1, width_);
-    y1 = std::min(y1, height_);
-    int left = to.left + static_cast<int>(static_cast<long long>(x0) * tw / width_);
-    int right = to.left + static_cast<int>(static_cast<long long>(x1) * tw / width_);
-    int top = to.top + static_cast<int>(static_cast<long long>(y0) * th / height_);
-    int bottom = to.top + static_cast<int>(static_cast<long long>(y1) * th / height_);
-    // A bottom-up picture counts its source rows from the bottom.
-    int sourceY = topDown() ? y0 : height_ - y1;
+    // Halved `level` times, the copy is still at least as large as the target.
+    int level = 0;
+    while (level < 12 && (width_ >> (level + 1)) >= tw && (height_ >> (level + 1)) >= th &&
+           (width_ >> (level + 1)) > 0 && (height_ >> (level + 1)) > 0)
+      ++level;
+    HBITMAP copy = level >= 2 ? reducedCopy(level) : nullptr;
+    Part p{};
     int oldMode = GetStretchBltMode(dc);
     halftone(dc);
-    StretchDIBits(dc, left, top, right - left, bottom - top, x0, sourceY, x1 - x0, y1 - y0,
-                  bits_.data(), reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS,
-                  SRCCOPY);
+    if (copy) {
+      int w = width_ >> level, h = height_ >> level;
+      if (visiblePart(dc, to, w, h, p)) {
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(source, copy);
+        StretchBlt(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, source, p.x0, p.y0,
+                   p.x1 - p.x0, p.y1 - p.y0, SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+      }
+    } else if (visiblePart(dc, to, width_, height_, p)) {
+      // A bottom-up picture counts its source rows from the bottom.
+      int sourceY = topDown() ? p.y0 : height_ - p.y1;
+      StretchDIBits(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, p.x0, sourceY,
+                    p.x1 - p.x0, p.y1 - p.y0, bits_.data(),
+                    reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+    }
     SetStretchBltMode(dc, oldMode);
   }
 
@@ -65,9 +100,35 @@ class DibPicture : public Win32Picture {
     auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info_.data());
     return header->biSize != sizeof(BITMAPCOREHEADER) && header->biHeight < 0;
   }
+  // The picture halved `level` times, smoothly, kept for later paints.
+  HBITMAP reducedCopy(int level) const {
+    auto it = reduced_.find(level);
+    if (it != reduced_.end()) return it->second;
+    int w = width_ >> level, h = height_ >> level;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!copy) return nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, copy);
+    halftone(dc);
+    StretchDIBits(dc, 0, 0, w, h, 0, 0, width_, height_, bits_.data(),
+                  reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    reduced_[level] = copy;
+    return copy;
+  }
+
   std::vector<DWORD> info_;  // DWORDs keep the header aligned as GDI expects
   std::vector<BYTE> bits_;
   int width_, height_, dpi_;
+  mutable std::map<int, HBITMAP> reduced_;
 };
 
 class BitmapPicture : public Win32Picture {

@@ -112,7 +112,8 @@ void registerWindowClasses(HINSTANCE instance) {
   for (const wchar_t* name : {kFormClass, kPanelClass, kFrameClass, kImageClass}) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
+    // Drawn to their size: a change of size redraws them whole.
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &ownWindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW

@@ -1,0 +1,246 @@
+// Viewing a large picture: the preview against the system's own loader, a
+// zoom step for a large and a small picture, and the memory one large picture
+// costs when it is shown in four places.
+//   image_bench <program-dir> [runs]
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kBig = 8000;
+
+double msSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// A 24-bit picture, red left of the column `edge` and blue from it on.
+bool writePicture(const std::wstring& path, int side, int edge) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  int stride = (side * 3 + 3) / 4 * 4;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride) * static_cast<DWORD>(side);
+  info.biSize = sizeof info;
+  info.biWidth = side;
+  info.biHeight = side;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  std::string row(static_cast<std::size_t>(stride), '\0');
+  for (int x = 0; x < side; ++x) row[static_cast<std::size_t>(x * 3 + (x < edge ? 2 : 0))] = '\xFF';
+  DWORD n = 0;
+  bool ok = WriteFile(f, &file, sizeof file, &n, nullptr) &&
+            WriteFile(f, &info, sizeof info, &n, nullptr);
+  for (int y = 0; ok && y < side; ++y)
+    ok = WriteFile(f, row.data(), static_cast<DWORD>(row.size()), &n, nullptr) != 0;
+  CloseHandle(f);
+  return ok;
+}
+
+struct Found {
+  const wchar_t* name;
+  HWND hwnd;
+};
+
+BOOL CALLBACK findNamed(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Found*>(lp);
+  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(hwnd, L"VarilumeName")));
+  wchar_t name[64] = {};
+  if (atom && GlobalGetAtomNameW(atom, name, 64) && lstrcmpW(name, s->name) == 0) {
+    s->hwnd = hwnd;
+    return FALSE;
+  }
+  EnumChildWindows(hwnd, findNamed, lp);
+  return s->hwnd == nullptr;
+}
+
+// A window of the program with that name, waiting for it a while.
+HWND named(const wchar_t* name) {
+  for (int i = 0; i < 20000; ++i) {
+    Found s{name, nullptr};
+    EnumWindows(findNamed, reinterpret_cast<LPARAM>(&s));
+    if (s.hwnd && IsWindowVisible(s.hwnd)) return s.hwnd;
+    Sleep(1);
+  }
+  return nullptr;
+}
+
+COLORREF pixel(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  HDC screen = GetDC(nullptr);
+  COLORREF c = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+// Milliseconds until the pixel shows the colour, polling as fast as it can.
+double untilPixel(Clock::time_point start, HWND hwnd, int x, int y, COLORREF colour) {
+  while (pixel(hwnd, x, y) != colour) {
+    if (msSince(start) > 20000) {
+      COLORREF c = pixel(hwnd, x, y);
+      std::printf("  still %d,%d,%d at %d,%d\n", GetRValue(c), GetGValue(c), GetBValue(c), x, y);
+      return -1;
+    }
+  }
+  return msSince(start);
+}
+
+void clickItem(HWND list, const wchar_t* item, bool twice) {
+  int index = static_cast<int>(SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(item)));
+  RECT r{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(list, WM_LBUTTONUP, 0, at);
+  if (twice) {
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+  }
+}
+
+// The system's loader alone reading the large picture: the floor of a preview.
+double floorLoad(const std::wstring& path) {
+  auto start = Clock::now();
+  HANDLE image =
+      LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  double ms = msSince(start);
+  if (image) DeleteObject(image);
+  return image ? ms : -1;
+}
+
+double workingSetMb(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS c{};
+  c.cb = sizeof c;
+  GetProcessMemoryInfo(process, &c, sizeof c);
+  return static_cast<double>(c.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
+struct Run {
+  double preview = -1, zoomBig = -1, zoomSmall = -1, memoryRatio = -1, floor = -1;
+};
+
+Run measure(const std::wstring& program, const std::wstring& dir) {
+  Run run;
+  // Each run starts in High-Res mode; the previous one ended in Low-Res.
+  HANDLE mode = CreateFileW(L"C:\\res.cfg", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  if (mode != INVALID_HANDLE_VALUE) {
+    WriteFile(mode, "1\r\n", 3, &written, nullptr);
+    CloseHandle(mode);
+  }
+  run.floor = floorLoad(dir + L"\\big.bmp");
+  std::wstring line = L"\"" + program + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      dir.c_str(), &si, &pi))
+    return run;
+  HWND main = named(L"Form1");
+  HWND files = named(L"File1");
+  HWND preview = named(L"Image2");
+  if (main && files && preview) {
+    Sleep(500);  // every page's windows exist
+    double before = workingSetMb(pi.hProcess);
+
+    // The preview: from the click until Image2 shows the picture (blue on its right).
+    auto start = Clock::now();
+    clickItem(files, L"big.bmp", false);
+    run.preview = untilPixel(start, preview, 35, 10, RGB(0, 0, 255));
+
+    // Zoom steps in the High-Res view, stretched: the colour edge in the
+    // middle of the picture moves right by a tenth.
+    bool stretched = false;
+    for (auto [file, ms] : {std::pair{L"big.bmp", &run.zoomBig}, {L"small.bmp", &run.zoomSmall}}) {
+      clickItem(files, file, true);
+      HWND image = named(L"Image3");
+      if (!stretched) {
+        PostMessageW(named(L"Check1"), BM_CLICK, 0, 0);
+        stretched = true;
+      }
+      auto shown = Clock::now();
+      while (image && msSince(shown) < 30000 && pixel(image, 158, 5) != RGB(0, 0, 255)) Sleep(1);
+      Sleep(200);
+      start = Clock::now();
+      PostMessageW(named(L"SSCommand1"), BM_CLICK, 0, 0);
+      *ms = untilPixel(start, image, 158, 5, RGB(255, 0, 0));
+    }
+
+    // The large picture in the preview, both views and the full-screen viewer.
+    clickItem(files, L"big.bmp", false);
+    clickItem(files, L"big.bmp", true);
+    PostMessageW(named(L"Option2"), BM_CLICK, 0, 0);
+    clickItem(files, L"big.bmp", true);
+    Sleep(1000);
+    PostMessageW(named(L"SSCommand13"), BM_CLICK, 0, 0);
+    HWND full = named(L"Form6");
+    if (full) untilPixel(Clock::now(), full, 2, 2, RGB(255, 0, 0));
+    double after = workingSetMb(pi.hProcess);
+    double decoded = static_cast<double>(kBig) * kBig * 4 / (1024.0 * 1024.0);
+    run.memoryRatio = (after - before) / decoded;
+  }
+  TerminateProcess(pi.hProcess, 0);
+  WaitForSingleObject(pi.hProcess, 5000);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  return run;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) {
+    std::printf("usage: image_bench <program-dir> <picture-dir> [runs]\n");
+    return 2;
+  }
+  std::wstring program = std::wstring(argv[1]) + L"\\varilume.exe";
+  std::wstring dir = argv[2];
+  int runs = argc > 3 ? _wtoi(argv[3]) : 3;
+  CreateDirectoryW(dir.c_str(), nullptr);
+  if (!writePicture(dir + L"\\big.bmp", kBig, kBig / 2) ||
+      !writePicture(dir + L"\\small.bmp", 100, 50)) {
+    std::printf("cannot write the pictures in %ls\n", dir.c_str());
+    return 1;
+  }
+  std::vector<double> preview, floor, big, small, memory;
+  for (int i = 0; i < runs; ++i) {
+    Run r = measure(program, dir);
+    std::printf(
+        "run %d: preview %.1f ms (system loader %.1f ms), zoom %.1f ms (8000 x 8000) and "
+        "%.1f ms (100 x 100), memory %.2f of the decoded size\n",
+        i + 1, r.preview, r.floor, r.zoomBig, r.zoomSmall, r.memoryRatio);
+    std::fflush(stdout);
+    preview.push_back(r.preview);
+    floor.push_back(r.floor);
+    big.push_back(r.zoomBig);
+    small.push_back(r.zoomSmall);
+    memory.push_back(r.memoryRatio);
+  }
+  std::printf(
+      "preview of 8000 x 8000: %.1f ms, system loader %.1f ms, ratio %.2f (target <= 1.2)\n",
+      median(preview), median(floor), median(preview) / median(floor));
+  std::printf(
+      "zoom step: %.1f ms (8000 x 8000), %.1f ms (100 x 100), ratio %.2f (targets <= 16 ms, "
+      "ratio <= 1.5)\n",
+      median(big), median(small), median(big) / median(small));
+  std::printf(
+      "memory of one large picture in four places: %.2f of its decoded size (target <= 1.3)\n",
+      median(memory));
+  return 0;
+}
