@@ -10,16 +10,18 @@ namespace {
 
 const std::string kRed = "255,0,0";
 
-// A 24-bit bitmap of one colour.
-std::string solidBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
+// A 24-bit bitmap of one colour, or of two when `edge` splits its columns:
+// that colour left of it and green from it on.
+std::string solidBitmap(int w, int h, BYTE r, BYTE g, BYTE b, int edge = -1) {
   int stride = (w * 3 + 3) / 4 * 4;
   std::string bits(static_cast<std::size_t>(stride * h), '\0');
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       char* p = &bits[static_cast<std::size_t>(y * stride + x * 3)];
-      p[0] = static_cast<char>(b);
-      p[1] = static_cast<char>(g);
-      p[2] = static_cast<char>(r);
+      bool green = edge >= 0 && x >= edge;
+      p[0] = static_cast<char>(green ? 0 : b);
+      p[1] = static_cast<char>(green ? 255 : g);
+      p[2] = static_cast<char>(green ? 0 : r);
     }
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER info{};
@@ -35,13 +37,14 @@ std::string solidBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
          std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits;
 }
 
-// The program in C:\PICS with a red 100 x 100 and a blue 600 x 400 picture.
+// The program in C:\PICS with a 100 x 100 picture, red but for its green
+// right half, and a blue one of 600 x 400.
 HWND startWithPictures(Program& p, const char* mode) {
   knowWindowsPath();
   showTipsAtStart(false);
   REQUIRE(writeFile("C:\\res.cfg", std::string(mode) + "\r\n"));
   makeDirectory("C:\\PICS");
-  REQUIRE(writeFile("C:\\PICS\\red.bmp", solidBitmap(100, 100, 255, 0, 0)));
+  REQUIRE(writeFile("C:\\PICS\\red.bmp", solidBitmap(100, 100, 255, 0, 0, 50)));
   REQUIRE(writeFile("C:\\PICS\\blue.bmp", solidBitmap(600, 400, 0, 0, 255)));
   REQUIRE(p.start("", "C:\\PICS"));
   HWND main = p.form("Form1");
@@ -90,7 +93,7 @@ SCENARIO(image_views) {
                 5000));
   CHECK(widthOf(main) > narrow * 3 / 2);
   CHECK(centred(main));
-  CHECK(waitFor([&] { return rgb(pixelAt(image3, 50, 50)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 30, 50)) == kRed; }, 5000));
 
   // A click on the right arrow moves the small picture right by 100 twips.
   HWND hbar = control(main, "HScroll2");
@@ -101,8 +104,11 @@ SCENARIO(image_views) {
   CHECK(waitFor([&] { return inParent(image3).left == px(100); }, 5000));
 
   // Zoom in from the page's button: 1.1 times larger.
+  CHECK_EQ(rgb(pixelAt(image3, 52 * dpi() / 96, 50)), std::string("0,255,0"));
   click(control(main, "SSCommand1"));
   CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == px(1650); }, 5000));
+  // The whole picture is drawn anew at its new size: the edge moved right.
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 52 * dpi() / 96, 50)) == kRed; }, 5000));
 
   // A picture larger than the viewport: at the far end its far edge meets the viewport's.
   REQUIRE(doubleClickItem(files, "blue.bmp"));
@@ -163,7 +169,7 @@ SCENARIO(image_small_screen) {
   CHECK(checked(control(main, "Option2")));
   CHECK(centred(main));
   HWND image1 = control(main, "Image1");
-  CHECK(waitFor([&] { return rgb(pixelAt(image1, 50, 50)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(image1, 30, 50)) == kRed; }, 5000));
 }
 
 // High-Res on 800 x 600: a view opens, but a stretch change needs 768 rows.
