@@ -107,8 +107,12 @@ SCENARIO(image_views) {
   CHECK_EQ(rgb(pixelAt(image3, 52 * dpi() / 96, 50)), std::string("0,255,0"));
   click(control(main, "SSCommand1"));
   CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == px(1650); }, 5000));
-  // The whole picture is drawn anew at its new size: the edge moved right.
+  // The whole picture is drawn anew at its new size: the edge moved right,
+  // and again on the next step, when the picture was stretched already.
   CHECK(waitFor([&] { return rgb(pixelAt(image3, 52 * dpi() / 96, 50)) == kRed; }, 5000));
+  CHECK_EQ(rgb(pixelAt(image3, 58 * dpi() / 96, 50)), std::string("0,255,0"));
+  click(control(main, "SSCommand1"));
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 58 * dpi() / 96, 50)) == kRed; }, 5000));
 
   // A picture larger than the viewport: at the far end its far edge meets the viewport's.
   REQUIRE(doubleClickItem(files, "blue.bmp"));
@@ -127,7 +131,7 @@ SCENARIO(image_views) {
   PostMessageW(main, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, WHEEL_DELTA),
                MAKELPARAM(centre.x, centre.y));
   CHECK(waitFor([&] { return inParent(image3).left == farLeft + px(100); }, 5000));
-  keys(main, {VK_MENU, 'I'});
+  keys(main, {VK_MENU, 'I'});  // from the blue picture's natural size
   CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == 660 * dpi() / 96; },
                 5000));
 
