@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "../tests/e2e/pictures.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -80,12 +82,7 @@ HWND named(const wchar_t* name) {
 }
 
 COLORREF pixel(HWND hwnd, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(hwnd, &p);
-  HDC screen = GetDC(nullptr);
-  COLORREF c = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return c;
+  return testpics::screenPixel(hwnd, x, y);
 }
 
 // Milliseconds until the pixel shows the colour, polling as fast as it can.

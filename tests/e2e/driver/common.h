@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../pictures.h"
 #include "harness.h"
 
 #include <commctrl.h>
@@ -55,12 +56,7 @@ bool centred(HWND window);
 
 // The colour on the screen at a point of the window's client area.
 inline COLORREF pixelAt(HWND hwnd, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(hwnd, &p);
-  HDC screen = GetDC(nullptr);
-  COLORREF c = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return c;
+  return testpics::screenPixel(hwnd, x, y);
 }
 
 inline std::string rgb(COLORREF c) {

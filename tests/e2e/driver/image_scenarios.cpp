@@ -13,28 +13,8 @@ const std::string kRed = "255,0,0";
 // A 24-bit bitmap of one colour, or of two when `edge` splits its columns:
 // that colour left of it and green from it on.
 std::string solidBitmap(int w, int h, BYTE r, BYTE g, BYTE b, int edge = -1) {
-  int stride = (w * 3 + 3) / 4 * 4;
-  std::string bits(static_cast<std::size_t>(stride * h), '\0');
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      char* p = &bits[static_cast<std::size_t>(y * stride + x * 3)];
-      bool green = edge >= 0 && x >= edge;
-      p[0] = static_cast<char>(green ? 0 : b);
-      p[1] = static_cast<char>(green ? 255 : g);
-      p[2] = static_cast<char>(green ? 0 : r);
-    }
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits;
+  return testpics::bitmapFile(
+      w, h, [=](int x, int) { return edge >= 0 && x >= edge ? RGB(0, 255, 0) : RGB(r, g, b); });
 }
 
 // The program in C:\PICS with a 100 x 100 picture, red but for its green

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "../pictures.h"
 #include "check.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/window_of.h"
@@ -29,41 +30,12 @@ class KindsForm : public vl::Form {
   vl::CommandButton play{this, "SSCommand21"};
 };
 
-// A bitmap of w x h, bottom-up as most are, with each pixel's colour from
-// its column and row (counted from the top).
 std::string bitmap(int w, int h, COLORREF (*colour)(int x, int y)) {
-  int stride = (w * 3 + 3) / 4 * 4;
-  std::string bits(static_cast<std::size_t>(stride * h), '\0');
-  for (int row = 0; row < h; ++row)
-    for (int x = 0; x < w; ++x) {
-      COLORREF c = colour(x, h - 1 - row);
-      char* p = &bits[static_cast<std::size_t>(row * stride + x * 3)];
-      p[0] = static_cast<char>(GetBValue(c));
-      p[1] = static_cast<char>(GetGValue(c));
-      p[2] = static_cast<char>(GetRValue(c));
-    }
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-         std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits;
+  return testpics::bitmapFile(w, h, colour);
 }
 
-// The colour on the screen at a point of the window's client area.
 COLORREF screenPixel(HWND hwnd, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(hwnd, &p);
-  HDC screen = GetDC(nullptr);
-  COLORREF c = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return c;
+  return testpics::screenPixel(hwnd, x, y);
 }
 
 std::string colourText(COLORREF c) {
