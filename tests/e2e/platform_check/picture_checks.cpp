@@ -1,12 +1,14 @@
 // The picture decoder on every kind of file it reads, and on files it must refuse.
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "canvas.h"
 #include "check.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/text.h"
 #include "samples.h"
 
 namespace check {
@@ -137,6 +139,39 @@ void checkCache(Tally& t, vl::PictureDecoder& decoder, const std::string& folder
            "the cache hands out one picture for a path in either case");
 }
 
+std::string readAll(const std::string& path) {
+  HANDLE f = CreateFileW(vl::win32::widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char chunk[65536];
+  DWORD got = 0;
+  while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got) bytes.append(chunk, got);
+  CloseHandle(f);
+  return bytes;
+}
+
+// Files made by ImageMagick before the check started ($PICTURE_SAMPLES, a
+// Windows path): palette bitmaps of 1, 4 and 8 bits, the OS/2 header, and an
+// icon of several sizes.
+void checkMadeByTools(Tally& t, vl::PictureDecoder& decoder, const std::string& folder) {
+  const char* made = std::getenv("PICTURE_SAMPLES");
+  if (!made || !*made) return;
+  struct Made {
+    const char* file;
+    int widthTwips, heightTwips;
+  } files[] = {
+      {"palette1.bmp", 240, 120}, {"palette4.bmp", 240, 120}, {"palette8.bmp", 240, 120},
+      {"os2.bmp", 240, 120},      {"sizes.ico", 240, 240},
+  };
+  for (const Made& m : files) {
+    std::string bytes = readAll(std::string(made) + "\\" + m.file);
+    t.expect(!bytes.empty(), std::string(m.file) + " was made by the tools");
+    if (!bytes.empty())
+      checkSample(t, decoder, folder, {m.file, bytes, m.widthTwips, m.heightTwips});
+  }
+}
+
 }  // namespace
 
 void runPictureChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
@@ -159,6 +194,7 @@ void runPictureChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
   };
   for (const Sample& s : samples) checkSample(t, decoder, folder, s);
   checkCutShort(t, decoder, folder, samples);
+  checkMadeByTools(t, decoder, folder);
 
   writeFile(folder + "empty.bmp", "");
   checkRefused(t, decoder, "a zero-byte file", folder + "empty.bmp", "The file is empty.");
