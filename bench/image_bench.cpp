@@ -27,8 +27,9 @@ double median(std::vector<double> v) {
   return v.empty() ? 0 : v[v.size() / 2];
 }
 
-// A 24-bit picture, red left of the column `edge` and blue from it on.
-bool writePicture(const std::wstring& path, int side, int edge) {
+// A 24-bit picture, red left of the column `edge` and blue from it on, or
+// all green.
+bool writePicture(const std::wstring& path, int side, int edge, bool green = false) {
   HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return false;
   int stride = (side * 3 + 3) / 4 * 4;
@@ -43,7 +44,8 @@ bool writePicture(const std::wstring& path, int side, int edge) {
   info.biPlanes = 1;
   info.biBitCount = 24;
   std::string row(static_cast<std::size_t>(stride), '\0');
-  for (int x = 0; x < side; ++x) row[static_cast<std::size_t>(x * 3 + (x < edge ? 2 : 0))] = '\xFF';
+  for (int x = 0; x < side; ++x)
+    row[static_cast<std::size_t>(x * 3 + (green ? 1 : x < edge ? 2 : 0))] = '\xFF';
   DWORD n = 0;
   bool ok = WriteFile(f, &file, sizeof file, &n, nullptr) &&
             WriteFile(f, &info, sizeof info, &n, nullptr);
@@ -130,6 +132,7 @@ double workingSetMb(HANDLE process) {
 
 struct Run {
   double preview = -1, zoomBig = -1, zoomSmall = -1, memoryRatio = -1, floor = -1;
+  double roundTrip = -1;  // a click that repaints a little: what any step costs at least
 };
 
 Run measure(const std::wstring& program, const std::wstring& dir) {
@@ -179,6 +182,11 @@ Run measure(const std::wstring& program, const std::wstring& dir) {
       *ms = untilPixel(start, image, 158, 5, RGB(255, 0, 0));
     }
 
+    // The least a step costs here: a click whose repaint is a tiny picture's preview.
+    start = Clock::now();
+    clickItem(files, L"tiny.bmp", false);
+    run.roundTrip = untilPixel(start, preview, 35, 10, RGB(0, 255, 0));
+
     // The large picture in the preview, both views and the full-screen viewer.
     clickItem(files, L"big.bmp", false);
     clickItem(files, L"big.bmp", true);
@@ -211,23 +219,25 @@ int wmain(int argc, wchar_t** argv) {
   int runs = argc > 3 ? _wtoi(argv[3]) : 3;
   CreateDirectoryW(dir.c_str(), nullptr);
   if (!writePicture(dir + L"\\big.bmp", kBig, kBig / 2) ||
+      !writePicture(dir + L"\\tiny.bmp", 8, -1, true) ||
       !writePicture(dir + L"\\small.bmp", 100, 50)) {
     std::printf("cannot write the pictures in %ls\n", dir.c_str());
     return 1;
   }
-  std::vector<double> preview, floor, big, small, memory;
+  std::vector<double> preview, floor, big, small, memory, trips;
   for (int i = 0; i < runs; ++i) {
     Run r = measure(program, dir);
     std::printf(
         "run %d: preview %.1f ms (system loader %.1f ms), zoom %.1f ms (8000 x 8000) and "
-        "%.1f ms (100 x 100), memory %.2f of the decoded size\n",
-        i + 1, r.preview, r.floor, r.zoomBig, r.zoomSmall, r.memoryRatio);
+        "%.1f ms (100 x 100), a click's round trip %.1f ms, memory %.2f of the decoded size\n",
+        i + 1, r.preview, r.floor, r.zoomBig, r.zoomSmall, r.roundTrip, r.memoryRatio);
     std::fflush(stdout);
     preview.push_back(r.preview);
     floor.push_back(r.floor);
     big.push_back(r.zoomBig);
     small.push_back(r.zoomSmall);
     memory.push_back(r.memoryRatio);
+    trips.push_back(r.roundTrip);
   }
   std::printf(
       "preview of 8000 x 8000: %.1f ms, system loader %.1f ms, ratio %.2f (target <= 1.2)\n",
@@ -236,6 +246,10 @@ int wmain(int argc, wchar_t** argv) {
       "zoom step: %.1f ms (8000 x 8000), %.1f ms (100 x 100), ratio %.2f (targets <= 16 ms, "
       "ratio <= 1.5)\n",
       median(big), median(small), median(big) / median(small));
+  std::printf(
+      "a click's round trip to a small repaint, measured the same way: %.1f ms; the zoom step "
+      "beyond it: %.1f ms (8000 x 8000)\n",
+      median(trips), median(big) - median(trips));
   std::printf(
       "memory of one large picture in four places: %.2f of its decoded size (target <= 1.3)\n",
       median(memory));

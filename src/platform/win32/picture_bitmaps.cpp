@@ -22,6 +22,17 @@ void halftone(HDC dc) {
   SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the origin set again
 }
 
+// A 32-bit top-down DIB section of w x h.
+HBITMAP dibSection(int w, int h, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 // The part of a picture of w x h drawn into `to` that lies in the clip: the
 // source columns and rows under it, widened to whole pixels, and where they go.
 struct Part {
@@ -55,8 +66,14 @@ bool visiblePart(HDC dc, const RECT& to, int w, int h, Part& p) {
 // more to paint than a small one.
 class DibPicture : public Win32Picture {
  public:
-  DibPicture(std::vector<DWORD> info, std::vector<BYTE> bits, int width, int height, int dpi)
-      : info_(std::move(info)), bits_(std::move(bits)), width_(width), height_(height), dpi_(dpi) {}
+  DibPicture(std::vector<DWORD> info, std::string file, std::size_t bitsAt, int width, int height,
+             int dpi)
+      : info_(std::move(info)),
+        file_(std::move(file)),
+        bitsAt_(bitsAt),
+        width_(width),
+        height_(height),
+        dpi_(dpi) {}
   ~DibPicture() override {
     for (auto& [level, bitmap] : reduced_) DeleteObject(bitmap);
   }
@@ -89,7 +106,7 @@ class DibPicture : public Win32Picture {
       // A bottom-up picture counts its source rows from the bottom.
       int sourceY = topDown() ? p.y0 : height_ - p.y1;
       StretchDIBits(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, p.x0, sourceY,
-                    p.x1 - p.x0, p.y1 - p.y0, bits_.data(),
+                    p.x1 - p.x0, p.y1 - p.y0, bits(),
                     reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
     }
     SetStretchBltMode(dc, oldMode);
@@ -105,28 +122,67 @@ class DibPicture : public Win32Picture {
     auto it = reduced_.find(level);
     if (it != reduced_.end()) return it->second;
     int w = width_ >> level, h = height_ >> level;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    void* copyBits = nullptr;
+    HBITMAP copy = dibSection(w, h, &copyBits);
     if (!copy) return nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, copy);
     halftone(dc);
-    StretchDIBits(dc, 0, 0, w, h, 0, 0, width_, height_, bits_.data(),
-                  reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+    // Smoothing the whole picture reads every pixel of it: far down, sample
+    // it first at four times the copy's size, then smooth only that.
+    HBITMAP sample = level >= 3 ? sampled(w * 4, h * 4) : nullptr;
+    if (sample) {
+      HDC source = CreateCompatibleDC(nullptr);
+      HGDIOBJ before = SelectObject(source, sample);
+      StretchBlt(dc, 0, 0, w, h, source, 0, 0, w * 4, h * 4, SRCCOPY);
+      SelectObject(source, before);
+      DeleteDC(source);
+      DeleteObject(sample);
+    } else {
+      StretchDIBits(dc, 0, 0, w, h, 0, 0, width_, height_, bits(),
+                    reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+    }
     SelectObject(dc, old);
     DeleteDC(dc);
     reduced_[level] = copy;
     return copy;
   }
 
+  // Every (width/w)-th pixel of a plain 24 or 32-bit picture, read straight
+  // from its rows; null for the other kinds, which GDI reads.
+  HBITMAP sampled(int w, int h) const {
+    auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info_.data());
+    if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biCompression != BI_RGB ||
+        (header->biBitCount != 24 && header->biBitCount != 32) || w > width_ || h > height_)
+      return nullptr;
+    void* out = nullptr;
+    HBITMAP sample = dibSection(w, h, &out);
+    if (!sample) return nullptr;
+    int bytes = header->biBitCount / 8;
+    std::size_t stride = (static_cast<std::size_t>(width_) * header->biBitCount + 31) / 32 * 4;
+    auto* to = static_cast<BYTE*>(out);
+    for (int y = 0; y < h; ++y) {
+      long long sy = static_cast<long long>(y) * height_ / h;
+      const BYTE* row =
+          bits() + stride * static_cast<std::size_t>(topDown() ? sy : height_ - 1 - sy);
+      for (int x = 0; x < w; ++x) {
+        const BYTE* p =
+            row + static_cast<std::size_t>(static_cast<long long>(x) * width_ / w) * bytes;
+        BYTE* q = to + (static_cast<std::size_t>(y) * w + x) * 4;
+        q[0] = p[0];
+        q[1] = p[1];
+        q[2] = p[2];
+        q[3] = 0;
+      }
+    }
+    return sample;
+  }
+
+  const BYTE* bits() const { return reinterpret_cast<const BYTE*>(file_.data()) + bitsAt_; }
+
   std::vector<DWORD> info_;  // DWORDs keep the header aligned as GDI expects
-  std::vector<BYTE> bits_;
+  std::string file_;         // the whole file; the bits start at bitsAt_
+  std::size_t bitsAt_;
   int width_, height_, dpi_;
   mutable std::map<int, HBITMAP> reduced_;
 };
@@ -203,7 +259,8 @@ bool readLayout(std::string_view b, DibLayout& d) {
 
 }  // namespace
 
-PictureLoad decodeBitmapFile(std::string_view b, int dpi) {
+PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
+  std::string_view b = file;
   DibLayout d;
   if (b.size() < kFileHeader + sizeof(BITMAPCOREHEADER) || !readLayout(b, d))
     return {nullptr, damagedPicture()};
@@ -236,10 +293,11 @@ PictureLoad decodeBitmapFile(std::string_view b, int dpi) {
     needed = stride * height;
   }
   // Rows missing at the end read as black rather than past the buffer.
-  std::vector<BYTE> bits(needed, 0);
-  if (!bits.empty()) std::memcpy(bits.data(), b.data() + offset, std::min(needed, available));
-  return {std::make_shared<DibPicture>(std::move(info), std::move(bits), static_cast<int>(d.width),
-                                       static_cast<int>(height), dpi),
+  if (available < needed) {
+    file.resize(offset + needed, '\0');
+  }
+  return {std::make_shared<DibPicture>(std::move(info), std::move(file), offset,
+                                       static_cast<int>(d.width), static_cast<int>(height), dpi),
           {}};
 }
 

@@ -98,7 +98,7 @@ PictureLoad Win32PictureDecoder::decode(const std::string& source) {
   // The content decides: pictures are often saved under the wrong extension.
   std::string_view b = *bytes;
   SetLastError(0);
-  if (b.starts_with("BM")) return decodeBitmapFile(b, dpi_);
+  if (b.starts_with("BM")) return decodeBitmapFile(std::move(*bytes), dpi_);
   if (isIconOrCursor(b)) return loadIconFile(source, b, dpi_);
   if (isEnhancedMetafile(b)) return decodeEnhancedMetafile(b, dpi_);
   if (isWindowsMetafile(b)) return decodeWindowsMetafile(b, dpi_);

@@ -13,7 +13,8 @@
 namespace vl::win32 {
 
 // Bitmap files ("BM"): the packed DIB is kept and drawn as it is.
-PictureLoad decodeBitmapFile(std::string_view bytes, int pixelsPerInch);
+// Keeps the file's bytes as the picture: no second copy of a large bitmap.
+PictureLoad decodeBitmapFile(std::string&& bytes, int pixelsPerInch);
 // A bitmap resource of the module.
 PictureLoad loadBitmapResource(HINSTANCE instance, const std::wstring& name, int pixelsPerInch);
 // Icon and cursor files, loaded by the system from the path.
