@@ -32,9 +32,12 @@ class ScrollBarHome : public KindHome {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     if (what == Prop::Limits) {
-      info.fMask = SIF_RANGE;
+      // The place too: in a range that counts the other way, the same value
+      // stands at another place.
+      info.fMask = SIF_RANGE | SIF_POS;
       info.nMin = bar.min() <= bar.max() ? bar.min() : bar.max();
       info.nMax = bar.min() <= bar.max() ? bar.max() : bar.min();
+      info.nPos = toPosition(bar, bar.value());
     } else if (what == Prop::Value) {
       info.fMask = SIF_POS;
       info.nPos = toPosition(bar, bar.value());

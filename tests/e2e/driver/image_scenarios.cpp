@@ -98,7 +98,13 @@ SCENARIO(image_views) {
   REQUIRE(doubleClickItem(files, "blue.bmp"));
   CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == 600 * dpi() / 96; },
                 5000));
+  // The picture's left edge at the viewport's: the thumb at the left end.
+  int low = 0, high = 0;
+  GetScrollRange(hbar, SB_CTL, &low, &high);
+  CHECK(high > low);
+  CHECK_EQ(GetScrollPos(hbar, SB_CTL), low);
   SendMessageW(GetParent(hbar), WM_HSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(hbar));
+  CHECK(waitFor([&] { return GetScrollPos(hbar, SB_CTL) == high; }, 5000));
   RECT port;
   GetClientRect(viewport, &port);
   CHECK(waitFor([&] { return std::abs(inParent(image3).right - port.right) <= 1; }, 5000));
@@ -127,7 +133,9 @@ SCENARIO(image_views) {
       },
       5000));
   CHECK(waitFor([&] { return rgb(pixelAt(full, 10, 10)) == "0,0,255"; }, 5000));
-  CHECK_EQ(rgb(pixelAt(full, screenWidth() - 20, screenHeight() - 20)), std::string("224,224,224"));
+  CHECK(waitFor(
+      [&] { return rgb(pixelAt(full, screenWidth() - 20, screenHeight() - 20)) == "224,224,224"; },
+      5000));
   keys(full, {VK_ESCAPE});
   CHECK(waitFor([&] { return !IsWindow(full); }, 5000));
 

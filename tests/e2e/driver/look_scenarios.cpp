@@ -102,6 +102,25 @@ SCENARIO(screenshots) {
       saveShot(main, std::string("main-") + kTabNames[tab]);
     }
   }
+  // A picture in the High-Res view beside the widened window.
+  {
+    REQUIRE(writeFile("C:\\res.cfg", "1\r\n"));
+    makeDirectory("C:\\PICS");
+    REQUIRE(writeFile("C:\\PICS\\sunset.bmp", testpics::bitmapFile(400, 300, [](int x, int y) {
+                        int sky = y < 200;
+                        return sky ? RGB(255, 120 + y / 2, 40 + x / 8)
+                                   : RGB(20 + x / 10, 60 + (y - 200), 120);
+                      })));
+    Program p;
+    REQUIRE(p.start("", "C:\\PICS"));
+    HWND main = p.form("Form1");
+    REQUIRE(main != nullptr);
+    REQUIRE(doubleClickItem(control(main, "File1"), "sunset.bmp"));
+    CHECK(waitFor([&] { return IsWindowVisible(control(main, "Image3")); }, 5000));
+    postMouseMove(main, 1, 1);
+    settle();
+    saveShot(main, "main-view");
+  }
   showTipsAtStart(true);
   Program p;
   startMain(p);
