@@ -31,6 +31,8 @@ draw 16x8 '8,4 15,7' +dither -colors 200 -type Palette BMP3:"$made/palette8.bmp"
 draw 16x8 '8,4 15,7' -type TrueColor BMP2:"$made/os2.bmp"
 for s in 48 32 16; do draw "${s}x${s}" "$((s / 2)),$((s / 2)) $((s - 1)),$((s - 1))" "PNG32:$work/icon$s.png"; done
 convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$made/sizes.ico"
+draw 256x256 '128,128 255,255' "PNG32:$work/icon256.png"
+convert "$work/icon256.png" "$made/png256.ico"
 export PICTURE_SAMPLES='C:\made' WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-}
 
 set +e

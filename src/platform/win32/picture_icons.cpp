@@ -48,6 +48,9 @@ PictureLoad loadIconFile(const std::string& path, std::string_view b, int dpi) {
   if (dataSize == 0 || dataOffset < 6 + 16ul * readU16(b, 4) || dataOffset > b.size() ||
       dataSize > b.size() - dataOffset)
     return {nullptr, damagedPicture()};
+  // An image stored as PNG: the system's loader swaps its colours under Wine.
+  if (b.substr(dataOffset).starts_with("\x89PNG"))
+    return decodePngImage(b.substr(dataOffset, dataSize), dpi);
   HANDLE loaded = LoadImageW(nullptr, filePath(path).c_str(), cursor ? IMAGE_CURSOR : IMAGE_ICON,
                              width, height, LR_LOADFROMFILE);
   if (!loaded) return pictureFailure(damagedPicture());

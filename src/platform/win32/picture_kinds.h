@@ -13,6 +13,8 @@
 namespace vl::win32 {
 
 // Bitmap files ("BM"): the packed DIB is kept and drawn as it is.
+// An image in PNG form, as icons of 256 pixels store theirs.
+PictureLoad decodePngImage(std::string_view png, int pixelsPerInch);
 // Keeps the file's bytes as the picture: no second copy of a large bitmap.
 PictureLoad decodeBitmapFile(std::string&& bytes, int pixelsPerInch);
 // A bitmap resource of the module.

@@ -152,8 +152,8 @@ std::string readAll(const std::string& path) {
 }
 
 // Files made by ImageMagick before the check started ($PICTURE_SAMPLES, a
-// Windows path): palette bitmaps of 1, 4 and 8 bits, the OS/2 header, and an
-// icon of several sizes.
+// Windows path): palette bitmaps of 1, 4 and 8 bits, the OS/2 header, an
+// icon of several sizes, and one whose 256-pixel image is a PNG.
 void checkMadeByTools(Tally& t, vl::PictureDecoder& decoder, const std::string& folder) {
   const char* made = std::getenv("PICTURE_SAMPLES");
   if (!made || !*made) return;
@@ -162,7 +162,7 @@ void checkMadeByTools(Tally& t, vl::PictureDecoder& decoder, const std::string& 
     int widthTwips, heightTwips;
   } files[] = {
       {"palette1.bmp", 240, 120}, {"palette4.bmp", 240, 120}, {"palette8.bmp", 240, 120},
-      {"os2.bmp", 240, 120},      {"sizes.ico", 240, 240},
+      {"os2.bmp", 240, 120},      {"sizes.ico", 240, 240},    {"png256.ico", 3840, 3840},
   };
   for (const Made& m : files) {
     std::string bytes = readAll(std::string(made) + "\\" + m.file);
