@@ -103,6 +103,22 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
     full->Click = [this] { openFullScreen(); };
     help(*full, kFullHelp);
   }
+  // The arrows and Page Up/Down scroll the view whose controls have the focus
+  // (its scroll bars do so themselves).
+  auto keys = [](ViewPane& pane) {
+    return [&pane](int key) {
+      if (key == key::Left || key == key::Right) pane.HScroll.userLine(key == key::Left ? -1 : 1);
+      if (key == key::Up || key == key::Down) pane.VScroll.userLine(key == key::Up ? -1 : 1);
+      if (key == key::PageUp || key == key::PageDown)
+        pane.VScroll.userPage(key == key::PageUp ? -1 : 1);
+    };
+  };
+  for (Control* c : std::initializer_list<Control*>{&low.Check2, &low.SSCommand6, &low.SSCommand13,
+                                                    &low.SSCommand19, &low.SSCommand14})
+    c->KeyDown = keys(low.pane);
+  for (Control* c :
+       std::initializer_list<Control*>{&high.Check1, &high.SSCommand8, &high.SSCommand18})
+    c->KeyDown = keys(high.pane);
   help(low.SSCommand6, kCloseHelp);
   help(high.SSCommand8, kCloseHelp);
   help(high.Check1, kStretchHelp);

@@ -218,6 +218,10 @@ TEST_F(ImageViewingTest, KeysAndTheWheelZoomAndScroll) {
   EXPECT_EQ(low->image.left(), -200);
   low->viewport.userWheel(1, true, false);
   EXPECT_EQ(low->image.left(), -100);
+  main->lowRes.Check2.userKeyDown(key::Right);  // keys where the view's controls have the focus
+  EXPECT_EQ(low->image.left(), -200);
+  main->lowRes.Check2.userKeyDown(key::Left);
+  EXPECT_EQ(low->image.left(), -100);
   low->HScroll.userWheel(-1, false, true);  // Ctrl: zoom out, both viewers
   EXPECT_EQ(low->image.width(), 8182);
   EXPECT_EQ(high->image.width(), 4105);
