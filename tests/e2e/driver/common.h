@@ -24,7 +24,9 @@ inline void showTipsAtStart(bool show) {
 // Starts the program and waits for its main window.
 inline HWND startMain(Program& p, const std::string& arguments = "") {
   REQUIRE(p.start(arguments));
-  HWND main = p.form("Form1");
+  // A busy machine may take a while to bring up a fresh Wine process.
+  HWND main = p.form("Form1", 30000);
+  if (!main) p.describeWindows();
   REQUIRE(main != nullptr);
   return main;
 }

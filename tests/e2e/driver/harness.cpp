@@ -219,6 +219,23 @@ HWND Program::formNow(const std::string& name, bool visibleOnly) {
   return s.found;
 }
 
+void Program::describeWindows() {
+  std::printf("the program %s\n", running() ? "runs" : "has ended");
+  struct Search {
+    DWORD pid;
+  } search{pid()};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == reinterpret_cast<Search*>(lp)->pid)
+          std::printf("  window '%s' %s \"%s\"\n", nameOf(hwnd).c_str(),
+                      IsWindowVisible(hwnd) ? "visible" : "hidden", text(hwnd).c_str());
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+}
+
 HWND Program::form(const std::string& name, int timeoutMs) {
   HWND found = nullptr;
   waitFor([&] { return (found = formNow(name)) != nullptr; }, timeoutMs);

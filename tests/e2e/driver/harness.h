@@ -84,6 +84,9 @@ class Program {
   // The same without waiting; null when absent or hidden.
   HWND formNow(const std::string& name, bool visibleOnly = true);
 
+  // Prints whether the program runs and its top-level windows, for a failure's log.
+  void describeWindows();
+
   // Loads the probe into the program (once) and asks it.
   std::string probe(unsigned request, HWND target, long long argument = 0);
 
