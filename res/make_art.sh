@@ -63,4 +63,21 @@ button_art full -strokewidth 10 -fill '#d8e8ff' -stroke '#204070' \
   -draw 'rectangle 24,40 232,216' -fill '#204070' -stroke none \
   -draw 'polygon 48,64 112,64 48,112' -draw 'polygon 208,64 144,64 208,112' \
   -draw 'polygon 48,192 112,192 48,144' -draw 'polygon 208,192 144,192 208,144'
+# Stop: a red square. The CD start button: a disc with a play mark.
+button_art stop -strokewidth 8 -fill '#d03028' -stroke '#601010' -draw 'rectangle 56,56 200,200'
+button_art disc -strokewidth 6 -fill '#d8dce8' -stroke '#505870' -draw 'circle 128,128 128,16' \
+  -fill '#f4f4fa' -draw 'circle 128,128 128,64' -fill '#505870' -draw 'circle 128,128 128,112' \
+  -fill '#20a040' -stroke '#005010' -strokewidth 6 -draw 'polygon 168,160 240,200 168,240'
+# The transport: dark marks for moving about, red for recording.
+mark=(-strokewidth 6 -fill '#303848' -stroke '#101418')
+button_art prev "${mark[@]}" -draw 'rectangle 40,64 64,192' \
+  -draw 'polygon 144,64 64,128 144,192' -draw 'polygon 224,64 144,128 224,192'
+button_art next "${mark[@]}" -draw 'rectangle 192,64 216,192' \
+  -draw 'polygon 32,64 112,128 32,192' -draw 'polygon 112,64 192,128 112,192'
+button_art pause "${mark[@]}" -fill '#2050b0' -stroke '#102050' \
+  -draw 'rectangle 64,56 112,200' -draw 'rectangle 144,56 192,200'
+button_art back "${mark[@]}" -draw 'rectangle 64,64 88,192' -draw 'polygon 192,64 96,128 192,192'
+button_art step "${mark[@]}" -draw 'rectangle 168,64 192,192' -draw 'polygon 64,64 160,128 64,192'
+button_art record -strokewidth 8 -fill '#e02020' -stroke '#700000' -draw 'circle 128,128 128,48'
+button_art eject "${mark[@]}" -draw 'polygon 128,48 216,144 40,144' -draw 'rectangle 40,168 216,200'
 echo "art written to $(pwd)"

@@ -15,6 +15,10 @@ Form1::Form1(App& app)
       musicPage(app.services(), *this, SSTab1, muspop, StatusBar1, musicPageSetup()),
       soundPage(app.services(), *this, SSTab1, sndpop, StatusBar1, soundPageSetup()),
       mciPage(app.services(), *this, SSTab1, anipop, StatusBar1, mciPageSetup()),
+      musicPlayer(app.services(), musicPage, StatusBar1, PlayerKind::Music),
+      soundPlayer(app.services(), soundPage, StatusBar1, PlayerKind::Sound),
+      mciPlayer(app.services(), mciPage, StatusBar1, PlayerKind::Mci),
+      discPage(app.services(), SSTab1, StatusBar1),
       viewing(app.services(), *this),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
@@ -33,6 +37,7 @@ Form1::Form1(App& app)
   ff.Click = [this] { SSTab1.setTab(6); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };
+  app_.atQuit([this] { discPage.stopAtExit(); });
   showAtStart_ = app_.shared().observeShowTipsAtStart([this](bool show) { DYK.setChecked(show); });
 
   ImagePage& image = imagePage;
@@ -46,7 +51,7 @@ Form1::Form1(App& app)
 }
 
 void Form1::statusHelp(Control& c, std::string text) {
-  c.MouseMove = [this, text = std::move(text)](int, int) { StatusBar1.setText(text); };
+  vl::statusHelp(c, StatusBar1, std::move(text));
 }
 
 BrowserPage& Form1::browserPage(MediaPage page) {
@@ -108,16 +113,19 @@ void Form1::openImageFromCommandLine(const std::string& path) {
 void Form1::openMusicFromCommandLine(const std::string& path) {
   SSTab1.setTab(1);
   musicPage.field.setText(path);
+  musicPlayer.openAndPlay(musicPage.field.text());
 }
 
 void Form1::openSoundFromCommandLine(const std::string& path) {
   SSTab1.setTab(2);
   soundPage.field.setText(path);
+  soundPlayer.openAndPlay(soundPage.field.text());
 }
 
 void Form1::openMciFromCommandLine(const std::string& path) {
   SSTab1.setTab(3);
   mciPage.field.setText(path);
+  mciPlayer.openAndPlay(mciPage.field.text());
 }
 
 void Form1::applySavedDisplayMode() {

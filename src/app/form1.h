@@ -7,6 +7,8 @@
 #include "app/image_viewing.h"
 #include "app/pages.h"
 #include "app/shared_settings.h"
+#include "media/disc_page.h"
+#include "media/player.h"
 #include "platform/form.h"
 #include "tips/help_page.h"
 
@@ -45,7 +47,10 @@ class Form1 : public Form {
   BrowserPage musicPage;
   BrowserPage soundPage;
   BrowserPage mciPage;
-  DiscPage discPage{SSTab1};
+  Player musicPlayer;
+  Player soundPlayer;
+  Player mciPlayer;
+  DiscPage discPage;
   AboutPage aboutPage{SSTab1};
   HelpPage helpPage{SSTab1};
   LowResView lowRes{SSTab1};  // over the pages when raised

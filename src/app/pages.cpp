@@ -120,11 +120,6 @@ ImagePage::ImagePage(Services& services, Form& form, TabStrip& tabs, MenuItem& p
   browser.item("LC").Click = [this] { Text1.setText(browser.pane.selectedPath()); };
 }
 
-DiscPage::DiscPage(TabStrip& tabs) : Frame21(&tabs, "Frame21") {
-  Frame21.setTabPage(4);
-  place(Frame21, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight, "Disc Browser");
-}
-
 AboutPage::AboutPage(TabStrip& tabs) : SSPanel8(&tabs, "SSPanel8") {
   SSPanel8.setTabPage(5);
   place(SSPanel8, 330, 420, 5055, 4095);

@@ -25,11 +25,6 @@ struct ImagePage {
   OptionButton Option2{&SSPanel20, "Option2"};
 };
 
-struct DiscPage {
-  explicit DiscPage(TabStrip& tabs);
-  Frame Frame21;
-};
-
 struct AboutPage {
   explicit AboutPage(TabStrip& tabs);
   Panel SSPanel8;

@@ -34,9 +34,7 @@ BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuIte
   }
   if (setup.darkFiles) pane.file.setForeColor(kDarkRed);
 
-  auto help = [&status](Control& c, std::string text) {
-    c.MouseMove = [&status, text = std::move(text)](int, int) { status.setText(text); };
-  };
+  auto help = [&status](Control& c, std::string text) { statusHelp(c, status, std::move(text)); };
   help(pane.dir, "Double Click to change directory");
   help(pane.file, "Press Enter or Double-click to view, Right-Click for menu");
   help(openButton, setup.openHelp);

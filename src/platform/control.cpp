@@ -34,6 +34,7 @@ Form* Control::form() {
 }
 
 void Control::changed(Prop what) {
+  propertyChanged(what);
   if (peer_) peer_->sync(what);
 }
 
@@ -164,6 +165,7 @@ static bool takesFocus(ControlKind kind) {
     case ControlKind::ImageBox:
     case ControlKind::ProgressBar:
     case ControlKind::Timer:
+    case ControlKind::MediaControl:
       return false;
   }
   return false;
@@ -219,10 +221,12 @@ void Control::userEdit(std::string text) {
   if (Change) Change();
 }
 
-void ProgressBar::setMax(int m) {
-  if (m == max_) return;
+bool ProgressBar::setMax(int m) {
+  if (m <= 0) return false;
+  if (m == max_) return true;
   max_ = m;
   changed(Prop::Limits);
+  return true;
 }
 
 void CommandButton::setPicture(std::string resource) {

@@ -42,6 +42,7 @@ enum class ControlKind {
   FileList,
   ScrollBar,
   Timer,
+  MediaControl,
 };
 
 enum class Align { Left, Center, Right };
@@ -166,6 +167,8 @@ class Control {
 
  protected:
   void changed(Prop what);
+  // A property of this control has changed (before its window follows).
+  virtual void propertyChanged(Prop) {}
   void setValueQuietly(int v);
 
  private:
@@ -315,7 +318,8 @@ class ProgressBar : public Control {
   ProgressBar(Control* parent, std::string name)
       : Control(parent, std::move(name), ControlKind::ProgressBar) {}
   int max() const { return max_; }
-  void setMax(int m);
+  // False for a maximum of 0 or less, which leaves the old one.
+  bool setMax(int m);
 
  private:
   int max_ = 100;
@@ -346,6 +350,11 @@ class ListControl : public Control {
  private:
   std::vector<ListItem> items_;
 };
+
+// Moving the mouse over the control writes its help text into the status bar.
+inline void statusHelp(Control& c, Control& statusBar, std::string text) {
+  c.MouseMove = [&statusBar, text = std::move(text)](int, int) { statusBar.setText(text); };
+}
 
 // Builds a control and sets its place and caption in one statement.
 template <typename C>

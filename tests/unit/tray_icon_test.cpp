@@ -51,11 +51,11 @@ TEST(MediaDevice, APlayThatAsksIsNotifiedOnceAndAClosedDeviceIsNot) {
   EXPECT_FALSE(device->open("", "C:\\SND\\gone.wav", true).empty());
   ASSERT_EQ(device->open("", "C:\\SND\\ding.wav", true), "");
   EXPECT_EQ(device->length(), 1200);
-  ASSERT_EQ(device->play(true), "");
+  ASSERT_EQ(device->play(true, false), "");
   media.finish();
   media.finish();
   EXPECT_EQ(done, std::vector<MediaNotify>{MediaNotify::Successful});
-  device->play(true);
+  device->play(true, false);
   device->close();
   media.finish();
   EXPECT_EQ(done.size(), 1u);

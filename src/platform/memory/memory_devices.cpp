@@ -14,37 +14,71 @@ class RecordingMediaDevices::Device : public MediaDevice {
     all_.commands.push_back("open " + type + "|" + file + (shareable ? "|shareable" : ""));
     if (std::string f = failure("open"); !f.empty()) return f;
     auto it = all_.lengths.find(file);
-    if (it == all_.lengths.end() && !file.empty()) return "The specified file cannot be played.";
-    open_ = true;
+    bool known =
+        file.empty() ? std::ranges::count(all_.devices, type) > 0 : it != all_.lengths.end();
+    if (!known) return "The specified file cannot be played.";
+    mode_ = MediaMode::Stopped;
     length_ = it == all_.lengths.end() ? 0 : it->second;
     return {};
   }
-  std::string play(bool notify) override {
-    all_.commands.push_back(notify ? "play notify" : "play");
+  std::string play(bool notify, bool wait) override {
+    all_.commands.push_back(std::string(notify ? "play notify" : "play") + (wait ? " wait" : ""));
     if (std::string f = failure("play"); !f.empty()) return f;
-    if (!open_) return "The device is not open.";
+    if (!isOpen()) return kNotOpen;
+    if (notifying_ && Done) Done(MediaNotify::Superseded);
     notifying_ = notify;
+    mode_ = MediaMode::Playing;
     return {};
   }
-  std::string stop() override { return simple("stop"); }
+  std::string pause() override { return change("pause", MediaMode::Paused); }
+  std::string stop() override { return change("stop", MediaMode::Stopped); }
   std::string close() override {
-    std::string r = simple("close");
-    open_ = notifying_ = false;
+    all_.commands.push_back("close");
+    if (std::string f = failure("close"); !f.empty()) return f;
+    if (!isOpen()) return kNotOpen;
+    notifying_ = false;  // a closed device is never called back
+    mode_ = MediaMode::NotOpen;
+    return {};
+  }
+  std::string seek(long to) override {
+    std::string r = change("seek " + std::to_string(to), MediaMode::Stopped);
+    if (r.empty()) all_.position = to;
     return r;
   }
-  bool isOpen() const override { return open_; }
-  long length() const override { return open_ ? length_ : 0; }
-  long position() const override { return open_ ? all_.position : 0; }
-  int track() const override { return open_ ? all_.track : 0; }
+  std::string step(int frames) override {
+    return change("step " + std::to_string(frames), MediaMode::Stopped);
+  }
+  std::string eject() override { return change("eject", MediaMode::Stopped); }
+  bool isOpen() const override { return mode_ != MediaMode::NotOpen; }
+  MediaMode mode() const override { return mode_; }
+  long length() const override { return isOpen() ? length_ : 0; }
+  long position() const override { return isOpen() ? all_.position : 0; }
+  int track() const override {
+    if (!isOpen()) return 0;
+    auto past = std::ranges::upper_bound(all_.trackStarts, all_.position);
+    return static_cast<int>(past - all_.trackStarts.begin());
+  }
+  int trackCount() const override {
+    return isOpen() ? static_cast<int>(all_.trackStarts.size()) : 0;
+  }
+  long trackStart(int t) const override {
+    bool known = isOpen() && t >= 1 && t <= trackCount();
+    return known ? all_.trackStarts[static_cast<std::size_t>(t - 1)] : 0;
+  }
+  bool canEject() const override { return isOpen() && all_.ejects; }
+  bool canStep() const override { return false; }
 
   bool finish(MediaNotify how) {
     if (!notifying_) return false;
     notifying_ = false;
+    if (how == MediaNotify::Successful || how == MediaNotify::Failure) mode_ = MediaMode::Stopped;
     if (Done) Done(how);
     return true;
   }
 
  private:
+  static constexpr const char* kNotOpen = "The device is not open.";
+
   std::string failure(const std::string& verb) {
     auto it = all_.failNext.find(verb);
     if (it == all_.failNext.end()) return {};
@@ -52,15 +86,19 @@ class RecordingMediaDevices::Device : public MediaDevice {
     all_.failNext.erase(it);
     return reason;
   }
-  std::string simple(const std::string& verb) {
-    all_.commands.push_back(verb);
-    std::string f = failure(verb);
-    if (f.empty() && !open_) return "The device is not open.";
-    return f;
+  // A command that cuts a notifying play short, which is then told so.
+  std::string change(const std::string& what, MediaMode next) {
+    all_.commands.push_back(what);
+    if (std::string f = failure(what.substr(0, what.find(' '))); !f.empty()) return f;
+    if (!isOpen()) return kNotOpen;
+    mode_ = next;
+    if (std::exchange(notifying_, false) && Done) Done(MediaNotify::Aborted);
+    return {};
   }
 
   RecordingMediaDevices& all_;
-  bool open_ = false, notifying_ = false;
+  MediaMode mode_ = MediaMode::NotOpen;
+  bool notifying_ = false;
   long length_ = 0;
 };
 

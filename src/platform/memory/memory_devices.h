@@ -16,19 +16,25 @@
 namespace vl {
 
 // Every command of every device, in order: "open <type>|<file>|shareable",
-// "play notify", "stop", "close".
+// "play notify", "play notify wait", "pause", "stop", "close", "seek <to>",
+// "step <frames>", "eject".
 class RecordingMediaDevices : public MediaDevices {
  public:
   std::unique_ptr<MediaDevice> create() override;
 
   std::vector<std::string> commands;
-  // Lengths of the files that open; any other file fails to open.
+  // Lengths of the files that open; any other file fails to open. A device
+  // opened by type alone (a CD) opens when its type is in devices.
   std::map<std::string, long> lengths;
+  std::vector<std::string> devices;
   // The next command of this verb ("open", "play", ...) fails with this reason.
   std::map<std::string, std::string> failNext;
-  // Position each open device reports; set by the test as time passes.
+  // Position each open device reports; set by the test as time passes, and
+  // by a seek.
   long position = 0;
-  int track = 0;
+  // A CD's tracks: where each starts. The current track follows the position.
+  std::vector<long> trackStarts;
+  bool ejects = true;
   // Ends the newest device's play that asked to be notified.
   void finish(MediaNotify how = MediaNotify::Successful);
   int liveDevices() const { return static_cast<int>(live_.size()); }

@@ -42,6 +42,17 @@ class PanelHome : public KindHome {
   }
 };
 
+// A multimedia control is a plain container: its transport buttons are
+// ordinary buttons inside it.
+class MediaControlHome : public KindHome {
+ public:
+  WindowRecipe recipe(const Control&) const override {
+    return {kPanelClass, WS_CLIPCHILDREN, 0, false};
+  }
+  void initialise(WindowPeer&) const override {}
+  void sync(WindowPeer& peer, Prop what) const override { syncCommon(peer, what); }
+};
+
 class FrameHome : public KindHome {
  public:
   WindowRecipe recipe(const Control&) const override {
@@ -87,6 +98,11 @@ const KindHome& labelHome() {
 
 const KindHome& panelHome() {
   static const PanelHome home;
+  return home;
+}
+
+const KindHome& mediaControlHome() {
+  static const MediaControlHome home;
   return home;
 }
 

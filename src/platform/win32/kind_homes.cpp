@@ -23,6 +23,7 @@ const KindHome& dirListHome();
 const KindHome& fileListHome();
 const KindHome& scrollBarHome();
 const KindHome& timerHome();
+const KindHome& mediaControlHome();
 
 // No default: a kind without a home does not compile.
 const KindHome& homeOf(ControlKind kind) {
@@ -61,6 +62,8 @@ const KindHome& homeOf(ControlKind kind) {
       return scrollBarHome();
     case ControlKind::Timer:
       return timerHome();
+    case ControlKind::MediaControl:
+      return mediaControlHome();
   }
   return panelHome();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/temp_midi.h"
 #include "platform/win32/text.h"
 
 namespace vl::win32 {
@@ -19,7 +20,7 @@ using ErrorString = BOOL(WINAPI*)(MCIERROR, LPWSTR, UINT);
 // Returned when winmm itself is missing, so callers see one kind of error.
 constexpr MCIERROR kNoLibrary = ~MCIERROR{0};
 
-MCIERROR send(MCIDEVICEID id, UINT command, DWORD flags, void* params) {
+MCIERROR send(MCIDEVICEID id, UINT command, DWORD flags, const void* params) {
   static auto sendCommand = systemFunction<SendCommand>(L"winmm.dll", "mciSendCommandW");
   if (!sendCommand) return kNoLibrary;
   return sendCommand(id, command, flags, reinterpret_cast<DWORD_PTR>(params));
@@ -84,6 +85,122 @@ class MciDevice : public MediaDevice {
                    bool shareable) override {
     close();
     std::wstring type = widen(deviceType), file = widen(fileName);
+    MCIERROR e = openDevice(type, file, shareable);
+    // A sequencer that reads only plain MIDI gets the music inside an RMI file.
+    if (e && !file.empty() && (type.empty() || _wcsicmp(type.c_str(), L"sequencer") == 0)) {
+      if (auto midi = extractRmi(file)) {
+        if (openDevice(L"sequencer", midi->path(), shareable) == 0) {
+          e = 0;
+          temp_ = std::move(midi);
+        }
+      }
+    }
+    if (e) return mciText(e);
+    openDevices.push_back(this);
+    // Devices that know no milliseconds (video counts frames) keep their own.
+    MCI_SET_PARMS format{};
+    format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
+    send(id_, MCI_SET, MCI_WAIT | MCI_SET_TIME_FORMAT, &format);
+    cd_ = capability(MCI_GETDEVCAPS_DEVICE_TYPE) == MCI_DEVTYPE_CD_AUDIO;
+    canEject_ = capability(MCI_GETDEVCAPS_CAN_EJECT) != 0;
+    DWORD kind = capability(MCI_GETDEVCAPS_DEVICE_TYPE);
+    canStep_ = kind == MCI_DEVTYPE_ANIMATION || kind == MCI_DEVTYPE_DIGITAL_VIDEO ||
+               kind == MCI_DEVTYPE_VIDEODISC;
+    return {};
+  }
+
+  std::string play(bool notify, bool wait) override {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_PLAY_PARMS p{};
+    DWORD flags = wait ? MCI_WAIT : 0;
+    if (notify) {
+      HWND window = notifyWindow();
+      if (!window) return errorText(GetLastError());
+      p.dwCallback = reinterpret_cast<DWORD_PTR>(window);
+      flags |= MCI_NOTIFY;
+      ++pending_;
+    }
+    MCIERROR e = send(id_, MCI_PLAY, flags, &p);
+    if (e && notify) --pending_;
+    return mciText(e);
+  }
+
+  std::string pause() override { return simple(MCI_PAUSE); }
+  std::string stop() override { return simple(MCI_STOP); }
+
+  std::string seek(long to) override {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_SEEK_PARMS p{};
+    p.dwTo = static_cast<DWORD>(std::max(0L, to));
+    return mciText(send(id_, MCI_SEEK, MCI_WAIT | MCI_TO, &p));
+  }
+
+  std::string step(int frames) override {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_ANIM_STEP_PARMS p{};
+    p.dwFrames = static_cast<DWORD>(frames < 0 ? -frames : frames);
+    DWORD flags = MCI_WAIT | MCI_ANIM_STEP_FRAMES | (frames < 0 ? MCI_ANIM_STEP_REVERSE : 0);
+    return mciText(send(id_, MCI_STEP, flags, &p));
+  }
+
+  std::string eject() override {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_SET_PARMS p{};
+    return mciText(send(id_, MCI_SET, MCI_WAIT | MCI_SET_DOOR_OPEN, &p));
+  }
+
+  std::string close() override {
+    if (!isOpen()) return {};
+    MCI_GENERIC_PARMS p{};
+    MCIERROR e = send(id_, MCI_CLOSE, MCI_WAIT, &p);
+    std::erase(openDevices, this);
+    dropNotifications(id_);
+    id_ = 0;
+    pending_ = 0;
+    cd_ = canEject_ = canStep_ = false;
+    temp_.reset();  // the sequencer has let go of it
+    return mciText(e);
+  }
+
+  bool isOpen() const override { return id_ != 0; }
+  MediaMode mode() const override {
+    if (!isOpen()) return MediaMode::NotOpen;
+    switch (status(MCI_STATUS_MODE)) {
+      case MCI_MODE_STOP:
+        return MediaMode::Stopped;
+      case MCI_MODE_PLAY:
+        return MediaMode::Playing;
+      case MCI_MODE_PAUSE:
+        return MediaMode::Paused;
+      default:
+        return MediaMode::Other;
+    }
+  }
+  long length() const override { return status(MCI_STATUS_LENGTH); }
+  long position() const override { return status(MCI_STATUS_POSITION); }
+  int track() const override {
+    return cd_ ? static_cast<int>(status(MCI_STATUS_CURRENT_TRACK)) : 0;
+  }
+  int trackCount() const override {
+    return cd_ ? static_cast<int>(status(MCI_STATUS_NUMBER_OF_TRACKS)) : 0;
+  }
+  long trackStart(int track) const override {
+    return cd_ && track > 0 ? status(MCI_STATUS_POSITION, static_cast<DWORD>(track)) : 0;
+  }
+  bool canEject() const override { return canEject_; }
+  bool canStep() const override { return canStep_; }
+
+  // A notification MCI posted for this device's ID.
+  bool takes(MCIDEVICEID id) const { return id == id_ && pending_ > 0; }
+  void notified(UINT flag) {
+    --pending_;
+    // A copy: the handler may close or destroy this device.
+    auto done = Done;
+    if (done) done(static_cast<MediaNotify>(flag));
+  }
+
+ private:
+  MCIERROR openDevice(const std::wstring& type, const std::wstring& file, bool shareable) {
     DWORD flags = MCI_WAIT;
     if (!file.empty()) flags |= MCI_OPEN_ELEMENT;
     if (!type.empty()) flags |= MCI_OPEN_TYPE;
@@ -97,83 +214,38 @@ class MciDevice : public MediaDevice {
     // Some devices refuse to be shared; they still play for us alone.
     MCIERROR e = attempt(shareable ? MCI_OPEN_SHAREABLE : 0);
     if (e && shareable) e = attempt(0);
-    if (e) return mciText(e);
-    id_ = p.wDeviceID;
-    openDevices.push_back(this);
-    // Devices that know no milliseconds (video counts frames) keep their own.
-    MCI_SET_PARMS format{};
-    format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
-    send(id_, MCI_SET, MCI_WAIT | MCI_SET_TIME_FORMAT, &format);
+    if (!e) id_ = p.wDeviceID;
+    return e;
+  }
+
+  std::string simple(UINT command) {
+    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
+    MCI_GENERIC_PARMS p{};
+    return mciText(send(id_, command, MCI_WAIT, &p));
+  }
+
+  DWORD capability(DWORD item) const {
     MCI_GETDEVCAPS_PARMS caps{};
-    caps.dwItem = MCI_GETDEVCAPS_DEVICE_TYPE;
-    cd_ = send(id_, MCI_GETDEVCAPS, MCI_WAIT | MCI_GETDEVCAPS_ITEM, &caps) == 0 &&
-          caps.dwReturn == MCI_DEVTYPE_CD_AUDIO;
-    return {};
+    caps.dwItem = item;
+    return send(id_, MCI_GETDEVCAPS, MCI_WAIT | MCI_GETDEVCAPS_ITEM, &caps) ? 0 : caps.dwReturn;
   }
 
-  std::string play(bool notify) override {
-    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
-    MCI_PLAY_PARMS p{};
-    DWORD flags = 0;
-    if (notify) {
-      HWND window = notifyWindow();
-      if (!window) return errorText(GetLastError());
-      p.dwCallback = reinterpret_cast<DWORD_PTR>(window);
-      flags |= MCI_NOTIFY;
-      ++pending_;
-    }
-    MCIERROR e = send(id_, MCI_PLAY, flags, &p);
-    if (e && notify) --pending_;
-    return mciText(e);
-  }
-
-  std::string stop() override {
-    if (!isOpen()) return mciText(MCIERR_INVALID_DEVICE_ID);
-    MCI_GENERIC_PARMS p{};
-    return mciText(send(id_, MCI_STOP, MCI_WAIT, &p));
-  }
-
-  std::string close() override {
-    if (!isOpen()) return {};
-    MCI_GENERIC_PARMS p{};
-    MCIERROR e = send(id_, MCI_CLOSE, MCI_WAIT, &p);
-    std::erase(openDevices, this);
-    dropNotifications(id_);
-    id_ = 0;
-    pending_ = 0;
-    cd_ = false;
-    return mciText(e);
-  }
-
-  bool isOpen() const override { return id_ != 0; }
-  long length() const override { return status(MCI_STATUS_LENGTH); }
-  long position() const override { return status(MCI_STATUS_POSITION); }
-  int track() const override {
-    return cd_ ? static_cast<int>(status(MCI_STATUS_CURRENT_TRACK)) : 0;
-  }
-
-  // A notification MCI posted for this device's ID.
-  bool takes(MCIDEVICEID id) const { return id == id_ && pending_ > 0; }
-  void notified(UINT flag) {
-    --pending_;
-    // A copy: the handler may close or destroy this device.
-    auto done = Done;
-    if (done) done(static_cast<MediaNotify>(flag));
-  }
-
- private:
-  long status(DWORD item) const {
+  // A status item; with a track, that track's (its start for the position).
+  long status(DWORD item, DWORD track = 0) const {
     if (!isOpen()) return 0;
     MCI_STATUS_PARMS p{};
     p.dwItem = item;
-    if (send(id_, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, &p)) return 0;
+    p.dwTrack = track;
+    DWORD flags = MCI_WAIT | MCI_STATUS_ITEM | (track ? MCI_TRACK : 0);
+    if (send(id_, MCI_STATUS, flags, &p)) return 0;
     return static_cast<long>(p.dwReturn);
   }
 
   MCIDEVICEID id_ = 0;
   // Plays that asked to be notified and have not been yet.
   int pending_ = 0;
-  bool cd_ = false;
+  bool cd_ = false, canEject_ = false, canStep_ = false;
+  std::unique_ptr<TempMidi> temp_;
 };
 
 void deliver(MCIDEVICEID id, UINT flag) {

@@ -36,7 +36,7 @@ void checkDestroyedWhilePlaying(Tally& t, vl::MediaDevices& devices, const std::
   auto doomed = devices.create();
   doomed->Done = [&staleCall](vl::MediaNotify) { staleCall = true; };
   std::string opened = doomed->open("", wave, false);
-  std::string played = doomed->play(true);
+  std::string played = doomed->play(true, false);
   t.expect(opened.empty() && played.empty(), "a second device opens and plays", opened + played);
   doomed.reset();
 
@@ -44,7 +44,8 @@ void checkDestroyedWhilePlaying(Tally& t, vl::MediaDevices& devices, const std::
   auto next = devices.create();
   next->Done = [&done](vl::MediaNotify n) { done = n; };
   std::string again = next->open("", wave, true);
-  t.expect(again.empty() && next->play(true).empty(), "a third device opens after it", again);
+  t.expect(again.empty() && next->play(true, false).empty(), "a third device opens after it",
+           again);
   bool ended = pumpUntil([&] { return done.has_value(); }, kPlayDeadline);
   t.expect(ended && *done == vl::MediaNotify::Successful,
            "the third device alone is told its play ended", notifyName(done));
@@ -59,13 +60,14 @@ void checkInterruptedPlays(Tally& t, vl::MediaDevices& devices, const std::strin
   device->Done = [&heard](vl::MediaNotify n) { heard.push_back(n); };
   std::string opened = device->open("waveaudio", longWave, true);
   t.expect(opened.empty(), "a long wave opens on the waveaudio device", opened);
-  t.expect(device->play(true).empty() && device->stop().empty(), "play then stop succeed");
+  t.expect(device->play(true, false).empty() && device->stop().empty(), "play then stop succeed");
   bool told = pumpUntil([&] { return !heard.empty(); }, kPlayDeadline);
   t.expect(told && heard[0] == vl::MediaNotify::Aborted, "the stopped play ends aborted",
            told ? notifyName(heard[0]) : "nothing");
 
   heard.clear();
-  t.expect(device->play(true).empty() && device->play(true).empty(), "two plays in a row start");
+  t.expect(device->play(true, false).empty() && device->play(true, false).empty(),
+           "two plays in a row start");
   // Wine says aborted where the documentation leads one to expect superseded.
   told = pumpUntil([&] { return heard.size() == 2; }, kPlayDeadline);
   t.expect(
@@ -92,7 +94,7 @@ void runMediaChecks(Tally& t, const std::string& folder) {
   t.expect(length > 0, "the wave reports a length in ms", std::to_string(length));
   t.expect(length >= 250 && length <= 350, "the length is about 300 ms", std::to_string(length));
   t.expect(device->track() == 0, "a wave has no track");
-  std::string played = device->play(true);
+  std::string played = device->play(true, false);
   t.expect(played.empty(), "play with a notification starts", played);
   bool ended = pumpUntil([&] { return done.has_value(); }, kPlayDeadline);
   t.expect(ended && *done == vl::MediaNotify::Successful, "the play ends successfully",
@@ -102,7 +104,7 @@ void runMediaChecks(Tally& t, const std::string& folder) {
 
   std::string closed = device->close();
   t.expect(closed.empty() && !device->isOpen(), "close succeeds", closed);
-  std::string afterClose = device->play(false);
+  std::string afterClose = device->play(false, false);
   t.expect(!afterClose.empty(), "play after close fails with a reason", afterClose);
   t.expect(device->close().empty(), "a second close is harmless");
   t.expect(device->length() == 0 && device->position() == 0, "a closed device has no length");
