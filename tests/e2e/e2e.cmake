@@ -51,6 +51,9 @@ varilume_e2e(view_layouts_96dpi view_layouts 1024x768 96)
 varilume_e2e(view_layouts_144dpi view_layouts 1600x1200 144)
 varilume_e2e(look_96dpi look 800x600 96)
 varilume_e2e(look_144dpi look 1024x768 144)
+varilume_e2e(media_pages media_pages 800x600 96)
+varilume_e2e(media_bad_files media_bad_files 800x600 96)
+varilume_e2e(media_video_and_disc media_video_and_disc 1024x768 96)
 
 # The real picture decoder, MCI devices, tray icon, file dialog and the
 # scroll bar, timer and image kinds, each

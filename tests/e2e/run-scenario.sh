@@ -20,6 +20,8 @@ trap cleanup EXIT
 
 cp -a "$build/e2e/template" "$prefix"
 mkdir -p "$work/home" "$work/scratch"
+# Wave playback needs a sound device: ALSA's null device stands in for one.
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/home/.asoundrc"
 export HOME=$work/home WINEPREFIX=$prefix
 export E2E_SCRATCH="Z:${work//\//\\}\\scratch"
 install="$prefix/drive_c/Program Files/Varilume SE"

@@ -6,6 +6,7 @@
 
 #include "check.h"
 #include "platform/win32/mci_device.h"
+#include "../media_files.h"
 #include "samples.h"
 
 namespace check {
@@ -82,7 +83,7 @@ void checkInterruptedPlays(Tally& t, vl::MediaDevices& devices, const std::strin
 
 void runMediaChecks(Tally& t, const std::string& folder) {
   std::string wave = folder + "silence.wav";
-  t.expect(writeFile(wave, silentWave(3)), "silence.wav written");
+  t.expect(writeFile(wave, testmedia::silentWave(3)), "silence.wav written");
   vl::win32::MciDevices devices;
 
   auto device = devices.create();
@@ -116,7 +117,7 @@ void runMediaChecks(Tally& t, const std::string& folder) {
 
   checkDestroyedWhilePlaying(t, devices, wave);
   std::string longWave = folder + "long.wav";
-  t.expect(writeFile(longWave, silentWave(100)), "long.wav written");
+  t.expect(writeFile(longWave, testmedia::silentWave(100)), "long.wav written");
   checkInterruptedPlays(t, devices, longWave);
 }
 

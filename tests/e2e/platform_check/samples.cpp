@@ -1,5 +1,7 @@
 #include "samples.h"
 
+#include "../media_files.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -10,13 +12,7 @@ namespace check {
 
 namespace {
 
-struct Bytes {
-  std::string s;
-  void u8(unsigned v) { s.push_back(static_cast<char>(v & 0xFF)); }
-  void u16(unsigned v) { u8(v), u8(v >> 8); }
-  void u32(std::uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); }
-  void text(const char* t) { s += t; }
-};
+using testmedia::Bytes;
 
 bool red(int x, int y, int w, int h) {
   return x < w / 2 && y < h / 2;
@@ -179,17 +175,6 @@ std::string enhancedMetafile() {
   GetEnhMetaFileBits(emf, static_cast<UINT>(bits.size()), reinterpret_cast<BYTE*>(bits.data()));
   DeleteEnhMetaFile(emf);
   return bits;
-}
-
-std::string silentWave(int tenthsOfASecond) {
-  const std::uint32_t rate = 8000, samples = rate * tenthsOfASecond / 10;
-  Bytes b;
-  b.text("RIFF"), b.u32(36 + samples), b.text("WAVE");
-  b.text("fmt "), b.u32(16), b.u16(1 /* PCM */), b.u16(1), b.u32(rate), b.u32(rate);
-  b.u16(1), b.u16(8);
-  b.text("data"), b.u32(samples);
-  b.s.append(samples, static_cast<char>(0x80));  // silence in unsigned 8-bit samples
-  return b.s;
 }
 
 }  // namespace check

@@ -18,7 +18,5 @@ std::string iconFile(bool cursor, bool clearCorner = false);
 std::string windowsMetafile(bool placeable);
 // One inch by half an inch.
 std::string enhancedMetafile();
-// Silence, 8 kHz mono 8-bit PCM.
-std::string silentWave(int tenthsOfASecond);
 
 }  // namespace check
