@@ -5,6 +5,8 @@
 //   filelist_bench [runs]
 #include <windows.h>
 
+#include "program_windows.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -48,10 +50,7 @@ double millis(F&& work) {
       .count();
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
+using bench::median;
 
 // The platform's listing: LB_DIR once per pattern of the page.
 void platformFill(HWND list, vl::MediaPage page) {

@@ -12,8 +12,12 @@
 #include <vector>
 
 #include "../tests/e2e/pictures.h"
+#include "program_windows.h"
 
 namespace {
+
+using bench::median;
+using bench::named;
 
 using Clock = std::chrono::steady_clock;
 constexpr int kBig = 8000;
@@ -22,10 +26,6 @@ double msSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // A 24-bit picture, red left of the column `edge` and blue from it on, or
 // all green.
@@ -53,34 +53,6 @@ bool writePicture(const std::wstring& path, int side, int edge, bool green = fal
     ok = WriteFile(f, row.data(), static_cast<DWORD>(row.size()), &n, nullptr) != 0;
   CloseHandle(f);
   return ok;
-}
-
-struct Found {
-  const wchar_t* name;
-  HWND hwnd;
-};
-
-BOOL CALLBACK findNamed(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<Found*>(lp);
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(hwnd, L"VarilumeName")));
-  wchar_t name[64] = {};
-  if (atom && GlobalGetAtomNameW(atom, name, 64) && lstrcmpW(name, s->name) == 0) {
-    s->hwnd = hwnd;
-    return FALSE;
-  }
-  EnumChildWindows(hwnd, findNamed, lp);
-  return s->hwnd == nullptr;
-}
-
-// A window of the program with that name, waiting for it a while.
-HWND named(const wchar_t* name) {
-  for (int i = 0; i < 20000; ++i) {
-    Found s{name, nullptr};
-    EnumWindows(findNamed, reinterpret_cast<LPARAM>(&s));
-    if (s.hwnd && IsWindowVisible(s.hwnd)) return s.hwnd;
-    Sleep(1);
-  }
-  return nullptr;
 }
 
 COLORREF pixel(HWND hwnd, int x, int y) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "program_windows.h"
+
 namespace {
 
 struct Sample {
@@ -36,13 +38,9 @@ struct ControlSearch {
 
 BOOL CALLBACK findNamed(HWND hwnd, LPARAM lp) {
   auto* s = reinterpret_cast<ControlSearch*>(lp);
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(hwnd, L"VarilumeName")));
-  wchar_t name[64] = {};
-  if (atom && GlobalGetAtomNameW(atom, name, 64) && lstrcmpW(name, s->name) == 0) {
-    s->found = true;
-    return FALSE;
-  }
-  return TRUE;
+  if (!bench::hasName(hwnd, s->name)) return TRUE;
+  s->found = true;
+  return FALSE;
 }
 
 bool allLateControlsExist(HWND main) {
@@ -106,10 +104,7 @@ Sample measure(const std::wstring& exe, const std::wstring& dir) {
   return sample;
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using bench::median;
 
 }  // namespace
 

@@ -55,6 +55,7 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
   timer.setInterval(1);
   // The Sound page's bar follows its device from the start.
   timer.setEnabled(kind == PlayerKind::Sound);
+  restWhileClosed();
 
   if (*names.stopHelp) statusHelp(stopButton, status, names.stopHelp);
   statusHelp(bar, status, "This will show the playing status");
@@ -80,6 +81,13 @@ void Player::openAndPlay(const std::string& path) {
   (void)bar.setMax(toInt(device.length()));
   attempt("PLAY");
   timer.setEnabled(true);
+  restWhileClosed();
+}
+
+void Player::restWhileClosed() {
+  bool closed = device.mode() == MediaMode::NotOpen;
+  if (closed && timer.enabled()) refresh();
+  timer.setResting(closed);
 }
 
 void Player::stop() {

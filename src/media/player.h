@@ -42,6 +42,9 @@ class Player {
   // Device commands run with their errors skipped on purpose: the next step
   // runs whatever this one did.
   void attempt(const char* word) { (void)device.command(word); }
+  // A closed device's position is always 0: once the bar shows it, the
+  // refresh timer rests until the next play.
+  void restWhileClosed();
 
   PlayerKind kind_;
 };

@@ -270,8 +270,14 @@ void Timer::setInterval(int ms) {
   changed(Prop::Limits);
 }
 
+void Timer::setResting(bool resting) {
+  if (resting == resting_) return;
+  resting_ = resting;
+  changed(Prop::Limits);
+}
+
 void Timer::elapse() {
-  if (running() && Tick) Tick();
+  if (enabled() && interval_ > 0 && Tick) Tick();
 }
 
 int ScrollBar::clamp(int v) const {

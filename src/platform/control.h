@@ -251,14 +251,19 @@ class Timer : public Control {
   }
   int interval() const { return interval_; }
   void setInterval(int ms);
-  bool running() const { return enabled() && interval_ > 0; }
+  // A resting timer stays enabled but is not woken: its owner knows that a
+  // tick could change nothing until it says otherwise.
+  void setResting(bool resting);
+  // Whether ticks are due: enabled, with an interval, and not resting.
+  bool running() const { return enabled() && interval_ > 0 && !resting_; }
 
   std::function<void()> Tick;
-  // The interval has passed: a running timer raises Tick.
+  // The interval has passed: an enabled timer raises Tick.
   void elapse();
 
  private:
   int interval_ = 0;
+  bool resting_ = false;
 };
 
 enum class Orientation { Horizontal, Vertical };

@@ -72,10 +72,12 @@ TEST_F(MediaTest, EveryPlayTriggerStopsClosesOpensAndPlaysTheSelectionFromItsSta
 
 TEST_F(MediaTest, RefreshFollowsThePositionAndEndOfPlaybackDiffersPerPage) {
   Player& sound = main->soundPlayer;
-  EXPECT_TRUE(sound.timer.running());  // from the start, showing 0
+  // Enabled from the start, showing 0; it rests while there is no device to follow.
+  EXPECT_TRUE(sound.timer.enabled());
+  EXPECT_FALSE(sound.timer.running());
   EXPECT_EQ(sound.bar.max(), 1);
   EXPECT_EQ(main->musicPlayer.bar.max(), 100);
-  EXPECT_FALSE(main->musicPlayer.timer.running());
+  EXPECT_FALSE(main->musicPlayer.timer.enabled());
 
   select(main->soundPage, "ding.wav");
   main->soundPage.openButton.userClick();
@@ -88,7 +90,7 @@ TEST_F(MediaTest, RefreshFollowsThePositionAndEndOfPlaybackDiffersPerPage) {
 
   takeCommands();
   sys.media.finish();
-  EXPECT_FALSE(sound.timer.running());
+  EXPECT_FALSE(sound.timer.enabled());
   EXPECT_EQ(sound.bar.value(), 0);
   EXPECT_EQ(takeCommands(), Commands{"close"});
   sys.ui.advance(10);
@@ -101,7 +103,7 @@ TEST_F(MediaTest, RefreshFollowsThePositionAndEndOfPlaybackDiffersPerPage) {
   sys.ui.advance(1);
   takeCommands();
   sys.media.finish();
-  EXPECT_FALSE(music.timer.running());
+  EXPECT_FALSE(music.timer.enabled());
   EXPECT_EQ(music.bar.value(), 0);
   EXPECT_EQ(takeCommands(), (Commands{"stop", "close"}));
 
@@ -112,7 +114,7 @@ TEST_F(MediaTest, RefreshFollowsThePositionAndEndOfPlaybackDiffersPerPage) {
   sys.ui.advance(1);
   takeCommands();
   sys.media.finish();
-  EXPECT_FALSE(mci.timer.running());
+  EXPECT_FALSE(mci.timer.enabled());
   EXPECT_EQ(mci.bar.value(), 5000);  // the device stays open, the bar at the end
   EXPECT_TRUE(takeCommands().empty());
   EXPECT_TRUE(mci.device.mode() != MediaMode::NotOpen);
@@ -139,7 +141,7 @@ TEST_F(MediaTest, StopLeavesTheDeviceOpenAndTheSoundPagesTimerRunning) {
   sys.ui.advance(1);
   takeCommands();
   music.stopButton.userClick();
-  EXPECT_FALSE(music.timer.running());
+  EXPECT_FALSE(music.timer.enabled());
   EXPECT_EQ(music.bar.value(), 4000);
   EXPECT_EQ(takeCommands(), Commands{"stop"});
   // A stopped play is not an ended one: nothing is closed.
@@ -150,7 +152,7 @@ TEST_F(MediaTest, StopLeavesTheDeviceOpenAndTheSoundPagesTimerRunning) {
   select(main->mciPage, "clip.avi");
   main->mciPage.openButton.userClick();
   mci.stopButton.userClick();
-  EXPECT_FALSE(mci.timer.running());
+  EXPECT_FALSE(mci.timer.enabled());
   EXPECT_EQ(mci.device.mode(), MediaMode::Stopped);
 }
 
@@ -190,7 +192,8 @@ TEST_F(MediaTest, FailuresAreSkippedSilentlyStepByStep) {
   main->soundPage.field.setText("C:\\M\\notes.txt");
   sound.openAndPlay("C:\\M\\notes.txt");
   EXPECT_EQ(sound.bar.max(), 1200);
-  EXPECT_TRUE(sound.timer.running());
+  EXPECT_TRUE(sound.timer.enabled());
+  EXPECT_EQ(sound.bar.value(), 0);
   sys.media.position = 300;
   sys.ui.advance(1);
   EXPECT_EQ(sound.bar.value(), 0);

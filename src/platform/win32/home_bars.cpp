@@ -112,7 +112,11 @@ class StatusBarHome : public KindHome {
 
 class ProgressBarHome : public KindHome {
  public:
-  WindowRecipe recipe(const Control&) const override { return {PROGRESS_CLASSW, 0, 0, true}; }
+  // Smooth: a step that moves the bar by less than a pixel repaints nothing,
+  // where a bar of blocks redraws a block for every step.
+  WindowRecipe recipe(const Control&) const override {
+    return {PROGRESS_CLASSW, PBS_SMOOTH, 0, true};
+  }
   void initialise(WindowPeer& peer) const override {
     applyFont(peer);
     sync(peer, Prop::Limits);

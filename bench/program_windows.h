@@ -1,0 +1,50 @@
+// Finding the program's windows by their automation names, and the median of
+// a benchmark's runs.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace bench {
+
+// Whether the window carries this automation name.
+inline bool hasName(HWND hwnd, const wchar_t* name) {
+  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(hwnd, L"VarilumeName")));
+  wchar_t found[64] = {};
+  return atom && GlobalGetAtomNameW(atom, found, 64) && lstrcmpW(found, name) == 0;
+}
+
+struct Found {
+  const wchar_t* name;
+  HWND hwnd;
+};
+
+inline BOOL CALLBACK findNamed(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Found*>(lp);
+  if (hasName(hwnd, s->name)) {
+    s->hwnd = hwnd;
+    return FALSE;
+  }
+  EnumChildWindows(hwnd, findNamed, lp);
+  return s->hwnd == nullptr;
+}
+
+// A visible window of the program with that name, waiting up to 20 s for it.
+inline HWND named(const wchar_t* name) {
+  for (int i = 0; i < 20000; ++i) {
+    Found s{name, nullptr};
+    EnumWindows(findNamed, reinterpret_cast<LPARAM>(&s));
+    if (s.hwnd && IsWindowVisible(s.hwnd)) return s.hwnd;
+    Sleep(1);
+  }
+  return nullptr;
+}
+
+inline double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace bench
