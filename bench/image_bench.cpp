@@ -26,7 +26,6 @@ double msSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-
 // A 24-bit picture, red left of the column `edge` and blue from it on, or
 // all green.
 bool writePicture(const std::wstring& path, int side, int edge, bool green = false) {

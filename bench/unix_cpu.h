@@ -25,8 +25,8 @@ inline double unixCpuMs(const std::string& proc) {
   std::size_t at = stat.rfind(')');
   if (at == std::string::npos) return -1;
   unsigned long long utime = 0, stime = 0;
-  if (std::sscanf(stat.c_str() + at + 2,
-                  "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) != 2)
+  if (std::sscanf(stat.c_str() + at + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu",
+                  &utime, &stime) != 2)
     return -1;
   return static_cast<double>(utime + stime) * 10.0;  // the kernel counts 100 ticks a second
 }

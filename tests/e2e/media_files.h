@@ -28,7 +28,8 @@ inline std::string riff(const char* form, const std::string& chunks) {
 
 // Silence in unsigned 8-bit mono samples at 8 kHz.
 inline std::string silentWave(int tenthsOfASecond) {
-  const std::uint32_t rate = 8000, samples = rate * static_cast<std::uint32_t>(tenthsOfASecond) / 10;
+  const std::uint32_t rate = 8000,
+                      samples = rate * static_cast<std::uint32_t>(tenthsOfASecond) / 10;
   Bytes fmt;
   fmt.u16(1 /* PCM */), fmt.u16(1), fmt.u32(rate), fmt.u32(rate), fmt.u16(1), fmt.u16(8);
   Bytes chunks;
@@ -64,8 +65,7 @@ inline std::string rmiFile(const std::string& midi) {
 
 // An uncompressed 24-bit video of grey frames getting lighter.
 inline std::string aviFile(int width, int height, int frames, int framesPerSecond) {
-  const std::uint32_t frameBytes =
-      static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4 * height);
+  const std::uint32_t frameBytes = static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4 * height);
   Bytes avih;
   avih.u32(1000000u / static_cast<std::uint32_t>(framesPerSecond));
   avih.u32(frameBytes * static_cast<std::uint32_t>(framesPerSecond)), avih.u32(0);

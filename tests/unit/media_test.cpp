@@ -351,6 +351,14 @@ TEST_F(DiscTest, WithoutADriveNothingIsShownButTheDeviceAnswersAndQuitStopsTheDi
   EXPECT_TRUE(sys.ui.ended);
 }
 
+TEST_F(DiscTest, TheSystemsCloseRequestStopsThePlayingDiscToo) {
+  disc->SSCommand9.userClick();
+  ASSERT_EQ(disc->MMControl4.mode(), MediaMode::Playing);
+  main->userCloseRequest();
+  EXPECT_EQ(disc->MMControl4.mode(), MediaMode::Stopped);
+  EXPECT_TRUE(sys.ui.ended);
+}
+
 TEST(RiffMidi, TheDataChunkIsFoundAndNoChunkReadsPastTheFile) {
   auto le = [](std::uint32_t v) {
     return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),

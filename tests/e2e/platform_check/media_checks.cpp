@@ -79,6 +79,66 @@ void checkInterruptedPlays(Tally& t, vl::MediaDevices& devices, const std::strin
   device->close();
 }
 
+// Pause, seek and the mode that follows them, on a long wave.
+void checkModes(Tally& t, vl::MediaDevices& devices, const std::string& longWave) {
+  auto device = devices.create();
+  t.expect(device->mode() == vl::MediaMode::NotOpen, "a new device is not open");
+  t.expect(device->open("", longWave, true).empty(), "the long wave opens");
+  t.expect(device->mode() == vl::MediaMode::Stopped, "an opened device is stopped");
+  t.expect(device->play(true, false).empty() && device->mode() == vl::MediaMode::Playing,
+           "a play plays");
+  t.expect(device->pause().empty() && device->mode() == vl::MediaMode::Paused, "pause pauses");
+  std::string sought = device->seek(4000);
+  t.expect(sought.empty(), "seek succeeds", sought);
+  t.expect(device->mode() == vl::MediaMode::Stopped, "a seek leaves it stopped");
+  t.expect(device->position() == 4000, "the position is where it was sought",
+           std::to_string(device->position()));
+  t.expect(device->track() == 0 && device->trackCount() == 0 && !device->canEject(),
+           "a wave has no tracks and no door");
+  t.expect(!device->step(1).empty(), "a wave does not step");
+  device->close();
+  t.expect(device->mode() == vl::MediaMode::NotOpen, "a closed device is not open");
+}
+
+// Temporary files the device made for RMI music.
+int temporaryMidiFiles() {
+  wchar_t dir[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, dir);
+  WIN32_FIND_DATAW d;
+  HANDLE h = FindFirstFileW((std::wstring(dir) + L"vlm*.tmp").c_str(), &d);
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  int n = 0;
+  do ++n;
+  while (FindNextFileW(h, &d));
+  FindClose(h);
+  return n;
+}
+
+// RMI music opens through its plain MIDI, whose temporary copy goes with the
+// device; a broken RMI opens nothing and leaves nothing.
+void checkRmi(Tally& t, vl::MediaDevices& devices, const std::string& folder) {
+  std::string midi = testmedia::midiFile(4);
+  std::string rmi = folder + "song.rmi", broken = folder + "broken.rmi";
+  t.expect(writeFile(rmi, testmedia::rmiFile(midi)), "song.rmi written");
+  t.expect(writeFile(broken,
+                     testmedia::riff("RMID", "data" + std::string("\xF0\xFF\xFF\x7F", 4) + midi)),
+           "broken.rmi written");
+  int before = temporaryMidiFiles();
+  auto device = devices.create();
+  std::string opened = device->open("", rmi, true);
+  t.expect(opened.empty(), "an RMI file opens", opened);
+  t.expect(device->length() >= 1500 && device->length() <= 2500,
+           "its music lasts about two seconds", std::to_string(device->length()));
+  t.expect(temporaryMidiFiles() == before + 1, "its MIDI is in one temporary file");
+  device->close();
+  t.expect(temporaryMidiFiles() == before, "closing removes the temporary file");
+  t.expect(!device->open("", broken, true).empty(), "a broken RMI does not open");
+  t.expect(temporaryMidiFiles() == before, "and leaves no temporary file");
+  t.expect(device->open("", rmi, true).empty(), "the RMI opens again");
+  device.reset();
+  t.expect(temporaryMidiFiles() == before, "destroying an open device removes it too");
+}
+
 }  // namespace
 
 void runMediaChecks(Tally& t, const std::string& folder) {
@@ -119,6 +179,11 @@ void runMediaChecks(Tally& t, const std::string& folder) {
   std::string longWave = folder + "long.wav";
   t.expect(writeFile(longWave, testmedia::silentWave(100)), "long.wav written");
   checkInterruptedPlays(t, devices, longWave);
+  checkModes(t, devices, longWave);
+  checkRmi(t, devices, folder);
+  auto cd = devices.create();
+  t.expect(!cd->open("cdaudio", "", true).empty() && !cd->isOpen(),
+           "without a drive the CD device fails with a reason");
 }
 
 }  // namespace check
