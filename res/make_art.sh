@@ -80,4 +80,14 @@ button_art back "${mark[@]}" -draw 'rectangle 64,64 88,192' -draw 'polygon 192,6
 button_art step "${mark[@]}" -draw 'rectangle 168,64 192,192' -draw 'polygon 64,64 160,128 64,192'
 button_art record -strokewidth 8 -fill '#e02020' -stroke '#700000' -draw 'circle 128,128 128,48'
 button_art eject "${mark[@]}" -draw 'polygon 128,48 216,144 40,144' -draw 'rectangle 40,168 216,200'
+# The break window: a button that ends the break (a cup), and a strip of
+# evening sky down its right-hand side, 97 x 283.
+button_art endbreak -strokewidth 8 -fill '#f4f0e8' -stroke '#6a4a2a' \
+  -draw 'polygon 48,88 176,88 164,208 60,208' -fill none -draw 'arc 152,104 224,176 -90,90' \
+  -stroke '#a08060' -strokewidth 6 -draw 'line 88,72 80,32' -draw 'line 120,72 128,32' \
+  -draw 'line 152,72 144,32'
+convert -size 97x283 gradient:'#2a3f7a-#e8a060' \
+  -fill '#fff4c0' -stroke none -draw 'circle 48,236 48,222' \
+  -fill '#ffffff' -draw 'point 20,30' -draw 'point 70,18' -draw 'point 52,60' -draw 'point 84,88' \
+  -type TrueColor BMP3:breakstrip.bmp
 echo "art written to $(pwd)"

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/form15.h"
 #include "app/form5.h"
+#include "reminder/reminder.h"
 #include "tips/form14.h"
 #include "tips/tip_file.h"
 
@@ -36,6 +37,12 @@ void App::continueStartup() {
     (tips ? *tips : createTipsWindow()).show();
   }
   if (form5_) form5_->unload();
+  // The reminder's hidden window comes once the main window has painted.
+  reminder_ = std::make_unique<Reminder>(services_, windowsPath_,
+                                         [this](bool on) { mainWindow().RS.setEnabled(on); });
+  ui().afterPainting([this] {
+    if (!quitting_) reminder_->createProperties();
+  });
 }
 
 Form1& App::mainWindow() {

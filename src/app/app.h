@@ -17,6 +17,7 @@ class Form1;
 class Form5;
 class Form14;
 class Form15;
+class Reminder;
 
 inline constexpr const char* kProgramTitle = "Varilume SE 3.5a";
 
@@ -46,6 +47,8 @@ class App {
   Form14* tipsWindow();  // null when it does not exist
   Form14& createTipsWindow();
   Form15* firstRunDialog() { return form15_.get(); }
+  // The break reminder; null until the main window is up.
+  Reminder* reminder() { return reminder_.get(); }
   Form5* startupWindow() { return form5_.get(); }
 
   // First-run dialog: "&Done" with the typed path, and "&Quit".
@@ -78,6 +81,7 @@ class App {
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form14> form14_;
   std::unique_ptr<Form15> form15_;
+  std::unique_ptr<Reminder> reminder_;
 };
 
 }  // namespace vl

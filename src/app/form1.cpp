@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "browse/media_types.h"
+#include "reminder/reminder.h"
 
 namespace vl {
 
@@ -34,6 +35,9 @@ Form1::Form1(App& app)
   LCM.setEnabled(false);
   DYK.Click = [this] { toggleShowAtStart(); };
   quit.Click = [this] { app_.quit(); };
+  RS.Click = [this] {
+    if (Reminder* reminder = app_.reminder()) reminder->showProperties();
+  };
   ff.Click = [this] { SSTab1.setTab(6); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };

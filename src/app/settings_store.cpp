@@ -18,8 +18,8 @@ std::string encodeText(std::string_view text, const TextCodec& codec) {
   return std::string(kBom) + std::string(text);
 }
 
-std::string SettingsStore::primaryPath(std::string_view name) {
-  return joinPath("c:\\", name);
+std::string SettingsStore::primaryPath(std::string_view name) const {
+  return joinPath(directory_, name);
 }
 
 std::string SettingsStore::fallbackPath(std::string_view name) {
@@ -44,14 +44,21 @@ std::optional<std::string> SettingsStore::read(std::string_view name) {
 bool SettingsStore::write(std::string_view name, std::string_view value) {
   std::string bytes = encodeText(formatSettingLine(value), codec_);
   std::string fallback = fallbackPath(name);
-  if (fs_.writeFile(primaryPath(name), bytes)) {
+  if (replaceFile(primaryPath(name), bytes)) {
     // A copy left from a time when C:\ could not be written would win on reading.
     if (!fallback.empty() && fs_.fileExists(fallback)) fs_.removeFile(fallback);
     return true;
   }
   if (fallback.empty()) return false;
   fs_.createDirectories(fs_.userSettingsDirectory());
-  return fs_.writeFile(fallback, bytes);
+  return replaceFile(fallback, bytes);
+}
+
+bool SettingsStore::replaceFile(const std::string& path, const std::string& bytes) {
+  std::string fresh = path + ".new";
+  if (fs_.writeFile(fresh, bytes) && fs_.renameFile(fresh, path, true).ok()) return true;
+  fs_.removeFile(fresh);
+  return false;
 }
 
 std::string SettingsStore::readOrCreate(std::string_view name, std::string_view defaultValue) {

@@ -1,6 +1,7 @@
-// The one-value settings files in the root of drive C:. Where the root
-// cannot be written, the files live in the user's own settings folder, and a
-// copy there is read in preference to the one in C:\.
+// One-value settings files in a folder of their own: the root of drive C:,
+// or the Windows directory. Where that folder cannot be written, the files
+// live in the user's own settings folder, and a copy there is read in
+// preference to the other. A file is replaced only by a complete new one.
 #pragma once
 
 #include <optional>
@@ -14,7 +15,8 @@ namespace vl {
 
 class SettingsStore {
  public:
-  SettingsStore(FileSystem& fs, const TextCodec& codec) : fs_(fs), codec_(codec) {}
+  SettingsStore(FileSystem& fs, const TextCodec& codec, std::string directory = "c:\\")
+      : fs_(fs), codec_(codec), directory_(std::move(directory)) {}
 
   // The file's value; nullopt when it is missing, empty or unreadable.
   std::optional<std::string> read(std::string_view name);
@@ -25,16 +27,20 @@ class SettingsStore {
   // that fails too, the default.
   std::string readOrCreate(std::string_view name, std::string_view defaultValue);
 
-  static std::string primaryPath(std::string_view name);
+  std::string primaryPath(std::string_view name) const;
   std::string fallbackPath(std::string_view name);
 
   static constexpr std::size_t kMaxFileBytes = 16u << 20;
 
  private:
   std::optional<std::string> readAt(const std::string& path);
+  // Writes the bytes beside the file and puts them in its place only once
+  // every byte is written: a failed write leaves the old file as it was.
+  bool replaceFile(const std::string& path, const std::string& bytes);
 
   FileSystem& fs_;
   const TextCodec& codec_;
+  std::string directory_;
 };
 
 // Bytes of a settings or tip file as text: UTF-8 after a byte-order mark,

@@ -199,12 +199,24 @@ class Typed : public Control {
   Typed(Control* parent, std::string name) : Control(parent, std::move(name), K) {}
 };
 using Label = Typed<ControlKind::Label>;
-using TextBox = Typed<ControlKind::TextBox>;
 using CheckBox = Typed<ControlKind::CheckBox>;
 using OptionButton = Typed<ControlKind::OptionButton>;
 using Frame = Typed<ControlKind::Frame>;
 using Panel = Typed<ControlKind::Panel>;
 using StatusBar = Typed<ControlKind::StatusBar>;
+
+// A text box of one line, or of many lines that wrap, with a vertical
+// scroll bar (set before the window is made).
+class TextBox : public Control {
+ public:
+  TextBox(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::TextBox) {}
+  bool multiLine() const { return multiLine_; }
+  void setMultiLine(bool m) { multiLine_ = m; }
+
+ private:
+  bool multiLine_ = false;
+};
 
 // A push button, with a caption or a bitmap of the program ("res:NAME").
 class CommandButton : public Control {

@@ -88,6 +88,9 @@ class Form : public Control {
   int clientHeight() const { return clientHeight_; }
   BorderStyle borderStyle() const { return borderStyle_; }
   bool controlBox() const { return controlBox_; }
+  // Above the windows of other programs (set before the window is made).
+  bool topmost() const { return topmost_; }
+  void setTopmost(bool t) { topmost_ = t; }
   void setBorderStyle(BorderStyle s, bool controlBox) {
     borderStyle_ = s;
     controlBox_ = controlBox;
@@ -132,6 +135,7 @@ class Form : public Control {
   int clientWidth_, clientHeight_;
   BorderStyle borderStyle_ = BorderStyle::FixedSingle;
   bool controlBox_ = false;
+  bool topmost_ = false;
   bool loaded_ = false;
   int tabCounter_ = 0;
   int frameWidth_ = kStandardFrameWidth;
@@ -184,6 +188,9 @@ class Ui {
   void cancelBusy();
   // Runs the step now, or when the running operation has ended.
   void whenIdle(std::function<void()> step);
+  // Runs the step once the windows have painted and no event waits (at once
+  // where nothing is drawn).
+  virtual void afterPainting(std::function<void()> step) { step(); }
 
  private:
   struct BusyOperation {

@@ -106,6 +106,10 @@ std::unique_ptr<MediaDevice> RecordingMediaDevices::create() {
   return std::make_unique<Device>(*this);
 }
 
+int RecordingMediaDevices::openDevices() const {
+  return static_cast<int>(std::ranges::count_if(live_, [](Device* d) { return d->isOpen(); }));
+}
+
 void RecordingMediaDevices::finish(MediaNotify how) {
   for (auto it = live_.rbegin(); it != live_.rend(); ++it)
     if ((*it)->finish(how)) return;

@@ -38,6 +38,7 @@ class RecordingMediaDevices : public MediaDevices {
   // Ends the newest device's play that asked to be notified.
   void finish(MediaNotify how = MediaNotify::Successful);
   int liveDevices() const { return static_cast<int>(live_.size()); }
+  int openDevices() const;
 
  private:
   class Device;

@@ -1,6 +1,7 @@
 #include "platform/memory/memory_files.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace vl {
 
@@ -55,9 +56,20 @@ bool MemoryFileSystem::writeFile(const std::string& path, std::string_view bytes
   ++writeAttempts;
   if (refuseWrite(path) || mediumMissing(path) || !dirs_.count(key(directoryOf(path))))
     return false;
-  Entry& e = files_[key(path)];
-  e = Entry{path, std::string(bytes), -1, false};
-  return true;
+  // As on a disk: the old file is gone at once, and a disk that fills up
+  // leaves the part that fitted.
+  auto old = files_.find(key(path));
+  std::int64_t room = std::numeric_limits<std::int64_t>::max();
+  if (auto space = freeSpace.find(driveOf(path)); space != freeSpace.end()) {
+    if (old != files_.end()) space->second += old->second.size();
+    room = space->second;
+  }
+  std::size_t kept = static_cast<std::size_t>(
+      std::min<std::int64_t>(room, static_cast<std::int64_t>(bytes.size())));
+  files_[key(path)] = Entry{path, std::string(bytes.substr(0, kept)), -1, false};
+  if (auto space = freeSpace.find(driveOf(path)); space != freeSpace.end())
+    space->second -= static_cast<std::int64_t>(kept);
+  return kept == bytes.size();
 }
 
 bool MemoryFileSystem::fileExists(const std::string& path) {

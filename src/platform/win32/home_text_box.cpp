@@ -9,8 +9,11 @@ namespace {
 
 class TextBoxHome : public KindHome {
  public:
-  WindowRecipe recipe(const Control&) const override {
-    return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
+  WindowRecipe recipe(const Control& c) const override {
+    DWORD lines = static_cast<const TextBox&>(c).multiLine()
+                      ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
+                      : ES_AUTOHSCROLL;
+    return {L"EDIT", lines | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
   }
   void initialise(WindowPeer& peer) const override { applyFont(peer); }
   void sync(WindowPeer& peer, Prop what) const override { syncCommon(peer, what); }

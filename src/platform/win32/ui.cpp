@@ -196,9 +196,21 @@ bool Win32Ui::preTranslate(MSG& msg) {
   return false;
 }
 
+void Win32Ui::afterPainting(std::function<void()> step) {
+  afterPainting_.push_back(std::move(step));
+}
+
 int Win32Ui::run() {
   MSG msg{};
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+  for (;;) {
+    // Painting is the last thing the queue yields: an empty queue means the
+    // windows are drawn.
+    while (!afterPainting_.empty() && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      auto step = std::move(afterPainting_.front());
+      afterPainting_.erase(afterPainting_.begin());
+      step();
+    }
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
     if (preTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/win32/picture_decoder.h"
@@ -35,6 +37,7 @@ class Win32Ui : public Ui {
 
   // Runs the message loop until the program ends.
   int run();
+  void afterPainting(std::function<void()> step) override;
 
   HINSTANCE instance() const { return instance_; }
   int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
@@ -47,6 +50,7 @@ class Win32Ui : public Ui {
   MenuItem* menuCommand(UINT id) const;
 
  private:
+  std::vector<std::function<void()>> afterPainting_;
   bool preTranslate(MSG& msg);
 
   HINSTANCE instance_;

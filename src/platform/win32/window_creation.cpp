@@ -21,6 +21,7 @@ DWORD formStyle(const Form& f, DWORD& exStyle) {
   exStyle = 0;
   if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
   if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;
+  if (f.topmost()) exStyle |= WS_EX_TOPMOST;
   return style;
 }
 

@@ -1,0 +1,41 @@
+// The reminder profile: nine one-value files rem1.cfg to rem9.cfg in the
+// Windows directory (or the user's settings folder where that directory
+// cannot be written).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/settings_store.h"
+
+namespace vl {
+
+// A text read as a number from its leading numeric characters (after any
+// spaces, with an optional sign); an empty or non-numeric text is 0.
+long long numericValue(std::string_view text);
+
+struct ReminderProfile {
+  std::string interval, breakLength;  // minutes, as decimal text
+  std::string message, sound, picture;
+  int playSound = 0, showPicture = 0;  // check box states
+  bool enabled = false, disabled = false;
+  friend bool operator==(const ReminderProfile&, const ReminderProfile&) = default;
+};
+
+class ProfileFiles {
+ public:
+  ProfileFiles(FileSystem& fs, const TextCodec& codec, std::string windowsPath)
+      : store_(fs, codec, std::move(windowsPath)) {}
+  // Every file is read whatever the others do; a file that cannot be read
+  // gives its missing value: 0, 0, empty texts, unticked, unselected.
+  ReminderProfile load();
+  // Every file is written whatever the others do; a file that cannot be
+  // written keeps what it held.
+  void save(const ReminderProfile& profile);
+
+ private:
+  SettingsStore store_;
+};
+
+}  // namespace vl
