@@ -41,7 +41,7 @@ void App::continueStartup() {
   reminder_ = std::make_unique<Reminder>(services_, windowsPath_,
                                          [this](bool on) { mainWindow().RS.setEnabled(on); });
   ui().afterPainting([this] {
-    if (!quitting_) reminder_->createProperties();
+    if (!quitting_) reminder_->start();
   });
 }
 

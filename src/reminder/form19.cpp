@@ -12,8 +12,8 @@ Form19::Form19(Services& services, ProfileFiles& profile)
       profile_(profile) {
   setBorderStyle(BorderStyle::FixedToolWindow, false);
   place(Frame1, 120, 60, 2520, 1575, "Interval");
-  place(Label1, 120, 330, 1575, 255, "Minutes left before break:");
-  place(Label2, 1740, 300, 675, 315);
+  place(Label1, 120, 330, 1875, 255, "Minutes left before break:");
+  place(Label2, 1995, 300, 435, 315);
   Label2.setBorder(true);
   Label2.setAlignment(Align::Center);
   Label2.setFont(Font{"Arial", 825, true});

@@ -17,6 +17,10 @@ void Reminder::createProperties() {
   menuEntry_(true);
 }
 
+void Reminder::start() {
+  if (!properties() && !breakWindow()) createProperties();
+}
+
 void Reminder::showProperties() {
   if (breakWindow()) return;  // no properties during a break
   if (!properties()) createProperties();

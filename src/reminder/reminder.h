@@ -20,6 +20,9 @@ class Reminder {
   Reminder(Services& services, const std::string& windowsPath, std::function<void(bool)> menuEntry);
   ~Reminder();
 
+  // At start-up: the properties window, hidden, with its countdown running,
+  // unless the user has asked for it already.
+  void start();
   // Creates the properties window, hidden, and starts its countdown.
   void createProperties();
   // "Remin&der Setup": shows the properties window, creating it if need be.

@@ -54,6 +54,8 @@ varilume_e2e(look_144dpi look 1024x768 144)
 varilume_e2e(media_pages media_pages 800x600 96)
 varilume_e2e(media_bad_files media_bad_files 800x600 96)
 varilume_e2e(media_video_and_disc media_video_and_disc 1024x768 96)
+varilume_e2e(reminder_profile reminder_profile 800x600 96)
+varilume_e2e(reminder_break reminder_break 1024x768 96)
 
 # The real picture decoder, MCI devices, tray icon, file dialog and the
 # scroll bar, timer and image kinds, each

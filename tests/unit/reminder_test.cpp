@@ -44,11 +44,15 @@ TEST_F(ReminderTest, AFirstRunShowsTheMissingValuesAndWaitsWithoutABreak) {
   for (TextBox* t : {&f.Text3, &f.Text4, &f.Text5}) EXPECT_EQ(t->text(), "");
   EXPECT_EQ(f.Check1.value() + f.Check2.value() + f.Option1.value() + f.Option2.value(), 0);
   EXPECT_TRUE(main->RS.enabled());
+  // Asked for before start-up came to it, the window stays the one shown.
+  main->RS.userClick();
+  reminder().start();
+  EXPECT_EQ(&props(), &f);
+  EXPECT_TRUE(f.visible());
   sys.ui.advance(10 * kMinute);
   EXPECT_EQ(reminder().breakWindow(), nullptr);  // waiting: not enabled
 
   // Selecting "Enable Reminder" begins the break on the next tick.
-  main->RS.userClick();
   f.Option1.userClick();
   sys.ui.advance(kMinute);
   ASSERT_NE(reminder().breakWindow(), nullptr);

@@ -38,6 +38,11 @@ inline Program::MenuLine menuLine(Program& p, HWND form, const std::string& capt
   return {-1, 0, "", ""};
 }
 
+// A menu line's state: 'G' greyed, 'C' checked, 'S' separator, 'P' pop-up.
+inline bool hasFlag(const Program::MenuLine& line, char flag) {
+  return line.flags.find(flag) != std::string::npos;
+}
+
 // The focused window of the thread that owns the window.
 inline HWND focusOf(HWND anyWindowOfThread) {
   GUITHREADINFO info{};

@@ -123,11 +123,28 @@ SCENARIO(screenshots) {
   }
   showTipsAtStart(true);
   Program p;
-  startMain(p);
+  HWND main = startMain(p);
   HWND tips = p.form("Form14");
   REQUIRE(tips != nullptr);
   settle();
   saveShot(tips, "tips");
+  click(control(tips, "Command1"));
+
+  // The reminder's properties, and a break with its message.
+  keys(main, {VK_CONTROL, 'R'});
+  HWND props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  setText(control(props, "Text1"), "45");
+  setText(control(props, "Text2"), "5");
+  setText(control(props, "Text3"), "Time to stretch your legs and rest your eyes.");
+  click(control(props, "Option1"));
+  settle();
+  saveShot(props, "reminder");
+  click(control(props, "Command6"));
+  HWND pause = p.form("Form20");
+  REQUIRE(pause != nullptr);
+  settle();
+  saveShot(pause, "break");
 }
 
 // The grey of the pages, the picture buttons, and readable disabled text.

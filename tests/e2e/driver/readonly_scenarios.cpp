@@ -48,6 +48,22 @@ SCENARIO(readonly_c) {
   CHECK(checked(control(main, "Option2")));
   CHECK(!checked(control(main, "Option1")));
   CHECK(p.form("Form14") != nullptr);
+
+  // The Windows directory cannot be written either: the reminder's profile
+  // goes to the user's folder and is read from there.
+  REQUIRE(!writeFile("C:\\windows\\probe.txt", "x"));
+  keys(main, {VK_CONTROL, 'R'});
+  HWND props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  setText(control(props, "Text1"), "33");
+  click(control(props, "SSCommand3"));
+  CHECK(waitFor([] { return contents(userSettings("rem1.cfg")) == "33\r\n"; }));
+  p.kill();
+  main = startMain(p);
+  keys(main, {VK_CONTROL, 'R'});
+  props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  CHECK_EQ(text(control(props, "Text1")), std::string("33"));
 }
 
 }  // namespace e2e

@@ -12,10 +12,6 @@ std::string record(const std::string& tip) {
   return tip + std::string(255 - tip.size(), ' ');
 }
 
-bool hasFlag(const Program::MenuLine& line, char flag) {
-  return line.flags.find(flag) != std::string::npos;
-}
-
 struct Help {
   const char* option;
   const char* description;
