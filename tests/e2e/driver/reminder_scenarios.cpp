@@ -23,8 +23,7 @@ void minute(HWND form, const wchar_t* timer) {
 // The file-open dialog of that title: a file typed into it and OK, or Cancel.
 bool answerFileDialog(Program& p, const std::string& title, const std::string& typed) {
   HWND dialog = nullptr;
-  waitFor([&] { return (dialog = FindWindowW(L"#32770", wide(title).c_str())) != nullptr; },
-          60000);
+  waitFor([&] { return (dialog = FindWindowW(L"#32770", wide(title).c_str())) != nullptr; }, 60000);
   if (!dialog) return false;
   DWORD owner = 0;
   GetWindowThreadProcessId(dialog, &owner);
@@ -115,12 +114,12 @@ SCENARIO(reminder_break) {
   knowWindowsPath();
   showTipsAtStart(false);
   makeDirectory("C:\\break");
-  REQUIRE(writeFile("C:\\break\\calm.bmp", testpics::bitmapFile(60, 40, [](int, int) {
-                      return RGB(0, 128, 255);
-                    })));
+  REQUIRE(writeFile("C:\\break\\calm.bmp",
+                    testpics::bitmapFile(60, 40, [](int, int) { return RGB(0, 128, 255); })));
   REQUIRE(writeFile("C:\\break\\gong.wav", testmedia::silentWave(20)));
-  const char* values[] = {"2", "2", "Time for a walk.", "C:\\break\\gong.wav",
-                          "C:\\break\\calm.bmp", "1", "1", "True", "False"};
+  const char* values[] = {
+      "2",    "2",    "Time for a walk.", "C:\\break\\gong.wav", "C:\\break\\calm.bmp", "1", "1",
+      "True", "False"};
   for (int n = 1; n <= 9; ++n) REQUIRE(writeFile(rem(n), std::string(values[n - 1]) + "\r\n"));
 
   Program p;
@@ -170,6 +169,23 @@ SCENARIO(reminder_break) {
   CHECK(waitFor([&] { return !IsWindow(breakWindow); }, 5000));
   CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }, 5000));
   CHECK(!IsWindowVisible(props));
+
+  // A broken picture and a folder for a sound: the break comes all the same,
+  // with an empty picture area and no sound, and says nothing.
+  REQUIRE(writeFile("C:\\break\\broken.bmp", "BM\x10\x00\x00"));
+  keys(main, {VK_CONTROL, 'R'});
+  props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  setText(control(props, "Text5"), "C:\\break\\broken.bmp");
+  setText(control(props, "Text4"), "C:\\break");
+  click(control(props, "Check2"));
+  click(control(props, "Command6"));
+  breakWindow = p.form("Form20");
+  REQUIRE(breakWindow != nullptr);
+  CHECK(visible(control(breakWindow, "Image1")));
+  CHECK(!waitMessageBox(p.pid(), 500).has_value());
+  click(control(breakWindow, "Command1"));
+  CHECK(waitFor([&] { return !IsWindow(breakWindow); }, 5000));
   CHECK(p.running());
 }
 
