@@ -21,6 +21,10 @@ Form1::Form1(App& app)
       mciPlayer(app.services(), mciPage, StatusBar1, PlayerKind::Mci),
       discPage(app.services(), SSTab1, StatusBar1),
       viewing(app.services(), *this),
+      logo(
+          app.services(), *this, SSTab1, StatusBar1, [&app] { return app.windowsPath(); },
+          imagePage.Text1, lowRes.Frame17),
+      popup(app.services()),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
   setBackColor(kLightGrey);
@@ -41,7 +45,20 @@ Form1::Form1(App& app)
   ff.Click = [this] { SSTab1.setTab(6); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };
-  app_.atQuit([this] { discPage.stopAtExit(); });
+  LCM.Click = [this] { logo.open(); };
+  imagePage.browser.item("LC").Click = [this] {
+    viewing.showView(ImageViewing::kOrdinaryHeight);
+    logo.open();
+  };
+  popup.HM.Click = [this] { hide(); };
+  popup.SM.Click = [this] { show(); };
+  popup.Q.Click = [this] { app_.quit(); };
+  popup.BringMainToFront = [this] { ui().bringToFront(*this); };
+  setAcceptsFiles(true);
+  FilesDropped = [this](const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+      if (!app_.services().fs.isDirectory(path) && openFile(path)) return;
+  };
   showAtStart_ = app_.shared().observeShowTipsAtStart([this](bool show) { DYK.setChecked(show); });
 
   ImagePage& image = imagePage;
@@ -73,6 +90,10 @@ BrowserPage& Form1::browserPage(MediaPage page) {
 }
 
 void Form1::Load() {
+  // The tray holder first; Quit closes it first, then stops the disc.
+  popup.load();
+  app_.atQuit([this] { popup.unload(); });
+  app_.atQuit([this] { discPage.stopAtExit(); });
   for (MediaPage page :
        {MediaPage::Image, MediaPage::Music, MediaPage::Sound, MediaPage::MciDevices})
     browserPage(page).start();
@@ -90,9 +111,12 @@ void Form1::Load() {
 }
 
 void Form1::dispatchCommandLine() {
-  std::string path = commandLinePath(app_.services().commandLine);
+  openFile(commandLinePath(app_.services().commandLine));
+}
+
+bool Form1::openFile(const std::string& path) {
   auto page = pageForCommandLine(path);
-  if (!page) return;
+  if (!page) return false;
   switch (*page) {
     case MediaPage::Image:
       openImageFromCommandLine(path);
@@ -107,6 +131,7 @@ void Form1::dispatchCommandLine() {
       openMciFromCommandLine(path);
       break;
   }
+  return true;
 }
 
 void Form1::openImageFromCommandLine(const std::string& path) {

@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "app/form2.h"
 #include "app/image_viewing.h"
 #include "app/pages.h"
 #include "app/shared_settings.h"
 #include "media/disc_page.h"
+#include "logo/logo_changer.h"
 #include "media/player.h"
 #include "platform/form.h"
 #include "tips/help_page.h"
@@ -69,6 +71,8 @@ class Form1 : public Form {
   MenuItem winSep{*this, &winpop, "winSep", "-"};
   MenuItem SI{*this, &winpop, "SI", "Stretch Image"};
   ImageViewing viewing;
+  LogoChanger logo;
+  Form2 popup;
 
   // The wide layout shows the High-Res view beside the tab control.
   void setWide(bool wide);
@@ -78,6 +82,9 @@ class Form1 : public Form {
   void openMusicFromCommandLine(const std::string& path);
   void openSoundFromCommandLine(const std::string& path);
   void openMciFromCommandLine(const std::string& path);
+  // A file named on the command line or dropped on the window, handed to
+  // the page its extension belongs to; false when no page takes it.
+  bool openFile(const std::string& path);
   BrowserPage& browserPage(MediaPage page);
 
   // Reads c:\res.cfg and sets its mode's option.

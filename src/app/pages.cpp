@@ -116,8 +116,6 @@ ImagePage::ImagePage(Services& services, Form& form, TabStrip& tabs, MenuItem& p
   SSCommand1.setPicture("res:ZOOMIN");
   place(SSCommand2, 1560, 240, 765, 915);
   SSCommand2.setPicture("res:ZOOMOUT");
-  // The logo changer takes the selection as the page's current file.
-  browser.item("LC").Click = [this] { Text1.setText(browser.pane.selectedPath()); };
 }
 
 AboutPage::AboutPage(TabStrip& tabs) : SSPanel8(&tabs, "SSPanel8") {

@@ -92,6 +92,7 @@ void Form::show() {
 void Form::unload() {
   if (!loaded_) return;
   loaded_ = false;
+  Unload();
   ui_.formUnloaded(*this);
   ui_.unload(*this);
   setVisible(false);

@@ -107,6 +107,17 @@ class Form : public Control {
   // left = (screen width - width) / 2, top likewise, in twips.
   void center();
 
+  // The taskbar has been created anew (the shell restarted): icons must be
+  // added again.
+  std::function<void()> TaskbarCreated;
+  void userTaskbarCreated() {
+    if (TaskbarCreated) TaskbarCreated();
+  }
+  // Files dropped on the window, in the order given; accepted only when set.
+  std::function<void(const std::vector<std::string>& paths)> FilesDropped;
+  void setAcceptsFiles(bool a) { acceptsFiles_ = a; }
+  bool acceptsFiles() const { return acceptsFiles_; }
+
   // The system asks the window to close (close box, Alt+F4, session end).
   std::function<void()> CloseRequest;
   void userCloseRequest();
@@ -129,6 +140,8 @@ class Form : public Control {
 
  protected:
   virtual void Load() {}
+  // The window is about to go; its controls are still there.
+  virtual void Unload() {}
 
  private:
   Ui& ui_;
@@ -136,6 +149,7 @@ class Form : public Control {
   BorderStyle borderStyle_ = BorderStyle::FixedSingle;
   bool controlBox_ = false;
   bool topmost_ = false;
+  bool acceptsFiles_ = false;
   bool loaded_ = false;
   int tabCounter_ = 0;
   int frameWidth_ = kStandardFrameWidth;

@@ -1,6 +1,13 @@
 // Forms: top-level windows with their menus, focus, place and timers.
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
+#include "platform/win32/system_library.h"
+#include "platform/win32/text.h"
 #include "platform/win32/window_internal.h"
 
 namespace vl::win32 {
@@ -17,6 +24,31 @@ void restoreFocus(WindowPeer& peer) {
   std::vector<Control*> stops = tabStops(*peer.control());
   // A form with nothing to focus keeps the keys itself (Esc closes some).
   SetFocus(stops.empty() ? peer.hwnd() : windowPeerOf(*stops.front())->hwnd());
+}
+
+// The paths of a drop; shell32 is loaded only when something is dropped.
+std::vector<std::string> droppedPaths(HDROP drop) {
+  using QueryFile = UINT(WINAPI*)(HDROP, UINT, LPWSTR, UINT);
+  using Finish = void(WINAPI*)(HDROP);
+  static auto query = systemFunction<QueryFile>(L"shell32.dll", "DragQueryFileW");
+  static auto finish = systemFunction<Finish>(L"shell32.dll", "DragFinish");
+  std::vector<std::string> paths;
+  if (!query) return paths;
+  UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    UINT n = query(drop, i, nullptr, 0);
+    std::wstring path(n + 1, L'\0');
+    path.resize(query(drop, i, path.data(), n + 1));
+    paths.push_back(narrow(path));
+  }
+  if (finish) finish(drop);
+  return paths;
+}
+
+// The message the shell broadcasts when the taskbar has been created anew.
+UINT taskbarCreated() {
+  static UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
 }
 
 class FormHome : public KindHome {
@@ -39,7 +71,16 @@ class FormHome : public KindHome {
     auto& form = static_cast<Form&>(*peer.control());
     HWND hwnd = peer.hwnd();
     result = 0;
+    if (msg == taskbarCreated() && msg != 0) {
+      form.userTaskbarCreated();
+      return true;
+    }
     switch (msg) {
+      case WM_DROPFILES: {
+        std::vector<std::string> paths = droppedPaths(reinterpret_cast<HDROP>(wp));
+        if (form.FilesDropped && peer.ui().acceptsInput(&form)) form.FilesDropped(paths);
+        return true;
+      }
       case WM_CLOSE:
         form.userCloseRequest();
         return true;

@@ -1,0 +1,38 @@
+#include "app/form2.h"
+
+namespace vl {
+
+namespace {
+constexpr const char* kTip = "Varilume Reminder";
+}
+
+Form2::Form2(Services& services)
+    : Form(services.ui, "Form2", "Popup", 3300, 1830), services_(services) {
+  setBounds(6675, 5385, width(), height());
+  place(pichook, 840, 480, 855, 555);
+  mnubar.setVisible(false);
+  TaskbarCreated = [this] { addIcon(); };
+}
+
+void Form2::Load() {
+  services_.tray.Callback = [this](int number) { trayMessage(number); };
+  addIcon();
+}
+
+void Form2::Unload() {
+  services_.tray.remove();
+  services_.tray.Callback = nullptr;
+}
+
+void Form2::addIcon() {
+  // A shell that refuses the icon leaves the program without it; File, Quit
+  // still ends it.
+  (void)services_.tray.add(pichook, kTip, services_.ui.screen().pixelsPerInch);
+}
+
+void Form2::trayMessage(int number) {
+  if (number == tray::LeftDoubleClick && BringMainToFront) BringMainToFront();
+  if (number == tray::RightUp) services_.ui.popupMenu(*this, mnubar);
+}
+
+}  // namespace vl
