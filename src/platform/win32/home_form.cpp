@@ -1,4 +1,6 @@
 // Forms: top-level windows with their menus, focus, place and timers.
+#include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>
