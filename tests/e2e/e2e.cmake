@@ -56,6 +56,8 @@ varilume_e2e(media_bad_files media_bad_files 800x600 96)
 varilume_e2e(media_video_and_disc media_video_and_disc 1024x768 96)
 varilume_e2e(reminder_profile reminder_profile 800x600 96)
 varilume_e2e(reminder_break reminder_break 1024x768 96)
+varilume_e2e(logo_changer logo_changer 800x600 96)
+varilume_e2e(tray_and_drop tray_and_drop 800x600 96)
 
 # The real picture decoder, MCI devices, tray icon, file dialog and the
 # scroll bar, timer and image kinds, each

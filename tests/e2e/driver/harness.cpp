@@ -242,7 +242,8 @@ HWND Program::form(const std::string& name, int timeoutMs) {
   return found;
 }
 
-std::string Program::probe(unsigned request, HWND target, long long argument) {
+std::string Program::probe(unsigned request, HWND target, long long argument,
+                           const std::string& input) {
   if (!probeLoaded_) {
     std::wstring dll = driverDirectory() + L"\\vlprobe.dll";
     std::size_t bytes = (dll.size() + 1) * sizeof(wchar_t);
@@ -268,6 +269,7 @@ std::string Program::probe(unsigned request, HWND target, long long argument) {
   r.target = reinterpret_cast<std::uint64_t>(target);
   r.argument = argument;
   lstrcpynW(r.outputPath, out.c_str(), 260);
+  if (!input.empty()) writeFile(utf8(out), input);
   COPYDATASTRUCT data{request, sizeof r, &r};
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_BLOCK, 5000,
@@ -283,6 +285,12 @@ std::vector<Program::MenuLine> Program::menuBar(HWND f) {
 
 std::vector<Program::MenuLine> Program::openPopup() {
   return parseMenu(probe(vlprobe::kOpenPopup, nullptr));
+}
+
+bool Program::dropFiles(HWND form, const std::vector<std::string>& paths) {
+  std::string list;
+  for (const std::string& path : paths) list += path + "\n";
+  return probe(vlprobe::kDropFiles, form, 0, list) == "1";
 }
 
 std::string Program::statusText(HWND statusBar) {

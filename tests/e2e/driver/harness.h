@@ -88,7 +88,9 @@ class Program {
   void describeWindows();
 
   // Loads the probe into the program (once) and asks it.
-  std::string probe(unsigned request, HWND target, long long argument = 0);
+  // The input, when given, is in the answer file when the probe is asked.
+  std::string probe(unsigned request, HWND target, long long argument = 0,
+                    const std::string& input = "");
 
   struct MenuLine {
     int depth;
@@ -102,6 +104,8 @@ class Program {
   // Right-clicks the control and chooses the pop-up menu's item of that caption.
   bool choosePopupItem(HWND control, const std::string& caption);
   std::string statusText(HWND statusBar);
+  // Drops the files on the form as the shell does when the user lets go of them.
+  bool dropFiles(HWND form, const std::vector<std::string>& paths);
   // A user's click on a tab's header.
   void selectTab(HWND tabs, int index);
 

@@ -121,7 +121,8 @@ SCENARIO(layout) {
     CHECK(waitFor([&] { return currentTab(tabs) == page; }, 3000));
     // The page fields of the current files, the High-Res panel and the parked
     // Low-Res view lie out of sight on purpose.
-    checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11", "Frame17"});
+    checkNothingCutOff(p, main,
+                       {"Text1", "Text2", "Text3", "Text4", "SSPanel11", "Frame17", "SSPanel10"});
   }
   // The location dialog of the Image page.
   HWND file1 = control(main, "File1");
@@ -179,11 +180,16 @@ SCENARIO(view_layouts) {
   GetWindowRect(panel, &inside);
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&inside), 2);
   CHECK(inside.right <= client.right);
-  checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "Frame17"});
+  checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "Frame17", "SSPanel10"});
 
   click(control(main, "Option2"));
   REQUIRE(doubleClickItem(control(main, "File1"), "nothing.bmp"));
   CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }, 5000));
+  checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11", "SSPanel10"});
+
+  // The logo changer raised over the Low-Res view.
+  keys(main, {VK_CONTROL, 'L'});
+  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }, 5000));
   checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11"});
 }
 

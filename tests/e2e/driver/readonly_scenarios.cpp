@@ -64,6 +64,22 @@ SCENARIO(readonly_c) {
   props = p.form("FORM19");
   REQUIRE(props != nullptr);
   CHECK_EQ(text(control(props, "Text1")), std::string("33"));
+
+  // A logo applied onto a Windows directory that cannot be written: the
+  // message says the logo was not changed, and nothing is there.
+  REQUIRE(writeFile("D:\\pic.bmp",
+                    testpics::bitmapFile(32, 40, [](int, int) { return RGB(9, 9, 9); })));
+  p.kill();
+  main = startMain(p, "D:\\pic.bmp");
+  keys(main, {VK_CONTROL, 'L'});
+  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }, 5000));
+  click(control(main, "SSCommand12"));
+  auto box = waitMessageBox(p.pid());
+  REQUIRE(box.has_value());
+  CHECK(box->title != "Success");
+  CHECK(box->text.find("The shutdown logo was not changed.") != std::string::npos);
+  pressOk(*box);
+  CHECK(!fileExists("C:\\windows\\logow.sys"));
 }
 
 }  // namespace e2e

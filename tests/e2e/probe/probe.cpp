@@ -4,6 +4,7 @@
 // the file named in the request.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <string>
@@ -85,7 +86,41 @@ std::string textFits(HWND hwnd) {
          " in " + std::to_string(client.right) + "x" + std::to_string(client.bottom);
 }
 
-std::string answer(ULONG_PTR request, HWND target, long long argument) {
+// A drop as the shell makes it: a DROPFILES block in global memory, which the
+// receiver frees with DragFinish.
+std::string dropFiles(HWND target, const wchar_t* listPath) {
+  HANDLE file =
+      CreateFileW(listPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "0";
+  char buffer[8192] = {};
+  DWORD read = 0;
+  ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
+  CloseHandle(file);
+  std::wstring names;
+  int n = MultiByteToWideChar(CP_UTF8, 0, buffer, static_cast<int>(read), nullptr, 0);
+  std::wstring all(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, buffer, static_cast<int>(read), all.data(), n);
+  std::size_t start = 0;
+  while (start < all.size()) {
+    std::size_t end = all.find(L'\n', start);
+    if (end == std::wstring::npos) end = all.size();
+    if (end > start) names += all.substr(start, end - start) + L'\0';
+    start = end + 1;
+  }
+  names += L'\0';
+  SIZE_T bytes = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, bytes);
+  if (!memory) return "0";
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(),
+         names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0) ? "1" : "0";
+}
+
+std::string answer(ULONG_PTR request, HWND target, long long argument, const wchar_t* path) {
   std::string out;
   switch (request) {
     case vlprobe::kMenuBar:
@@ -127,6 +162,9 @@ std::string answer(ULONG_PTR request, HWND target, long long argument) {
     case vlprobe::kTextFits:
       out = textFits(target);
       break;
+    case vlprobe::kDropFiles:
+      out = dropFiles(target, path);
+      break;
     default:
       break;
   }
@@ -139,7 +177,8 @@ LRESULT CALLBACK probeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (data->cbData != sizeof(vlprobe::Request)) return FALSE;
   vlprobe::Request request;
   memcpy(&request, data->lpData, sizeof request);
-  std::string out = answer(data->dwData, reinterpret_cast<HWND>(request.target), request.argument);
+  std::string out = answer(data->dwData, reinterpret_cast<HWND>(request.target), request.argument,
+                           request.outputPath);
   HANDLE file = CreateFileW(request.outputPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return FALSE;

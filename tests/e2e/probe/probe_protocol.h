@@ -14,6 +14,8 @@ enum : unsigned {
   kStatusText = 4,  // target: a status bar; the text of its first part
   kTabCaption = 5,  // target: a tab control, argument: index
   kTextFits = 6,    // target: a label or button; "1", or "0 needed-size client-size"
+  kDropFiles = 7,   // target: a form; drops the files listed in the output file (UTF-8
+                    // lines) on it, as the shell would; "1" when the drop was posted
 };
 
 struct Request {

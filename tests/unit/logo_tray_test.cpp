@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "test_system.h"
+
+namespace vl {
+namespace {
+
+using test::TestSystem;
+
+const std::string kStartupText =
+    "The startup logo has been changed and if the image has proper format it will show on next "
+    "boot-up.";
+const std::string kBackupText =
+    "All logo files have been backed up in the root directory as backup(1,2,3).bmp";
+const std::string kRestoreText = "All logo files have been restored to last previous state";
+
+struct LogoTest : ::testing::Test {
+  TestSystem sys;
+  Form1* main = nullptr;
+  LogoChanger* logo = nullptr;
+  void SetUp() override {
+    sys.knowWindowsPath();
+    sys.put("C:\\tip.cfg", "0\r\n");
+    sys.put("C:\\res.cfg", "0\r\n");  // Low-Res
+    sys.put("c:\\logo.sys", "startup logo");
+    sys.put("c:\\windows\\logow.sys", "shutdown logo");
+    sys.put("c:\\windows\\logos.sys", "turn-off logo");
+    sys.put("C:\\PICS\\new.bmp", "new picture");
+    // c:\logo.sys is no picture the decoder can read.
+    for (const char* p : {"c:\\windows\\logow.sys", "c:\\windows\\logos.sys", "C:\\PICS\\new.bmp"})
+      sys.ui.pictures.add(p, 4800, 6000);
+    sys.fs.currentDir = "C:\\PICS";
+    main = &sys.start().mainWindow();
+    logo = &main->logo;
+  }
+  void viewNewPicture() {
+    BrowserPage& page = main->imagePage.browser;
+    page.pane.file.userSelect(0);
+    page.pane.file.userDblClick();
+  }
+  std::vector<std::string> messages() {
+    std::vector<std::string> texts;
+    for (const auto& m : sys.ui.messages) texts.push_back(m.title + ": " + m.text);
+    sys.ui.messages.clear();
+    return texts;
+  }
+};
+
+TEST_F(LogoTest, OpeningOverTheLowResViewPreviewsTheShutdownLogoAndClosingGivesTheViewBack) {
+  EXPECT_EQ(logo->SSPanel10.top(), LogoChanger::kParkedAtStart);
+  EXPECT_TRUE(logo->Option4.value());
+  viewNewPicture();
+  ASSERT_TRUE(main->lowRes.raised());
+  ASSERT_TRUE(main->LCM.enabled());
+  logo->Option5.userClick();
+  main->LCM.userClick();
+  EXPECT_TRUE(logo->isOpen());
+  EXPECT_FALSE(main->lowRes.Frame17.visible());
+  EXPECT_EQ(logo->Image4.pictureSource(), "c:\\windows\\logow.sys");  // whichever option
+  logo->Option3.userClick();
+  EXPECT_EQ(logo->Image4.pictureSource(), "c:\\windows\\logos.sys");
+  logo->Option5.userClick();  // a logo that cannot be read keeps the preview
+  EXPECT_EQ(logo->Image4.pictureSource(), "c:\\windows\\logos.sys");
+  logo->SSCommand11.userClick();
+  EXPECT_EQ(logo->SSPanel10.top(), LogoChanger::kParked);
+  EXPECT_TRUE(main->lowRes.Frame17.visible());
+
+  // The Image page's pop-up: the view first, then the changer.
+  main->imagePage.browser.item("LC").userClick();
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
+  EXPECT_TRUE(logo->isOpen());
+  logo->SSCommand12.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Apply changes to logo file");
+  logo->Frame24.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "");
+}
+
+TEST_F(LogoTest, ApplyReplacesOnlyTheChosenLogoOrKeepsItAndSaysWhy) {
+  viewNewPicture();
+  main->LCM.userClick();
+  logo->Option3.userClick();
+  logo->SSCommand12.userClick();
+  EXPECT_EQ(sys.file("c:\\windows\\logos.sys"), "new picture");
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
+  EXPECT_EQ(sys.file("c:\\logo.sys"), "startup logo");
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].title, "Success");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Information);
+  EXPECT_NE(sys.ui.messages[0].text.find("turn-off logo has been changed"), std::string::npos);
+  messages();
+
+  logo->Option5.userClick();
+  logo->SSCommand12.userClick();
+  EXPECT_EQ(sys.file("c:\\logo.sys"), "new picture");
+  EXPECT_EQ(messages(), std::vector<std::string>{"Success: " + kStartupText});
+
+  // The viewed picture has gone: the installed logo stays, no "Success".
+  sys.fs.removeFile("C:\\PICS\\new.bmp");
+  logo->Option4.userClick();
+  logo->SSCommand12.userClick();
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
+  auto said = messages();
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_EQ(said[0].rfind("Varilume SE 3.5a: The shutdown logo was not changed.", 0), 0u);
+  EXPECT_NE(said[0].find("C:\\PICS\\new.bmp does not exist."), std::string::npos);
+
+  // A full disk in the middle of the copy: the old logo is whole.
+  sys.put("C:\\PICS\\new.bmp", "new picture");
+  sys.fs.freeSpace['C'] = 4;
+  logo->SSCommand12.userClick();
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
+  EXPECT_FALSE(sys.fs.fileExists("c:\\windows\\logow.sys.new"));
+  EXPECT_EQ(messages().size(), 1u);
+}
+
+TEST_F(LogoTest, BackupAndRestoreSaySuccessOnlyWhenEveryCopyWasMade) {
+  main->LCM.setEnabled(true);
+  main->LCM.userClick();
+  logo->SSCommand10.userClick();
+  EXPECT_EQ(messages(), std::vector<std::string>{"Success: " + kBackupText});
+  EXPECT_EQ(sys.file("c:\\backup2.bmp"), "shutdown logo");
+  sys.put("c:\\windows\\logow.sys", "newer shutdown logo");
+  logo->SSCommand10.userClick();  // a second backup replaces the first
+  EXPECT_EQ(sys.file("c:\\backup2.bmp"), "newer shutdown logo");
+  messages();
+
+  // No c:\logo.sys: the others are still backed up, and the box says so.
+  sys.fs.removeFile("c:\\logo.sys");
+  sys.put("c:\\windows\\logos.sys", "newer turn-off logo");
+  logo->SSCommand10.userClick();
+  EXPECT_EQ(sys.file("c:\\backup1.bmp"), "startup logo");
+  EXPECT_EQ(sys.file("c:\\backup3.bmp"), "newer turn-off logo");
+  auto said = messages();
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_EQ(said[0].find("Success"), std::string::npos);
+  EXPECT_NE(said[0].find("c:\\logo.sys does not exist."), std::string::npos);
+
+  sys.put("c:\\windows\\logow.sys", "broken");
+  logo->SSCommand5.userClick();
+  EXPECT_EQ(sys.file("c:\\logo.sys"), "startup logo");
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "newer shutdown logo");
+  EXPECT_EQ(messages(), std::vector<std::string>{"Success: " + kRestoreText});
+
+  // A Windows directory that cannot be written: its logos stay as they were.
+  sys.fs.refuseWrite = [](const std::string& p) { return p.rfind("c:\\windows\\", 0) == 0; };
+  sys.put("c:\\backup2.bmp", "other");
+  logo->SSCommand5.userClick();
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "newer shutdown logo");
+  said = messages();
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_NE(said[0].find("could not be copied to c:\\windows\\logow.sys"), std::string::npos);
+  EXPECT_NE(said[0].find("could not be copied to c:\\windows\\logos.sys"), std::string::npos);
+}
+
+TEST_F(LogoTest, TrayMessagesMenuAndQuitRemoveTheIconFirst) {
+  ASSERT_EQ(sys.tray.calls, std::vector<std::string>{"add pichook Varilume Reminder"});
+  Form2& popup = main->popup;
+  EXPECT_TRUE(popup.loaded());
+  EXPECT_FALSE(popup.visible());
+  EXPECT_EQ(popup.text(), "Popup");
+
+  // The hook reports the mouse message as its x position, in twips.
+  auto report = [&](int number) { popup.pichook.userMouseMove(number * 15, 0); };
+  for (int other : {0x200, 0x201, 0x202, 0x204, 0x206, 0x209, 0x7FFF}) report(other);
+  EXPECT_TRUE(sys.ui.popups.empty());
+  EXPECT_EQ(sys.ui.frontmost, "");
+  report(0x205);
+  EXPECT_EQ(sys.ui.popups, std::vector<std::string>{"mnubar"});
+  popup.HM.userClick();
+  EXPECT_FALSE(main->visible());
+  report(0x203);  // to the front, still hidden
+  EXPECT_EQ(sys.ui.frontmost, "Form1");
+  EXPECT_FALSE(main->visible());
+  popup.SM.userClick();
+  EXPECT_TRUE(main->visible());
+
+  // The taskbar came back: the icon is added again.
+  popup.userTaskbarCreated();
+  EXPECT_EQ(sys.tray.calls.back(), "add pichook Varilume Reminder");
+
+  sys.media.devices = {"cdaudio"};
+  main->SSTab1.setTab(4);
+  main->discPage.SSCommand9.userClick();
+  sys.media.commands.clear();
+  popup.Q.userClick();
+  EXPECT_EQ(sys.tray.calls.back(), "remove pichook");
+  EXPECT_EQ(sys.media.commands, std::vector<std::string>{"stop"});
+  EXPECT_TRUE(sys.ui.ended);
+  EXPECT_FALSE(sys.tray.shown());
+}
+
+TEST_F(LogoTest, ADroppedFileOpensAsTheCommandLineWouldAndOthersAreIgnored) {
+  sys.put("C:\\M\\ding.wav", "RIFF");
+  sys.media.lengths["C:\\M\\ding.wav"] = 1200;
+  sys.fs.addDirectory("C:\\folder.bmp");
+  ASSERT_TRUE(main->acceptsFiles());
+  main->FilesDropped(
+      {"C:\\folder.bmp", "C:\\M\\notes.txt", "C:\\M\\ding.wav", "C:\\PICS\\new.bmp"});
+  EXPECT_EQ(main->SSTab1.tab(), 2);
+  EXPECT_EQ(main->soundPage.field.text(), "C:\\M\\ding.wav");
+  EXPECT_EQ(main->soundPlayer.device.mode(), MediaMode::Playing);
+  EXPECT_EQ(main->imagePage.Text1.text(), "");
+
+  main->FilesDropped({"C:\\PICS\\new.bmp"});
+  EXPECT_EQ(main->SSTab1.tab(), 0);
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
+  main->FilesDropped({"C:\\folder.bmp", "C:\\M\\readme.doc"});
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace vl
