@@ -13,9 +13,12 @@ varilume_bench(floor_comctl WIN32 ${CMAKE_SOURCE_DIR}/bench/floor_window.cpp
                ${CMAKE_SOURCE_DIR}/bench/floor_comctl.rc)
 target_compile_definitions(floor_comctl PRIVATE FLOOR_COMMON_CONTROLS)
 target_link_libraries(floor_comctl PRIVATE comctl32)
+varilume_bench(floor_startup WIN32 ${CMAKE_SOURCE_DIR}/bench/floor_startup.cpp
+               ${CMAKE_SOURCE_DIR}/res/varilume.rc)
+target_link_libraries(floor_startup PRIVATE comctl32 gdi32)
 varilume_bench(startup_bench ${CMAKE_SOURCE_DIR}/bench/startup_bench.cpp)
 target_link_libraries(startup_bench PRIVATE psapi)
-add_dependencies(startup_bench floor_window floor_comctl varilume)
+add_dependencies(startup_bench floor_window floor_comctl floor_startup varilume)
 varilume_bench(filelist_bench ${CMAKE_SOURCE_DIR}/bench/filelist_bench.cpp)
 target_link_libraries(filelist_bench PRIVATE varilume_win32)
 varilume_bench(image_bench ${CMAKE_SOURCE_DIR}/bench/image_bench.cpp)

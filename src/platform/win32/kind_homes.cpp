@@ -101,6 +101,7 @@ void syncCommon(WindowPeer& peer, Prop what) {
   HWND hwnd = peer.hwnd();
   switch (what) {
     case Prop::Bounds:
+      if (shownInParent(c) && inSight(c)) createPendingChildren(peer);
       SetWindowPos(hwnd, nullptr, ui.toPixels(c.left()), ui.toPixels(c.top()),
                    ui.toPixels(c.width()), peer.home().windowHeight(ui, c),
                    SWP_NOZORDER | SWP_NOACTIVATE);

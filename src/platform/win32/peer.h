@@ -107,6 +107,10 @@ void destroyMenus(WindowPeer& formPeer);
 std::vector<Control*> tabStops(Control& form);
 // Whether the control is shown by its own window (its page is current).
 bool shownInParent(const Control& c);
+// Whether any part of the control lies inside its parent: a container out of
+// sight (a panel parked below its parent) makes its children only when it
+// comes into view, or when the program is idle.
+bool inSight(const Control& c);
 // Background colour under a control: its own or the nearest container's.
 COLORREF backgroundOf(const Control* c);
 // The peer of a control that has a window of its own, else null.

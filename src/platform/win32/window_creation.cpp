@@ -79,7 +79,7 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
           SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
     home.initialise(*peer);
-    if (shownInParent(*c) || c->children().empty())
+    if ((shownInParent(*c) && inSight(*c)) || c->children().empty())
       createChildWindows(ui, *c, hwnd);
     else
       deferChildren(*peer);

@@ -211,6 +211,14 @@ std::vector<Control*> tabStops(Control& form) {
   return stops;
 }
 
+bool inSight(const Control& c) {
+  const Control* parent = c.parent();
+  // A parent of no size yet (a form before its window) hides nothing.
+  if (!parent || parent->width() <= 0 || parent->height() <= 0) return true;
+  return c.left() < parent->width() && c.top() < parent->height() && c.left() + c.width() > 0 &&
+         c.top() + c.height() > 0;
+}
+
 bool shownInParent(const Control& c) {
   if (!c.visible()) return false;
   const Control* parent = c.parent();
