@@ -61,6 +61,8 @@ class FormHome : public KindHome {
   void sync(WindowPeer& peer, Prop what) const override {
     HWND hwnd = peer.hwnd();
     if (what == Prop::Visible) {
+      // Windows not needed while the form was hidden are made before it shows.
+      if (peer.control()->visible()) createShownPending(static_cast<const Form&>(*peer.control()));
       ShowWindow(hwnd, peer.control()->visible() ? SW_SHOW : SW_HIDE);
       if (peer.control()->visible()) UpdateWindow(hwnd);
     } else if (what == Prop::Style) {

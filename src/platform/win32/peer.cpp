@@ -10,7 +10,12 @@
 namespace vl::win32 {
 
 namespace {
-constexpr wchar_t kNameProp[] = L"VarilumeName";
+// The property's name as an atom, found once: given as a string, the system
+// would look it up again for every window.
+LPCWSTR nameProperty() {
+  static ATOM atom = GlobalAddAtomW(L"VarilumeName");
+  return atom ? MAKEINTATOM(atom) : L"VarilumeName";
+}
 }  // namespace
 
 std::unordered_map<HWND, WindowPeer*>& peers() {
@@ -22,7 +27,7 @@ WindowPeer::WindowPeer(Win32Ui& ui, Control& control, HWND hwnd)
     : ui_(ui), control_(&control), home_(homeOf(control.kind())), hwnd_(hwnd) {
   peers()[hwnd_] = this;
   nameAtom_ = GlobalAddAtomW(widen(control.name()).c_str());
-  SetPropW(hwnd_, kNameProp, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
+  SetPropW(hwnd_, nameProperty(), reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
 }
 
 WindowPeer::~WindowPeer() {
@@ -32,7 +37,7 @@ WindowPeer::~WindowPeer() {
   ownTimers.clear();
   destroyMenus(*this);
   peers().erase(hwnd_);
-  RemovePropW(hwnd_, kNameProp);
+  RemovePropW(hwnd_, nameProperty());
   GlobalDeleteAtom(nameAtom_);
 }
 

@@ -111,6 +111,10 @@ bool shownInParent(const Control& c);
 // sight (a panel parked below its parent) makes its children only when it
 // comes into view, or when the program is idle.
 bool inSight(const Control& c);
+// Shown in its parent, in sight, and so are all its parents up to a shown form.
+bool onScreen(const Control& c);
+// A form about to show makes the children its shown containers deferred.
+void createShownPending(const Form& form);
 // Background colour under a control: its own or the nearest container's.
 COLORREF backgroundOf(const Control* c);
 // The peer of a control that has a window of its own, else null.

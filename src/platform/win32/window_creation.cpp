@@ -79,13 +79,34 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
           SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
     home.initialise(*peer);
-    if ((shownInParent(*c) && inSight(*c)) || c->children().empty())
+    if (c->children().empty() || onScreen(*c))
       createChildWindows(ui, *c, hwnd);
     else
       deferChildren(*peer);
   }
 }
 }  // namespace
+
+bool onScreen(const Control& c) {
+  for (const Control* p = &c; p; p = p->parent())
+    if (!shownInParent(*p) || !inSight(*p)) return false;
+  return true;
+}
+
+void createShownPending(const Form& form) {
+  // Creating children may add containers to the list: walk a copy, again
+  // until nothing of this form is left that shows.
+  for (bool more = true; more;) {
+    more = false;
+    std::vector<WindowPeer*> pending = pendingContainers();
+    for (WindowPeer* container : pending) {
+      Control* c = container->control();
+      if (!c || c->form() != &form || !onScreen(*c)) continue;
+      createPendingChildren(*container);
+      more = true;
+    }
+  }
+}
 
 void createPendingChildren(WindowPeer& container) {
   if (!container.childrenPending) return;
