@@ -3,7 +3,7 @@
 # (Debian 12; run as root or with sudo available).
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libgmock-dev clang-format
-          g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth imagemagick util-linux)
+          g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth imagemagick util-linux nsis)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -125,7 +125,7 @@ AboutPage::AboutPage(TabStrip& tabs) : SSPanel8(&tabs, "SSPanel8") {
   Image5.setStretch(true);
   Image5.setPicture("res:BANNER");
   place(Frame2, 180, 840, 4695, 855, "Program Version");
-  place(Label21, 120, 360, 4455, 315, "Varilume SE 3.5");
+  place(Label21, 120, 360, 4455, 315, "Varilume SE " VARILUME_VERSION);
   Label21.setAlignment(Align::Center);
 }
 

@@ -11,6 +11,7 @@ add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0601)
 target_link_libraries(e2e_driver PRIVATE user32 comctl32 shell32 ole32 psapi varilume_warnings)
 target_link_options(e2e_driver PRIVATE ${VARILUME_STATIC})
+target_compile_definitions(e2e_driver PRIVATE VARILUME_VERSION="${PROJECT_VERSION}")
 add_dependencies(e2e_driver vlprobe varilume)
 
 enable_testing()
@@ -58,6 +59,10 @@ varilume_e2e(reminder_profile reminder_profile 800x600 96)
 varilume_e2e(reminder_break reminder_break 1024x768 96)
 varilume_e2e(logo_changer logo_changer 800x600 96)
 varilume_e2e(tray_and_drop tray_and_drop 800x600 96)
+if(TARGET release)
+  varilume_e2e(release_install release_install 800x600 96)
+  varilume_e2e(release_zip release_zip 800x600 96 portable)
+endif()
 
 # The real picture decoder, MCI devices, tray icon, file dialog and the
 # scroll bar, timer and image kinds, each

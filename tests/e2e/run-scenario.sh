@@ -33,6 +33,19 @@ if [ "$dpi" != 96 ]; then
   reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
   reg 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
 fi
+if [ "$mode" = portable ]; then
+  # The portable zip holds exactly its four files; unpacked into a folder of
+  # awkward name, its program is started there by the scenario.
+  zip=$(ls "$build"/dist/varilume-se-*-x64.zip)
+  listed=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+  if [ "$listed" != "LICENSE.txt readme.txt tip.dat varilume.exe " ]; then
+    echo "FAIL the zip holds: $listed"
+    exit 1
+  fi
+  portable="$prefix/drive_c/portable é dir"
+  mkdir -p "$portable"
+  (cd "$portable" && cmake -E tar xf "$zip")
+fi
 if [ "$mode" = readonly-c ]; then
   # The user's settings folder moves to a writable drive D:, then C: becomes read-only.
   mkdir -p "$work/d"

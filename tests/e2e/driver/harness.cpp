@@ -116,6 +116,21 @@ bool Program::start(const std::string& arguments, const std::string& directory) 
   return true;
 }
 
+bool Program::startCommand(const std::string& commandLine, const std::string& directory) {
+  kill();
+  std::wstring line = wide(commandLine);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  probeLoaded_ = false;
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      wide(directory).c_str(), &si, &process_)) {
+    std::printf("cannot run %s: error %lu\n", commandLine.c_str(), GetLastError());
+    return false;
+  }
+  WaitForInputIdle(process_.hProcess, 10000);
+  return true;
+}
+
 bool Program::running() const {
   return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
@@ -161,13 +176,6 @@ BOOL CALLBACK findForm(HWND hwnd, LPARAM lp) {
   return FALSE;
 }
 
-std::wstring driverDirectory() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring p = path;
-  return p.substr(0, p.find_last_of(L"\\/"));
-}
-
 // Where the probe writes its answers: E2E_SCRATCH, else the temporary folder
 // (which lies on drive C: and may be read-only in a test).
 std::wstring scratchDirectory() {
@@ -206,6 +214,13 @@ std::vector<Program::MenuLine> parseMenu(const std::string& dump) {
 }
 
 }  // namespace
+
+std::wstring driverDirectory() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring p = path;
+  return p.substr(0, p.find_last_of(L"\\/"));
+}
 
 HWND anyForm(const std::string& name) {
   FormSearch s{0, name, true, nullptr};

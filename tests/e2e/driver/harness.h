@@ -71,6 +71,8 @@ class Program {
   // Starts varilume.exe with the given command line, in its own directory or
   // in the one given.
   bool start(const std::string& arguments = "", const std::string& directory = "");
+  // Starts a whole command line, as the shell runs a registered command.
+  bool startCommand(const std::string& commandLine, const std::string& directory);
   DWORD pid() const { return process_.dwProcessId; }
   bool running() const;
   // Waits for the process to end; false if it is still running after the time.
@@ -113,6 +115,9 @@ class Program {
   PROCESS_INFORMATION process_{};
   bool probeLoaded_ = false;
 };
+
+// The folder of the driver: the build folder.
+std::wstring driverDirectory();
 
 // A visible top-level window of that name in any process.
 HWND anyForm(const std::string& name);
