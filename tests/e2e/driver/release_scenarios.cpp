@@ -153,9 +153,9 @@ SCENARIO(release_install) {
   // The uninstaller removes what setup added and nothing else.
   REQUIRE(copyFile(dir + "\\uninstall.exe", "C:\\spare uninstall.exe"));
   CHECK(run("\"" + dir + "\\uninstall.exe\" /S") >= 0);
-  CHECK(waitFor([&] { return !fileExists(dir + "\\varilume.exe") && !isDirectory(dir); }, 30000));
+  // It runs from a copy of itself; its entry in the list goes last.
+  CHECK(waitFor([&] { return !isDirectory(dir) && !keyExists(kUninstallKey); }, 30000));
   CHECK(!fileExists(shortcutPath()));
-  CHECK(!keyExists(kUninstallKey));
   CHECK(!keyExists(kApp));
   for (const char* ext : kExtensions)
     CHECK(!keyExists(std::string("Software\\Classes\\.") + ext + "\\OpenWithList\\varilume.exe"));
@@ -165,6 +165,24 @@ SCENARIO(release_install) {
   // A second uninstall finds nothing to remove and ends quietly.
   CHECK_EQ(run("\"C:\\spare uninstall.exe\" /S _?=" + dir), 0L);
   CHECK(!isDirectory(dir));
+
+  // Elevated, /ALLUSERS installs for every user (Wine runs as an administrator).
+  const std::string everyone = "C:\\Program Files\\Varilume SE";
+  CHECK_EQ(run("\"" + setup + "\" /S /ALLUSERS"), 0L);
+  CHECK(fileExists(everyone + "\\uninstall.exe"));
+  HKEY machine = nullptr;
+  CHECK(RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(kUninstallKey).c_str(), 0, KEY_READ, &machine) ==
+        ERROR_SUCCESS);
+  if (machine) RegCloseKey(machine);
+  CHECK(!keyExists(kUninstallKey));
+  CHECK(run("\"" + everyone + "\\uninstall.exe\" /S") >= 0);
+  CHECK(waitFor([&] { return !fileExists(everyone + "\\uninstall.exe"); }, 30000));
+  CHECK(waitFor(
+      [&] {
+        return RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(kUninstallKey).c_str(), 0, KEY_READ,
+                             &machine) != ERROR_SUCCESS;
+      },
+      10000));
 }
 
 // The zip, unpacked by the test's script into a folder of awkward name,
