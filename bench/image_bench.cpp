@@ -149,8 +149,9 @@ Run measure(const std::wstring& program, const std::wstring& dir) {
       auto shown = Clock::now();
       while (image && msSince(shown) < 30000 && pixel(image, 158, 5) != RGB(0, 0, 255)) Sleep(1);
       Sleep(200);
+      HWND zoomIn = named(L"SSCommand1");  // found before the clock starts
       start = Clock::now();
-      PostMessageW(named(L"SSCommand1"), BM_CLICK, 0, 0);
+      PostMessageW(zoomIn, BM_CLICK, 0, 0);
       *ms = untilPixel(start, image, 158, 5, RGB(255, 0, 0));
     }
 

@@ -23,7 +23,9 @@ struct Found {
 
 inline BOOL CALLBACK findNamed(HWND hwnd, LPARAM lp) {
   auto* s = reinterpret_cast<Found*>(lp);
-  if (hasName(hwnd, s->name)) {
+  // Several windows may carry a name (the reminder's Check1 and the view's):
+  // the one wanted is the one on screen.
+  if (hasName(hwnd, s->name) && IsWindowVisible(hwnd)) {
     s->hwnd = hwnd;
     return FALSE;
   }
@@ -36,7 +38,7 @@ inline HWND named(const wchar_t* name) {
   for (int i = 0; i < 20000; ++i) {
     Found s{name, nullptr};
     EnumWindows(findNamed, reinterpret_cast<LPARAM>(&s));
-    if (s.hwnd && IsWindowVisible(s.hwnd)) return s.hwnd;
+    if (s.hwnd) return s.hwnd;
     Sleep(1);
   }
   return nullptr;
