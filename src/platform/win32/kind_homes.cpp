@@ -101,7 +101,10 @@ void syncCommon(WindowPeer& peer, Prop what) {
   HWND hwnd = peer.hwnd();
   switch (what) {
     case Prop::Bounds:
-      if (shownInParent(c) && inSight(c)) createPendingChildren(peer);
+      if (shownInParent(c) && inSight(c)) {
+        createPendingChildren(peer);
+        catchUpDeferred(*peer.control());
+      }
       SetWindowPos(hwnd, nullptr, ui.toPixels(c.left()), ui.toPixels(c.top()),
                    ui.toPixels(c.width()), peer.home().windowHeight(ui, c),
                    SWP_NOZORDER | SWP_NOACTIVATE);

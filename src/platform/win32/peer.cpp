@@ -1,5 +1,7 @@
 #include "platform/win32/peer.h"
 
+#include <utility>
+
 #include <windows.h>
 
 #include "platform/win32/kind_home.h"
@@ -51,8 +53,47 @@ void WindowPeer::release() {
   DestroyWindow(hwnd_);  // deletes this peer
 }
 
+namespace {
+
+bool deferrable(Prop what) {
+  return what == Prop::Bounds || what == Prop::Limits || what == Prop::Value ||
+         what == Prop::Picture;
+}
+
+// A container around the control (not the control itself) lies out of its
+// parent's sight, as a parked panel does.
+bool insideOutOfSight(const Control& c) {
+  for (const Control* p = c.parent(); p && p->parent(); p = p->parent())
+    if (!inSight(*p)) return true;
+  return false;
+}
+
+unsigned bit(Prop what) {
+  return 1u << static_cast<unsigned>(what);
+}
+
+}  // namespace
+
 void WindowPeer::sync(Prop what) {
-  if (control_) home_.sync(*this, what);
+  if (!control_) return;
+  if (deferrable(what) && insideOutOfSight(*control_)) {
+    deferred |= bit(what);
+    return;
+  }
+  home_.sync(*this, what);
+}
+
+void catchUpDeferred(Control& container) {
+  for (Control* c : container.children()) {
+    WindowPeer* peer = windowPeerOf(*c);
+    if (peer && peer->deferred && !insideOutOfSight(*c)) {
+      unsigned due = std::exchange(peer->deferred, 0u);
+      // A range before the value inside it.
+      for (Prop what : {Prop::Bounds, Prop::Limits, Prop::Picture, Prop::Value})
+        if (due & bit(what)) peer->home().sync(*peer, what);
+    }
+    catchUpDeferred(*c);
+  }
 }
 
 WindowPeer* windowPeerOf(const Control& c) {

@@ -83,6 +83,9 @@ class WindowPeer : public ControlPeer {
   // A hidden container's controls get their windows when it is first shown,
   // or when the program has nothing else to do.
   bool childrenPending = false;
+  // Changes of place, range, value and picture made while a container around
+  // the control was out of sight; the window follows when it comes into view.
+  unsigned deferred = 0;
 
  private:
   Win32Ui& ui_;
@@ -115,6 +118,8 @@ bool inSight(const Control& c);
 bool onScreen(const Control& c);
 // A form about to show makes the children its shown containers deferred.
 void createShownPending(const Form& form);
+// The container has come into view: its controls' windows catch up.
+void catchUpDeferred(Control& container);
 // Background colour under a control: its own or the nearest container's.
 COLORREF backgroundOf(const Control* c);
 // The peer of a control that has a window of its own, else null.
