@@ -22,13 +22,49 @@ class KindsForm : public vl::Form {
     vl::place(across, 0, 3000, 3000, 255);
     vl::place(play, 3600, 0, 735, 915);
     play.setPicture("res:PLAY");
+    vl::place(parked, 0, 9000, 3000, 900);  // below the form, out of sight
+    vl::place(parkedBar, 0, 0, 3000, 255);
+    vl::place(parkedButton, 0, 300, 735, 375, "Park");
   }
   vl::Panel viewport{this, "viewport"};
   vl::ImageBox image{&viewport, "Image1"};
   vl::ScrollBar across{this, "HScroll1", vl::Orientation::Horizontal};
   vl::Timer tick{this, "Timer2"};
   vl::CommandButton play{this, "SSCommand21"};
+  vl::Panel parked{this, "parked"};
+  vl::ScrollBar parkedBar{&parked, "HScroll2", vl::Orientation::Horizontal};
+  vl::CommandButton parkedButton{&parked, "SSCommand2"};
 };
+
+// Controls inside a panel out of sight follow every change once it comes
+// into view: place, range and value.
+void checkOutOfSight(Tally& t, KindsForm& form) {
+  form.parked.setTop(3300);  // into view: its windows are made now
+  pump();
+  HWND bar = vl::win32::windowOf(form.parkedBar);
+  t.expect(bar != nullptr, "the parked panel's scroll bar has a window once in view");
+  form.parked.setTop(9000);
+  pump();
+  form.parkedBar.setRange(0, 500);
+  form.parkedBar.setValue(420);
+  form.parkedButton.setLeft(1200);
+  pump();
+  form.parked.setTop(3300);
+  pump();
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_POS;
+  GetScrollInfo(bar, SB_CTL, &info);
+  t.expect(info.nMax == 500 && info.nPos == 420, "range and value caught up when in view",
+           std::to_string(info.nMax) + "/" + std::to_string(info.nPos));
+  RECT r;
+  GetWindowRect(vl::win32::windowOf(form.parkedButton), &r);
+  MapWindowPoints(nullptr, vl::win32::windowOf(form.parked), reinterpret_cast<POINT*>(&r), 2);
+  HDC screen = GetDC(nullptr);
+  int expected = MulDiv(1200, GetDeviceCaps(screen, LOGPIXELSX), 1440);
+  ReleaseDC(nullptr, screen);
+  t.expect(r.left == expected, "the button's place caught up", std::to_string(r.left));
+}
 
 std::string bitmap(int w, int h, COLORREF (*colour)(int x, int y)) {
   return testpics::bitmapFile(w, h, colour);
@@ -247,6 +283,7 @@ void runKindsChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
   checkScrollBar(t, form);
   checkImage(t, form, folder);
   checkPictureButton(t, form);
+  checkOutOfSight(t, form);
 }
 
 }  // namespace check
