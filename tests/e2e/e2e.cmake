@@ -7,6 +7,7 @@ target_link_libraries(vlprobe PRIVATE comctl32 user32 varilume_warnings)
 target_link_options(vlprobe PRIVATE ${VARILUME_STATIC})
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+list(APPEND E2E_DRIVER_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp)
 add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0601)
 target_link_libraries(e2e_driver PRIVATE user32 comctl32 shell32 ole32 psapi varilume_warnings)

@@ -50,7 +50,7 @@ HWND startIn(Program& p, const std::string& directory) {
 void showPage(Program& p, HWND main, int tab) {
   HWND tabs = control(main, "SSTab1");
   p.selectTab(tabs, tab);
-  REQUIRE(waitFor([&] { return currentTab(tabs) == tab; }, 3000));
+  REQUIRE(waitFor([&] { return currentTab(tabs) == tab; }));
 }
 
 bool listed(HWND list, const std::string& item) {
@@ -61,23 +61,19 @@ bool listed(HWND list, const std::string& item) {
 // Enters the directory by a double click in the directory list.
 void enter(HWND dir, const std::string& name) {
   REQUIRE(doubleClickItem(dir, name));
-  CHECK(waitFor(
-      [&] {
-        return listSelection(dir) >= 0 &&
-               listItems(dir)[static_cast<std::size_t>(listSelection(dir))] == name;
-      },
-      5000));
+  CHECK(waitFor([&] {
+    return listSelection(dir) >= 0 &&
+           listItems(dir)[static_cast<std::size_t>(listSelection(dir))] == name;
+  }));
 }
 
 // Selects the file with a click and waits until the list shows it selected.
 void pick(HWND list, const std::string& name) {
   REQUIRE(clickItem(list, name));
-  CHECK(waitFor(
-      [&] {
-        int i = listSelection(list);
-        return i >= 0 && listItems(list)[static_cast<std::size_t>(i)] == name;
-      },
-      3000));
+  CHECK(waitFor([&] {
+    int i = listSelection(list);
+    return i >= 0 && listItems(list)[static_cast<std::size_t>(i)] == name;
+  }));
 }
 
 // Copy File or Move File from the page's menu, into a directory of the dialog.
@@ -86,7 +82,7 @@ HWND askLocation(Program& p, HWND main, const Page& page, const std::string& fil
   HWND list = control(main, page.file);
   pick(list, file);
   REQUIRE(p.choosePopupItem(list, item));
-  HWND dialog = p.form(dialogName, 5000);
+  HWND dialog = p.form(dialogName);
   REQUIRE(dialog != nullptr);
   return dialog;
 }
@@ -125,25 +121,25 @@ SCENARIO(browse_lists) {
   HWND dir1 = control(main, "Dir1"), file1 = control(main, "File1");
   HWND text1 = control(main, "Text1");
   pick(file1, kEte);
-  CHECK(waitFor([&] { return text(text1) == "C:\\MEDIA\\" + kEte; }, 3000));
+  CHECK(waitFor([&] { return text(text1) == "C:\\MEDIA\\" + kEte; }));
   enter(dir1, "C:\\");
-  CHECK(waitFor([&] { return listItems(file1) == std::vector<std::string>{"AUTUMN.BMP"}; }, 3000));
+  CHECK(waitFor([&] { return listItems(file1) == std::vector<std::string>{"AUTUMN.BMP"}; }));
   pick(file1, "AUTUMN.BMP");
-  CHECK(waitFor([&] { return text(text1) == "C:\\AUTUMN.BMP"; }, 3000));
+  CHECK(waitFor([&] { return text(text1) == "C:\\AUTUMN.BMP"; }));
   // A single click on a directory only moves the highlight.
   REQUIRE(clickItem(dir1, "PICS"));
-  pause(300);
+  CHECK(p.idle());
   CHECK(listed(file1, "AUTUMN.BMP") && listItems(file1).size() == 1);
   enter(dir1, "PICS");
   pick(file1, "AUTUMN.BMP");
-  CHECK(waitFor([&] { return text(text1) == "C:\\PICS\\AUTUMN.BMP"; }, 3000));
+  CHECK(waitFor([&] { return text(text1) == "C:\\PICS\\AUTUMN.BMP"; }));
 
   // Another drive moves both lists there, and back again.
   HWND drive1 = control(main, "Drive1");
   REQUIRE(chooseDrive(drive1, 'z'));
-  CHECK(waitFor([&] { return !listItems(dir1).empty() && listItems(dir1)[0] == "Z:\\"; }, 5000));
+  CHECK(waitFor([&] { return !listItems(dir1).empty() && listItems(dir1)[0] == "Z:\\"; }));
   REQUIRE(chooseDrive(drive1, 'c'));
-  CHECK(waitFor([&] { return !listItems(dir1).empty() && listItems(dir1)[0] == "C:\\"; }, 5000));
+  CHECK(waitFor([&] { return !listItems(dir1).empty() && listItems(dir1)[0] == "C:\\"; }));
 
   // Status-bar help and the pop-up menus of the four pages.
   HWND status = control(main, "StatusBar1");
@@ -182,9 +178,9 @@ SCENARIO(file_operations) {
   // The Delete key removes the file at once.
   pick(file1, "a.bmp");
   postKey(file1, VK_DELETE);
-  CHECK(waitFor([&] { return !fileExists("C:\\MEDIA\\a.bmp"); }, 5000));
-  CHECK(waitFor([&] { return !listed(file1, "a.bmp"); }, 3000));
-  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+  CHECK(waitFor([&] { return !fileExists("C:\\MEDIA\\a.bmp"); }));
+  CHECK(waitFor([&] { return !listed(file1, "a.bmp"); }));
+  CHECK(!p.messageBoxOpen());
 
   // Copy into the root of C: and into a folder.
   HWND d = askLocation(p, main, image, "B.DIB", "Copy File", "Form4");
@@ -193,12 +189,12 @@ SCENARIO(file_operations) {
   CHECK_EQ(text(control(d, "Label2")), std::string("copy"));
   CHECK(!visible(control(d, "Label2")));
   HWND dir = control(d, "Dir1");
-  CHECK(waitFor([&] { return listed(dir, "MEDIA"); }, 3000));  // where the process stands
+  CHECK(waitFor([&] { return listed(dir, "MEDIA"); }));  // where the process stands
   enter(dir, "C:\\");
   click(control(d, "SSCommand2"));
   CHECK(waitFor(
       [] { return readFile("C:\\B.DIB") == std::optional<std::string>("content of B.DIB"); }));
-  CHECK(waitFor([&] { return !IsWindow(d); }, 3000));
+  CHECK(waitFor([&] { return !IsWindow(d); }));
   CHECK(fileExists("C:\\MEDIA\\B.DIB"));
 
   d = askLocation(p, main, image, kEte, "Copy File", "Form4");
@@ -222,7 +218,7 @@ SCENARIO(file_operations) {
   d = askLocation(p, main, image, "d.emf", "Move File", "Form4");
   CHECK_EQ(text(control(d, "Label2")), std::string("move"));
   click(control(d, "SSCommand1"));
-  CHECK(waitFor([&] { return !IsWindow(d); }, 3000));
+  CHECK(waitFor([&] { return !IsWindow(d); }));
   CHECK(fileExists("C:\\MEDIA\\d.emf"));
   CHECK(!fileExists("C:\\d.emf"));
 
@@ -235,7 +231,7 @@ SCENARIO(file_operations) {
   click(control(d, "SSCommand2"));
   CHECK(waitFor([] { return fileExists("C:\\PICS\\j.wav"); }));
   CHECK(waitFor([] { return !fileExists("C:\\MEDIA\\j.wav"); }));
-  CHECK(waitFor([&] { return listItems(control(main, "File3")).empty(); }, 3000));
+  CHECK(waitFor([&] { return listItems(control(main, "File3")).empty(); }));
 
   // Moving into the folder it is in keeps the file and says so.
   showPage(p, main, 3);
@@ -282,9 +278,9 @@ SCENARIO(failed_copies) {
     REQUIRE(chooseDrive(control(d, "Drive1"), c.drive));
     HWND dir = control(d, "Dir1");
     std::string root{static_cast<char>(c.drive - 32), ':', '\\'};
-    CHECK(waitFor([&] { return !listItems(dir).empty() && listItems(dir)[0] == root; }, 5000));
+    CHECK(waitFor([&] { return !listItems(dir).empty() && listItems(dir)[0] == root; }));
     click(control(d, "SSCommand2"));
-    auto box = waitMessageBox(p.pid(), 10000);
+    auto box = waitMessageBox(p.pid());
     REQUIRE(box.has_value());
     std::printf("  %s %s to %s: %s\n", c.item, c.file, root.c_str(), box->text.c_str());
     CHECK(box->text.rfind(std::string(c.file) + " could not be", 0) == 0);
@@ -323,18 +319,18 @@ SCENARIO(long_paths) {
   HWND main = startIn(p, "C:\\LONG");
   HWND dir1 = control(main, "Dir1"), file1 = control(main, "File1");
   for (const std::string& part : parts) enter(dir1, part);
-  CHECK(waitFor([&] { return listed(file1, "deep.bmp"); }, 5000));
+  CHECK(waitFor([&] { return listed(file1, "deep.bmp"); }));
   pick(file1, "deep.bmp");
-  CHECK(waitFor([&] { return text(control(main, "Text1")) == file; }, 3000));
+  CHECK(waitFor([&] { return text(control(main, "Text1")) == file; }));
 
   HWND d = askLocation(p, main, kPages[0], "deep.bmp", "Copy File", "Form4");
   enter(control(d, "Dir1"), "C:\\");
   click(control(d, "SSCommand2"));
   CHECK(waitFor([] { return readFile("C:\\deep.bmp") == std::optional<std::string>("deep"); }));
-  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+  CHECK(!p.messageBoxOpen());
   pick(file1, "deep.bmp");
   postKey(file1, VK_DELETE);
-  CHECK(waitFor([&] { return !listed(file1, "deep.bmp"); }, 5000));
+  CHECK(waitFor([&] { return !listed(file1, "deep.bmp"); }));
   CHECK(GetFileAttributesW((L"\\\\?\\" + wide(file)).c_str()) == INVALID_FILE_ATTRIBUTES);
 }
 
@@ -365,7 +361,7 @@ HWND startLongCopy(Program& p, HWND& main) {
   enter(control(d, "Dir1"), "C:\\");
   enter(control(d, "Dir1"), "ART");
   click(control(d, "SSCommand2"));
-  HWND progress = p.form("Form3", 5000);
+  HWND progress = p.form("Form3");
   REQUIRE(progress != nullptr);
   return progress;
 }
@@ -385,10 +381,10 @@ SCENARIO(cancel_copy) {
   CHECK_EQ(text(progress), std::string("Copying"));
   CHECK(!enabled(main));
   click(control(progress, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(progress); }, 10000));
-  CHECK(waitFor([&] { return enabled(main); }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(progress); }));
+  CHECK(waitFor([&] { return enabled(main); }));
   checkSourceKeptAndNoCopyLeft();
-  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+  CHECK(!p.messageBoxOpen());
 }
 
 SCENARIO(quit_during_copy) {
@@ -399,7 +395,7 @@ SCENARIO(quit_during_copy) {
   // request stops the copy and then ends the program.
   postCommand(main, menuLine(p, main, "Did you &know...").id);
   PostMessageW(main, WM_CLOSE, 0, 0);
-  CHECK(p.waitExit(10000));
+  CHECK(p.waitExit(kPatience));
   CHECK_EQ(p.exitCode(), DWORD{0});
   checkSourceKeptAndNoCopyLeft();
   CHECK_EQ(readFile("C:\\tip.cfg").value_or(""), std::string("0\r\n"));  // as it was

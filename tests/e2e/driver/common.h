@@ -25,7 +25,7 @@ inline void showTipsAtStart(bool show) {
 inline HWND startMain(Program& p, const std::string& arguments = "") {
   REQUIRE(p.start(arguments));
   // A busy machine may take a while to bring up a fresh Wine process.
-  HWND main = p.form("Form1", 30000);
+  HWND main = p.form("Form1");
   if (!main) p.describeWindows();
   REQUIRE(main != nullptr);
   return main;

@@ -11,15 +11,7 @@
 
 namespace e2e {
 
-int failures = 0;
 const char* const kInstallDir = "C:\\Program Files\\Varilume SE";
-
-void fail(const char* file, int line, const std::string& what) {
-  ++failures;
-  const char* base = std::max(strrchr(file, '/'), strrchr(file, '\\'));
-  std::printf("FAIL %s:%d: %s\n", base ? base + 1 : file, line, what.c_str());
-  std::fflush(stdout);
-}
 
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -28,10 +20,6 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
-}
-
-void pause(int ms) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 std::wstring wide(const std::string& s) {
@@ -112,7 +100,7 @@ bool Program::start(const std::string& arguments, const std::string& directory) 
     std::printf("cannot start %s: error %lu\n", utf8(exe).c_str(), GetLastError());
     return false;
   }
-  WaitForInputIdle(process_.hProcess, 10000);
+  WaitForInputIdle(process_.hProcess, kPatience);
   return true;
 }
 
@@ -127,7 +115,7 @@ bool Program::startCommand(const std::string& commandLine, const std::string& di
     std::printf("cannot run %s: error %lu\n", commandLine.c_str(), GetLastError());
     return false;
   }
-  WaitForInputIdle(process_.hProcess, 10000);
+  WaitForInputIdle(process_.hProcess, kPatience);
   return true;
 }
 
@@ -251,6 +239,29 @@ void Program::describeWindows() {
       reinterpret_cast<LPARAM>(&search));
 }
 
+bool Program::idle() {
+  // Any named window of the program belongs to its interface thread.
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } search{pid(), nullptr};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner != s->pid || nameOf(hwnd).empty()) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (!search.found) return false;
+  static long long tokens = 0;
+  std::string token = std::to_string(++tokens);
+  if (probe(vlprobe::kIdle, search.found, tokens) != "1") return false;
+  return waitFor([&] { return probe(vlprobe::kIdleSeen, nullptr) == token; });
+}
+
 HWND Program::form(const std::string& name, int timeoutMs) {
   HWND found = nullptr;
   waitFor([&] { return (found = formNow(name)) != nullptr; }, timeoutMs);
@@ -270,10 +281,10 @@ std::string Program::probe(unsigned request, HWND target, long long argument,
     HANDLE thread =
         CreateRemoteThread(process_.hProcess, nullptr, 0, loadLibrary, remote, 0, nullptr);
     if (thread) {
-      WaitForSingleObject(thread, 10000);
+      WaitForSingleObject(thread, kPatience);
       CloseHandle(thread);
     }
-    probeLoaded_ = waitFor([&] { return probeWindow(pid()) != nullptr; }, 5000);
+    probeLoaded_ = waitFor([&] { return probeWindow(pid()) != nullptr; });
     if (!probeLoaded_) std::printf("the probe did not load into the program\n");
   }
   HWND window = probeWindow(pid());
@@ -287,8 +298,8 @@ std::string Program::probe(unsigned request, HWND target, long long argument,
   if (!input.empty()) writeFile(utf8(out), input);
   COPYDATASTRUCT data{request, sizeof r, &r};
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_BLOCK, 5000,
-                      &result);
+  SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_BLOCK,
+                      kPatience, &result);
   auto answer = readFile(utf8(out));
   DeleteFileW(out.c_str());
   return answer.value_or("");
@@ -316,11 +327,11 @@ std::vector<Program::MenuLine> Program::popupOf(HWND control) {
   PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
   PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
   std::vector<MenuLine> lines;
-  waitFor([&] { return !(lines = openPopup()).empty(); }, 5000);
+  waitFor([&] { return !(lines = openPopup()).empty(); });
   // Escape closes the menu; its loop reads the key from the thread's queue.
   HWND menu = FindWindowW(L"#32768", nullptr);
   PostMessageW(menu ? menu : control, WM_KEYDOWN, VK_ESCAPE, 0);
-  waitFor([&] { return openPopup().empty(); }, 5000);
+  waitFor([&] { return openPopup().empty(); });
   return lines;
 }
 
@@ -338,6 +349,8 @@ void Program::selectTab(HWND tabs, int index) {
   int left = 0, top = 0, right = 0, bottom = 0;
   r >> left >> top >> right >> bottom;
   postClick(tabs, (left + right) / 2, (top + bottom) / 2);
+  CHECK(waitFor([&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == index; }));
+  CHECK(idle());
 }
 
 // ---- controls -------------------------------------------------------------------
@@ -380,7 +393,7 @@ HWND findControl(HWND parent, const std::string& name) {
 HWND control(HWND parent, const std::string& name) {
   // The controls of pages not shown yet get their windows once the program is idle.
   HWND h = nullptr;
-  waitFor([&] { return (h = findControl(parent, name)) != nullptr; }, 5000);
+  waitFor([&] { return (h = findControl(parent, name)) != nullptr; });
   if (!h) {
     fail(__FILE__, __LINE__, "no control named " + name + " in " + nameOf(parent));
     throw Abort{};
@@ -440,7 +453,8 @@ void postTimer(HWND hwnd, UINT id) {
 void keys(HWND target, std::initializer_list<WORD> chord) {
   HWND root = GetAncestor(target, GA_ROOT);
   SetForegroundWindow(root);
-  waitFor([&] { return GetForegroundWindow() == root; }, 2000);
+  // Wine may keep another window in front; the keys then go to the focus anyway.
+  waitFor([&] { return GetForegroundWindow() == root; }, 5000);
   std::vector<INPUT> inputs;
   for (WORD k : chord) {
     INPUT in{};
@@ -623,7 +637,12 @@ std::optional<MessageBoxInfo> waitMessageBox(DWORD pid, int timeoutMs) {
 void pressOk(const MessageBoxInfo& box) {
   PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(box.hwnd, IDOK)));
-  waitFor([&] { return !IsWindow(box.hwnd); }, 5000);
+  waitFor([&] { return !IsWindow(box.hwnd); });
+}
+
+bool Program::messageBoxOpen() {
+  CHECK(idle());
+  return waitMessageBox(pid(), 0).has_value();
 }
 
 std::vector<ScenarioEntry>& scenarios() {

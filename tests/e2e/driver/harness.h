@@ -11,41 +11,23 @@
 #include <string>
 #include <vector>
 
+#include "../check/check.h"
+
 namespace e2e {
 
 // ---- checks ---------------------------------------------------------------
-extern int failures;
-void fail(const char* file, int line, const std::string& what);
-struct Abort {};  // a REQUIRE failed: the scenario cannot go on
-
-template <typename A, typename B>
-std::string describe(const A& a, const B& b) {
-  std::ostringstream s;
-  s << "got [" << a << "] expected [" << b << "]";
-  return s.str();
+using check::Abort;
+// A failed check with its own words.
+inline void fail(const char* file, int line, const std::string& what) {
+  check::record(false, file, line, what);
 }
 
-#define CHECK(cond)                                    \
-  do {                                                 \
-    if (!(cond)) e2e::fail(__FILE__, __LINE__, #cond); \
-  } while (0)
-#define CHECK_EQ(a, b)                                                                             \
-  do {                                                                                             \
-    auto&& va_ = (a);                                                                              \
-    auto&& vb_ = (b);                                                                              \
-    if (!(va_ == vb_)) e2e::fail(__FILE__, __LINE__, #a " == " #b ": " + e2e::describe(va_, vb_)); \
-  } while (0)
-#define REQUIRE(cond)                       \
-  do {                                      \
-    if (!(cond)) {                          \
-      e2e::fail(__FILE__, __LINE__, #cond); \
-      throw e2e::Abort{};                   \
-    }                                       \
-  } while (0)
+// Every wait has a deadline far beyond what an idle machine needs, so a busy
+// one never fails a test; a condition that holds ends the wait at once.
+inline constexpr int kPatience = 30000;
 
 // Polls until the condition holds or the time is up.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
-void pause(int ms);
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = kPatience);
 
 // ---- text -------------------------------------------------------------------
 std::wstring wide(const std::string& utf8);
@@ -82,9 +64,16 @@ class Program {
   void kill();
 
   // A top-level window of the program with this name; waits until it is visible.
-  HWND form(const std::string& name, int timeoutMs = 10000);
+  HWND form(const std::string& name, int timeoutMs = kPatience);
   // The same without waiting; null when absent or hidden.
   HWND formNow(const std::string& name, bool visibleOnly = true);
+
+  // Waits until the program's interface thread has handled everything posted
+  // to it so far and finds its queue empty: the step before any check that
+  // nothing happened.
+  bool idle();
+  // Whether a message box of the program is open, once it is idle.
+  bool messageBoxOpen();
 
   // Prints whether the program runs and its top-level windows, for a failure's log.
   void describeWindows();
@@ -108,7 +97,7 @@ class Program {
   std::string statusText(HWND statusBar);
   // Drops the files on the form as the shell does when the user lets go of them.
   bool dropFiles(HWND form, const std::vector<std::string>& paths);
-  // A user's click on a tab's header.
+  // A user's click on a tab's header; returns once the page is shown.
   void selectTab(HWND tabs, int index);
 
  private:
@@ -173,7 +162,7 @@ struct MessageBoxInfo {
   HWND hwnd = nullptr;
   std::string title, text;
 };
-std::optional<MessageBoxInfo> waitMessageBox(DWORD pid, int timeoutMs = 5000);
+std::optional<MessageBoxInfo> waitMessageBox(DWORD pid, int timeoutMs = kPatience);
 void pressOk(const MessageBoxInfo& box);
 
 // ---- scenarios ------------------------------------------------------------------

@@ -61,7 +61,7 @@ SCENARIO(image_views) {
   // A click shows the preview.
   REQUIRE(clickItem(files, "red.bmp"));
   HWND preview = control(main, "Image2");
-  CHECK(waitFor([&] { return rgb(pixelAt(preview, 20, 20)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(preview, 20, 20)) == kRed; }));
 
   // A double click opens the High-Res view beside the widened window.
   REQUIRE(doubleClickItem(files, "red.bmp"));
@@ -69,11 +69,11 @@ SCENARIO(image_views) {
   HWND viewport = control(main, "SSPanel3");
   CHECK(GetParent(image3) == viewport);
   // The picture comes last: once it is there, the window is wide and centred.
-  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == 100 * dpi() / 96; },
-                5000));
+  CHECK(
+      waitFor([&] { return inParent(image3).right - inParent(image3).left == 100 * dpi() / 96; }));
   CHECK(widthOf(main) > narrow * 3 / 2);
   CHECK(centred(main));
-  CHECK(waitFor([&] { return rgb(pixelAt(image3, 30, 50)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 30, 50)) == kRed; }));
 
   // A click on the right arrow moves the small picture right by 100 twips.
   HWND hbar = control(main, "HScroll2");
@@ -81,33 +81,33 @@ SCENARIO(image_views) {
   GetClientRect(hbar, &bar);
   int arrow = GetSystemMetrics(SM_CXHSCROLL);
   postClick(hbar, bar.right - arrow / 2, bar.bottom / 2);
-  CHECK(waitFor([&] { return inParent(image3).left == px(100); }, 5000));
+  CHECK(waitFor([&] { return inParent(image3).left == px(100); }));
 
   // Zoom in from the page's button: 1.1 times larger.
   CHECK_EQ(rgb(pixelAt(image3, 52 * dpi() / 96, 50)), std::string("0,255,0"));
   click(control(main, "SSCommand1"));
-  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == px(1650); }, 5000));
+  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == px(1650); }));
   // The whole picture is drawn anew at its new size: the edge moved right,
   // and again on the next step, when the picture was stretched already.
-  CHECK(waitFor([&] { return rgb(pixelAt(image3, 52 * dpi() / 96, 50)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 52 * dpi() / 96, 50)) == kRed; }));
   CHECK_EQ(rgb(pixelAt(image3, 58 * dpi() / 96, 50)), std::string("0,255,0"));
   click(control(main, "SSCommand1"));
-  CHECK(waitFor([&] { return rgb(pixelAt(image3, 58 * dpi() / 96, 50)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(image3, 58 * dpi() / 96, 50)) == kRed; }));
 
   // A picture larger than the viewport: at the far end its far edge meets the viewport's.
   REQUIRE(doubleClickItem(files, "blue.bmp"));
-  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == 600 * dpi() / 96; },
-                5000));
+  CHECK(
+      waitFor([&] { return inParent(image3).right - inParent(image3).left == 600 * dpi() / 96; }));
   // The picture's left edge at the viewport's: the thumb at the left end.
   int low = 0, high = 0;
   GetScrollRange(hbar, SB_CTL, &low, &high);
   CHECK(high > low);
   CHECK_EQ(GetScrollPos(hbar, SB_CTL), low);
   SendMessageW(GetParent(hbar), WM_HSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(hbar));
-  CHECK(waitFor([&] { return GetScrollPos(hbar, SB_CTL) == high; }, 5000));
+  CHECK(waitFor([&] { return GetScrollPos(hbar, SB_CTL) == high; }));
   RECT port;
   GetClientRect(viewport, &port);
-  CHECK(waitFor([&] { return std::abs(inParent(image3).right - port.right) <= 1; }, 5000));
+  CHECK(waitFor([&] { return std::abs(inParent(image3).right - port.right) <= 1; }));
   CHECK(inParent(image3).left < 0);
 
   // Shift and the wheel over the picture scroll it back a step; Alt+I zooms in.
@@ -116,32 +116,30 @@ SCENARIO(image_views) {
   ClientToScreen(viewport, &centre);
   PostMessageW(main, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, WHEEL_DELTA),
                MAKELPARAM(centre.x, centre.y));
-  CHECK(waitFor([&] { return inParent(image3).left == farLeft + px(100); }, 5000));
+  CHECK(waitFor([&] { return inParent(image3).left == farLeft + px(100); }));
   keys(main, {VK_MENU, 'I'});  // from the blue picture's natural size
-  CHECK(waitFor([&] { return inParent(image3).right - inParent(image3).left == 660 * dpi() / 96; },
-                5000));
+  CHECK(
+      waitFor([&] { return inParent(image3).right - inParent(image3).left == 660 * dpi() / 96; }));
 
   // Full screen: the picture in the corner on grey; Esc closes it.
   click(control(main, "SSCommand18"));
   HWND full = p.form("Form6");
   REQUIRE(full != nullptr);
-  CHECK(waitFor(
-      [&] {
-        RECT screen = windowRect(full);
-        return screen.left == 0 && screen.top == 0 && screen.right == screenWidth() &&
-               screen.bottom == screenHeight();
-      },
-      5000));
-  CHECK(waitFor([&] { return rgb(pixelAt(full, 10, 10)) == "0,0,255"; }, 5000));
-  CHECK(waitFor(
-      [&] { return rgb(pixelAt(full, screenWidth() - 20, screenHeight() - 20)) == "224,224,224"; },
-      5000));
+  CHECK(waitFor([&] {
+    RECT screen = windowRect(full);
+    return screen.left == 0 && screen.top == 0 && screen.right == screenWidth() &&
+           screen.bottom == screenHeight();
+  }));
+  CHECK(waitFor([&] { return rgb(pixelAt(full, 10, 10)) == "0,0,255"; }));
+  CHECK(waitFor([&] {
+    return rgb(pixelAt(full, screenWidth() - 20, screenHeight() - 20)) == "224,224,224";
+  }));
   keys(full, {VK_ESCAPE});
-  CHECK(waitFor([&] { return !IsWindow(full); }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(full); }));
 
   // Closing the view narrows the window again.
   click(control(main, "SSCommand8"));
-  CHECK(waitFor([&] { return widthOf(main) == narrow; }, 5000));
+  CHECK(waitFor([&] { return widthOf(main) == narrow; }));
 }
 
 // High-Res on a screen of fewer than 600 rows: the message, then Low-Res.
@@ -156,12 +154,12 @@ SCENARIO(image_small_screen) {
                                   "feature.  Use the Low-Resolution option."));
   pressOk(*box);
   HWND frame = control(main, "Frame17");
-  CHECK(waitFor([&] { return twipsRect(frame).top == 60; }, 5000));
+  CHECK(waitFor([&] { return twipsRect(frame).top == 60; }));
   CHECK(waitFor([&] { return readFile("C:\\res.cfg") == std::optional<std::string>("0\r\n"); }));
   CHECK(checked(control(main, "Option2")));
   CHECK(centred(main));
   HWND image1 = control(main, "Image1");
-  CHECK(waitFor([&] { return rgb(pixelAt(image1, 30, 50)) == kRed; }, 5000));
+  CHECK(waitFor([&] { return rgb(pixelAt(image1, 30, 50)) == kRed; }));
 }
 
 // High-Res on 800 x 600: a view opens, but a stretch change needs 768 rows.
@@ -169,17 +167,17 @@ SCENARIO(image_stretch_check) {
   Program p;
   HWND main = startWithPictures(p, "1");
   REQUIRE(doubleClickItem(control(main, "File1"), "red.bmp"));
-  CHECK(!waitMessageBox(p.pid(), 500).has_value());
+  CHECK(!p.messageBoxOpen());
   click(control(main, "Check1"));
   auto box = waitMessageBox(p.pid());
   REQUIRE(box.has_value());
   CHECK_EQ(box->title, std::string("Resolution Error"));
   pressOk(*box);
-  CHECK(waitFor([&] { return checked(control(main, "Check2")); }, 5000));
-  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }, 5000));
+  CHECK(waitFor([&] { return checked(control(main, "Check2")); }));
+  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }));
   HWND image1 = control(main, "Image1");
   // Stretched to the viewport.
-  CHECK(waitFor([&] { return inParent(image1).right - inParent(image1).left == px(4515); }, 5000));
+  CHECK(waitFor([&] { return inParent(image1).right - inParent(image1).left == px(4515); }));
 }
 
 }  // namespace e2e

@@ -118,7 +118,7 @@ SCENARIO(layout) {
   }
   for (int page = 0; page < 7; ++page) {
     p.selectTab(tabs, page);
-    CHECK(waitFor([&] { return currentTab(tabs) == page; }, 3000));
+    CHECK(waitFor([&] { return currentTab(tabs) == page; }));
     // The page fields of the current files, the High-Res panel and the parked
     // Low-Res view lie out of sight on purpose.
     checkNothingCutOff(p, main,
@@ -127,12 +127,12 @@ SCENARIO(layout) {
   // The location dialog of the Image page.
   HWND file1 = control(main, "File1");
   p.selectTab(tabs, 0);
-  CHECK(waitFor([&] { return currentTab(tabs) == 0; }, 3000));
+  CHECK(waitFor([&] { return currentTab(tabs) == 0; }));
   std::vector<std::string> files = listItems(file1);
   if (!files.empty()) {
     clickItem(file1, files.front());
     if (p.choosePopupItem(file1, "Copy File")) {
-      HWND dialog = p.form("Form4", 5000);
+      HWND dialog = p.form("Form4");
       REQUIRE(dialog != nullptr);
       checkClient(dialog, 4530, 3165);
       checkPlaces(dialog, {{"Drive1", {120, 120, 4275, 330}},
@@ -173,8 +173,7 @@ SCENARIO(view_layouts) {
   REQUIRE(doubleClickItem(control(main, "File1"), "nothing.bmp"));
   HWND panel = control(main, "SSPanel11");
   CHECK(waitFor(
-      [&] { return IsWindowVisible(panel) && windowRect(main).right > windowRect(panel).right; },
-      5000));
+      [&] { return IsWindowVisible(panel) && windowRect(main).right > windowRect(panel).right; }));
   RECT client, inside;
   GetClientRect(main, &client);
   GetWindowRect(panel, &inside);
@@ -184,12 +183,12 @@ SCENARIO(view_layouts) {
 
   click(control(main, "Option2"));
   REQUIRE(doubleClickItem(control(main, "File1"), "nothing.bmp"));
-  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }, 5000));
+  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }));
   checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11", "SSPanel10"});
 
   // The logo changer raised over the Low-Res view.
   keys(main, {VK_CONTROL, 'L'});
-  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }, 5000));
+  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }));
   checkNothingCutOff(p, main, {"Text1", "Text2", "Text3", "Text4", "SSPanel11"});
 }
 

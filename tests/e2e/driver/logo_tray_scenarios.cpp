@@ -23,7 +23,7 @@ std::string answerBox(Program& p) {
   auto box = waitMessageBox(p.pid());
   if (!box) return "<no box>";
   pressOk(*box);
-  waitFor([&] { return !IsWindow(box->hwnd); }, 5000);
+  waitFor([&] { return !IsWindow(box->hwnd); });
   return box->title + ": " + box->text;
 }
 
@@ -49,14 +49,14 @@ SCENARIO(logo_changer) {
   const std::string shutdown = contents(kShutdown), turnOff = contents(kTurnOff);
   Program p;
   REQUIRE(p.start("", "C:\\PICS"));
-  HWND main = p.form("Form1", 30000);
+  HWND main = p.form("Form1");
   REQUIRE(main != nullptr);
   HWND panel = control(main, "SSPanel10");
   CHECK_EQ(twipsRect(panel).top, 4995);
   REQUIRE(doubleClickItem(control(main, "File1"), "boot.bmp"));
-  CHECK(waitFor([&] { return text(control(main, "Text1")) == "C:\\PICS\\boot.bmp"; }, 5000));
+  CHECK(waitFor([&] { return text(control(main, "Text1")) == "C:\\PICS\\boot.bmp"; }));
   keys(main, {VK_CONTROL, 'L'});
-  CHECK(waitFor([&] { return twipsRect(panel).top == 300; }, 5000));
+  CHECK(waitFor([&] { return twipsRect(panel).top == 300; }));
   CHECK(checked(control(main, "Option4")));
   CHECK_EQ(text(control(main, "Label13")),
            std::string("Files must be  BMP, 320x400 Resolution and 256 colors"));
@@ -105,7 +105,7 @@ SCENARIO(logo_changer) {
 
   click(control(main, "SSCommand11"));
   // Parked again (5000 twips: the same pixel as 4995 on this screen).
-  CHECK(waitFor([&] { return twipsRect(panel).top >= 4995; }, 5000));
+  CHECK(waitFor([&] { return twipsRect(panel).top >= 4995; }));
   CHECK(visible(control(main, "Frame17")) || twipsRect(control(main, "Frame17")).top != 60);
 }
 
@@ -126,40 +126,39 @@ SCENARIO(tray_and_drop) {
   HWND hook = control(popup, "pichook");
 
   for (int other : {0x201, 0x202, 0x204, 0x206, 0x200}) trayMessage(hook, other);
-  pause(300);
+  CHECK(p.idle());
   CHECK(p.openPopup().empty());
   trayMessage(hook, 0x205);
   std::vector<Program::MenuLine> menu;
-  CHECK(waitFor([&] { return !(menu = p.openPopup()).empty(); }, 5000));
+  CHECK(waitFor([&] { return !(menu = p.openPopup()).empty(); }));
   std::vector<std::string> captions;
   for (const auto& line : menu) captions.push_back(line.caption);
   CHECK(captions ==
         (std::vector<std::string>{"Hide Varilume", "Show Varilume", "", "Quit Varilume"}));
   HWND menuWindow = FindWindowW(L"#32768", nullptr);
   PostMessageW(menuWindow ? menuWindow : hook, WM_KEYDOWN, VK_ESCAPE, 0);
-  CHECK(waitFor([&] { return p.openPopup().empty(); }, 5000));
+  CHECK(waitFor([&] { return p.openPopup().empty(); }));
   postCommand(popup, menu[0].id);
-  CHECK(waitFor([&] { return !IsWindowVisible(main); }, 5000));
+  CHECK(waitFor([&] { return !IsWindowVisible(main); }));
   trayMessage(hook, 0x203);
-  pause(300);
+  CHECK(p.idle());
   CHECK(!IsWindowVisible(main));
   postCommand(popup, menu[1].id);
-  CHECK(waitFor([&] { return IsWindowVisible(main); }, 5000));
+  CHECK(waitFor([&] { return IsWindowVisible(main); }));
   PostMessageW(popup, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  pause(300);
+  CHECK(p.idle());
   CHECK(p.running());
 
   // Drops: a folder and an unknown type do nothing; a picture opens.
   CHECK(p.dropFiles(main, {"C:\\drop\\folder.bmp", "C:\\drop\\notes.xyz"}));
-  pause(500);
+  CHECK(p.idle());
   CHECK_EQ(text(control(main, "Text1")), std::string(""));
   CHECK(p.dropFiles(main, {"C:\\drop\\folder.bmp", "C:\\drop\\sky blue \xC3\xA9.bmp"}));
-  CHECK(waitFor([&] { return text(control(main, "Text1")) == "C:\\drop\\sky blue \xC3\xA9.bmp"; },
-                5000));
-  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+  CHECK(waitFor([&] { return text(control(main, "Text1")) == "C:\\drop\\sky blue \xC3\xA9.bmp"; }));
+  CHECK(!p.messageBoxOpen());
 
   postCommand(popup, menu[3].id);
-  CHECK(p.waitExit(5000));
+  CHECK(p.waitExit(kPatience));
   CHECK_EQ(p.exitCode(), DWORD{0});
 }
 

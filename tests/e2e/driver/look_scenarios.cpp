@@ -59,8 +59,8 @@ void saveShot(HWND window, const std::string& name) {
 }
 
 // Lets the windows finish painting.
-void settle() {
-  pause(600);
+void settle(Program& p) {
+  CHECK(p.idle());
 }
 
 const char* const kTabNames[] = {"image", "music", "sound", "mci", "cd", "about", "help"};
@@ -96,9 +96,9 @@ SCENARIO(screenshots) {
     HWND tabs = control(main, "SSTab1");
     for (int tab = 0; tab < 7; ++tab) {
       p.selectTab(tabs, tab);
-      CHECK(waitFor([&] { return currentTab(tabs) == tab; }, 3000));
+      CHECK(waitFor([&] { return currentTab(tabs) == tab; }));
       postMouseMove(main, 1, 1);  // an empty status bar
-      settle();
+      settle(p);
       saveShot(main, std::string("main-") + kTabNames[tab]);
     }
   }
@@ -116,9 +116,9 @@ SCENARIO(screenshots) {
     HWND main = p.form("Form1");
     REQUIRE(main != nullptr);
     REQUIRE(doubleClickItem(control(main, "File1"), "sunset.bmp"));
-    CHECK(waitFor([&] { return IsWindowVisible(control(main, "Image3")); }, 5000));
+    CHECK(waitFor([&] { return IsWindowVisible(control(main, "Image3")); }));
     postMouseMove(main, 1, 1);
-    settle();
+    settle(p);
     saveShot(main, "main-view");
   }
   showTipsAtStart(true);
@@ -126,7 +126,7 @@ SCENARIO(screenshots) {
   HWND main = startMain(p);
   HWND tips = p.form("Form14");
   REQUIRE(tips != nullptr);
-  settle();
+  settle(p);
   saveShot(tips, "tips");
   click(control(tips, "Command1"));
 
@@ -138,12 +138,12 @@ SCENARIO(screenshots) {
   setText(control(props, "Text2"), "5");
   setText(control(props, "Text3"), "Time to stretch your legs and rest your eyes.");
   click(control(props, "Option1"));
-  settle();
+  settle(p);
   saveShot(props, "reminder");
   click(control(props, "Command6"));
   HWND pause = p.form("Form20");
   REQUIRE(pause != nullptr);
-  settle();
+  settle(p);
   saveShot(pause, "break");
 }
 
@@ -158,7 +158,7 @@ SCENARIO(look) {
   HWND main = p.form("Form1");
   HWND tips = p.form("Form14");
   REQUIRE(main != nullptr && tips != nullptr);
-  settle();
+  settle(p);
 
   // Welcome mode: the disabled check box's text stands out from its background.
   HWND check = control(tips, "Check1");
@@ -177,14 +177,14 @@ SCENARIO(look) {
               rgb(back).c_str(), ratio);
   CHECK(ratio >= 3.0);
   click(control(tips, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(tips); }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(tips); }));
 
   // The pages are the main window's grey, below the CD page's frame and
   // beside it.
   HWND tabs = control(main, "SSTab1");
   p.selectTab(tabs, 4);
-  CHECK(waitFor([&] { return currentTab(tabs) == 4; }, 3000));
-  settle();
+  CHECK(waitFor([&] { return currentTab(tabs) == 4; }));
+  settle(p);
   GetClientRect(tabs, &r);
   COLORREF centre = pixelAt(tabs, r.right / 2, r.bottom - 10 * dpi() / 96);
   COLORREF beside = pixelAt(tabs, 20 * dpi() / 96, r.bottom - 20 * dpi() / 96);
@@ -194,10 +194,10 @@ SCENARIO(look) {
   // The Image page's Open button: a picture on the button's own face, with no
   // square around it, at the size the screen's DPI asks for.
   p.selectTab(tabs, 0);
-  CHECK(waitFor([&] { return currentTab(tabs) == 0; }, 3000));
+  CHECK(waitFor([&] { return currentTab(tabs) == 0; }));
   HWND open = control(main, "SSCommand22");
   postMouseMove(main, 1, 1);
-  settle();
+  settle(p);
   COLORREF face = 0;
   RECT box = pictureExtent(open, face);
   int w = box.right - box.left, h = box.bottom - box.top;

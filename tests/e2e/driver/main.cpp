@@ -16,11 +16,11 @@ int main(int argc, char** argv) {
                 e2e::screenHeight(), e2e::dpi());
     try {
       s.run();
-    } catch (const e2e::Abort&) {
+    } catch (const check::Abort&) {
       std::printf("scenario stopped early\n");
     }
-    std::printf("%s: %s\n", s.name, e2e::failures ? "FAILED" : "passed");
-    return e2e::failures ? 1 : 0;
+    std::printf("%s: %s\n", s.name, check::tally().failed ? "FAILED" : "passed");
+    return check::tally().failed ? 1 : 0;
   }
   std::printf("no scenario %s\n", argv[1]);
   return 2;

@@ -22,7 +22,13 @@ Bar bar(HWND progress) {
 
 // Nothing the program says: no message box appears.
 bool silent(Program& p) {
-  return !waitMessageBox(p.pid(), 400).has_value();
+  return !p.messageBoxOpen();
+}
+
+// One tick of the form's named timer, handled before this returns.
+void tick(Program& p, HWND form, const char* timer) {
+  postTimer(form, GlobalFindAtomA(timer));
+  CHECK(p.idle());
 }
 
 // Temporary files the program made for RMI music.
@@ -66,7 +72,7 @@ HWND startInMediaFolder(Program& p, const std::string& arguments = "") {
   knowWindowsPath();
   showTipsAtStart(false);
   REQUIRE(p.start(arguments, kMedia));
-  HWND main = p.form("Form1", 30000);
+  HWND main = p.form("Form1");
   REQUIRE(main != nullptr);
   return main;
 }
@@ -99,33 +105,33 @@ SCENARIO(media_pages) {
   // a second), whether or not the machine can sound it.
   p.selectTab(tabs, 1);
   CHECK(doubleClickItem(control(main, "File2"), "bach.mid"));
-  CHECK(waitFor([&] { return bar(musicBar).max >= 3500 && bar(musicBar).max <= 4500; }, 5000));
+  CHECK(waitFor([&] { return bar(musicBar).max >= 3500 && bar(musicBar).max <= 4500; }));
   int musicLength = bar(musicBar).max;
 
   // RMI: the sequencer gets the music inside, from a temporary file.
   std::set<std::string> before = temporaryMidi();
   CHECK(doubleClickItem(control(main, "File2"), "song.rmi"));
-  CHECK(waitFor([&] { return bar(musicBar).max >= 1500 && bar(musicBar).max <= 2500; }, 5000));
+  CHECK(waitFor([&] { return bar(musicBar).max >= 1500 && bar(musicBar).max <= 2500; }));
   CHECK_EQ(temporaryMidi().size(), before.size() + 1);
   CHECK(doubleClickItem(control(main, "File2"), "bach.mid"));
-  CHECK(waitFor([&] { return bar(musicBar).max == musicLength; }, 5000));
+  CHECK(waitFor([&] { return bar(musicBar).max == musicLength; }));
   CHECK(temporaryMidi() == before);
   CHECK(doubleClickItem(control(main, "File2"), "song.rmi"));  // open again for the quit
-  CHECK(waitFor([&] { return temporaryMidi().size() == before.size() + 1; }, 5000));
+  CHECK(waitFor([&] { return temporaryMidi().size() == before.size() + 1; }));
   int musicMax = bar(musicBar).max;
 
   // Sound: a long wave, superseded by a short one whose length the bar takes.
   p.selectTab(tabs, 2);
   HWND files = control(main, "File3");
   CHECK(doubleClickItem(files, "long.wav"));
-  CHECK(waitFor([&] { return bar(soundBar).max == 12000; }, 5000));
-  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }, 5000));
+  CHECK(waitFor([&] { return bar(soundBar).max == 12000; }));
+  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }));
   CHECK(doubleClickItem(files, "short.wav"));
-  CHECK(waitFor([&] { return bar(soundBar).max == 3000; }, 5000));
+  CHECK(waitFor([&] { return bar(soundBar).max == 3000; }));
   // It plays to its end: the bar goes back to 0 and stays there.
-  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }, 5000));
-  CHECK(waitFor([&] { return bar(soundBar).pos == 0; }, 20000));
-  pause(300);
+  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }));
+  CHECK(waitFor([&] { return bar(soundBar).pos == 0; }));
+  tick(p, main, "Timer2");
   CHECK_EQ(bar(soundBar).pos, 0);
   CHECK_EQ(bar(soundBar).max, 3000);
   CHECK_EQ(bar(musicBar).max, musicMax);  // the sound page left the music alone
@@ -134,19 +140,19 @@ SCENARIO(media_pages) {
   // Stop: the bar drops to 0 and the running timer shows where it stopped.
   CHECK(clickItem(files, "long.wav"));
   click(control(main, "SSCommand20"));
-  CHECK(waitFor([&] { return bar(soundBar).max == 12000 && bar(soundBar).pos > 500; }, 10000));
+  CHECK(waitFor([&] { return bar(soundBar).max == 12000 && bar(soundBar).pos > 500; }));
   click(control(main, "SSCommand7"));
-  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }, 3000));
+  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }));
   int stoppedAt = bar(soundBar).pos;
-  pause(500);
+  tick(p, main, "Timer2");
   CHECK_EQ(bar(soundBar).pos, stoppedAt);
 
   // Quit while the wave and the music are open: the program ends at once and
   // leaves no temporary file behind.
   CHECK(doubleClickItem(files, "long.wav"));
-  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }, 5000));
+  CHECK(waitFor([&] { return bar(soundBar).pos > 0; }));
   keys(main, {VK_CONTROL, 'Q'});
-  CHECK(p.waitExit(5000));
+  CHECK(p.waitExit(kPatience));
   CHECK_EQ(p.exitCode(), DWORD{0});
   CHECK(temporaryMidi() == before);
 }
@@ -202,8 +208,8 @@ SCENARIO(media_bad_files) {
 
   // A good wave with a non-ASCII name plays after all that.
   CHECK(doubleClickItem(files, "\xC3\xA9t\xC3\xA9 \xC3\xBC.wav"));
-  CHECK(waitFor([&] { return bar(mciBar).max == 2000; }, 5000));
-  CHECK(waitFor([&] { return bar(mciBar).pos > 0; }, 5000));
+  CHECK(waitFor([&] { return bar(mciBar).max == 2000; }));
+  CHECK(waitFor([&] { return bar(mciBar).pos > 0; }));
   CHECK(silent(p));
 }
 
@@ -220,7 +226,7 @@ SCENARIO(media_video_and_disc) {
   HWND tabs = control(main, "SSTab1");
   CHECK_EQ(currentTab(tabs), 0);
   HWND soundBar = control(main, "ProgressBar1");
-  CHECK(waitFor([&] { return bar(soundBar).max == 12000 && bar(soundBar).pos > 0; }, 10000));
+  CHECK(waitFor([&] { return bar(soundBar).max == 12000 && bar(soundBar).pos > 0; }));
   CHECK_EQ(text(control(main, "Text3")), kMedia + "tone.WAV");
 
   p.selectTab(tabs, 3);
@@ -228,13 +234,13 @@ SCENARIO(media_video_and_disc) {
   std::set<HWND> ours = deviceWindows(p.pid());
   CHECK(doubleClickItem(files, "one.avi"));
   std::set<HWND> first;
-  CHECK(waitFor([&] { return (first = deviceWindows(p.pid())).size() == ours.size() + 1; }, 8000));
+  CHECK(waitFor([&] { return (first = deviceWindows(p.pid())).size() == ours.size() + 1; }));
   HWND video = nullptr;
   for (HWND w : first)
     if (!ours.count(w)) video = w;
   CHECK(doubleClickItem(files, "two.avi"));
-  CHECK(waitFor([&] { return video && !IsWindowVisible(video); }, 8000));
-  CHECK(waitFor([&] { return deviceWindows(p.pid()).size() == ours.size() + 1; }, 8000));
+  CHECK(waitFor([&] { return video && !IsWindowVisible(video); }));
+  CHECK(waitFor([&] { return deviceWindows(p.pid()).size() == ours.size() + 1; }));
   CHECK(silent(p));
 
   // The CD page: the transport's buttons, nothing enabled while no disc is
@@ -248,13 +254,13 @@ SCENARIO(media_video_and_disc) {
   }
   for (const char* name : {"Back", "Step", "Record"}) CHECK(!visible(findControl(transport, name)));
   click(control(main, "SSCommand9"));
-  CHECK(waitFor([&] { return text(control(main, "Label14")) == "0"; }, 3000));
+  CHECK(waitFor([&] { return text(control(main, "Label14")) == "0"; }));
   CHECK(silent(p));
   click(control(transport, "Play"));  // disabled: nothing happens
   CHECK(silent(p));
 
   keys(main, {VK_CONTROL, 'Q'});
-  CHECK(p.waitExit(5000));
+  CHECK(p.waitExit(kPatience));
   CHECK(deviceWindows(p.pid()).empty());
 }
 

@@ -72,7 +72,7 @@ SCENARIO(readonly_c) {
   p.kill();
   main = startMain(p, "D:\\pic.bmp");
   keys(main, {VK_CONTROL, 'L'});
-  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }, 5000));
+  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }));
   click(control(main, "SSCommand12"));
   auto box = waitMessageBox(p.pid());
   REQUIRE(box.has_value());

@@ -125,17 +125,17 @@ SCENARIO(release_install) {
   line.replace(at, 2, picture);
   Program p;
   REQUIRE(p.startCommand(line, "C:\\"));
-  HWND main = p.form("Form1", 30000);
+  HWND main = p.form("Form1");
   REQUIRE(main != nullptr);
-  CHECK(waitFor([&] { return text(control(main, "Text1")) == picture; }, 10000));
+  CHECK(waitFor([&] { return text(control(main, "Text1")) == picture; }));
 
   // Settings and a reminder profile the program writes.
-  CHECK(waitFor([] { return fileExists("C:\\res.cfg"); }, 5000));
+  CHECK(waitFor([] { return fileExists("C:\\res.cfg"); }));
   keys(main, {VK_CONTROL, 'R'});
   HWND props = p.form("FORM19");
   REQUIRE(props != nullptr);
   click(control(props, "SSCommand3"));
-  CHECK(waitFor([] { return fileExists("C:\\windows\\rem1.cfg"); }, 5000));
+  CHECK(waitFor([] { return fileExists("C:\\windows\\rem1.cfg"); }));
   const std::string settings = readFile("C:\\res.cfg").value_or("");
 
   // While the program runs, neither setup nor the uninstaller touches it.
@@ -143,7 +143,7 @@ SCENARIO(release_install) {
   CHECK_EQ(run("\"" + dir + "\\uninstall.exe\" /S _?=" + dir), 3L);
   CHECK(fileExists(dir + "\\varilume.exe") && fileExists(dir + "\\uninstall.exe"));
   keys(main, {VK_CONTROL, 'Q'});
-  CHECK(p.waitExit(10000));
+  CHECK(p.waitExit(kPatience));
 
   // An upgrade over the installation keeps the settings.
   CHECK_EQ(run("\"" + setup + "\" /S /D=" + dir), 0L);
@@ -177,12 +177,10 @@ SCENARIO(release_install) {
   CHECK(!keyExists(kUninstallKey));
   CHECK(run("\"" + everyone + "\\uninstall.exe\" /S") >= 0);
   CHECK(waitFor([&] { return !fileExists(everyone + "\\uninstall.exe"); }, 30000));
-  CHECK(waitFor(
-      [&] {
-        return RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(kUninstallKey).c_str(), 0, KEY_READ,
-                             &machine) != ERROR_SUCCESS;
-      },
-      10000));
+  CHECK(waitFor([&] {
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(kUninstallKey).c_str(), 0, KEY_READ, &machine) !=
+           ERROR_SUCCESS;
+  }));
 }
 
 // The zip, unpacked by the test's script into a folder of awkward name,
@@ -193,7 +191,7 @@ SCENARIO(release_zip) {
   REQUIRE(fileExists(dir + "\\varilume.exe"));
   Program p;
   REQUIRE(p.startCommand("\"" + dir + "\\varilume.exe\"", "C:\\"));
-  CHECK(p.form("Form1", 30000) != nullptr);
+  CHECK(p.form("Form1") != nullptr);
   HWND tips = p.form("Form14");
   REQUIRE(tips != nullptr);
   CHECK(!text(control(tips, "Label1")).empty());

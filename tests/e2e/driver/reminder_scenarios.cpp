@@ -36,7 +36,7 @@ bool answerFileDialog(Program& p, const std::string& title, const std::string& t
   int button = typed.empty() ? IDCANCEL : IDOK;
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  return waitFor([&] { return !IsWindow(dialog); }, 10000);
+  return waitFor([&] { return !IsWindow(dialog); });
 }
 
 bool menuGreyed(Program& p, HWND main) {
@@ -57,7 +57,7 @@ SCENARIO(reminder_profile) {
   Program p;
   HWND main = startMain(p);
   HWND props = nullptr;
-  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }, 10000));
+  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
   CHECK(!IsWindowVisible(props));
   keys(main, {VK_CONTROL, 'R'});
   props = p.form("FORM19");
@@ -76,7 +76,7 @@ SCENARIO(reminder_profile) {
   CHECK_EQ(text(control(props, "Text5")), std::string(""));
   click(control(props, "Command2"));
   CHECK(answerFileDialog(p, "Open Sound or Music", "C:\\sounds\\gong.wav"));
-  CHECK(waitFor([&] { return text(control(props, "Text4")) == "C:\\sounds\\gong.wav"; }, 5000));
+  CHECK(waitFor([&] { return text(control(props, "Text4")) == "C:\\sounds\\gong.wav"; }));
   CHECK(!checked(control(props, "Check1")));
 
   const std::string message = "Look away, \"breathe\", caf\xC3\xA9";
@@ -86,8 +86,8 @@ SCENARIO(reminder_profile) {
   click(control(props, "Option1"));
   click(control(props, "Command5"));  // break 0 -> 1
   click(control(props, "SSCommand3"));
-  CHECK(waitFor([&] { return !IsWindowVisible(props); }, 5000));
-  CHECK(waitFor([] { return fileExists(rem(9)); }, 5000));
+  CHECK(waitFor([&] { return !IsWindowVisible(props); }));
+  CHECK(waitFor([] { return fileExists(rem(9)); }));
   for (int n = 1; n <= 9; ++n) {
     std::string content = readFile(rem(n)).value_or("");
     CHECK(content.size() >= 2 && content.find("\r\n") == content.size() - 2);
@@ -125,32 +125,32 @@ SCENARIO(reminder_break) {
   Program p;
   HWND main = startMain(p);
   HWND props = nullptr;
-  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }, 10000));
+  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
   REQUIRE(props != nullptr);
   CHECK_EQ(text(control(props, "Label2")), std::string("2"));
   minute(props, L"Timer2");
-  CHECK(waitFor([&] { return text(control(props, "Label2")) == "1"; }, 5000));
+  CHECK(waitFor([&] { return text(control(props, "Label2")) == "1"; }));
   CHECK(p.formNow("Form20") == nullptr);
   minute(props, L"Timer2");
   HWND breakWindow = p.form("Form20");
   REQUIRE(breakWindow != nullptr);
-  CHECK(waitFor([&] { return !IsWindow(props); }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(props); }));
   CHECK(centred(breakWindow));
   CHECK((GetWindowLongW(breakWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
   CHECK(menuGreyed(p, main));
   CHECK_EQ(text(control(breakWindow, "Label2")), std::string("2"));
   CHECK_EQ(text(control(breakWindow, "Text1")), std::string("Time for a walk."));
   CHECK(visible(control(breakWindow, "Image1")));
-  CHECK(!waitMessageBox(p.pid(), 300).has_value());
+  CHECK(!p.messageBoxOpen());
 
   minute(breakWindow, L"Timer1");
-  CHECK(waitFor([&] { return text(control(breakWindow, "Label2")) == "1"; }, 5000));
+  CHECK(waitFor([&] { return text(control(breakWindow, "Label2")) == "1"; }));
   minute(breakWindow, L"Timer1");
-  CHECK(waitFor([&] { return !IsWindow(breakWindow); }, 5000));
-  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(breakWindow); }));
+  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
   CHECK(!IsWindowVisible(props));
   CHECK_EQ(text(control(props, "Label2")), std::string("2"));
-  CHECK(waitFor([&] { return !menuGreyed(p, main); }, 3000));
+  CHECK(waitFor([&] { return !menuGreyed(p, main); }));
 
   // Test with the window open; no picture this time: the message takes its place.
   keys(main, {VK_CONTROL, 'R'});
@@ -161,13 +161,13 @@ SCENARIO(reminder_break) {
   click(control(props, "Command6"));
   breakWindow = p.form("Form20");
   REQUIRE(breakWindow != nullptr);
-  CHECK(waitFor([&] { return !IsWindow(props); }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(props); }));
   CHECK_EQ(readFile(rem(3)).value_or(""), std::string("Tested.\r\n"));
   CHECK(!visible(control(breakWindow, "Image1")));
   CHECK(placedAt(control(breakWindow, "Text1"), {120, 180, 2595, 3855}));
   click(control(breakWindow, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(breakWindow); }, 5000));
-  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(breakWindow); }));
+  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
   CHECK(!IsWindowVisible(props));
 
   // A broken picture and a folder for a sound: the break comes all the same,
@@ -183,9 +183,9 @@ SCENARIO(reminder_break) {
   breakWindow = p.form("Form20");
   REQUIRE(breakWindow != nullptr);
   CHECK(visible(control(breakWindow, "Image1")));
-  CHECK(!waitMessageBox(p.pid(), 500).has_value());
+  CHECK(!p.messageBoxOpen());
   click(control(breakWindow, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(breakWindow); }, 5000));
+  CHECK(waitFor([&] { return !IsWindow(breakWindow); }));
   CHECK(p.running());
 }
 

@@ -44,7 +44,7 @@ const char* const kDialogText =
 // Milliseconds until the process ends, or -1.
 long long timeToExit(Program& p) {
   auto start = std::chrono::steady_clock::now();
-  if (!p.waitExit(5000)) return -1;
+  if (!p.waitExit(kPatience)) return -1;
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                start)
       .count();
@@ -118,18 +118,18 @@ SCENARIO(first_run) {
 
   // Tab order: the text box, then "&Quit", then "&Done".
   HWND text1 = control(dialog, "Text1");
-  CHECK(waitFor([&] { return focusOf(dialog) == text1; }, 3000));
+  CHECK(waitFor([&] { return focusOf(dialog) == text1; }));
   keys(dialog, {VK_TAB});
-  CHECK(waitFor([&] { return focusOf(dialog) == control(dialog, "SSCommand2"); }, 3000));
+  CHECK(waitFor([&] { return focusOf(dialog) == control(dialog, "SSCommand2"); }));
   keys(dialog, {VK_TAB});
-  CHECK(waitFor([&] { return focusOf(dialog) == control(dialog, "SSCommand1"); }, 3000));
+  CHECK(waitFor([&] { return focusOf(dialog) == control(dialog, "SSCommand1"); }));
 
   click(control(dialog, "SSCommand1"));
   HWND main = p.form("Form1");
   REQUIRE(main != nullptr);
   CHECK_EQ(readFile("C:\\windir.cfg").value_or("<none>"), std::string("c:\\windows\\\r\n"));
   CHECK_EQ(currentTab(control(main, "SSTab1")), 0);
-  CHECK(waitFor([&] { return p.formNow("Form15", false) == nullptr; }, 3000));
+  CHECK(waitFor([&] { return p.formNow("Form15", false) == nullptr; }));
   CHECK(p.formNow("Form5", false) == nullptr);
 
   HWND tips = p.form("Form14");
@@ -222,7 +222,7 @@ SCENARIO(display_modes) {
   SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   click(control(main, "Option2"));
   CHECK(waitFor([] { return readFile("C:\\res.cfg") == std::optional<std::string>("0\r\n"); }));
-  CHECK(waitFor([&] { return centred(main); }, 3000));
+  CHECK(waitFor([&] { return centred(main); }));
   SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   click(control(main, "Option1"));
   CHECK(waitFor([] { return readFile("C:\\res.cfg") == std::optional<std::string>("1\r\n"); }));
@@ -329,7 +329,7 @@ SCENARIO(show_main) {
         return (main = anyForm("Form1")) != nullptr;
       },
       30000));
-  pause(1000);  // let the windows paint
+  Sleep(1000);  // not a check: lets the windows paint before the screenshot
 }
 
 }  // namespace e2e

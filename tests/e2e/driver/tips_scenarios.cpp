@@ -72,7 +72,7 @@ SCENARIO(menus_and_help) {
   HWND tips = p.form("Form14");
   REQUIRE(tips != nullptr);
   click(control(tips, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(tips); }, 3000));
+  CHECK(waitFor([&] { return !IsWindow(tips); }));
 
   struct Expected {
     int depth;
@@ -101,7 +101,7 @@ SCENARIO(menus_and_help) {
   // F1 selects the "?" page, which starts on "Images".
   HWND tabs = control(main, "SSTab1");
   keys(main, {VK_F1});
-  CHECK(waitFor([&] { return currentTab(tabs) == 6; }, 3000));
+  CHECK(waitFor([&] { return currentTab(tabs) == 6; }));
   HWND label17 = control(main, "Label17");
   HWND label19 = control(main, "Label19");
   CHECK(visible(label17));
@@ -113,7 +113,7 @@ SCENARIO(menus_and_help) {
       HWND option = control(main, "SSOption" + std::to_string(i + 1));
       CHECK_EQ(text(option), std::string(kHelp[i].option));
       click(option);
-      CHECK(waitFor([&] { return text(label19) == kHelp[i].formats; }, 3000));
+      CHECK(waitFor([&] { return text(label19) == kHelp[i].formats; }));
       if (i == 5)  // the last sentence of this one is ours
         CHECK_EQ(text(label17).rfind(kHelp[i].description, 0), 0u);
       else
@@ -124,18 +124,18 @@ SCENARIO(menus_and_help) {
 
   // The status bar shows a control's help and empties over bare areas.
   p.selectTab(tabs, 0);
-  CHECK(waitFor([&] { return currentTab(tabs) == 0; }, 3000));
+  CHECK(waitFor([&] { return currentTab(tabs) == 0; }));
   HWND status = control(main, "StatusBar1");
   const std::string high = "Use this mode if your screen resolution is 800x600 or higher";
   const std::string low = "Use this mode if your screen resolution is less than 800x600";
   for (const char* bare : {"SSTab1", "Frame1", "SSPanel9", "Form1"}) {
     postMouseMove(control(main, "Option1"));
-    CHECK(waitFor([&] { return p.statusText(status) == high; }, 3000));
+    CHECK(waitFor([&] { return p.statusText(status) == high; }));
     postMouseMove(std::string(bare) == "Form1" ? main : control(main, bare));
-    CHECK(waitFor([&] { return p.statusText(status).empty(); }, 3000));
+    CHECK(waitFor([&] { return p.statusText(status).empty(); }));
   }
   postMouseMove(control(main, "Option2"));
-  CHECK(waitFor([&] { return p.statusText(status) == low; }, 3000));
+  CHECK(waitFor([&] { return p.statusText(status) == low; }));
 }
 
 SCENARIO(tips_window) {
@@ -155,15 +155,15 @@ SCENARIO(tips_window) {
   // The check box and the menu entry switch the flag and each other.
   click(check1);
   CHECK(waitFor([] { return readFile("C:\\tip.cfg") == std::optional<std::string>("0\r\n"); }));
-  CHECK(waitFor([&] { return !hasFlag(menuLine(p, main, "Did you &know..."), 'C'); }, 3000));
+  CHECK(waitFor([&] { return !hasFlag(menuLine(p, main, "Did you &know..."), 'C'); }));
   UINT dyk = menuLine(p, main, "Did you &know...").id;
   postCommand(main, dyk);
   CHECK(waitFor([] { return readFile("C:\\tip.cfg") == std::optional<std::string>("1\r\n"); }));
-  CHECK(waitFor([&] { return checked(check1); }, 3000));
+  CHECK(waitFor([&] { return checked(check1); }));
   CHECK(hasFlag(menuLine(p, main, "Did you &know..."), 'C'));
   postCommand(main, dyk);
   CHECK(waitFor([] { return readFile("C:\\tip.cfg") == std::optional<std::string>("0\r\n"); }));
-  CHECK(waitFor([&] { return !checked(check1); }, 3000));
+  CHECK(waitFor([&] { return !checked(check1); }));
 
   // Next up to the last tip, then the message; Previous down to the first.
   std::string shown = text(label1);
@@ -171,7 +171,7 @@ SCENARIO(tips_window) {
   REQUIRE(at != tips.end());
   for (auto next = at + 1; next != tips.end(); ++next) {
     click(control(window, "Command2"));
-    CHECK(waitFor([&] { return text(label1) == *next; }, 3000));
+    CHECK(waitFor([&] { return text(label1) == *next; }));
   }
   click(control(window, "Command2"));
   auto box = waitMessageBox(p.pid());
@@ -182,7 +182,7 @@ SCENARIO(tips_window) {
   CHECK_EQ(text(label1), tips.back());
   for (int i = 1; i >= 0; --i) {
     click(control(window, "Command3"));
-    CHECK(waitFor([&] { return text(label1) == tips[static_cast<std::size_t>(i)]; }, 3000));
+    CHECK(waitFor([&] { return text(label1) == tips[static_cast<std::size_t>(i)]; }));
   }
   click(control(window, "Command3"));
   box = waitMessageBox(p.pid());
@@ -192,12 +192,12 @@ SCENARIO(tips_window) {
   CHECK_EQ(text(label1), tips.front());
 
   click(control(window, "Command1"));
-  CHECK(waitFor([&] { return !IsWindow(window); }, 3000));
+  CHECK(waitFor([&] { return !IsWindow(window); }));
 
   // With the flag at 0 the next start shows no tips and an unticked entry.
   p.kill();
   main = startMain(p);
-  pause(1000);
+  CHECK(p.idle());
   CHECK(p.formNow("Form14", false) == nullptr);
   CHECK(!hasFlag(menuLine(p, main, "Did you &know..."), 'C'));
 }

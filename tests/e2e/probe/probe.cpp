@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -120,6 +121,46 @@ std::string dropFiles(HWND target, const wchar_t* listPath) {
   return PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0) ? "1" : "0";
 }
 
+// The idle check: a marker posted behind everything queued for the interface
+// thread counts only when that thread takes it from an otherwise empty queue;
+// while other messages wait, it goes to the back again.
+std::atomic<long long> idleSeen{0};
+HHOOK idleHook = nullptr;
+DWORD hookedThread = 0;
+
+LRESULT CALLBACK watchQueue(int code, WPARAM removal, LPARAM lp) {
+  auto* msg = reinterpret_cast<MSG*>(lp);
+  if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_NULL &&
+      msg->wParam == vlprobe::kIdleMarker) {
+    if (HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT | QS_SENDMESSAGE)) == 0) {
+      // Paints come only after an empty queue: made here, so an idle program has painted.
+      EnumThreadWindows(
+          GetCurrentThreadId(),
+          [](HWND w, LPARAM) -> BOOL {
+            RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            return TRUE;
+          },
+          0);
+      idleSeen = static_cast<long long>(msg->lParam);
+    } else
+      PostMessageW(msg->hwnd, WM_NULL, vlprobe::kIdleMarker, msg->lParam);
+  }
+  return CallNextHookEx(idleHook, code, removal, lp);
+}
+
+std::string postIdleMarker(HWND target, long long token) {
+  DWORD thread = GetWindowThreadProcessId(target, nullptr);
+  if (!thread) return "0";
+  if (thread != hookedThread) {
+    if (idleHook) UnhookWindowsHookEx(idleHook);
+    idleHook = SetWindowsHookExW(WH_GETMESSAGE, watchQueue, nullptr, thread);
+    hookedThread = idleHook ? thread : 0;
+  }
+  if (!idleHook) return "0";
+  return PostMessageW(target, WM_NULL, vlprobe::kIdleMarker, static_cast<LPARAM>(token)) ? "1"
+                                                                                         : "0";
+}
+
 std::string answer(ULONG_PTR request, HWND target, long long argument, const wchar_t* path) {
   std::string out;
   switch (request) {
@@ -164,6 +205,12 @@ std::string answer(ULONG_PTR request, HWND target, long long argument, const wch
       break;
     case vlprobe::kDropFiles:
       out = dropFiles(target, path);
+      break;
+    case vlprobe::kIdle:
+      out = postIdleMarker(target, argument);
+      break;
+    case vlprobe::kIdleSeen:
+      out = std::to_string(idleSeen.load());
       break;
     default:
       break;
