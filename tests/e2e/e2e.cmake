@@ -69,6 +69,7 @@ endif()
 # scroll bar, timer and image kinds, each
 # checked by platform_check.exe in its own prefix.
 file(GLOB PLATFORM_CHECK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/platform_check/*.cpp)
+list(APPEND PLATFORM_CHECK_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp)
 add_executable(platform_check ${PLATFORM_CHECK_SOURCES} ${CMAKE_SOURCE_DIR}/res/varilume.rc)
 target_link_libraries(platform_check PRIVATE varilume_win32 varilume_warnings)
 target_link_options(platform_check PRIVATE ${VARILUME_STATIC})

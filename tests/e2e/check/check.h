@@ -47,6 +47,12 @@ std::string describe(const A& actual, const B& expected) {
     return check::record(a_ == e_, __FILE__, __LINE__,                             \
                          #actual " == " #expected ": " + check::describe(a_, e_)); \
   }((actual), (expected))
+// CHECK_EQ that says what it means, for a check made for many cases.
+#define CHECK_EQ_MSG(actual, expected, what)                                  \
+  [&](const auto& a_, const auto& e_) {                                       \
+    return check::record(a_ == e_, __FILE__, __LINE__,                        \
+                         std::string(what) + ": " + check::describe(a_, e_)); \
+  }((actual), (expected))
 #define REQUIRE(cond)                                                                             \
   do {                                                                                            \
     if (!check::record(static_cast<bool>(cond), __FILE__, __LINE__, #cond)) throw check::Abort{}; \

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace check {
+namespace pc {
 
 Canvas::Canvas(int width, int height) : width_(width), height_(height) {
   BITMAPINFO info{};
@@ -37,12 +37,13 @@ bool Canvas::blue(int x, int y) const {
   return (p >> 16 & 0xFF) <= 80 && (p >> 8 & 0xFF) <= 80 && (p & 0xFF) >= 200;
 }
 
-const char* Canvas::describe(int x, int y) const {
-  static char text[64];
+std::string Canvas::describe(int x, int y) const {
+  char text[64];
+  GdiFlush();
   std::uint32_t p = at(x, y);
   std::snprintf(text, sizeof text, "pixel (%d,%d) is %u,%u,%u", x, y, p >> 16 & 0xFF, p >> 8 & 0xFF,
                 p & 0xFF);
   return text;
 }
 
-}  // namespace check
+}  // namespace pc

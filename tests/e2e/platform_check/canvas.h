@@ -4,8 +4,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
-namespace check {
+namespace pc {
 
 class Canvas {
  public:
@@ -21,7 +22,7 @@ class Canvas {
   // Still the colour it was filled with.
   bool green(int x, int y) const { return at(x, y) == 0x0000FF00; }
   // "r,g,b" of one pixel, for messages.
-  const char* describe(int x, int y) const;
+  std::string describe(int x, int y) const;
 
  private:
   std::uint32_t at(int x, int y) const { return pixels_[y * width_ + x]; }
@@ -32,4 +33,4 @@ class Canvas {
   std::uint32_t* pixels_ = nullptr;
 };
 
-}  // namespace check
+}  // namespace pc

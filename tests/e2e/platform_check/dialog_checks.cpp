@@ -1,14 +1,16 @@
 // The file-open dialog, driven from a second thread as a user would: find it
 // by its title, type a path and press OK, or press Cancel.
 #include <atomic>
+#include <optional>
+#include <ostream>
 
-#include "check.h"
 #include "platform/win32/open_file_dialog.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui.h"
 #include "samples.h"
+#include "services.h"
 
-namespace check {
+namespace pc {
 
 namespace {
 
@@ -52,7 +54,7 @@ struct Driver {
   }
 };
 
-std::optional<std::string> drive(Tally& t, vl::Form* owner, const std::string& title,
+std::optional<std::string> drive(vl::Form* owner, const std::string& title,
                                  const std::string& typed, const std::string& folder) {
   Driver driver;
   driver.title = vl::win32::widen(title);
@@ -63,8 +65,10 @@ std::optional<std::string> drive(Tally& t, vl::Form* owner, const std::string& t
   auto chosen = dialog.open(owner, {title, "Bitmaps (*.bmp)|*.bmp|All files (*.*)|*.*", folder});
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
-  t.expect(driver.found, "the dialog \"" + title + "\" appears");
-  if (!typed.empty()) t.expect(driver.typedIn, "its file name box takes the path");
+  CHECK_MSG(driver.found, "the dialog \"" + title + "\" appears", "no such window in 60 s");
+  if (!typed.empty())
+    CHECK_MSG(driver.typedIn, "its file name box takes the path",
+              driver.found ? "no file name box" : "no dialog");
   return chosen;
 }
 
@@ -73,37 +77,48 @@ bool samePath(const std::string& a, const std::string& b) {
                               TRUE) == CSTR_EQUAL;
 }
 
+// What a dialog returned: the same as another path in any case, or nothing.
+struct Chosen {
+  std::optional<std::string> path;
+  bool operator==(const Chosen& other) const {
+    if (!path || !other.path) return !path && !other.path;
+    return samePath(*path, *other.path);
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Chosen& c) {
+  return out << (c.path ? "\"" + *c.path + "\"" : "nothing");
+}
+
 }  // namespace
 
-void runDialogChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
+void runDialogChecks(HINSTANCE instance, const std::string& folder) {
   std::string sample = folder + "chosen.bmp";
-  t.expect(writeFile(sample, bmp24BottomUp(4, 4)), "chosen.bmp written");
+  CHECK_EQ_MSG(writeFile(sample, bmp24BottomUp(4, 4)), true, "chosen.bmp written");
 
-  auto cancelled = drive(t, nullptr, "Check: cancel", "", folder);
-  t.expect(!cancelled, "Cancel returns nothing", cancelled ? *cancelled : "");
+  auto cancelled = drive(nullptr, "Check: cancel", "", folder);
+  CHECK_EQ_MSG(Chosen{cancelled}, Chosen{}, "Cancel returns nothing");
 
-  auto chosen = drive(t, nullptr, "Check: open", sample, folder);
-  t.expect(chosen && samePath(*chosen, sample), "OK returns the typed path",
-           chosen ? *chosen : "nothing");
+  auto chosen = drive(nullptr, "Check: open", sample, folder);
+  CHECK_EQ_MSG(Chosen{chosen}, Chosen{sample}, "OK returns the typed path");
 
   // A bare name is looked for in the initial folder.
   wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, before);
-  auto named = drive(t, nullptr, "Check: by name", "chosen.bmp", folder);
-  t.expect(named && samePath(*named, sample), "a bare name is found in the initial folder",
-           named ? *named : "nothing");
+  auto named = drive(nullptr, "Check: by name", "chosen.bmp", folder);
+  CHECK_EQ_MSG(Chosen{named}, Chosen{sample}, "a bare name is found in the initial folder");
   GetCurrentDirectoryW(MAX_PATH, after);
-  t.expect(std::wstring(before) == after, "the current directory stays where it was",
-           vl::win32::narrow(after));
+  CHECK_MSG(std::wstring(before) == after,
+            "the current directory stays where it was, " + vl::win32::narrow(before),
+            vl::win32::narrow(after));
 
   // Owned by a loaded (hidden) form.
   vl::win32::Win32Ui ui(instance);
   vl::Form owner(ui, "Form1", "Owner", 3000, 2000);
   owner.load();
-  auto owned = drive(t, &owner, "Check: owned", sample, folder);
-  t.expect(owned && samePath(*owned, sample), "an owned dialog returns the typed path",
-           owned ? *owned : "nothing");
+  auto owned = drive(&owner, "Check: owned", sample, folder);
+  CHECK_EQ_MSG(Chosen{owned}, Chosen{sample}, "an owned dialog returns the typed path");
   owner.unload();
 }
 
-}  // namespace check
+}  // namespace pc

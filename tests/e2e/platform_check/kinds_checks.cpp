@@ -2,14 +2,15 @@
 // user and an outside driver see and do.
 #include <algorithm>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "../pictures.h"
-#include "check.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/window_of.h"
+#include "services.h"
 
-namespace check {
+namespace pc {
 
 namespace {
 
@@ -38,11 +39,11 @@ class KindsForm : public vl::Form {
 
 // Controls inside a panel out of sight follow every change once it comes
 // into view: place, range and value.
-void checkOutOfSight(Tally& t, KindsForm& form) {
+void checkOutOfSight(KindsForm& form) {
   form.parked.setTop(3300);  // into view: its windows are made now
   pump();
   HWND bar = vl::win32::windowOf(form.parkedBar);
-  t.expect(bar != nullptr, "the parked panel's scroll bar has a window once in view");
+  CHECK_MSG(bar != nullptr, "the parked panel's scroll bar has a window once in view", "no window");
   form.parked.setTop(9000);
   pump();
   form.parkedBar.setRange(0, 500);
@@ -55,15 +56,15 @@ void checkOutOfSight(Tally& t, KindsForm& form) {
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_POS;
   GetScrollInfo(bar, SB_CTL, &info);
-  t.expect(info.nMax == 500 && info.nPos == 420, "range and value caught up when in view",
-           std::to_string(info.nMax) + "/" + std::to_string(info.nPos));
+  CHECK_EQ_MSG(std::to_string(info.nMax) + "/" + std::to_string(info.nPos), "500/420",
+               "range and value caught up when in view");
   RECT r;
   GetWindowRect(vl::win32::windowOf(form.parkedButton), &r);
   MapWindowPoints(nullptr, vl::win32::windowOf(form.parked), reinterpret_cast<POINT*>(&r), 2);
   HDC screen = GetDC(nullptr);
   int expected = MulDiv(1200, GetDeviceCaps(screen, LOGPIXELSX), 1440);
   ReleaseDC(nullptr, screen);
-  t.expect(r.left == expected, "the button's place caught up", std::to_string(r.left));
+  CHECK_EQ_MSG(r.left, expected, "the button's place caught up");
 }
 
 std::string bitmap(int w, int h, COLORREF (*colour)(int x, int y)) {
@@ -74,32 +75,42 @@ COLORREF screenPixel(HWND hwnd, int x, int y) {
   return testpics::screenPixel(hwnd, x, y);
 }
 
+// "r,g,b", or the whole value in hex when it is no plain colour (CLR_INVALID).
 std::string colourText(COLORREF c) {
+  if (c >> 24) {
+    std::ostringstream hex;
+    hex << "0x" << std::hex << std::uppercase << c;
+    return hex.str();
+  }
   return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," +
          std::to_string(GetBValue(c));
 }
 
-void checkTimer(Tally& t, KindsForm& form) {
+std::string colourPair(COLORREF a, COLORREF b) {
+  return colourText(a) + " and " + colourText(b);
+}
+
+void checkTimer(KindsForm& form) {
   HWND hwnd = vl::win32::windowOf(form);
   int ticks = 0;
   form.tick.Tick = [&] { ++ticks; };
   form.tick.setInterval(20);
-  t.expect(pumpUntil([&] { return ticks >= 3; }, kDeadline), "a running timer ticks on its own");
+  bool ticked = pumpUntil([&] { return ticks >= 3; }, kDeadline);
+  CHECK_MSG(ticked, "a running timer ticks on its own", std::to_string(ticks) + " ticks in 5 s");
   form.tick.setInterval(600000);
   pump();
   ticks = 0;
   UINT_PTR id = GlobalFindAtomW(L"Timer2");
   PostMessageW(hwnd, WM_TIMER, id, 0);
   pumpUntil([&] { return ticks > 0; }, 1000);
-  t.expect(ticks == 1, "a WM_TIMER posted with the atom of the timer's name runs one tick",
-           std::to_string(ticks));
+  CHECK_EQ_MSG(ticks, 1, "a WM_TIMER posted with the atom of the timer's name runs one tick");
   form.tick.setEnabled(false);
   PostMessageW(hwnd, WM_TIMER, id, 0);
   pumpUntil([] { return false; }, 200);
-  t.expect(ticks == 1, "a disabled timer does not tick", std::to_string(ticks));
+  CHECK_EQ_MSG(ticks, 1, "a disabled timer does not tick");
 }
 
-void checkScrollBar(Tally& t, KindsForm& form) {
+void checkScrollBar(KindsForm& form) {
   HWND hwnd = vl::win32::windowOf(form);
   HWND bar = vl::win32::windowOf(form.across);
   std::string seen;
@@ -108,7 +119,7 @@ void checkScrollBar(Tally& t, KindsForm& form) {
   form.across.setRange(0, 1000);
   form.across.setChanges(10, 100);
   form.across.setValue(250);
-  t.expect(GetScrollPos(bar, SB_CTL) == 250, "the thumb follows a value set by the program");
+  CHECK_EQ_MSG(GetScrollPos(bar, SB_CTL), 250, "the thumb follows a value set by the program");
   auto send = [&](WORD code, WORD pos) {
     SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(bar));
   };
@@ -119,9 +130,8 @@ void checkScrollBar(Tally& t, KindsForm& form) {
   send(SB_ENDSCROLL, 0);
   send(SB_LINERIGHT, 0);
   send(SB_PAGELEFT, 0);
-  t.expect(seen == "s400 s420 c420 c430 c330 ", "dragging scrolls, letting go and steps change",
-           seen);
-  t.expect(GetScrollPos(bar, SB_CTL) == 330, "the thumb stays where the value is");
+  CHECK_EQ_MSG(seen, "s400 s420 c420 c430 c330 ", "dragging scrolls, letting go and steps change");
+  CHECK_EQ_MSG(GetScrollPos(bar, SB_CTL), 330, "the thumb stays where the value is");
 
   // A click on the right arrow, as the mouse gives it.
   RECT r;
@@ -130,9 +140,8 @@ void checkScrollBar(Tally& t, KindsForm& form) {
   LPARAM at = MAKELPARAM(r.right - arrow / 2, r.bottom / 2);
   PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(bar, WM_LBUTTONUP, 0, at);
-  bool moved = pumpUntil([&] { return form.across.value() == 340; }, kDeadline);
-  t.expect(moved, "a click on the right arrow moves one small change",
-           std::to_string(form.across.value()));
+  pumpUntil([&] { return form.across.value() == 340; }, kDeadline);
+  CHECK_EQ_MSG(form.across.value(), 340, "a click on the right arrow moves one small change");
 }
 
 std::string words(std::initializer_list<unsigned> values, int size) {
@@ -143,7 +152,7 @@ std::string words(std::initializer_list<unsigned> values, int size) {
 }
 
 // Damaged files of each kind: refused or shown, never a crash or a hang.
-void checkBadInput(Tally& t, KindsForm& form, const std::string& folder) {
+void checkBadInput(KindsForm& form, const std::string& folder) {
   struct Bad {
     const char* name;
     std::string bytes;
@@ -177,12 +186,14 @@ void checkBadInput(Tally& t, KindsForm& form, const std::string& folder) {
     std::string error = form.image.setPicture(path);
     UpdateWindow(vl::win32::windowOf(form));
     pump();
-    t.expect(error.empty() != b.refused,
-             std::string(b.name) + (b.refused ? " is refused" : " is shown"), error);
+    if (b.refused)
+      CHECK_MSG(!error.empty(), std::string(b.name) + " is refused", "shown with no error");
+    else
+      CHECK_EQ_MSG(error, "", std::string(b.name) + " is shown");
   }
 }
 
-void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
+void checkImage(KindsForm& form, const std::string& folder) {
   std::string path = folder + "two colours.bmp";
   // 80 x 20, red in its left 50 columns and blue in the rest.
   writeFile(path,
@@ -191,22 +202,21 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   // Natural size, 20 pixels left and 5 up of the viewport's corner.
   vl::place(form.image, -ui.toTwips(20), -ui.toTwips(5), 15, 15);
   std::string error = form.image.setPicture(path);
-  t.expect(error.empty(), "a bitmap file loads into an image control", error);
+  CHECK_EQ_MSG(error, "", "a bitmap file loads into an image control");
   HWND image = vl::win32::windowOf(form.image);
   HWND viewport = vl::win32::windowOf(form.viewport);
   RECT r;
   GetWindowRect(image, &r);
   MapWindowPoints(nullptr, viewport, reinterpret_cast<POINT*>(&r), 2);
-  t.expect(r.left == -20 && r.top == -5 && r.right - r.left == 80 && r.bottom - r.top == 20,
-           "unstretched, the image window has the picture's size at its offset",
-           std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-               std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
+  CHECK_EQ_MSG(std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                   std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top),
+               "-20,-5 80x20",
+               "unstretched, the image window has the picture's size at its offset");
   UpdateWindow(vl::win32::windowOf(form));
   pump();
   COLORREF left = screenPixel(viewport, 10, 5), right = screenPixel(viewport, 40, 5);
-  t.expect(left == RGB(255, 0, 0) && right == RGB(0, 0, 255),
-           "the picture shows through the viewport, shifted by the offset",
-           colourText(left) + " and " + colourText(right));
+  CHECK_EQ_MSG(colourPair(left, right), colourPair(RGB(255, 0, 0), RGB(0, 0, 255)),
+               "the picture shows through the viewport, shifted by the offset");
 
   form.image.setStretch(true);
   vl::place(form.image, 0, 0, ui.toTwips(160), ui.toTwips(40));
@@ -214,9 +224,8 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   pump();
   left = screenPixel(viewport, 90, 20);    // column 45 of the picture
   right = screenPixel(viewport, 110, 20);  // column 55
-  t.expect(left == RGB(255, 0, 0) && right == RGB(0, 0, 255),
-           "stretched, the picture fills the control",
-           colourText(left) + " and " + colourText(right));
+  CHECK_EQ_MSG(colourPair(left, right), colourPair(RGB(255, 0, 0), RGB(0, 0, 255)),
+               "stretched, the picture fills the control");
 
   // Rows too: 40 x 40, green above row 20 and yellow below, shown from row 10 down.
   std::string rows = folder + "two rows.bmp";
@@ -228,9 +237,8 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
   UpdateWindow(vl::win32::windowOf(form));
   pump();
   COLORREF upper = screenPixel(viewport, 20, 5), lower = screenPixel(viewport, 20, 15);
-  t.expect(upper == RGB(0, 255, 0) && lower == RGB(255, 255, 0),
-           "a picture partly above its viewport shows its lower rows in place",
-           colourText(upper) + " and " + colourText(lower));
+  CHECK_EQ_MSG(colourPair(upper, lower), colourPair(RGB(0, 255, 0), RGB(255, 255, 0)),
+               "a picture partly above its viewport shows its lower rows in place");
 
   // Headers that claim more than memory can hold are refused at once.
   for (int side : {100000, 30000}) {
@@ -240,20 +248,23 @@ void checkImage(Tally& t, KindsForm& form, const std::string& folder) {
     std::string huge = folder + "huge" + std::to_string(side) + ".bmp";
     writeFile(huge, header);
     std::string refused = form.image.setPicture(huge);
-    t.expect(!refused.empty(),
-             "a bitmap claiming " + std::to_string(side) + " pixels a side is refused", refused);
+    CHECK_MSG(!refused.empty(),
+              "a bitmap claiming " + std::to_string(side) + " pixels a side is refused",
+              "loaded with no error");
   }
 
-  checkBadInput(t, form, folder);
+  checkBadInput(form, folder);
 
   auto shown = form.image.picture();
   error = form.image.setPicture(folder + "no such picture.bmp");
-  t.expect(!error.empty() && form.image.picture() == shown,
-           "a missing file is a clear failure and the picture stays", error);
+  CHECK_MSG(
+      !error.empty() && form.image.picture() == shown,
+      "a missing file is a clear failure and the picture stays",
+      reason(error) + (form.image.picture() == shown ? ", same picture" : ", picture changed"));
 }
 
 // The green arrow of the Play picture, and its grey form when disabled.
-void checkPictureButton(Tally& t, KindsForm& form) {
+void checkPictureButton(KindsForm& form) {
   HWND button = vl::win32::windowOf(form.play);
   RECT r;
   GetClientRect(button, &r);
@@ -263,27 +274,28 @@ void checkPictureButton(Tally& t, KindsForm& form) {
     return screenPixel(button, r.right / 2, r.bottom / 2);
   };
   COLORREF shown = centre();
-  t.expect(GetGValue(shown) > GetRValue(shown) + 60, "an enabled picture button shows its colours",
-           colourText(shown));
+  CHECK_MSG(GetGValue(shown) > GetRValue(shown) + 60, "an enabled picture button shows its colours",
+            colourText(shown));
   form.play.setEnabled(false);
   COLORREF greyed = centre();
   int spread = std::max({GetRValue(greyed), GetGValue(greyed), GetBValue(greyed)}) -
                std::min({GetRValue(greyed), GetGValue(greyed), GetBValue(greyed)});
-  t.expect(spread < 16 && greyed != shown, "a disabled one shows it greyed", colourText(greyed));
+  CHECK_MSG(spread < 16 && greyed != shown, "a disabled one shows it greyed",
+            colourText(greyed) + ", enabled " + colourText(shown));
 }
 
 }  // namespace
 
-void runKindsChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
+void runKindsChecks(HINSTANCE instance, const std::string& folder) {
   vl::win32::Win32Ui ui(instance);
   KindsForm form(ui);
   form.show();
   pump();
-  checkTimer(t, form);
-  checkScrollBar(t, form);
-  checkImage(t, form, folder);
-  checkPictureButton(t, form);
-  checkOutOfSight(t, form);
+  checkTimer(form);
+  checkScrollBar(form);
+  checkImage(form, folder);
+  checkPictureButton(form);
+  checkOutOfSight(form);
 }
 
-}  // namespace check
+}  // namespace pc

@@ -1,22 +1,24 @@
 // MCI devices on a short wave file: open, length, play to the end with a
 // notification, and the failures the program must see as text.
+#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
-#include "check.h"
 #include "platform/win32/mci_device.h"
 #include "../media_files.h"
 #include "samples.h"
+#include "services.h"
 
-namespace check {
+namespace pc {
 
 namespace {
 
 // Playback runs faster than real time under Wine; this only bounds a hang.
 constexpr DWORD kPlayDeadline = 20000;
 
-const char* notifyName(std::optional<vl::MediaNotify> n) {
+std::string notifyName(std::optional<vl::MediaNotify> n) {
   if (!n) return "nothing";
   switch (*n) {
     case vl::MediaNotify::Successful:
@@ -30,74 +32,124 @@ const char* notifyName(std::optional<vl::MediaNotify> n) {
   }
 }
 
+// Every notification heard, in order.
+std::string heardText(const std::vector<vl::MediaNotify>& heard) {
+  std::string text;
+  for (vl::MediaNotify n : heard) text += (text.empty() ? "" : ", ") + notifyName(n);
+  return text.empty() ? "nothing" : text;
+}
+
+std::string modeName(vl::MediaMode mode) {
+  switch (mode) {
+    case vl::MediaMode::NotOpen:
+      return "not open";
+    case vl::MediaMode::Stopped:
+      return "stopped";
+    case vl::MediaMode::Playing:
+      return "playing";
+    case vl::MediaMode::Paused:
+      return "paused";
+    default:
+      return "other (" + std::to_string(static_cast<int>(mode)) + ")";
+  }
+}
+
+// A call's error and the mode the device is in after it.
+std::string callAndMode(const std::string& error, const vl::MediaDevice& device) {
+  return reason(error) + ", " + modeName(device.mode());
+}
+
+// A call's error and whether the device is open after it.
+std::string callAndOpen(const std::string& error, const vl::MediaDevice& device) {
+  return reason(error) + (device.isOpen() ? ", open" : ", not open");
+}
+
+// Runs the named calls in order up to the first that fails; its name and
+// error, or nothing when all succeed.
+std::string firstFailure(
+    const std::vector<std::pair<const char*, std::function<std::string()>>>& calls) {
+  for (const auto& [name, call] : calls) {
+    std::string error = call();
+    if (!error.empty()) return std::string(name) + ": " + reason(error);
+  }
+  return {};
+}
+
 // A device destroyed while it plays must never be called back, even when the
 // next device is given its ID.
-void checkDestroyedWhilePlaying(Tally& t, vl::MediaDevices& devices, const std::string& wave) {
+void checkDestroyedWhilePlaying(vl::MediaDevices& devices, const std::string& wave) {
   bool staleCall = false;
   auto doomed = devices.create();
   doomed->Done = [&staleCall](vl::MediaNotify) { staleCall = true; };
   std::string opened = doomed->open("", wave, false);
   std::string played = doomed->play(true, false);
-  t.expect(opened.empty() && played.empty(), "a second device opens and plays", opened + played);
+  CHECK_MSG(opened.empty() && played.empty(), "a second device opens and plays",
+            "open " + reason(opened) + ", play " + reason(played));
   doomed.reset();
 
   std::optional<vl::MediaNotify> done;
   auto next = devices.create();
   next->Done = [&done](vl::MediaNotify n) { done = n; };
-  std::string again = next->open("", wave, true);
-  t.expect(again.empty() && next->play(true, false).empty(), "a third device opens after it",
-           again);
-  bool ended = pumpUntil([&] { return done.has_value(); }, kPlayDeadline);
-  t.expect(ended && *done == vl::MediaNotify::Successful,
-           "the third device alone is told its play ended", notifyName(done));
-  t.expect(!staleCall, "the destroyed device was never called back");
+  std::string failed = firstFailure({{"open", [&] { return next->open("", wave, true); }},
+                                     {"play", [&] { return next->play(true, false); }}});
+  CHECK_EQ_MSG(failed, "", "a third device opens after it");
+  pumpUntil([&] { return done.has_value(); }, kPlayDeadline);
+  CHECK_EQ_MSG(notifyName(done), "successful", "the third device alone is told its play ended");
+  CHECK_EQ_MSG(staleCall, false, "the destroyed device was never called back");
 }
 
 // A play cut short by stop, or by another play, is told how it ended. The
 // wave is long enough that it cannot end on its own before that.
-void checkInterruptedPlays(Tally& t, vl::MediaDevices& devices, const std::string& longWave) {
+void checkInterruptedPlays(vl::MediaDevices& devices, const std::string& longWave) {
   auto device = devices.create();
   std::vector<vl::MediaNotify> heard;
   device->Done = [&heard](vl::MediaNotify n) { heard.push_back(n); };
   std::string opened = device->open("waveaudio", longWave, true);
-  t.expect(opened.empty(), "a long wave opens on the waveaudio device", opened);
-  t.expect(device->play(true, false).empty() && device->stop().empty(), "play then stop succeed");
+  CHECK_EQ_MSG(opened, "", "a long wave opens on the waveaudio device");
+  std::string failed = firstFailure({{"play", [&] { return device->play(true, false); }},
+                                     {"stop", [&] { return device->stop(); }}});
+  CHECK_EQ_MSG(failed, "", "play then stop succeed");
   bool told = pumpUntil([&] { return !heard.empty(); }, kPlayDeadline);
-  t.expect(told && heard[0] == vl::MediaNotify::Aborted, "the stopped play ends aborted",
-           told ? notifyName(heard[0]) : "nothing");
+  CHECK_MSG(told && heard[0] == vl::MediaNotify::Aborted, "the stopped play ends aborted",
+            heardText(heard));
 
   heard.clear();
-  t.expect(device->play(true, false).empty() && device->play(true, false).empty(),
-           "two plays in a row start");
+  failed = firstFailure({{"first play", [&] { return device->play(true, false); }},
+                         {"second play", [&] { return device->play(true, false); }}});
+  CHECK_EQ_MSG(failed, "", "two plays in a row start");
   // Wine says aborted where the documentation leads one to expect superseded.
   told = pumpUntil([&] { return heard.size() == 2; }, kPlayDeadline);
-  t.expect(
+  CHECK_MSG(
       told && (heard[0] == vl::MediaNotify::Aborted || heard[0] == vl::MediaNotify::Superseded),
-      "the first play is told it was cut short", heard.empty() ? "nothing" : notifyName(heard[0]));
-  t.expect(told && heard[1] == vl::MediaNotify::Successful, "the second play ends successfully",
-           heard.size() < 2 ? "nothing" : notifyName(heard[1]));
+      "the first play is told it was cut short", heardText(heard));
+  CHECK_MSG(told && heard[1] == vl::MediaNotify::Successful, "the second play ends successfully",
+            heardText(heard));
   device->close();
 }
 
 // Pause, seek and the mode that follows them, on a long wave.
-void checkModes(Tally& t, vl::MediaDevices& devices, const std::string& longWave) {
+void checkModes(vl::MediaDevices& devices, const std::string& longWave) {
   auto device = devices.create();
-  t.expect(device->mode() == vl::MediaMode::NotOpen, "a new device is not open");
-  t.expect(device->open("", longWave, true).empty(), "the long wave opens");
-  t.expect(device->mode() == vl::MediaMode::Stopped, "an opened device is stopped");
-  t.expect(device->play(true, false).empty() && device->mode() == vl::MediaMode::Playing,
-           "a play plays");
-  t.expect(device->pause().empty() && device->mode() == vl::MediaMode::Paused, "pause pauses");
-  std::string sought = device->seek(4000);
-  t.expect(sought.empty(), "seek succeeds", sought);
-  t.expect(device->mode() == vl::MediaMode::Stopped, "a seek leaves it stopped");
-  t.expect(device->position() == 4000, "the position is where it was sought",
-           std::to_string(device->position()));
-  t.expect(device->track() == 0 && device->trackCount() == 0 && !device->canEject(),
-           "a wave has no tracks and no door");
-  t.expect(!device->step(1).empty(), "a wave does not step");
+  CHECK_EQ_MSG(modeName(device->mode()), "not open", "a new device is not open");
+  CHECK_EQ_MSG(device->open("", longWave, true), "", "the long wave opens");
+  CHECK_EQ_MSG(modeName(device->mode()), "stopped", "an opened device is stopped");
+  std::string played = device->play(true, false);
+  CHECK_MSG(played.empty() && device->mode() == vl::MediaMode::Playing, "a play plays",
+            callAndMode(played, *device));
+  std::string paused = device->pause();
+  CHECK_MSG(paused.empty() && device->mode() == vl::MediaMode::Paused, "pause pauses",
+            callAndMode(paused, *device));
+  CHECK_EQ_MSG(device->seek(4000), "", "seek succeeds");
+  CHECK_EQ_MSG(modeName(device->mode()), "stopped", "a seek leaves it stopped");
+  CHECK_EQ_MSG(device->position(), 4000L, "the position is where it was sought");
+  CHECK_MSG(device->track() == 0 && device->trackCount() == 0 && !device->canEject(),
+            "a wave has no tracks and no door",
+            "track " + std::to_string(device->track()) + " of " +
+                std::to_string(device->trackCount()) +
+                (device->canEject() ? ", can eject" : ", cannot eject"));
+  CHECK_MSG(!device->step(1).empty(), "a wave does not step", "it stepped with no error");
   device->close();
-  t.expect(device->mode() == vl::MediaMode::NotOpen, "a closed device is not open");
+  CHECK_EQ_MSG(modeName(device->mode()), "not open", "a closed device is not open");
 }
 
 // Temporary files the device made for RMI music.
@@ -116,74 +168,78 @@ int temporaryMidiFiles() {
 
 // RMI music opens through its plain MIDI, whose temporary copy goes with the
 // device; a broken RMI opens nothing and leaves nothing.
-void checkRmi(Tally& t, vl::MediaDevices& devices, const std::string& folder) {
+void checkRmi(vl::MediaDevices& devices, const std::string& folder) {
   std::string midi = testmedia::midiFile(4);
   std::string rmi = folder + "song.rmi", broken = folder + "broken.rmi";
-  t.expect(writeFile(rmi, testmedia::rmiFile(midi)), "song.rmi written");
-  t.expect(writeFile(broken,
-                     testmedia::riff("RMID", "data" + std::string("\xF0\xFF\xFF\x7F", 4) + midi)),
-           "broken.rmi written");
+  CHECK_EQ_MSG(writeFile(rmi, testmedia::rmiFile(midi)), true, "song.rmi written");
+  CHECK_EQ_MSG(writeFile(broken, testmedia::riff(
+                                     "RMID", "data" + std::string("\xF0\xFF\xFF\x7F", 4) + midi)),
+               true, "broken.rmi written");
   int before = temporaryMidiFiles();
   auto device = devices.create();
-  std::string opened = device->open("", rmi, true);
-  t.expect(opened.empty(), "an RMI file opens", opened);
-  t.expect(device->length() >= 1500 && device->length() <= 2500,
-           "its music lasts about two seconds", std::to_string(device->length()));
-  t.expect(temporaryMidiFiles() == before + 1, "its MIDI is in one temporary file");
+  CHECK_EQ_MSG(device->open("", rmi, true), "", "an RMI file opens");
+  long length = device->length();
+  CHECK_MSG(length >= 1500 && length <= 2500, "its music lasts about two seconds",
+            std::to_string(length) + " ms");
+  CHECK_EQ_MSG(temporaryMidiFiles(), before + 1, "its MIDI is in one temporary file");
   device->close();
-  t.expect(temporaryMidiFiles() == before, "closing removes the temporary file");
-  t.expect(!device->open("", broken, true).empty(), "a broken RMI does not open");
-  t.expect(temporaryMidiFiles() == before, "and leaves no temporary file");
-  t.expect(device->open("", rmi, true).empty(), "the RMI opens again");
+  CHECK_EQ_MSG(temporaryMidiFiles(), before, "closing removes the temporary file");
+  CHECK_MSG(!device->open("", broken, true).empty(), "a broken RMI does not open",
+            "it opened with no error");
+  CHECK_EQ_MSG(temporaryMidiFiles(), before, "and leaves no temporary file");
+  CHECK_EQ_MSG(device->open("", rmi, true), "", "the RMI opens again");
   device.reset();
-  t.expect(temporaryMidiFiles() == before, "destroying an open device removes it too");
+  CHECK_EQ_MSG(temporaryMidiFiles(), before, "destroying an open device removes it too");
 }
 
 }  // namespace
 
-void runMediaChecks(Tally& t, const std::string& folder) {
+void runMediaChecks(const std::string& folder) {
   std::string wave = folder + "silence.wav";
-  t.expect(writeFile(wave, testmedia::silentWave(3)), "silence.wav written");
+  CHECK_EQ_MSG(writeFile(wave, testmedia::silentWave(3)), true, "silence.wav written");
   vl::win32::MciDevices devices;
 
   auto device = devices.create();
   std::optional<vl::MediaNotify> done;
   device->Done = [&done](vl::MediaNotify n) { done = n; };
   std::string opened = device->open("", wave, true);
-  t.expect(opened.empty() && device->isOpen(), "the wave opens when asked to share it", opened);
+  CHECK_MSG(opened.empty() && device->isOpen(), "the wave opens when asked to share it",
+            callAndOpen(opened, *device));
   long length = device->length();
-  t.expect(length > 0, "the wave reports a length in ms", std::to_string(length));
-  t.expect(length >= 250 && length <= 350, "the length is about 300 ms", std::to_string(length));
-  t.expect(device->track() == 0, "a wave has no track");
-  std::string played = device->play(true, false);
-  t.expect(played.empty(), "play with a notification starts", played);
-  bool ended = pumpUntil([&] { return done.has_value(); }, kPlayDeadline);
-  t.expect(ended && *done == vl::MediaNotify::Successful, "the play ends successfully",
-           notifyName(done));
-  t.expect(device->position() == length, "the position is at the end",
-           std::to_string(device->position()));
+  CHECK_MSG(length > 0, "the wave reports a length in ms", std::to_string(length) + " ms");
+  CHECK_MSG(length >= 250 && length <= 350, "the length is about 300 ms",
+            std::to_string(length) + " ms");
+  CHECK_EQ_MSG(device->track(), 0, "a wave has no track");
+  CHECK_EQ_MSG(device->play(true, false), "", "play with a notification starts");
+  pumpUntil([&] { return done.has_value(); }, kPlayDeadline);
+  CHECK_EQ_MSG(notifyName(done), "successful", "the play ends successfully");
+  CHECK_EQ_MSG(device->position(), length, "the position is at the end");
 
   std::string closed = device->close();
-  t.expect(closed.empty() && !device->isOpen(), "close succeeds", closed);
+  CHECK_MSG(closed.empty() && !device->isOpen(), "close succeeds", callAndOpen(closed, *device));
   std::string afterClose = device->play(false, false);
-  t.expect(!afterClose.empty(), "play after close fails with a reason", afterClose);
-  t.expect(device->close().empty(), "a second close is harmless");
-  t.expect(device->length() == 0 && device->position() == 0, "a closed device has no length");
+  CHECK_MSG(!afterClose.empty(), "play after close fails with a reason", reason(afterClose));
+  CHECK_EQ_MSG(device->close(), "", "a second close is harmless");
+  CHECK_MSG(device->length() == 0 && device->position() == 0, "a closed device has no length",
+            "length " + std::to_string(device->length()) + ", position " +
+                std::to_string(device->position()));
 
   std::string missing = device->open("", folder + "missing.wav", true);
-  t.expect(!missing.empty() && !device->isOpen(), "a missing file fails with a reason", missing);
+  CHECK_MSG(!missing.empty() && !device->isOpen(), "a missing file fails with a reason",
+            callAndOpen(missing, *device));
   std::string noDevice = device->open("nosuchdevice", "", false);
-  t.expect(!noDevice.empty(), "an unknown device fails with a reason", noDevice);
+  CHECK_MSG(!noDevice.empty(), "an unknown device fails with a reason", reason(noDevice));
 
-  checkDestroyedWhilePlaying(t, devices, wave);
+  checkDestroyedWhilePlaying(devices, wave);
   std::string longWave = folder + "long.wav";
-  t.expect(writeFile(longWave, testmedia::silentWave(100)), "long.wav written");
-  checkInterruptedPlays(t, devices, longWave);
-  checkModes(t, devices, longWave);
-  checkRmi(t, devices, folder);
+  CHECK_EQ_MSG(writeFile(longWave, testmedia::silentWave(100)), true, "long.wav written");
+  checkInterruptedPlays(devices, longWave);
+  checkModes(devices, longWave);
+  checkRmi(devices, folder);
   auto cd = devices.create();
-  t.expect(!cd->open("cdaudio", "", true).empty() && !cd->isOpen(),
-           "without a drive the CD device fails with a reason");
+  std::string cdOpened = cd->open("cdaudio", "", true);
+  CHECK_MSG(!cdOpened.empty() && !cd->isOpen(), "without a drive the CD device fails with a reason",
+            callAndOpen(cdOpened, *cd));
 }
 
-}  // namespace check
+}  // namespace pc

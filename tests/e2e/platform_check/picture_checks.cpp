@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "canvas.h"
-#include "check.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/text.h"
 #include "samples.h"
+#include "services.h"
 
-namespace check {
+namespace pc {
 
 namespace {
 
@@ -25,58 +25,58 @@ struct Sample {
   int widthTwips, heightTwips;
 };
 
+std::string twips(int width, int height) {
+  return std::to_string(width) + "x" + std::to_string(height) + " twips";
+}
+
 std::string sizeText(const vl::Picture& p) {
-  return std::to_string(p.widthTwips()) + "x" + std::to_string(p.heightTwips()) + " twips";
+  return twips(p.widthTwips(), p.heightTwips());
+}
+
+// What a decode gave, for messages.
+std::string seen(const vl::PictureLoad& load) {
+  return std::string(load.picture ? "a picture" : "no picture") + " and " + reason(load.error);
 }
 
 // Draws at the given size and checks the red top-left and blue bottom-right.
-void checkDrawing(Tally& t, const std::string& name, const Win32Picture& picture, int width,
-                  int height) {
+void checkDrawing(const std::string& name, const Win32Picture& picture, int width, int height) {
   Canvas canvas(width, height);
   picture.draw(canvas.dc(), canvas.all());
   std::string where = name + " drawn at " + std::to_string(width) + "x" + std::to_string(height);
-  t.expect(canvas.red(1, 1), where + " is red at the top left", canvas.describe(1, 1));
-  t.expect(canvas.blue(width - 2, height - 2), where + " is blue at the bottom right",
-           canvas.describe(width - 2, height - 2));
+  CHECK_MSG(canvas.red(1, 1), where + " is red at the top left", canvas.describe(1, 1));
+  CHECK_MSG(canvas.blue(width - 2, height - 2), where + " is blue at the bottom right",
+            canvas.describe(width - 2, height - 2));
 }
 
-void checkSample(Tally& t, vl::PictureDecoder& decoder, const std::string& folder,
-                 const Sample& s) {
+void checkSample(vl::PictureDecoder& decoder, const std::string& folder, const Sample& s) {
   std::string path = folder + s.file;
-  if (!writeFile(path, s.bytes)) {
-    t.expect(false, s.file + " written");
-    return;
-  }
+  if (!CHECK_EQ_MSG(writeFile(path, s.bytes), true, s.file + " written")) return;
   vl::PictureLoad load = decoder.decode(path);
-  t.expect(load.picture != nullptr && load.error.empty(), s.file + " decodes", load.error);
+  CHECK_MSG(load.picture != nullptr && load.error.empty(), s.file + " decodes", seen(load));
   if (!load.picture) return;
-  t.expect(
-      load.picture->widthTwips() == s.widthTwips && load.picture->heightTwips() == s.heightTwips,
-      s.file + " is " + std::to_string(s.widthTwips) + "x" + std::to_string(s.heightTwips) +
-          " twips",
-      sizeText(*load.picture));
+  CHECK_EQ_MSG(sizeText(*load.picture), twips(s.widthTwips, s.heightTwips), s.file + "'s size");
   auto* picture = dynamic_cast<const Win32Picture*>(load.picture.get());
-  t.expect(picture != nullptr, s.file + " can draw itself");
+  CHECK_MSG(picture != nullptr, s.file + " can draw itself", "it is no Win32Picture");
   if (!picture) return;
   int w = s.widthTwips / 15, h = s.heightTwips / 15;
-  checkDrawing(t, s.file, *picture, w, h);
-  checkDrawing(t, s.file, *picture, w * 2 + 3, h * 3);
+  checkDrawing(s.file, *picture, w, h);
+  checkDrawing(s.file, *picture, w * 2 + 3, h * 3);
 }
 
-void checkRefused(Tally& t, vl::PictureDecoder& decoder, const std::string& what,
-                  const std::string& path, const std::string& expectedError = {}) {
+void checkRefused(vl::PictureDecoder& decoder, const std::string& what, const std::string& path,
+                  const std::string& expectedError = {}) {
   vl::PictureLoad load = decoder.decode(path);
-  bool ok = !load.picture && !load.error.empty() &&
-            (expectedError.empty() || load.error == expectedError);
-  t.expect(ok, what + " is refused with a reason", "\"" + load.error + "\"");
+  if (expectedError.empty())
+    CHECK_MSG(!load.picture && !load.error.empty(), what + " is refused with a reason", seen(load));
+  else
+    CHECK_EQ_MSG(seen(load), seen({nullptr, expectedError}), what + " is refused with its reason");
 }
 
 // Damaged files must never crash the program: every sample cut short at
 // twenty points decodes or is refused, and what decodes draws.
-void checkCutShort(Tally& t, vl::PictureDecoder& decoder, const std::string& folder,
+void checkCutShort(vl::PictureDecoder& decoder, const std::string& folder,
                    const std::vector<Sample>& samples) {
-  int decoded = 0, refused = 0;
-  bool reasons = true;
+  int decoded = 0, refused = 0, silent = 0;
   for (const Sample& s : samples) {
     for (int i = 1; i <= 20; ++i) {
       std::string path = folder + "cut-" + s.file;
@@ -84,7 +84,7 @@ void checkCutShort(Tally& t, vl::PictureDecoder& decoder, const std::string& fol
       vl::PictureLoad load = decoder.decode(path);
       if (!load.picture) {
         ++refused;
-        reasons = reasons && !load.error.empty();
+        if (load.error.empty()) ++silent;
         continue;
       }
       ++decoded;
@@ -92,51 +92,52 @@ void checkCutShort(Tally& t, vl::PictureDecoder& decoder, const std::string& fol
       dynamic_cast<const Win32Picture&>(*load.picture).draw(canvas.dc(), canvas.all());
     }
   }
-  t.expect(reasons, "samples cut short decode or are refused with a reason",
-           std::to_string(decoded) + " decoded, " + std::to_string(refused) + " refused");
+  CHECK_MSG(silent == 0, "samples cut short decode or are refused with a reason",
+            std::to_string(decoded) + " decoded, " + std::to_string(refused) + " refused, " +
+                std::to_string(silent) + " of them without a reason");
 }
 
 // The mask lets what lies under the icon show through its clear corner.
-void checkMask(Tally& t, vl::PictureDecoder& decoder, const std::string& folder) {
+void checkMask(vl::PictureDecoder& decoder, const std::string& folder) {
   writeFile(folder + "masked.ico", iconFile(false, true));
   vl::PictureLoad load = decoder.decode(folder + "masked.ico");
-  t.expect(load.picture != nullptr, "masked.ico decodes", load.error);
+  CHECK_MSG(load.picture != nullptr, "masked.ico decodes", seen(load));
   if (!load.picture) return;
   Canvas canvas(32, 32);
   dynamic_cast<const Win32Picture&>(*load.picture).draw(canvas.dc(), canvas.all());
-  t.expect(canvas.red(1, 1) && canvas.blue(30, 1), "masked.ico draws its opaque parts",
-           canvas.describe(30, 1));
-  t.expect(canvas.green(30, 30), "masked.ico leaves its clear corner as it was",
-           canvas.describe(30, 30));
+  CHECK_MSG(canvas.red(1, 1) && canvas.blue(30, 1), "masked.ico draws its opaque parts",
+            canvas.describe(1, 1) + " and " + canvas.describe(30, 1));
+  CHECK_MSG(canvas.green(30, 30), "masked.ico leaves its clear corner as it was",
+            canvas.describe(30, 30));
 }
 
-void checkResource(Tally& t, HINSTANCE instance, vl::PictureDecoder& decoder) {
+void checkResource(HINSTANCE instance, vl::PictureDecoder& decoder) {
   vl::PictureLoad load = decoder.decode("res:BANNER");
-  t.expect(load.picture != nullptr, "res:BANNER decodes", load.error);
+  CHECK_MSG(load.picture != nullptr, "res:BANNER decodes", seen(load));
   auto bitmap = static_cast<HBITMAP>(LoadImageW(instance, L"BANNER", IMAGE_BITMAP, 0, 0, 0));
   BITMAP b{};
   GetObjectW(bitmap, sizeof b, &b);
   DeleteObject(bitmap);
   if (load.picture) {
-    t.expect(load.picture->widthTwips() == b.bmWidth * 15 &&
-                 load.picture->heightTwips() == b.bmHeight * 15,
-             "res:BANNER has its bitmap's size", sizeText(*load.picture));
+    CHECK_EQ_MSG(sizeText(*load.picture), twips(b.bmWidth * 15, b.bmHeight * 15),
+                 "res:BANNER has its bitmap's size");
     Canvas canvas(b.bmWidth, b.bmHeight);
     dynamic_cast<const Win32Picture&>(*load.picture).draw(canvas.dc(), canvas.all());
     int x = b.bmWidth / 2, y = b.bmHeight / 2;
-    t.expect(!canvas.green(x, y), "res:BANNER draws", canvas.describe(x, y));
+    CHECK_MSG(!canvas.green(x, y), "res:BANNER draws", canvas.describe(x, y));
   }
-  checkRefused(t, decoder, "res:NOSUCH", "res:NOSUCH");
+  checkRefused(decoder, "res:NOSUCH", "res:NOSUCH");
 }
 
-void checkCache(Tally& t, vl::PictureDecoder& decoder, const std::string& folder) {
+void checkCache(vl::PictureDecoder& decoder, const std::string& folder) {
   vl::PictureCache cache(decoder);
   std::string path = folder + "red24.bmp", upper = path;
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   vl::PictureLoad a = cache.load(path), b = cache.load(upper);
-  t.expect(a.picture && a.picture == b.picture,
-           "the cache hands out one picture for a path in either case");
+  CHECK_MSG(a.picture && a.picture == b.picture,
+            "the cache hands out one picture for a path in either case",
+            a.picture ? "another picture for " + upper : seen(a));
 }
 
 std::string readAll(const std::string& path) {
@@ -154,7 +155,7 @@ std::string readAll(const std::string& path) {
 // Files made by ImageMagick before the check started ($PICTURE_SAMPLES, a
 // Windows path): palette bitmaps of 1, 4 and 8 bits, the OS/2 header, an
 // icon of several sizes, and one whose 256-pixel image is a PNG.
-void checkMadeByTools(Tally& t, vl::PictureDecoder& decoder, const std::string& folder) {
+void checkMadeByTools(vl::PictureDecoder& decoder, const std::string& folder) {
   const char* made = std::getenv("PICTURE_SAMPLES");
   if (!made || !*made) return;
   struct Made {
@@ -165,16 +166,17 @@ void checkMadeByTools(Tally& t, vl::PictureDecoder& decoder, const std::string& 
       {"os2.bmp", 240, 120},      {"sizes.ico", 240, 240},    {"png256.ico", 3840, 3840},
   };
   for (const Made& m : files) {
-    std::string bytes = readAll(std::string(made) + "\\" + m.file);
-    t.expect(!bytes.empty(), std::string(m.file) + " was made by the tools");
-    if (!bytes.empty())
-      checkSample(t, decoder, folder, {m.file, bytes, m.widthTwips, m.heightTwips});
+    std::string path = std::string(made) + "\\" + m.file;
+    std::string bytes = readAll(path);
+    CHECK_MSG(!bytes.empty(), std::string(m.file) + " was made by the tools",
+              "nothing read from " + path);
+    if (!bytes.empty()) checkSample(decoder, folder, {m.file, bytes, m.widthTwips, m.heightTwips});
   }
 }
 
 }  // namespace
 
-void runPictureChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
+void runPictureChecks(HINSTANCE instance, const std::string& folder) {
   vl::win32::Win32PictureDecoder decoder(instance, kDpi);
   const std::vector<Sample> samples = {
       {"red24.bmp", bmp24BottomUp(16, 8), 240, 120},
@@ -192,29 +194,29 @@ void runPictureChecks(Tally& t, HINSTANCE instance, const std::string& folder) {
       {"drawing-named.bmp", enhancedMetafile(), 1440, 720},
       {"bitmap-named.ico", bmp24BottomUp(16, 8), 240, 120},
   };
-  for (const Sample& s : samples) checkSample(t, decoder, folder, s);
-  checkCutShort(t, decoder, folder, samples);
-  checkMadeByTools(t, decoder, folder);
+  for (const Sample& s : samples) checkSample(decoder, folder, s);
+  checkCutShort(decoder, folder, samples);
+  checkMadeByTools(decoder, folder);
 
   writeFile(folder + "empty.bmp", "");
-  checkRefused(t, decoder, "a zero-byte file", folder + "empty.bmp", "The file is empty.");
+  checkRefused(decoder, "a zero-byte file", folder + "empty.bmp", "The file is empty.");
   writeFile(folder + "notes.bmp", "These are notes, not a picture.\r\n");
-  checkRefused(t, decoder, "a text file", folder + "notes.bmp",
+  checkRefused(decoder, "a text file", folder + "notes.bmp",
                "The file is not a picture this program can show.");
-  checkRefused(t, decoder, "a missing file", folder + "missing.bmp");
+  checkRefused(decoder, "a missing file", folder + "missing.bmp");
   std::string cut = bmp24BottomUp(16, 8);
   writeFile(folder + "cut.bmp", cut.substr(0, cut.size() / 2));
   vl::PictureLoad load = decoder.decode(folder + "cut.bmp");
-  t.expect(load.picture != nullptr, "a bitmap cut short still decodes", load.error);
+  CHECK_MSG(load.picture != nullptr, "a bitmap cut short still decodes", seen(load));
   if (load.picture) {
     Canvas canvas(16, 8);
     dynamic_cast<const Win32Picture&>(*load.picture).draw(canvas.dc(), canvas.all());
-    t.expect(canvas.blue(14, 6), "a bitmap cut short draws the rows it has",
-             canvas.describe(14, 6));
+    CHECK_MSG(canvas.blue(14, 6), "a bitmap cut short draws the rows it has",
+              canvas.describe(14, 6));
   }
-  checkMask(t, decoder, folder);
-  checkResource(t, instance, decoder);
-  checkCache(t, decoder, folder);
+  checkMask(decoder, folder);
+  checkResource(instance, decoder);
+  checkCache(decoder, folder);
 }
 
-}  // namespace check
+}  // namespace pc

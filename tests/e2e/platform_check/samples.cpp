@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-namespace check {
+namespace pc {
 
 namespace {
 
@@ -177,4 +177,4 @@ std::string enhancedMetafile() {
   return bits;
 }
 
-}  // namespace check
+}  // namespace pc

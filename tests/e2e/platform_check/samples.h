@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace check {
+namespace pc {
 
 std::string bmp24BottomUp(int width, int height);
 std::string bmp32TopDown(int width, int height);
@@ -19,4 +19,4 @@ std::string windowsMetafile(bool placeable);
 // One inch by half an inch.
 std::string enhancedMetafile();
 
-}  // namespace check
+}  // namespace pc

@@ -2,13 +2,14 @@
 // arrives (message 0x200 with the mouse message in lParam) and as the
 // program hears it.
 #include <optional>
+#include <sstream>
 
-#include "check.h"
 #include "platform/win32/shell_tray_icon.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/window_of.h"
+#include "services.h"
 
-namespace check {
+namespace pc {
 
 namespace {
 
@@ -35,6 +36,19 @@ HWND wineTrayIcon() {
 HWND watchedWindow = nullptr;
 std::optional<LPARAM> sentToHook;
 
+// A message number as the checks print it.
+std::string messageText(std::optional<LPARAM> message) {
+  if (!message) return "nothing";
+  std::ostringstream text;
+  text << "0x" << std::hex << std::uppercase << *message;
+  return text.str();
+}
+
+// Whether the icon is shown after a call, with the call's error.
+std::string addedText(const std::string& error, const vl::TrayIcon& tray) {
+  return reason(error) + (tray.shown() ? ", shown" : ", not shown");
+}
+
 LRESULT CALLBACK watchSent(int code, WPARAM wp, LPARAM lp) {
   auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
   if (code == HC_ACTION && sent->hwnd == watchedWindow && sent->message == WM_MOUSEMOVE)
@@ -42,62 +56,65 @@ LRESULT CALLBACK watchSent(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-void checkShellCallback(Tally& t, HWND hook) {
+void checkShellCallback(HWND hook) {
   HWND icon = nullptr;
   bool shown = pumpUntil([&] { return (icon = wineTrayIcon()) != nullptr; }, kDeadline);
-  t.expect(shown, "the icon shows in Wine's tray");
+  CHECK_MSG(shown, "the icon shows in Wine's tray", "no icon window in Wine's tray window");
   if (!shown) return;
   watchedWindow = hook;
   sentToHook.reset();
   HHOOK watch = SetWindowsHookExW(WH_CALLWNDPROC, watchSent, nullptr, GetCurrentThreadId());
   PostMessageW(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
   PostMessageW(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
-  bool heard = pumpUntil([&] { return sentToHook == vl::tray::RightUp; }, kDeadline);
+  pumpUntil([&] { return sentToHook == vl::tray::RightUp; }, kDeadline);
   UnhookWindowsHookEx(watch);
-  t.expect(heard, "a right click on it reaches the hook window as 0x200 with lParam 0x205",
-           sentToHook ? std::to_string(*sentToHook) : "nothing");
+  CHECK_EQ_MSG(messageText(sentToHook), messageText(vl::tray::RightUp),
+               "a right click on it reaches the hook window as 0x200 with lParam 0x205");
 }
 
-void checkCallback(Tally& t, vl::TrayIcon& tray, HWND hook, int mouseMessage) {
+void checkCallback(vl::TrayIcon& tray, HWND hook, int mouseMessage) {
   std::optional<int> reported;
   tray.Callback = [&reported](int message) { reported = message; };
   PostMessageW(hook, WM_MOUSEMOVE, 0, mouseMessage);
-  bool heard = pumpUntil([&] { return reported.has_value(); }, kDeadline);
-  t.expect(heard && *reported == mouseMessage,
-           "the program hears " + std::to_string(mouseMessage) + " from the hidden hook",
-           heard ? std::to_string(*reported) : "nothing");
+  pumpUntil([&] { return reported.has_value(); }, kDeadline);
+  CHECK_EQ_MSG(messageText(reported), messageText(mouseMessage),
+               "the program hears " + std::to_string(mouseMessage) + " from the hidden hook");
   tray.Callback = nullptr;
 }
 
 }  // namespace
 
-void runTrayChecks(Tally& t, HINSTANCE instance) {
+void runTrayChecks(HINSTANCE instance) {
   vl::win32::Win32Ui ui(instance);
   HookForm form(ui);
   vl::win32::ShellTrayIcon tray(instance, kIconResource);
 
   std::string unloaded = tray.add(form.pichook, "Varilume SE", 96);
-  t.expect(!unloaded.empty() && !tray.shown(), "a hook without a window is refused", unloaded);
+  CHECK_MSG(!unloaded.empty() && !tray.shown(), "a hook without a window is refused",
+            addedText(unloaded, tray));
 
   form.load();
   HWND hook = vl::win32::windowOf(form.pichook);
-  t.expect(hook != nullptr && !IsWindowVisible(hook), "the hidden hook has a window");
+  CHECK_MSG(hook != nullptr && !IsWindowVisible(hook), "the hidden hook has a window",
+            !hook ? "no window" : "a visible window");
   std::string added = tray.add(form.pichook, "Varilume SE", 96);
-  t.expect(added.empty() && tray.shown(), "the icon is added", added);
-  checkShellCallback(t, hook);
-  checkCallback(t, tray, hook, vl::tray::RightUp);
-  checkCallback(t, tray, hook, vl::tray::LeftDoubleClick);
+  CHECK_MSG(added.empty() && tray.shown(), "the icon is added", addedText(added, tray));
+  checkShellCallback(hook);
+  checkCallback(tray, hook, vl::tray::RightUp);
+  checkCallback(tray, hook, vl::tray::LeftDoubleClick);
 
   // A tip longer than the record holds is cut, not refused.
   std::string again = tray.add(form.pichook, std::string(100, 'x') + "\xC3\xA9", 96);
-  t.expect(again.empty() && tray.shown(), "the icon is added again with a long tip", again);
+  CHECK_MSG(again.empty() && tray.shown(), "the icon is added again with a long tip",
+            addedText(again, tray));
 
   tray.remove();
-  t.expect(!tray.shown(), "the icon is removed");
-  t.expect(pumpUntil([] { return wineTrayIcon() == nullptr; }, kDeadline), "it leaves Wine's tray");
+  CHECK_EQ_MSG(tray.shown(), false, "the icon is removed");
+  CHECK_MSG(pumpUntil([] { return wineTrayIcon() == nullptr; }, kDeadline), "it leaves Wine's tray",
+            "its icon window is still there");
   tray.remove();
-  t.expect(!tray.shown(), "removing it again is harmless");
+  CHECK_EQ_MSG(tray.shown(), false, "removing it again is harmless");
   form.unload();
 }
 
-}  // namespace check
+}  // namespace pc
