@@ -27,6 +27,7 @@ function(varilume_e2e test scenario screen dpi)
   set_tests_properties(e2e_${test} PROPERTIES FIXTURES_REQUIRED wine_prefix TIMEOUT 400)
 endfunction()
 
+varilume_e2e(crash_ends_at_once crash_ends_at_once 800x600 96)
 varilume_e2e(first_run first_run 800x600 96)
 varilume_e2e(first_run_quit first_run_quit 800x600 96)
 varilume_e2e(second_start_640x480 second_start 640x480 96)

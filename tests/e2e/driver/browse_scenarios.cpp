@@ -58,29 +58,35 @@ bool listed(HWND list, const std::string& item) {
   return std::find(items.begin(), items.end(), item) != items.end();
 }
 
-// Enters the directory by a double click in the directory list.
-void enter(HWND dir, const std::string& name) {
+// Enters the directory by a double click in the directory list, once the
+// list shows it, and returns when the list has been refilled.
+void enter(Program& p, HWND dir, const std::string& name) {
+  REQUIRE(waitFor([&] { return listed(dir, name); }));
   REQUIRE(doubleClickItem(dir, name));
+  CHECK(p.idle());
   CHECK(waitFor([&] {
-    return listSelection(dir) >= 0 &&
-           listItems(dir)[static_cast<std::size_t>(listSelection(dir))] == name;
+    int i = listSelection(dir);
+    return i >= 0 && listItems(dir)[static_cast<std::size_t>(i)] == name;
   }));
 }
 
-// Selects the file with a click and waits until the list shows it selected.
-void pick(HWND list, const std::string& name) {
+// Selects the file with a click once the list shows it, and waits until the
+// list shows it selected and the program has acted on the click.
+void pick(Program& p, HWND list, const std::string& name) {
+  REQUIRE(waitFor([&] { return listed(list, name); }));
   REQUIRE(clickItem(list, name));
   CHECK(waitFor([&] {
     int i = listSelection(list);
     return i >= 0 && listItems(list)[static_cast<std::size_t>(i)] == name;
   }));
+  CHECK(p.idle());
 }
 
 // Copy File or Move File from the page's menu, into a directory of the dialog.
 HWND askLocation(Program& p, HWND main, const Page& page, const std::string& file,
                  const std::string& item, const char* dialogName) {
   HWND list = control(main, page.file);
-  pick(list, file);
+  pick(p, list, file);
   REQUIRE(p.choosePopupItem(list, item));
   HWND dialog = p.form(dialogName);
   REQUIRE(dialog != nullptr);
@@ -120,18 +126,18 @@ SCENARIO(browse_lists) {
   // Path joining through the real lists: in the root, then below it.
   HWND dir1 = control(main, "Dir1"), file1 = control(main, "File1");
   HWND text1 = control(main, "Text1");
-  pick(file1, kEte);
+  pick(p, file1, kEte);
   CHECK(waitFor([&] { return text(text1) == "C:\\MEDIA\\" + kEte; }));
-  enter(dir1, "C:\\");
+  enter(p, dir1, "C:\\");
   CHECK(waitFor([&] { return listItems(file1) == std::vector<std::string>{"AUTUMN.BMP"}; }));
-  pick(file1, "AUTUMN.BMP");
+  pick(p, file1, "AUTUMN.BMP");
   CHECK(waitFor([&] { return text(text1) == "C:\\AUTUMN.BMP"; }));
   // A single click on a directory only moves the highlight.
   REQUIRE(clickItem(dir1, "PICS"));
   CHECK(p.idle());
   CHECK(listed(file1, "AUTUMN.BMP") && listItems(file1).size() == 1);
-  enter(dir1, "PICS");
-  pick(file1, "AUTUMN.BMP");
+  enter(p, dir1, "PICS");
+  pick(p, file1, "AUTUMN.BMP");
   CHECK(waitFor([&] { return text(text1) == "C:\\PICS\\AUTUMN.BMP"; }));
 
   // Another drive moves both lists there, and back again.
@@ -176,7 +182,7 @@ SCENARIO(file_operations) {
   HWND file1 = control(main, "File1");
 
   // The Delete key removes the file at once.
-  pick(file1, "a.bmp");
+  pick(p, file1, "a.bmp");
   postKey(file1, VK_DELETE);
   CHECK(waitFor([&] { return !fileExists("C:\\MEDIA\\a.bmp"); }));
   CHECK(waitFor([&] { return !listed(file1, "a.bmp"); }));
@@ -190,7 +196,7 @@ SCENARIO(file_operations) {
   CHECK(!visible(control(d, "Label2")));
   HWND dir = control(d, "Dir1");
   CHECK(waitFor([&] { return listed(dir, "MEDIA"); }));  // where the process stands
-  enter(dir, "C:\\");
+  enter(p, dir, "C:\\");
   click(control(d, "SSCommand2"));
   CHECK(waitFor(
       [] { return readFile("C:\\B.DIB") == std::optional<std::string>("content of B.DIB"); }));
@@ -199,8 +205,8 @@ SCENARIO(file_operations) {
 
   d = askLocation(p, main, image, kEte, "Copy File", "Form4");
   dir = control(d, "Dir1");
-  enter(dir, "C:\\");
-  enter(dir, "ART");
+  enter(p, dir, "C:\\");
+  enter(p, dir, "ART");
   click(control(d, "SSCommand2"));
   CHECK(waitFor(
       [] { return readFile("C:\\ART\\" + kEte) == std::optional<std::string>("accented"); }));
@@ -208,8 +214,8 @@ SCENARIO(file_operations) {
   // Onto an existing file: replaced.
   d = askLocation(p, main, image, "c.wmf", "Copy File", "Form4");
   dir = control(d, "Dir1");
-  enter(dir, "C:\\");
-  enter(dir, "ART");
+  enter(p, dir, "C:\\");
+  enter(p, dir, "ART");
   click(control(d, "SSCommand2"));
   CHECK(waitFor(
       [] { return readFile("C:\\ART\\c.wmf") == std::optional<std::string>("content of c.wmf"); }));
@@ -226,8 +232,8 @@ SCENARIO(file_operations) {
   showPage(p, main, 2);
   d = askLocation(p, main, kPages[2], "j.wav", "Move File", "Form12");
   dir = control(d, "Dir1");
-  enter(dir, "C:\\");
-  enter(dir, "PICS");
+  enter(p, dir, "C:\\");
+  enter(p, dir, "PICS");
   click(control(d, "SSCommand2"));
   CHECK(waitFor([] { return fileExists("C:\\PICS\\j.wav"); }));
   CHECK(waitFor([] { return !fileExists("C:\\MEDIA\\j.wav"); }));
@@ -250,6 +256,7 @@ SCENARIO(file_operations) {
   REQUIRE(box.has_value());
   CHECK_EQ(box->text, std::string("Select the file to copy in the list first."));
   pressOk(*box);
+  CHECK(p.idle());
   CHECK(p.formNow("Form12") == nullptr);
 }
 
@@ -318,17 +325,17 @@ SCENARIO(long_paths) {
   Program p;
   HWND main = startIn(p, "C:\\LONG");
   HWND dir1 = control(main, "Dir1"), file1 = control(main, "File1");
-  for (const std::string& part : parts) enter(dir1, part);
+  for (const std::string& part : parts) enter(p, dir1, part);
   CHECK(waitFor([&] { return listed(file1, "deep.bmp"); }));
-  pick(file1, "deep.bmp");
+  pick(p, file1, "deep.bmp");
   CHECK(waitFor([&] { return text(control(main, "Text1")) == file; }));
 
   HWND d = askLocation(p, main, kPages[0], "deep.bmp", "Copy File", "Form4");
-  enter(control(d, "Dir1"), "C:\\");
+  enter(p, control(d, "Dir1"), "C:\\");
   click(control(d, "SSCommand2"));
   CHECK(waitFor([] { return readFile("C:\\deep.bmp") == std::optional<std::string>("deep"); }));
   CHECK(!p.messageBoxOpen());
-  pick(file1, "deep.bmp");
+  pick(p, file1, "deep.bmp");
   postKey(file1, VK_DELETE);
   CHECK(waitFor([&] { return !listed(file1, "deep.bmp"); }));
   CHECK(GetFileAttributesW((L"\\\\?\\" + wide(file)).c_str()) == INVALID_FILE_ATTRIBUTES);
@@ -358,8 +365,8 @@ HWND startLongCopy(Program& p, HWND& main) {
   main = startIn(p, "C:\\BIG");
   showPage(p, main, 3);
   HWND d = askLocation(p, main, kPages[3], "huge.avi", "Copy File", "Form13");
-  enter(control(d, "Dir1"), "C:\\");
-  enter(control(d, "Dir1"), "ART");
+  enter(p, control(d, "Dir1"), "C:\\");
+  enter(p, control(d, "Dir1"), "ART");
   click(control(d, "SSCommand2"));
   HWND progress = p.form("Form3");
   REQUIRE(progress != nullptr);

@@ -265,6 +265,8 @@ bool Program::idle() {
 HWND Program::form(const std::string& name, int timeoutMs) {
   HWND found = nullptr;
   waitFor([&] { return (found = formNow(name)) != nullptr; }, timeoutMs);
+  // A form may fill its controls after it shows: checks come after that.
+  if (found) idle();
   return found;
 }
 
@@ -480,10 +482,16 @@ bool isCombo(HWND h) {
   GetClassNameW(h, cls, 32);
   return lstrcmpiW(cls, L"ComboBox") == 0;
 }
+// The item's index once the list shows it; -1 when it never does.
 int itemIndex(HWND list, const std::string& item) {
-  std::vector<std::string> items = listItems(list);
-  auto it = std::find(items.begin(), items.end(), item);
-  return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+  int index = -1;
+  waitFor([&] {
+    std::vector<std::string> items = listItems(list);
+    auto it = std::find(items.begin(), items.end(), item);
+    index = it == items.end() ? -1 : static_cast<int>(it - items.begin());
+    return index >= 0;
+  });
+  return index;
 }
 bool itemPoint(HWND list, int index, POINT& at) {
   if (index < 0) return false;

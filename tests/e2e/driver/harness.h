@@ -134,7 +134,8 @@ void keys(HWND target, std::initializer_list<WORD> chord);
 // ---- lists ------------------------------------------------------------------
 std::vector<std::string> listItems(HWND list);  // list box or combo box
 int listSelection(HWND list);
-// A user's click, or double click, on the item of that text; false if absent.
+// A user's click, or double click, on the item of that text once the list
+// shows it; false if it never does.
 bool clickItem(HWND list, const std::string& item);
 bool doubleClickItem(HWND list, const std::string& item);
 // Chooses the drive in a drive list ("d:"), as a user's choice does.

@@ -79,6 +79,7 @@ SCENARIO(readonly_c) {
   CHECK(box->title != "Success");
   CHECK(box->text.find("The shutdown logo was not changed.") != std::string::npos);
   pressOk(*box);
+  CHECK(p.idle());
   CHECK(!fileExists("C:\\windows\\logow.sys"));
 }
 

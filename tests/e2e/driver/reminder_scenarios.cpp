@@ -58,6 +58,7 @@ SCENARIO(reminder_profile) {
   HWND main = startMain(p);
   HWND props = nullptr;
   CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
+  CHECK(p.idle());  // its values are set once it is loaded
   CHECK(!IsWindowVisible(props));
   keys(main, {VK_CONTROL, 'R'});
   props = p.form("FORM19");
@@ -126,6 +127,7 @@ SCENARIO(reminder_break) {
   HWND main = startMain(p);
   HWND props = nullptr;
   CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
+  CHECK(p.idle());  // its values are set once it is loaded
   REQUIRE(props != nullptr);
   CHECK_EQ(text(control(props, "Label2")), std::string("2"));
   minute(props, L"Timer2");
@@ -148,6 +150,7 @@ SCENARIO(reminder_break) {
   minute(breakWindow, L"Timer1");
   CHECK(waitFor([&] { return !IsWindow(breakWindow); }));
   CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
+  CHECK(p.idle());  // its values are set once it is loaded
   CHECK(!IsWindowVisible(props));
   CHECK_EQ(text(control(props, "Label2")), std::string("2"));
   CHECK(waitFor([&] { return !menuGreyed(p, main); }));
@@ -168,6 +171,7 @@ SCENARIO(reminder_break) {
   click(control(breakWindow, "Command1"));
   CHECK(waitFor([&] { return !IsWindow(breakWindow); }));
   CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
+  CHECK(p.idle());  // its values are set once it is loaded
   CHECK(!IsWindowVisible(props));
 
   // A broken picture and a folder for a sound: the break comes all the same,

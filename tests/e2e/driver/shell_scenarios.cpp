@@ -106,6 +106,7 @@ SCENARIO(first_run) {
   REQUIRE(p.start());
   HWND dialog = p.form("Form15");
   REQUIRE(dialog != nullptr);
+  CHECK(p.idle());
   CHECK(p.formNow("Form1") == nullptr);
   CHECK_EQ(text(dialog), std::string("Please enter your Windows path"));
   CHECK_EQ(text(control(dialog, "Text1")), std::string("c:\\windows\\"));
@@ -130,6 +131,7 @@ SCENARIO(first_run) {
   CHECK_EQ(readFile("C:\\windir.cfg").value_or("<none>"), std::string("c:\\windows\\\r\n"));
   CHECK_EQ(currentTab(control(main, "SSTab1")), 0);
   CHECK(waitFor([&] { return p.formNow("Form15", false) == nullptr; }));
+  CHECK(p.idle());
   CHECK(p.formNow("Form5", false) == nullptr);
 
   HWND tips = p.form("Form14");
@@ -317,6 +319,18 @@ SCENARIO(general_information) {
 }  // namespace e2e
 
 namespace e2e {
+
+// A program that crashes ends at once with its exit code: the test prefixes
+// start no debugger that would keep it alive without a window.
+SCENARIO(crash_ends_at_once) {
+  Program crasher;
+  std::string driver = utf8(driverDirectory()) + "\\e2e_driver.exe";
+  REQUIRE(crasher.startCommand("\"" + driver + "\" --crash", utf8(driverDirectory())));
+  ULONGLONG started = GetTickCount64();
+  CHECK(crasher.waitExit(kPatience));
+  CHECK_EQ(crasher.exitCode(), DWORD{0xC0000005});
+  std::printf("  the crashed process ended after %llu ms\n", GetTickCount64() - started);
+}
 
 // Not a test: used by the start command on a virtual screen. Answers the
 // first-run question with the default path and waits for the main window of

@@ -179,6 +179,7 @@ SCENARIO(tips_window) {
   CHECK_EQ(box->title, std::string("Varilume SE 3.5a"));
   CHECK_EQ(box->text, std::string("Sorry, this is the last tip"));
   pressOk(*box);
+  CHECK(p.idle());
   CHECK_EQ(text(label1), tips.back());
   for (int i = 1; i >= 0; --i) {
     click(control(window, "Command3"));
@@ -189,6 +190,7 @@ SCENARIO(tips_window) {
   REQUIRE(box.has_value());
   CHECK_EQ(box->text, std::string("Sorry, this is the first tip"));
   pressOk(*box);
+  CHECK(p.idle());
   CHECK_EQ(text(label1), tips.front());
 
   click(control(window, "Command1"));

@@ -122,11 +122,19 @@ std::string dropFiles(HWND target, const wchar_t* listPath) {
 }
 
 // The idle check: a marker posted behind everything queued for the interface
-// thread counts only when that thread takes it from an otherwise empty queue;
-// while other messages wait, it goes to the back again.
+// thread counts only when that thread takes it from an otherwise empty queue.
+// While other messages wait, it is posted again from a timer: posted messages
+// come before input, so a marker posted again at once would starve the input.
 std::atomic<long long> idleSeen{0};
 HHOOK idleHook = nullptr;
 DWORD hookedThread = 0;
+HWND markerWindow = nullptr;  // used on the interface thread only
+LPARAM markerToken = 0;
+
+void CALLBACK postMarkerAgain(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  PostMessageW(markerWindow, WM_NULL, vlprobe::kIdleMarker, markerToken);
+}
 
 LRESULT CALLBACK watchQueue(int code, WPARAM removal, LPARAM lp) {
   auto* msg = reinterpret_cast<MSG*>(lp);
@@ -142,8 +150,11 @@ LRESULT CALLBACK watchQueue(int code, WPARAM removal, LPARAM lp) {
           },
           0);
       idleSeen = static_cast<long long>(msg->lParam);
-    } else
-      PostMessageW(msg->hwnd, WM_NULL, vlprobe::kIdleMarker, msg->lParam);
+    } else {
+      markerWindow = msg->hwnd;
+      markerToken = msg->lParam;
+      SetTimer(nullptr, 0, USER_TIMER_MINIMUM, postMarkerAgain);
+    }
   }
   return CallNextHookEx(idleHook, code, removal, lp);
 }
