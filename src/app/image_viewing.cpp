@@ -1,6 +1,7 @@
 #include "app/image_viewing.h"
 
 #include "app/form1.h"
+#include "platform/files.h"
 
 namespace vl {
 
@@ -30,7 +31,11 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
   };
   page.browser.pane.file.Click = [this, &page] {
     page.Text1.setText(page.browser.pane.selectedPath());
-    page.Image2.setPicture(page.Text1.text());  // a failure keeps the previous preview
+    std::string error = page.Image2.setPicture(page.Text1.text());
+    if (!error.empty()) {
+      (void)page.Image2.setPicture("");  // never the previous picture under the new name
+      cannotShow(page.Text1.text(), error);
+    }
   };
   page.browser.Open = [this](const std::string&) { showView(kOrdinaryHeight); };
   page.browser.item("VI").Click = [this] {
@@ -179,12 +184,18 @@ void ImageViewing::showView(int threshold, const std::string* path) {
       page.Option2.setValue(1);  // chooses Low-Res: centres and saves the mode
     }
     main_.center();
-    main_.highRes.pane.show(file(), stretch());
+    if (std::string error = main_.highRes.pane.show(file(), stretch()); !error.empty())
+      cannotShow(page.Text1.text(), error);
   }
   if (page.Option2.value()) {
     main_.lowRes.raise();
-    main_.lowRes.pane.show(file(), stretch());
+    if (std::string error = main_.lowRes.pane.show(file(), stretch()); !error.empty())
+      cannotShow(page.Text1.text(), error);
   }
+}
+
+void ImageViewing::cannotShow(const std::string& path, const std::string& why) {
+  main_.StatusBar1.setText(fileNameOf(path) + " cannot be shown: " + why);
 }
 
 void ImageViewing::zoomIn() {

@@ -36,6 +36,8 @@ class ImageViewing {
 
  private:
   void stretchChanged(CheckBox& from, CheckBox& to);
+  // A status-bar line naming the file and why it cannot be shown.
+  void cannotShow(const std::string& path, const std::string& why);
   bool screenTooLow(int threshold);
 
   Services& services_;

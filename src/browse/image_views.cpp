@@ -36,11 +36,13 @@ void ViewPane::resize(double width, double height) {
   HScroll.setRange(0, static_cast<int>(std::lround(kWidth - width)));
 }
 
-void ViewPane::show(const std::string& path, bool stretch) {
+std::string ViewPane::show(const std::string& path, bool stretch) {
   image.setBounds(image.left(), image.top(), kWidth, kHeight);
   image.setStretch(stretch);
-  image.setPicture(path);  // a failure keeps the previous picture
+  std::string error = image.setPicture(path);
+  if (!error.empty()) (void)image.setPicture("");  // nothing of the previous picture stays
   resize(image.width(), image.height());
+  return error;
 }
 
 void ViewPane::zoomIn() {

@@ -26,9 +26,10 @@ class ViewPane {
   ScrollBar VScroll;
   ScrollBar HScroll;
 
-  // The picture at the viewport's size, stretched or at its natural size; a
-  // file that cannot be read leaves the previous picture. Zoom starts afresh.
-  void show(const std::string& path, bool stretch);
+  // The picture at the viewport's size, stretched or at its natural size;
+  // zoom starts afresh. A file that cannot be shown leaves the view empty and
+  // its reason is returned.
+  std::string show(const std::string& path, bool stretch);
   // Larger by 1.1 while both range ends are above the limit; smaller with no limit.
   void zoomIn();
   void zoomOut();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/files.h"
+
 namespace vl {
 
 namespace {
@@ -40,7 +42,8 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
       bar(&panel, namesOf(kind).bar),
       device(&page.frame, namesOf(kind).device, services.media),
       timer(&page.frame, namesOf(kind).timer),
-      kind_(kind) {
+      kind_(kind),
+      status_(status) {
   PlayerNames names = namesOf(kind);
   place(stopButton, 840, 240, 735, 915);
   stopButton.setPicture("res:STOP");
@@ -75,7 +78,11 @@ void Player::openAndPlay(const std::string& path) {
   device.Shareable = true;
   device.DeviceType = "";
   device.FileName = path;
-  attempt("Open");
+  if (!device.command("Open").empty()) {
+    // Nothing plays: the bar stays at its start and the status bar says why.
+    bar.setValue(0);
+    status_.setText(fileNameOf(path) + " cannot be played: the sound device refused it");
+  }
   if (kind_ == PlayerKind::Mci) device.UpdateInterval = 2;
   // A device that opened nothing has no length; the bar keeps its maximum.
   (void)bar.setMax(toInt(device.length()));

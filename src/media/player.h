@@ -47,6 +47,7 @@ class Player {
   void restWhileClosed();
 
   PlayerKind kind_;
+  StatusBar& status_;
 };
 
 }  // namespace vl

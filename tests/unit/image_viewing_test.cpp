@@ -158,22 +158,36 @@ TEST_F(ImageViewingTest, ClosingTheViewsAndTheLogoMenu) {
   EXPECT_EQ(sys.ui.popups.back(), "winpop");
 }
 
-TEST_F(ImageViewingTest, PreviewKeepsItsLastPictureWhenTheNextCannotBeRead) {
+// A picture that cannot be shown never leaves the previous one under its
+// name: preview and view clear, the status bar says why, no message box.
+TEST_F(ImageViewingTest, APictureThatCannotBeShownClearsThePreviewAndTheView) {
   start("0");
+  sys.ui.pictures.refuse("C:\\PICS\\broken.bmp", "damaged picture");
   pick("small.bmp");
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\small.bmp");
   EXPECT_EQ(main->imagePage.Image2.pictureSource(), "C:\\PICS\\small.bmp");
   EXPECT_EQ(main->imagePage.Image2.width(), 735);  // stretched into its box
+  view("small.bmp");
   pick("broken.bmp");
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\broken.bmp");
-  EXPECT_EQ(main->imagePage.Image2.pictureSource(), "C:\\PICS\\small.bmp");
-  view("broken.bmp");  // the view keeps its previous picture too, with no message
+  EXPECT_EQ(main->imagePage.Image2.picture(), nullptr);
+  EXPECT_EQ(main->imagePage.Image2.pictureSource(), "");
+  EXPECT_EQ(main->StatusBar1.text(), "broken.bmp cannot be shown: damaged picture");
+  view("broken.bmp");
+  EXPECT_EQ(low->image.picture(), nullptr);
+  EXPECT_EQ(std::vector<int>({low->HScroll.max(), low->VScroll.max()}), std::vector<int>({0, 0}));
+  EXPECT_EQ(main->StatusBar1.text(), "broken.bmp cannot be shown: damaged picture");
   EXPECT_TRUE(sys.ui.messages.empty());
-  // One decoded picture serves the preview and both views.
+
+  // A good picture afterwards shows as usual; one decoded picture serves the
+  // preview and both views.
+  int decodedBefore = sys.ui.pictures.decodes["C:\\PICS\\small.bmp"];
   view("small.bmp");
+  EXPECT_EQ(low->image.pictureSource(), "C:\\PICS\\small.bmp");
   main->imagePage.Option1.userClick();
   view("small.bmp");
-  EXPECT_EQ(sys.ui.pictures.decodes["C:\\PICS\\small.bmp"], 1);
+  EXPECT_EQ(high->image.pictureSource(), "C:\\PICS\\small.bmp");
+  EXPECT_EQ(sys.ui.pictures.decodes["C:\\PICS\\small.bmp"], decodedBefore + 1);
 }
 
 TEST_F(ImageViewingTest, FullScreenShowsTheCurrentFileAndClosesOnAClickOrEsc) {

@@ -21,6 +21,8 @@ class MemoryPicture : public Picture {
 PictureLoad MemoryPictureDecoder::decode(const std::string& source) {
   ++decodes[source];
   if (source.rfind("res:", 0) == 0) return {std::make_shared<MemoryPicture>(480, 480), {}};
+  if (auto refused = refused_.find(source); refused != refused_.end())
+    return {nullptr, refused->second};
   auto it = sizes_.find(source);
   if (it == sizes_.end()) return {nullptr, "The system cannot find the file specified."};
   return {std::make_shared<MemoryPicture>(it->second.first, it->second.second), {}};

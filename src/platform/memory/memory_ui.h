@@ -22,11 +22,14 @@ class MemoryPictureDecoder : public PictureDecoder {
  public:
   PictureLoad decode(const std::string& source) override;
   void add(const std::string& path, int widthTwips, int heightTwips);
+  // A file the decoder refuses, with its reason.
+  void refuse(const std::string& path, std::string reason) { refused_[path] = std::move(reason); }
   // How often each source was decoded.
   std::map<std::string, int> decodes;
 
  private:
   std::map<std::string, std::pair<int, int>> sizes_;
+  std::map<std::string, std::string> refused_;
 };
 
 class MemoryUi : public Ui {

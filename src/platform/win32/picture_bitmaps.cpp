@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/picture_check.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/text.h"
@@ -14,8 +15,6 @@ namespace vl::win32 {
 namespace {
 
 constexpr std::size_t kFileHeader = 14;  // BITMAPFILEHEADER
-constexpr long kLargestSide = 32767;
-constexpr std::size_t kLargestImage = std::size_t{256} << 20;
 
 void halftone(HDC dc) {
   SetStretchBltMode(dc, HALFTONE);
@@ -214,65 +213,17 @@ class BitmapPicture : public Win32Picture {
   int width_, height_, dpi_;
 };
 
-struct DibLayout {
-  long width = 0, height = 0;  // height < 0: rows run top-down
-  unsigned bitCount = 0;
-  unsigned long compression = BI_RGB;
-  std::size_t infoSize = 0;  // header, masks and colour table
-  unsigned long imageSize = 0;
-};
-
-// Reads the header that follows the file header; false when it makes no sense.
-bool readLayout(std::string_view b, DibLayout& d) {
-  unsigned long headerSize = readU32(b, kFileHeader);
-  std::size_t entrySize = 4;
-  unsigned long colorsUsed = 0;
-  if (headerSize == sizeof(BITMAPCOREHEADER)) {
-    d.width = static_cast<long>(readU16(b, 18));
-    d.height = static_cast<long>(readU16(b, 20));
-    d.bitCount = readU16(b, 24);
-    entrySize = 3;
-  } else if (headerSize >= sizeof(BITMAPINFOHEADER) && headerSize <= 4096) {
-    d.width = readI32(b, 18);
-    d.height = readI32(b, 22);
-    d.bitCount = readU16(b, 28);
-    d.compression = readU32(b, 30);
-    d.imageSize = readU32(b, 34);
-    colorsUsed = readU32(b, 46);
-  } else {
-    return false;
-  }
-  if (d.width <= 0 || d.width > kLargestSide || d.height == 0 || d.height > kLargestSide ||
-      d.height < -kLargestSide)
-    return false;
-  if (d.bitCount != 1 && d.bitCount != 4 && d.bitCount != 8 && d.bitCount != 16 &&
-      d.bitCount != 24 && d.bitCount != 32)
-    return false;
-  std::size_t masks = 0;
-  if (headerSize == sizeof(BITMAPINFOHEADER) && d.compression == BI_BITFIELDS) masks = 12;
-  if (headerSize == sizeof(BITMAPINFOHEADER) && d.compression == 6) masks = 16;  // with alpha
-  if (colorsUsed == 0 && d.bitCount <= 8) colorsUsed = 1ul << d.bitCount;
-  if (colorsUsed > 256) colorsUsed = 256;
-  d.infoSize = headerSize + masks + colorsUsed * entrySize;
-  return true;
-}
-
 }  // namespace
 
+// The file has passed checkBitmapFile: its header is sound and it holds bits.
 PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
   std::string_view b = file;
   DibLayout d;
-  if (b.size() < kFileHeader + sizeof(BITMAPCOREHEADER) || !readLayout(b, d))
+  if (readDibHeader(b.substr(kFileHeader), d) != PictureFault::None)
     return {nullptr, damagedPicture()};
   bool rle = d.compression == BI_RLE8 || d.compression == BI_RLE4;
-  if (!rle && d.compression != BI_RGB && d.compression != BI_BITFIELDS && d.compression != 6)
-    return {nullptr, "The file is not a picture this program can show."};
-  // Drawing may expand the picture to 32 bits a pixel, whatever its header says.
   std::size_t height = static_cast<std::size_t>(d.height < 0 ? -d.height : d.height);
-  if (static_cast<std::size_t>(d.width) * height * 4 > kLargestImage)
-    return {nullptr, "The picture is too large to be shown."};
   std::size_t headerEnd = kFileHeader + d.infoSize;
-  if (kFileHeader + readU32(b, kFileHeader) > b.size()) return {nullptr, damagedPicture()};
 
   // Header and colour table; a table cut short by the file's end reads as black.
   std::vector<DWORD> info((d.infoSize + 3) / 4, 0);
@@ -289,8 +240,7 @@ PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
     // GDI reads no further than the image size it is told.
     reinterpret_cast<BITMAPINFOHEADER*>(info.data())->biSizeImage = static_cast<DWORD>(needed);
   } else {
-    std::size_t stride = (static_cast<std::size_t>(d.width) * d.bitCount + 31) / 32 * 4;
-    needed = stride * height;
+    needed = d.rowsBytes();
   }
   // Rows missing at the end read as black rather than past the buffer.
   if (available < needed) {

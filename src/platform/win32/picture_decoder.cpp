@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/picture_check.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/system_services.h"
@@ -25,11 +26,11 @@ std::optional<std::string> readWhole(const std::string& path, std::string& error
     return std::nullopt;
   }
   if (size.QuadPart == 0) {
-    error = "The file is empty.";
+    error = "empty file";
     return std::nullopt;
   }
   if (size.QuadPart > kLargestPicture) {
-    error = "The file is too large to be shown.";
+    error = faultWords(PictureFault::TooLarge);
     return std::nullopt;
   }
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
@@ -66,23 +67,13 @@ bool isEnhancedMetafile(std::string_view b) {
 
 }  // namespace
 
-unsigned readU16(std::string_view b, std::size_t at) {
-  if (at + 2 > b.size()) return 0;
-  return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-unsigned long readU32(std::string_view b, std::size_t at) {
-  if (at + 4 > b.size()) return 0;
-  return readU16(b, at) | static_cast<unsigned long>(readU16(b, at + 2)) << 16;
-}
-
 PictureLoad pictureFailure(const std::string& fallback) {
   DWORD code = GetLastError();
   return {nullptr, code ? errorText(code) : fallback};
 }
 
 std::string damagedPicture() {
-  return errorText(ERROR_INVALID_DATA);
+  return faultWords(PictureFault::Damaged);
 }
 
 Win32PictureDecoder::Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch)
@@ -96,13 +87,27 @@ PictureLoad Win32PictureDecoder::decode(const std::string& source) {
   std::optional<std::string> bytes = readWhole(source, error);
   if (!bytes) return {nullptr, error};
   // The content decides: pictures are often saved under the wrong extension.
+  // The system's readers trust what a file says: it is checked first.
   std::string_view b = *bytes;
   SetLastError(0);
-  if (b.starts_with("BM")) return decodeBitmapFile(std::move(*bytes), dpi_);
-  if (isIconOrCursor(b)) return loadIconFile(source, b, dpi_);
-  if (isEnhancedMetafile(b)) return decodeEnhancedMetafile(b, dpi_);
-  if (isWindowsMetafile(b)) return decodeWindowsMetafile(b, dpi_);
-  return {nullptr, "The file is not a picture this program can show."};
+  auto refused = [](PictureFault f) { return PictureLoad{nullptr, faultWords(f)}; };
+  if (b.starts_with("BM")) {
+    if (PictureFault f = checkBitmapFile(b); f != PictureFault::None) return refused(f);
+    return decodeBitmapFile(std::move(*bytes), dpi_);
+  }
+  if (isIconOrCursor(b)) {
+    if (PictureFault f = checkIconFile(b); f != PictureFault::None) return refused(f);
+    return loadIconFile(source, b, dpi_);
+  }
+  if (isEnhancedMetafile(b)) {
+    if (PictureFault f = checkEnhancedMetafile(b); f != PictureFault::None) return refused(f);
+    return decodeEnhancedMetafile(b, dpi_);
+  }
+  if (isWindowsMetafile(b)) {
+    if (PictureFault f = checkWindowsMetafile(b); f != PictureFault::None) return refused(f);
+    return decodeWindowsMetafile(b, dpi_);
+  }
+  return refused(PictureFault::NotAPicture);
 }
 
 }  // namespace vl::win32

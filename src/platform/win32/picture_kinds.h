@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/bytes.h"
 #include "platform/picture.h"
 
 namespace vl::win32 {
@@ -25,15 +26,10 @@ PictureLoad loadIconFile(const std::string& path, std::string_view bytes, int pi
 PictureLoad decodeWindowsMetafile(std::string_view bytes, int pixelsPerInch);
 PictureLoad decodeEnhancedMetafile(std::string_view bytes, int pixelsPerInch);
 
-// Little-endian fields of a file's bytes; 0 past the end.
-unsigned readU16(std::string_view bytes, std::size_t at);
-unsigned long readU32(std::string_view bytes, std::size_t at);
-inline int readI16(std::string_view b, std::size_t at) {
-  return static_cast<short>(static_cast<unsigned short>(readU16(b, at)));
-}
-inline long readI32(std::string_view b, std::size_t at) {
-  return static_cast<long>(static_cast<std::int32_t>(readU32(b, at)));
-}
+using vl::readI16;
+using vl::readI32;
+using vl::readU16;
+using vl::readU32;
 
 // A failed load: the system's last error when it gave one, else the fallback.
 PictureLoad pictureFailure(const std::string& fallback);

@@ -1,5 +1,5 @@
-// Windows and enhanced metafiles. Both are kept as enhanced metafiles, which
-// play scaled into any rectangle.
+// Windows and enhanced metafiles, once checked (picture_check.h). Both are
+// kept as enhanced metafiles, which play scaled into any rectangle.
 #include <cstdlib>
 #include <memory>
 
@@ -62,31 +62,6 @@ SIZE windowExtent(std::string_view b) {
   return {0, 0};
 }
 
-// Each record must take room and lie inside the file: a record of no size
-// would have a player go round in place for ever.
-bool windowsRecordsSound(std::string_view b) {
-  std::size_t at = kMetaHeader;
-  while (at + 6 <= b.size()) {
-    unsigned long words = readU32(b, at);
-    if (words < 3 || words > (b.size() - at) / 2) return false;
-    if (readU16(b, at + 4) == 0) return true;  // the end record
-    at += words * 2;
-  }
-  return false;
-}
-
-bool enhancedRecordsSound(std::string_view b) {
-  constexpr unsigned long kEnd = 14;  // EMR_EOF
-  std::size_t at = 0;
-  while (at + 8 <= b.size()) {
-    unsigned long type = readU32(b, at), bytes = readU32(b, at + 4);
-    if (bytes < 8 || bytes % 4 != 0 || bytes > b.size() - at) return false;
-    if (type == kEnd) return true;
-    at += bytes;
-  }
-  return false;
-}
-
 PictureLoad made(HENHMETAFILE emf, SIZE twips) {
   if (!emf) return pictureFailure(damagedPicture());
   if (twips.cx <= 0 || twips.cy <= 0) twips = frameTwips(emf);
@@ -101,8 +76,7 @@ PictureLoad decodeWindowsMetafile(std::string_view b, int dpi) {
     int width = readI16(b, 10) - readI16(b, 6);
     int height = readI16(b, 12) - readI16(b, 8);
     int inch = static_cast<int>(readU16(b, 14));
-    if (b.size() < kPlaceableHeader + kMetaHeader || inch == 0 || width == 0 || height == 0 ||
-        !windowsRecordsSound(b.substr(kPlaceableHeader)))
+    if (b.size() < kPlaceableHeader + kMetaHeader || inch == 0 || width == 0 || height == 0)
       return {nullptr, damagedPicture()};
     width = std::abs(width);
     height = std::abs(height);
@@ -113,7 +87,7 @@ PictureLoad decodeWindowsMetafile(std::string_view b, int dpi) {
   }
   // No header: the window extent read as screen pixels is the best size we
   // have; without one the system sizes it to the screen.
-  if (b.size() < kMetaHeader || !windowsRecordsSound(b)) return {nullptr, damagedPicture()};
+  if (b.size() < kMetaHeader) return {nullptr, damagedPicture()};
   SIZE extent = windowExtent(b);
   if (extent.cx <= 0 || extent.cy <= 0) return made(fromWindowsBits(b, nullptr), {0, 0});
   METAFILEPICT size{MM_ANISOTROPIC, MulDiv(extent.cx, 2540, dpi), MulDiv(extent.cy, 2540, dpi),
@@ -123,7 +97,6 @@ PictureLoad decodeWindowsMetafile(std::string_view b, int dpi) {
 }
 
 PictureLoad decodeEnhancedMetafile(std::string_view b, int dpi) {
-  if (!enhancedRecordsSound(b)) return {nullptr, damagedPicture()};
   HENHMETAFILE emf =
       SetEnhMetaFileBits(static_cast<UINT>(b.size()), reinterpret_cast<const BYTE*>(b.data()));
   if (!emf) return pictureFailure(damagedPicture());
