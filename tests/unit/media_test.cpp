@@ -194,6 +194,7 @@ TEST_F(MediaTest, FailuresAreSkippedSilentlyStepByStep) {
   EXPECT_EQ(sound.bar.max(), 1200);
   EXPECT_TRUE(sound.timer.enabled());
   EXPECT_EQ(sound.bar.value(), 0);
+  EXPECT_EQ(main->StatusBar1.text(), "notes.txt cannot be played: the sound device refused it");
   sys.media.position = 300;
   sys.ui.advance(1);
   EXPECT_EQ(sound.bar.value(), 0);
@@ -213,6 +214,16 @@ TEST_F(MediaTest, FailuresAreSkippedSilentlyStepByStep) {
   main->mciPlayer.openAndPlay("C:\\M\\clip.avi");
   EXPECT_EQ(main->mciPlayer.device.mode(), MediaMode::Stopped);
   EXPECT_TRUE(sys.ui.messages.empty());
+
+  // The music page's bar goes back to its start when the next file is refused.
+  main->musicPlayer.openAndPlay("C:\\M\\bach.mid");
+  sys.media.position = 500;
+  sys.ui.advance(1);
+  ASSERT_GT(main->musicPlayer.bar.value(), 0);
+  sys.media.failNext = {{"open", "refused"}};
+  main->musicPlayer.openAndPlay("C:\\M\\bach.mid");
+  EXPECT_EQ(main->musicPlayer.bar.value(), 0);
+  EXPECT_EQ(main->StatusBar1.text(), "bach.mid cannot be played: the sound device refused it");
 }
 
 TEST_F(MediaTest, CommandWordsInAnyCaseAndUnknownOnesFail) {
