@@ -15,32 +15,39 @@ screen=1024x768
 wine_noise='Read access denied for device|X connection to .* broken|XIO: *fatal IO error|after [0-9]+ requests \([0-9]+ known processed\)|^ALSA lib |cannot find card|ntlm_auth was not found|winbind|Could not load libgnutls|failed to open device /dev/'
 quiet_wine() { grep -v -E "$wine_noise" >&2 || true; }
 
-# Runs a step with its output in a log; on failure says which step, where
-# its log is, and shows the log's end.
-#   logged <what> <log> <command>...
+# Says which step failed, where its whole log is, and shows the log's end.
+failed() {
+  echo "$1 failed. Its whole log is $2; the last lines:" >&2
+  tail -n 30 "$2" >&2
+  exit 1
+}
+# Runs a step with its output in a log: logged <what> <log> <command>...
 logged() {
   local what=$1 log=$2
   shift 2
-  if ! "$@" >"$log" 2>&1; then
-    echo "$what failed. Its whole log is $log; the last lines:" >&2
-    tail -n 30 "$log" >&2
-    exit 1
-  fi
+  "$@" >"$log" 2>&1 || failed "$what" "$log"
 }
 
 scripts/install-deps.sh
 mkdir -p "$logs"
 
-echo "Building Varilume SE…"
-logged "The build" "$logs/start-build.log" bash -c \
-  'scripts/configure.sh mingw64 && cmake --build build/mingw64 --target varilume -j"$(nproc)"'
-
 . tests/e2e/wine-env.sh
 export WINEPREFIX=${VARILUME_PREFIX:-$HOME/.local/share/varilume-se/wine}
+# A new prefix boots while the program compiles.
+prefix_job=
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Preparing a Wine prefix in $WINEPREFIX (once)…"
   mkdir -p "$(dirname "$WINEPREFIX")"
-  logged "Preparing the Wine prefix" "$logs/start-prefix.log" tests/e2e/make-template.sh "$WINEPREFIX"
+  tests/e2e/make-template.sh "$WINEPREFIX" >"$logs/start-prefix.log" 2>&1 &
+  prefix_job=$!
+  trap 'wait "$prefix_job" 2>/dev/null || true' EXIT
+fi
+
+echo "Building Varilume SE…"
+logged "The build" "$logs/start-build.log" bash -c \
+  'scripts/configure.sh mingw64 && cmake --build build/mingw64 --target varilume -j"$(nproc)"'
+if [ -n "$prefix_job" ] && ! wait "$prefix_job"; then
+  failed "Preparing the Wine prefix" "$logs/start-prefix.log"
 fi
 install="$WINEPREFIX/drive_c/Program Files/Varilume SE"
 mkdir -p "$install"
