@@ -44,7 +44,7 @@ for _ in 1 2; do
 done
 echo "Two busy loops are loading the cores (pids ${busy[*]})."
 
-declare -A failures  # test name -> the runs it failed in
+declare -A failures=()  # test name -> the runs it failed in
 passed=0 failed=0
 for run in $(seq 1 "$runs"); do
   log=$logs/stress-$run.log
@@ -74,11 +74,13 @@ for run in $(seq 1 "$runs"); do
 done
 stop_load
 
+runs_text="$runs runs"
+[ "$runs" -ne 1 ] || runs_text="1 run"
 echo
 if [ ${#failures[@]} -eq 0 ]; then
-  echo "No test failed in $runs runs under load."
+  echo "No test failed in $runs_text under load."
 else
-  echo "Failures per test over $runs runs under load:"
+  echo "Failures per test over $runs_text under load:"
   while read -r name; do
     read -ra in_runs <<<"${failures[$name]}"
     echo "  $name: failed ${#in_runs[@]} of $runs (runs ${in_runs[*]})"
