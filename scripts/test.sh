@@ -42,8 +42,8 @@ logged() {
   echo "\$ $*" >>"$log"
   "$@" >>"$log" 2>&1
 }
-# The compilers' and makensis's warnings in a build log.
-warnings() { grep -E -i '(^|[ :])warning( [0-9]+)?:' "$1" | sort -u; }
+# CMake's, the compilers' and makensis's warnings in a build log.
+warnings() { grep -E -i '(^|[ :])warning( [0-9]+)?:|^CMake Warning' "$1" | sort -u; }
 # The first lines of a build log that name an error, make's own last.
 first_errors() {
   { grep -i 'error' "$1" | grep -v -E '^g?make(\[[0-9]+\])?: \*\*\*'
