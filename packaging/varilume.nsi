@@ -2,12 +2,13 @@
 ; administrator rights; run elevated with /ALLUSERS, for every user.
 ;   makensis -DVERSION=3.5 -DSOURCE=<folder with the files> -DOUTFILE=<setup.exe> varilume.nsi
 Unicode true
+; Warnings fail the build, as they do in our C++.
+!pragma warning error all
 ; The program is for 64-bit Windows; so is its installer.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
-!include "x64.nsh"
 
 !define NAME "Varilume SE"
 !define PUBLISHER "Varilume"
@@ -79,11 +80,8 @@ Function .onInit
     Pop $R2
     ${If} $R2 == "Admin"
       SetShellVarContext all
-      ${If} ${RunningX64}
-        StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
-      ${Else}
-        StrCpy $INSTDIR "$PROGRAMFILES\${NAME}"
-      ${EndIf}
+      ; A 64-bit installer only runs on 64-bit Windows.
+      StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
     ${EndIf}
   ${EndIf}
   !insertmacro RefuseWhileRunning
