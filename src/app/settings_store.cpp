@@ -5,17 +5,30 @@
 namespace vl {
 
 namespace {
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+bool beginsWithMark(std::string_view bytes) {
+  return bytes.starts_with(kUtf8Bom) || bytes.starts_with(kUtf16LeBom) ||
+         bytes.starts_with(kUtf16BeBom);
 }
+}  // namespace
 
 std::string decodeText(std::string_view bytes, const TextCodec& codec) {
-  if (bytes.substr(0, kBom.size()) == kBom) return std::string(bytes.substr(kBom.size()));
+  if (bytes.starts_with(kUtf8Bom)) return std::string(bytes.substr(kUtf8Bom.size()));
+  // Notepad's "Unicode" and "Unicode big endian".
+  if (bytes.starts_with(kUtf16LeBom)) return utf16ToUtf8(bytes.substr(2), false);
+  if (bytes.starts_with(kUtf16BeBom)) return utf16ToUtf8(bytes.substr(2), true);
   return codec.fromAnsi(bytes);
 }
 
 std::string encodeText(std::string_view text, const TextCodec& codec) {
-  if (auto ansi = codec.toAnsi(text)) return *ansi;
-  return std::string(kBom) + std::string(text);
+  // Code-page bytes that begin like a byte-order mark would be read back as
+  // Unicode (U+00EF U+00BB U+00BF is EF BB BF in the Western code page): such
+  // a text goes as UTF-8 too.
+  if (auto ansi = codec.toAnsi(text); ansi && !beginsWithMark(*ansi)) return *ansi;
+  return std::string(kUtf8Bom) + std::string(text);
 }
 
 std::string SettingsStore::primaryPath(std::string_view name) const {

@@ -43,10 +43,11 @@ class SettingsStore {
   std::string directory_;
 };
 
-// Bytes of a settings or tip file as text: UTF-8 after a byte-order mark,
-// else the system's code page.
+// Bytes of a settings or tip file as text: UTF-8 or UTF-16 after its
+// byte-order mark, else the system's code page.
 std::string decodeText(std::string_view bytes, const TextCodec& codec);
-// Text as the system's code page where it fits, else UTF-8 after a byte-order mark.
+// Text as the system's code page where it fits and does not begin like a
+// byte-order mark, else UTF-8 after a byte-order mark.
 std::string encodeText(std::string_view text, const TextCodec& codec);
 
 }  // namespace vl

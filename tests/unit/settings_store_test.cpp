@@ -48,6 +48,77 @@ TEST_F(SettingsStoreTest, NonAsciiTextReadsBackExactly) {
   EXPECT_EQ(store.read("windir.cfg"), cyrillic);
 }
 
+TEST_F(SettingsStoreTest, UnicodeFilesAreReadAfterTheirByteOrderMark) {
+  struct Case {
+    std::string bytes, value;
+  } cases[] = {
+      // As Notepad saves "Unicode" and "Unicode big endian".
+      {std::string("\xFF\xFE"
+                   "c\0:\0\\\0w\0\\\0\r\0\n\0",
+                   16),
+       "c:\\w\\"},
+      {std::string("\xFE\xFF"
+                   "\0c\0:\0\\\0w\0\\\0\r\0\n",
+                   16),
+       "c:\\w\\"},
+      // Cyrillic, and a character beyond the first 64K (a surrogate pair).
+      {std::string("\xFF\xFE\x3E\x04\x3A\x04\x3D\xD8\x00\xDE,\0x\0", 14),
+       "\xD0\xBE\xD0\xBA\xF0\x9F\x98\x80"},
+      // A lone surrogate and an odd last byte become U+FFFD.
+      {std::string("\xFF\xFE\x00\xDC"
+                   "a\0b",
+                   7),
+       "\xEF\xBF\xBD"
+       "a\xEF\xBF\xBD"},
+      {std::string("\xFE\xFF\xD8\x3D\0a", 6),
+       "\xEF\xBF\xBD"
+       "a"},
+      {"\xFF\xFE", ""},
+      {"\xEF\xBB\xBF"
+       "c:\\w\xC3\xADn\\\r\n",
+       "c:\\w\xC3\xADn\\"},
+  };
+  for (const Case& c : cases) {
+    fs.writeFile("c:\\windir.cfg", c.bytes);
+    EXPECT_EQ(store.read("windir.cfg"), c.value) << ::testing::PrintToString(c.bytes);
+  }
+}
+
+TEST_F(SettingsStoreTest, TextThatBeginsLikeAByteOrderMarkReadsBackExactly) {
+  struct Case {
+    std::string value, bytes;
+  } cases[] = {
+      // U+00EF U+00BB U+00BF: EF BB BF in the Western code page, so UTF-8 it is.
+      {"\xC3\xAF\xC2\xBB\xC2\xBF", "\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF\r\n"},
+      {"\xC3\xAF\xC2\xBB\xC2\xBF"
+       "c:\\windows\\",
+       "\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF"
+       "c:\\windows\\\r\n"},
+      {"\xC3\xBF\xC3\xBE"
+       "x",
+       "\xEF\xBB\xBF\xC3\xBF\xC3\xBE"
+       "x\r\n"},                                                 // FF FE
+      {"\xC3\xBE\xC3\xBF", "\xEF\xBB\xBF\xC3\xBE\xC3\xBF\r\n"},  // FE FF
+      {"\xEF\xBB\xBF"
+       "a",
+       "\xEF\xBB\xBF\xEF\xBB\xBF"
+       "a\r\n"},  // U+FEFF itself
+      // Near misses stay in the code page.
+      {"\xC3\xAF\xC2\xBB", "\xEF\xBB\r\n"},
+      {"\xC3\xAF\xC2\xBB"
+       "x\xC2\xBF",
+       "\xEF\xBBx\xBF\r\n"},
+      {"\xC3\xBF", "\xFF\r\n"},
+      {"a\xC3\xAF\xC2\xBB\xC2\xBF", "a\xEF\xBB\xBF\r\n"},
+      {" \xC3\xAF\xC2\xBB\xC2\xBF", "\" \xEF\xBB\xBF\"\r\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(store.write("windir.cfg", c.value));
+    EXPECT_EQ(fs.contents("c:\\windir.cfg"), c.bytes) << c.value;
+    EXPECT_EQ(store.read("windir.cfg"), c.value) << c.value;
+  }
+}
+
 TEST_F(SettingsStoreTest, ReadOnlyRootFallsBackToTheUsersFolder) {
   fs.writeFile("c:\\res.cfg", "1\r\n");  // left by someone who could write there
   fs.refuseWrite = inRootOfC;
