@@ -44,7 +44,11 @@ std::optional<std::string> SettingsStore::readAt(const std::string& path) {
   if (path.empty()) return std::nullopt;
   auto bytes = fs_.readFile(path, kMaxFileBytes);
   if (!bytes || bytes->empty()) return std::nullopt;  // nothing to read is a failed read
-  return parseSettingValue(decodeText(*bytes, codec_));
+  std::string text = decodeText(*bytes, codec_);
+  // Neither the program nor a text editor writes NUL: such a file is no
+  // settings file (Unicode without its byte-order mark, or junk).
+  if (text.find('\0') != std::string::npos) return std::nullopt;
+  return parseSettingValue(text);
 }
 
 std::optional<std::string> SettingsStore::read(std::string_view name) {
@@ -55,6 +59,7 @@ std::optional<std::string> SettingsStore::read(std::string_view name) {
 }
 
 bool SettingsStore::write(std::string_view name, std::string_view value) {
+  if (value.find('\0') != std::string_view::npos) return false;  // it could not be read back
   std::string bytes = encodeText(formatSettingLine(value), codec_);
   std::string fallback = fallbackPath(name);
   if (replaceFile(primaryPath(name), bytes)) {
@@ -78,6 +83,16 @@ std::string SettingsStore::readOrCreate(std::string_view name, std::string_view 
   if (auto v = read(name)) return *v;
   write(name, defaultValue);
   if (auto v = read(name)) return *v;
+  return std::string(defaultValue);
+}
+
+std::string SettingsStore::readOneOf(std::string_view name,
+                                     std::initializer_list<std::string_view> allowed,
+                                     std::string_view defaultValue) {
+  if (auto v = read(name))
+    for (std::string_view a : allowed)
+      if (*v == a) return *v;
+  write(name, defaultValue);
   return std::string(defaultValue);
 }
 

@@ -4,6 +4,7 @@
 // preference to the other. A file is replaced only by a complete new one.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,14 +19,19 @@ class SettingsStore {
   SettingsStore(FileSystem& fs, const TextCodec& codec, std::string directory = "c:\\")
       : fs_(fs), codec_(codec), directory_(std::move(directory)) {}
 
-  // The file's value; nullopt when it is missing, empty or unreadable.
+  // The file's value; nullopt when it is missing, empty, unreadable or holds
+  // a NUL character.
   std::optional<std::string> read(std::string_view name);
   // Replaces the file with the single line of the value; false when neither
-  // location could be written.
+  // location could be written, or the value holds a NUL character.
   bool write(std::string_view name, std::string_view value);
   // read(); when that fails, writes the default and reads once more; when
   // that fails too, the default.
   std::string readOrCreate(std::string_view name, std::string_view defaultValue);
+  // The file's value when it is one of those allowed; else the file is
+  // mended with the default, which is returned.
+  std::string readOneOf(std::string_view name, std::initializer_list<std::string_view> allowed,
+                        std::string_view defaultValue);
 
   std::string primaryPath(std::string_view name) const;
   std::string fallbackPath(std::string_view name);

@@ -29,8 +29,8 @@ TEST_F(SettingsStoreTest, MissingEmptyAndUnreadableFilesAreFailedReads) {
 }
 
 TEST_F(SettingsStoreTest, OddContentsReadByTheRule) {
-  fs.writeFile("c:\\res.cfg", std::string("\x00\x01\xFF,rest", 7));
-  EXPECT_EQ(store.read("res.cfg"), std::string("\x00\x01\xC3\xBF", 4));
+  fs.writeFile("c:\\res.cfg", "\x01\x02\xFF,rest");
+  EXPECT_EQ(store.read("res.cfg"), "\x01\x02\xC3\xBF");
   fs.writeFile("c:\\windir.cfg", std::string(1 << 20, 'w'));  // 1 MB, no line break
   EXPECT_EQ(store.read("windir.cfg")->size(), 1u << 20);
   fs.writeFile("c:\\windir.cfg", "\"c:\\quoted\\\"\r\n");
@@ -46,6 +46,22 @@ TEST_F(SettingsStoreTest, NonAsciiTextReadsBackExactly) {
   ASSERT_TRUE(store.write("windir.cfg", cyrillic));
   EXPECT_EQ(fs.contents("c:\\windir.cfg")->substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(store.read("windir.cfg"), cyrillic);
+}
+
+TEST_F(SettingsStoreTest, FilesHoldingNulAreMissingAndNulIsNeverWritten) {
+  for (std::string bytes :
+       {std::string("\x00\x01\xFF,rest", 7), std::string("1\0\r\n", 4), std::string("1\r\n\0", 4),
+        std::string("c\0:\0\\\0\r\0\n\0", 10),  // UTF-16 without its mark
+        std::string("\xFF\xFE\x31\0\0\0", 6),   // a NUL character in UTF-16
+        std::string("\xEF\xBB\xBF\x31\0", 5)}) {
+    fs.writeFile("c:\\res.cfg", bytes);
+    EXPECT_EQ(store.read("res.cfg"), std::nullopt) << ::testing::PrintToString(bytes);
+  }
+  fs.writeFile("c:\\res.cfg", "1\r\n");
+  int attempts = fs.writeAttempts;
+  EXPECT_FALSE(store.write("res.cfg", std::string("0\0", 2)));
+  EXPECT_EQ(fs.writeAttempts, attempts);
+  EXPECT_EQ(store.read("res.cfg"), "1");
 }
 
 TEST_F(SettingsStoreTest, UnicodeFilesAreReadAfterTheirByteOrderMark) {
@@ -117,6 +133,24 @@ TEST_F(SettingsStoreTest, TextThatBeginsLikeAByteOrderMarkReadsBackExactly) {
     EXPECT_EQ(fs.contents("c:\\windir.cfg"), c.bytes) << c.value;
     EXPECT_EQ(store.read("windir.cfg"), c.value) << c.value;
   }
+}
+
+TEST_F(SettingsStoreTest, ReadOneOfMendsAnyOtherValueWithTheDefault) {
+  fs.writeFile("c:\\res.cfg", "\"0\",x\r\n");
+  EXPECT_EQ(store.readOneOf("res.cfg", {"1", "0"}, "1"), "0");
+  EXPECT_EQ(fs.contents("c:\\res.cfg"), "\"0\",x\r\n");  // a value allowed is left alone
+  for (std::string bytes : {"2\r\n", "1 \r\n", "\r\n", "10", "\x01\x80\xFF", ""}) {
+    fs.writeFile("c:\\res.cfg", bytes);
+    EXPECT_EQ(store.readOneOf("res.cfg", {"1", "0"}, "1"), "1") << bytes;
+    EXPECT_EQ(fs.contents("c:\\res.cfg"), "1\r\n") << bytes;
+  }
+  fs.removeFile("c:\\res.cfg");
+  EXPECT_EQ(store.readOneOf("res.cfg", {"1", "0"}, "0"), "0");
+  EXPECT_EQ(fs.contents("c:\\res.cfg"), "0\r\n");
+  // Nowhere to write: the default all the same.
+  fs.writeFile("c:\\res.cfg", "7\r\n");
+  fs.refuseWrite = [](const std::string&) { return true; };
+  EXPECT_EQ(store.readOneOf("res.cfg", {"1", "0"}, "1"), "1");
 }
 
 TEST_F(SettingsStoreTest, ReadOnlyRootFallsBackToTheUsersFolder) {
