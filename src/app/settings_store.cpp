@@ -32,7 +32,7 @@ std::string encodeText(std::string_view text, const TextCodec& codec) {
 }
 
 std::string SettingsStore::primaryPath(std::string_view name) const {
-  return joinPath(directory_, name);
+  return directory_.empty() ? std::string() : joinPath(directory_, name);
 }
 
 std::string SettingsStore::fallbackPath(std::string_view name) {
@@ -73,6 +73,7 @@ bool SettingsStore::write(std::string_view name, std::string_view value) {
 }
 
 bool SettingsStore::replaceFile(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return false;
   std::string fresh = path + ".new";
   if (fs_.writeFile(fresh, bytes) && fs_.renameFile(fresh, path, true).ok()) return true;
   fs_.removeFile(fresh);

@@ -1,7 +1,8 @@
 // One-value settings files in a folder of their own: the root of drive C:,
-// or the Windows directory. Where that folder cannot be written, the files
-// live in the user's own settings folder, and a copy there is read in
-// preference to the other. A file is replaced only by a complete new one.
+// or the Windows directory. Where that folder cannot be written (or there is
+// none), the files live in the user's own settings folder, and a copy there
+// is read in preference to the other. A file is replaced only by a complete
+// new one.
 #pragma once
 
 #include <initializer_list>
@@ -16,6 +17,7 @@ namespace vl {
 
 class SettingsStore {
  public:
+  // An empty directory: the user's settings folder only.
   SettingsStore(FileSystem& fs, const TextCodec& codec, std::string directory = "c:\\")
       : fs_(fs), codec_(codec), directory_(std::move(directory)) {}
 
@@ -33,6 +35,7 @@ class SettingsStore {
   std::string readOneOf(std::string_view name, std::initializer_list<std::string_view> allowed,
                         std::string_view defaultValue);
 
+  // "" when the store has no folder of its own.
   std::string primaryPath(std::string_view name) const;
   std::string fallbackPath(std::string_view name);
 

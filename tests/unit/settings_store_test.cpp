@@ -153,6 +153,21 @@ TEST_F(SettingsStoreTest, ReadOneOfMendsAnyOtherValueWithTheDefault) {
   EXPECT_EQ(store.readOneOf("res.cfg", {"1", "0"}, "1"), "1");
 }
 
+TEST_F(SettingsStoreTest, WithoutAFolderOfItsOwnOnlyTheUsersFolderIsUsed) {
+  SettingsStore own{fs, codec, ""};
+  EXPECT_EQ(own.primaryPath("rem1.cfg"), "");
+  ASSERT_TRUE(own.write("rem1.cfg", "30"));
+  EXPECT_EQ(fs.contents(fs.userSettingsDir + "\\rem1.cfg"), "30\r\n");
+  EXPECT_EQ(own.read("rem1.cfg"), "30");
+  for (const std::string& path : fs.writes)
+    EXPECT_TRUE(sameDirectory(directoryOf(path), fs.userSettingsDir) ||
+                sameDirectory(path, fs.userSettingsDir))
+        << path;
+  fs.userSettingsDir.clear();
+  EXPECT_FALSE(own.write("rem1.cfg", "40"));
+  EXPECT_EQ(own.read("rem1.cfg"), std::nullopt);
+}
+
 TEST_F(SettingsStoreTest, ReadOnlyRootFallsBackToTheUsersFolder) {
   fs.writeFile("c:\\res.cfg", "1\r\n");  // left by someone who could write there
   fs.refuseWrite = inRootOfC;
