@@ -2,7 +2,8 @@
 # Installs everything the build, the tests and the start command use
 # (Debian 12; run as root or with sudo available).
 set -euo pipefail
-packages=(cmake make g++ googletest libgtest-dev libgmock-dev clang-format
+# clang and its runtime libraries (libFuzzer) build the fuzz harnesses.
+packages=(cmake make g++ googletest libgtest-dev libgmock-dev clang-format clang libclang-rt-14-dev
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth imagemagick util-linux nsis)
 missing=()
 for p in "${packages[@]}"; do
