@@ -1,8 +1,10 @@
 // The real file system past MAX_PATH: a long path written with "/", with a
 // doubled separator, or holding "." and "..", reaches the same file as its
-// plain form, for every operation the program uses.
+// plain form, for every operation the program uses. And settings files
+// over the real files and the system's code page.
 #include <algorithm>
 
+#include "app/settings_store.h"
 #include "platform/win32/system_services.h"
 #include "services.h"
 
@@ -19,10 +21,33 @@ std::string contents(vl::FileSystem& fs, const std::string& path) {
   return fs.readFile(path, 100).value_or("<unreadable>");
 }
 
+void checkSettingsText(vl::win32::Win32FileSystem& fs, const std::string& folder) {
+  vl::win32::AnsiCodec codec;
+  vl::SettingsStore store(fs, codec, folder);
+  // Beginning like a byte-order mark in the code page (U+00EF U+00BB U+00BF,
+  // U+00FF U+00FE), outside the code page, and plain Western text.
+  for (std::string value :
+       {"\xC3\xAF\xC2\xBB\xC2\xBF",
+        "\xC3\xAF\xC2\xBB\xC2\xBF"
+        "c:\\windows\\",
+        "\xC3\xBF\xC3\xBE", "\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0", "caf\xC3\xA9, \"1\""}) {
+    CHECK_MSG(store.write("text.cfg", value), "written", value);
+    CHECK_EQ_MSG(store.read("text.cfg").value_or("<none>"), value, "read back");
+  }
+  // As Notepad saves "Unicode": read; without its mark: missing.
+  CHECK(writeFile(folder + "unicode.cfg", std::string("\xFF\xFE"
+                                                      "c\0:\0\\\0\xE9\0\r\0\n\0",
+                                                      14)));
+  CHECK_EQ(store.read("unicode.cfg").value_or("<none>"), std::string("c:\\\xC3\xA9"));
+  CHECK(writeFile(folder + "unicode.cfg", std::string("c\0:\0\\\0\r\0\n\0", 10)));
+  CHECK(!store.read("unicode.cfg"));
+}
+
 }  // namespace
 
 void runFileChecks(const std::string& folder) {
   vl::win32::Win32FileSystem fs;
+  checkSettingsText(fs, folder);
   // Nine folders of 30 characters below the sample folder.
   std::string deep = folder + "long";
   for (int i = 0; i < 9; ++i)
