@@ -4,7 +4,8 @@
 # build/logs/packages.log and is shown only if it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-packages=(cmake make g++ googletest libgtest-dev libgmock-dev clang-format
+# clang and its runtime libraries (libFuzzer) build the fuzz harnesses.
+packages=(cmake make g++ googletest libgtest-dev libgmock-dev clang-format clang libclang-rt-14-dev
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth imagemagick util-linux nsis)
 missing=()
 for p in "${packages[@]}"; do

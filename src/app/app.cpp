@@ -21,7 +21,8 @@ void App::start() {
 }
 
 void App::runStartup() {
-  if (auto path = settings_.read("windir.cfg")) {
+  // An empty path is no answer to the first-run question: it is asked again.
+  if (auto path = settings_.read("windir.cfg"); path && !path->empty()) {
     windowsPath_ = *path;
     continueStartup();
     return;

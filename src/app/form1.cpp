@@ -158,7 +158,9 @@ void Form1::openMciFromCommandLine(const std::string& path) {
 }
 
 void Form1::applySavedDisplayMode() {
-  std::string mode = app_.settings().readOrCreate("res.cfg", "1");
+  // Anything but the two modes was not written by the program: it is mended
+  // with the first run's High-Res.
+  std::string mode = app_.settings().readOneOf("res.cfg", {"1", "0"}, "1");
   if (mode == "1") imagePage.Option1.setValue(1);
   if (mode == "0") imagePage.Option2.setValue(1);
 }

@@ -5,21 +5,34 @@
 namespace vl {
 
 namespace {
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+bool beginsWithMark(std::string_view bytes) {
+  return bytes.starts_with(kUtf8Bom) || bytes.starts_with(kUtf16LeBom) ||
+         bytes.starts_with(kUtf16BeBom);
 }
+}  // namespace
 
 std::string decodeText(std::string_view bytes, const TextCodec& codec) {
-  if (bytes.substr(0, kBom.size()) == kBom) return std::string(bytes.substr(kBom.size()));
+  if (bytes.starts_with(kUtf8Bom)) return std::string(bytes.substr(kUtf8Bom.size()));
+  // Notepad's "Unicode" and "Unicode big endian".
+  if (bytes.starts_with(kUtf16LeBom)) return utf16ToUtf8(bytes.substr(2), false);
+  if (bytes.starts_with(kUtf16BeBom)) return utf16ToUtf8(bytes.substr(2), true);
   return codec.fromAnsi(bytes);
 }
 
 std::string encodeText(std::string_view text, const TextCodec& codec) {
-  if (auto ansi = codec.toAnsi(text)) return *ansi;
-  return std::string(kBom) + std::string(text);
+  // Code-page bytes that begin like a byte-order mark would be read back as
+  // Unicode (U+00EF U+00BB U+00BF is EF BB BF in the Western code page): such
+  // a text goes as UTF-8 too.
+  if (auto ansi = codec.toAnsi(text); ansi && !beginsWithMark(*ansi)) return *ansi;
+  return std::string(kUtf8Bom) + std::string(text);
 }
 
 std::string SettingsStore::primaryPath(std::string_view name) const {
-  return joinPath(directory_, name);
+  return directory_.empty() ? std::string() : joinPath(directory_, name);
 }
 
 std::string SettingsStore::fallbackPath(std::string_view name) {
@@ -31,7 +44,11 @@ std::optional<std::string> SettingsStore::readAt(const std::string& path) {
   if (path.empty()) return std::nullopt;
   auto bytes = fs_.readFile(path, kMaxFileBytes);
   if (!bytes || bytes->empty()) return std::nullopt;  // nothing to read is a failed read
-  return parseSettingValue(decodeText(*bytes, codec_));
+  std::string text = decodeText(*bytes, codec_);
+  // Neither the program nor a text editor writes NUL: such a file is no
+  // settings file (Unicode without its byte-order mark, or junk).
+  if (text.find('\0') != std::string::npos) return std::nullopt;
+  return parseSettingValue(text);
 }
 
 std::optional<std::string> SettingsStore::read(std::string_view name) {
@@ -42,6 +59,7 @@ std::optional<std::string> SettingsStore::read(std::string_view name) {
 }
 
 bool SettingsStore::write(std::string_view name, std::string_view value) {
+  if (value.find('\0') != std::string_view::npos) return false;  // it could not be read back
   std::string bytes = encodeText(formatSettingLine(value), codec_);
   std::string fallback = fallbackPath(name);
   if (replaceFile(primaryPath(name), bytes)) {
@@ -55,6 +73,7 @@ bool SettingsStore::write(std::string_view name, std::string_view value) {
 }
 
 bool SettingsStore::replaceFile(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return false;
   std::string fresh = path + ".new";
   if (fs_.writeFile(fresh, bytes) && fs_.renameFile(fresh, path, true).ok()) return true;
   fs_.removeFile(fresh);
@@ -65,6 +84,16 @@ std::string SettingsStore::readOrCreate(std::string_view name, std::string_view 
   if (auto v = read(name)) return *v;
   write(name, defaultValue);
   if (auto v = read(name)) return *v;
+  return std::string(defaultValue);
+}
+
+std::string SettingsStore::readOneOf(std::string_view name,
+                                     std::initializer_list<std::string_view> allowed,
+                                     std::string_view defaultValue) {
+  if (auto v = read(name))
+    for (std::string_view a : allowed)
+      if (*v == a) return *v;
+  write(name, defaultValue);
   return std::string(defaultValue);
 }
 

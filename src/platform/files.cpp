@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include <algorithm>
+
 namespace vl {
 
 std::string joinPath(std::string_view dir, std::string_view name) {
@@ -32,6 +34,28 @@ static std::string folded(std::string_view path) {
 
 bool sameDirectory(std::string_view a, std::string_view b) {
   return folded(a) == folded(b);
+}
+
+std::optional<std::string> fullDirectoryPath(std::string_view path) {
+  std::string dir(path);
+  std::replace(dir.begin(), dir.end(), '/', '\\');
+  while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
+  bool drive = dir.size() > 3 &&
+               ((dir[0] >= 'A' && dir[0] <= 'Z') || (dir[0] >= 'a' && dir[0] <= 'z')) &&
+               dir[1] == ':' && dir[2] == '\\';
+  if (!drive) return std::nullopt;
+  for (std::size_t at = 3; at <= dir.size();) {
+    std::size_t end = std::min(dir.find('\\', at), dir.size());
+    std::string_view name = std::string_view(dir).substr(at, end - at);
+    if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ')
+      return std::nullopt;
+    for (char c : name)
+      if (static_cast<unsigned char>(c) < 0x20 ||
+          std::string_view("<>:\"|?*").find(c) != std::string_view::npos)
+        return std::nullopt;
+    at = end + 1;
+  }
+  return dir;
 }
 
 }  // namespace vl

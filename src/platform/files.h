@@ -88,5 +88,10 @@ std::string fileNameOf(std::string_view path);
 std::string directoryOf(std::string_view path);
 // The same directory, letter case and a trailing separator aside.
 bool sameDirectory(std::string_view a, std::string_view b);
+// The path as a full directory below a drive's root ("c:\WINDOWS" of
+// "c:/WINDOWS/"), or nothing when it is anything else: empty, relative, a
+// root, a network path, or with an empty name, "." or "..", a character no
+// name may hold, or a name that Windows would cut short (trailing dot or space).
+std::optional<std::string> fullDirectoryPath(std::string_view path);
 
 }  // namespace vl

@@ -61,6 +61,31 @@ bool isValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  auto unit = [&](std::size_t k) -> char32_t {
+    auto first = static_cast<unsigned char>(bytes[k]),
+         second = static_cast<unsigned char>(bytes[k + 1]);
+    return bigEndian ? (first << 8) | second : (second << 8) | first;
+  };
+  std::size_t i = 0;
+  for (; i + 1 < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+      char32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        appendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00));
+        i += 2;
+        continue;
+      }
+    }
+    appendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? 0xFFFD : c);
+  }
+  if (i < bytes.size()) appendUtf8(out, 0xFFFD);
+  return out;
+}
+
 std::optional<std::string> Cp1252Codec::toAnsi(std::string_view utf8) const {
   std::string out;
   for (std::size_t i = 0; i < utf8.size();) {

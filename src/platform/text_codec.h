@@ -27,5 +27,8 @@ bool isValidUtf8(std::string_view s);
 void appendUtf8(std::string& out, char32_t c);
 // Decodes one character at i and advances i; invalid bytes give U+FFFD.
 char32_t nextUtf8(std::string_view s, std::size_t& i);
+// UTF-16 bytes (little or big endian) as UTF-8; a lone surrogate or an odd
+// last byte gives U+FFFD.
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian);
 
 }  // namespace vl

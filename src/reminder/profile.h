@@ -1,6 +1,6 @@
 // The reminder profile: nine one-value files rem1.cfg to rem9.cfg in the
 // Windows directory (or the user's settings folder where that directory
-// cannot be written).
+// cannot be written or its path is no full one).
 #pragma once
 
 #include <optional>
@@ -25,8 +25,11 @@ struct ReminderProfile {
 
 class ProfileFiles {
  public:
-  ProfileFiles(FileSystem& fs, const TextCodec& codec, std::string windowsPath)
-      : store_(fs, codec, std::move(windowsPath)) {}
+  // The files go in the Windows directory only when its path is a full one
+  // (see fullDirectoryPath); else, as where it cannot be written, in the
+  // user's settings folder.
+  ProfileFiles(FileSystem& fs, const TextCodec& codec, std::string_view windowsPath)
+      : store_(fs, codec, fullDirectoryPath(windowsPath).value_or("")) {}
   // Every file is read whatever the others do; a file that cannot be read
   // gives its missing value: 0, 0, empty texts, unticked, unselected.
   ReminderProfile load();

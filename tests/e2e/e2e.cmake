@@ -67,15 +67,15 @@ if(TARGET release)
   varilume_e2e(release_zip release_zip 800x600 96 portable)
 endif()
 
-# The real picture decoder, MCI devices, tray icon, file dialog and the
-# scroll bar, timer and image kinds, each
+# The real picture decoder, MCI devices, tray icon, file dialog, long paths
+# and the scroll bar, timer and image kinds, each
 # checked by platform_check.exe in its own prefix.
 file(GLOB PLATFORM_CHECK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/platform_check/*.cpp)
 list(APPEND PLATFORM_CHECK_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp)
 add_executable(platform_check ${PLATFORM_CHECK_SOURCES} ${CMAKE_SOURCE_DIR}/res/varilume.rc)
 target_link_libraries(platform_check PRIVATE varilume_win32 varilume_warnings)
 target_link_options(platform_check PRIVATE ${VARILUME_STATIC})
-foreach(group pictures media tray dialog kinds)
+foreach(group pictures media tray dialog kinds files)
   add_test(NAME platform_${group}
            COMMAND ${E2E_DIR}/run-platform-check.sh ${CMAKE_BINARY_DIR} ${group})
   set_tests_properties(platform_${group} PROPERTIES FIXTURES_REQUIRED wine_prefix TIMEOUT 300)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
+#include "platform/memory/memory_files.h"
+#include "reminder/profile.h"
 #include "reminder/reminder.h"
 #include "test_system.h"
 
@@ -308,6 +310,65 @@ TEST_F(ReminderTest, SavingNeverLosesTheProfileAndAReadOnlyWindowsDirectoryFalls
   reopened.fs = locked.fs;
   reopened.start();
   EXPECT_EQ(reopened.app->reminder()->properties()->Text1.text(), "25");
+}
+
+TEST(ProfileFiles, GoNowhereButTheWindowsDirectoryOrTheUsersFolder) {
+  ReminderProfile p{"30", "5", "Stand up", "", "", 1, 0, true, false};
+  // A full path below a drive's root: the files go in it.
+  for (std::string windows : {"c:\\windows\\", "c:\\windows", "c:/windows/", "C:\\WINDOWS\\\\"}) {
+    MemoryFileSystem fs;
+    Cp1252Codec codec;
+    fs.addDirectory("c:\\windows");
+    ProfileFiles files(fs, codec, windows);
+    files.save(p);
+    ASSERT_FALSE(fs.writes.empty());
+    for (const std::string& path : fs.writes)
+      EXPECT_TRUE(sameDirectory(directoryOf(path), "c:\\windows")) << windows << ": " << path;
+    EXPECT_EQ(fs.contents("c:\\windows\\rem3.cfg"), "Stand up\r\n") << windows;
+    EXPECT_EQ(files.load(), p) << windows;
+  }
+  // Anything else might lead elsewhere (the current directory, the root of
+  // C: beside the other settings, above the Windows directory): the files go
+  // in the user's folder, as where the Windows directory cannot be written.
+  for (std::string windows : std::initializer_list<std::string>{
+           "", "windows\\", "c:windows\\", "c:", "c:\\", "\\windows\\", "\\\\server\\share\\",
+           "c:\\windows\\..\\", "c:\\windows\\..\\..\\temp\\", "c:\\windows\\.\\", "c:\\windows.\\",
+           "c:\\win\\\\system\\", "c:\\win*\\", std::string("c:\\windows\0\\", 12)}) {
+    MemoryFileSystem fs;
+    Cp1252Codec codec;
+    for (const char* dir : {"c:\\windows", "c:\\work\\windows", "c:\\temp", "c:\\win\\system"})
+      fs.addDirectory(dir);
+    ProfileFiles files(fs, codec, windows);
+    files.save(p);
+    ASSERT_FALSE(fs.writes.empty());
+    for (const std::string& path : fs.writes)
+      EXPECT_TRUE(sameDirectory(directoryOf(path), fs.userSettingsDir) ||
+                  sameDirectory(path, fs.userSettingsDir))
+          << ::testing::PrintToString(windows) << ": " << path;
+    EXPECT_EQ(fs.contents(fs.userSettingsDir + "\\rem3.cfg"), "Stand up\r\n");
+    EXPECT_EQ(files.load(), p) << windows;
+  }
+}
+
+TEST(ProfileFiles, EveryValueReadsBackExactly) {
+  MemoryFileSystem fs;
+  Cp1252Codec codec;
+  fs.addDirectory("c:\\windows");
+  ProfileFiles files(fs, codec, "c:\\windows\\");
+  const std::string bomLike = "\xC3\xAF\xC2\xBB\xC2\xBF";  // U+00EF U+00BB U+00BF
+  ReminderProfile p{"90",  "10", bomLike + "Stand up", bomLike, "\xC3\xBF\xC3\xBE.bmp", 0, 1,
+                    false, true};
+  files.save(p);
+  EXPECT_EQ(fs.contents("c:\\windows\\rem3.cfg"), "\xEF\xBB\xBF" + bomLike + "Stand up\r\n");
+  EXPECT_EQ(files.load(), p);
+  for (std::string text :
+       {std::string(" \"quoted\", and more "), std::string("caf\xC3\xA9 \xE2\x82\xAC"),
+        std::string("\xD0\xBE\xD0\xBA"), std::string("\xEF\xBB\xBF"),
+        std::string("\xC3\xBE\xC3\xBF"), bomLike + bomLike}) {
+    p.message = p.sound = p.picture = text;
+    files.save(p);
+    EXPECT_EQ(files.load(), p) << text;
+  }
 }
 
 }  // namespace

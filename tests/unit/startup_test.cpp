@@ -46,8 +46,8 @@ TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
 }
 
 TEST(FirstRun, TheTypedPathIsStoredAsItStands) {
-  for (std::string typed :
-       {"", "d:\\win", "c:\\my,windows\\", "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0\\"}) {
+  for (std::string typed : {"d:\\win", "c:\\my,windows\\", "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0\\",
+                            "\xC3\xAF\xC2\xBB\xC2\xBF:\\"}) {
     TestSystem sys;
     sys.start().firstRunDialog()->Text1.userEdit(typed);
     sys.app->firstRunDialog()->SSCommand1.userClick();
@@ -57,6 +57,14 @@ TEST(FirstRun, TheTypedPathIsStoredAsItStands) {
     EXPECT_EQ(next.firstRunDialog(), nullptr) << typed;
     EXPECT_EQ(next.windowsPath(), typed);
   }
+  // An empty path is no answer: the next start asks again.
+  TestSystem sys;
+  sys.start().firstRunDialog()->Text1.userEdit("");
+  sys.app->firstRunDialog()->SSCommand1.userClick();
+  EXPECT_EQ(sys.app->windowsPath(), "");
+  TestSystem again;
+  again.put("c:\\windir.cfg", sys.file("c:\\windir.cfg"));
+  EXPECT_NE(again.start().firstRunDialog(), nullptr);
 }
 
 TEST(FirstRun, QuitEndsAtOnceAndWritesNothing) {
@@ -92,9 +100,22 @@ TEST(SecondStart, SavedDisplayModeSetsItsOption) {
     const char* file;
     int option1, option2;
     const char* after;
-  } cases[] = {{"0\r\n", 0, 1, "0\r\n"},     {"1\r\n", 1, 0, "1\r\n"},  {"2\r\n", 0, 0, "2\r\n"},
-               {nullptr, 1, 0, "1\r\n"},     {" 1\r\n", 1, 0, "1\r\n"}, {"1,0\r\n", 1, 0, "1\r\n"},
-               {"\"0\"\r\n", 0, 1, "0\r\n"}, {"", 1, 0, "1\r\n"}};
+  } cases[] = {{"0\r\n", 0, 1, "0\r\n"},
+               {"1\r\n", 1, 0, "1\r\n"},
+               {nullptr, 1, 0, "1\r\n"},
+               {" 1\r\n", 1, 0, "1\r\n"},
+               {"1,0\r\n", 1, 0, "1\r\n"},
+               {"\"0\"\r\n", 0, 1, "0\r\n"},
+               {"", 1, 0, "1\r\n"},
+               {"0", 0, 1, "0\r\n"},
+               // Anything else was not written by the program: High-Res, mended.
+               {"2\r\n", 1, 0, "1\r\n"},
+               {"1 \r\n", 1, 0, "1\r\n"},
+               {"0 ", 1, 0, "1\r\n"},
+               {"\r\n", 1, 0, "1\r\n"},
+               {"-1\r\n", 1, 0, "1\r\n"},
+               {"\x01\x9D\xFF\xFE", 1, 0, "1\r\n"},
+               {"\xEF\xBB\xBF\xFF", 1, 0, "1\r\n"}};
   for (const Case& c : cases) {
     TestSystem sys;
     sys.knowWindowsPath();
@@ -216,8 +237,24 @@ TEST(SecondStart, OddWindirFilesNeverHangAndFollowTheReadingRule) {
       {"c:\\windows\\", false, "c:\\windows\\"},  // no line break
       {"\"c:\\my,windows\\\"\r\n", false, "c:\\my,windows\\"},
       {"  d:\\win\\ , more\r\n", false, "d:\\win\\ "},
-      {std::string("\x00\xFF\r\n", 4), false, std::string("\x00\xC3\xBF", 3)},
       {std::string(1 << 20, 'x'), false, std::string(1 << 20, 'x')},
+      // Empty values and NUL characters: asked again.
+      {"\r\n", true, ""},
+      {"   ,c:\\windows\\\r\n", true, ""},
+      {"\"\"\r\n", true, ""},
+      {std::string("\x00\xFF\r\n", 4), true, ""},
+      {std::string("c:\\windows\\\r\n\0", 14), true, ""},
+      {std::string("c\0:\0\\\0w\0\\\0\r\0\n\0", 14), true, ""},  // UTF-16 without its mark
+      // UTF-16 as Notepad writes it.
+      {std::string("\xFF\xFE"
+                   "c\0:\0\\\0\xE9\0\\\0\r\0\n\0",
+                   16),
+       false, "c:\\\xC3\xA9\\"},
+      {std::string("\xFE\xFF\0"
+                   "c\0:\0\\\x04\x3E\0\\",
+                   12),
+       false, "c:\\\xD0\xBE\\"},
+      {std::string("\xFF\xFE\r\0\n\0", 6), true, ""},
   };
   for (const Case& c : cases) {
     test::TestSystem sys;

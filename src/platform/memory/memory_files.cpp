@@ -54,6 +54,7 @@ std::optional<std::string> MemoryFileSystem::readFile(const std::string& path,
 
 bool MemoryFileSystem::writeFile(const std::string& path, std::string_view bytes) {
   ++writeAttempts;
+  writes.push_back(path);
   if (refuseWrite(path) || mediumMissing(path) || !dirs_.count(key(directoryOf(path))))
     return false;
   // As on a disk: the old file is gone at once, and a disk that fills up
@@ -81,6 +82,7 @@ bool MemoryFileSystem::removeFile(const std::string& path) {
 }
 
 bool MemoryFileSystem::createDirectories(const std::string& path) {
+  writes.push_back(path);
   if (refuseWrite(path)) return false;
   addDirectory(path);
   return true;
@@ -186,6 +188,7 @@ std::optional<std::int64_t> MemoryFileSystem::fileSize(const std::string& path) 
 
 FsResult MemoryFileSystem::copyFile(const std::string& from, const std::string& to,
                                     const CopyProgress& progress) {
+  writes.push_back(to);
   auto source = files_.find(key(from));
   if (source == files_.end() || refuseRead(from)) return {kNotFound};
   if (files_.count(key(to))) return {kExists};
@@ -213,6 +216,7 @@ FsResult MemoryFileSystem::copyFile(const std::string& from, const std::string& 
 
 FsResult MemoryFileSystem::renameFile(const std::string& from, const std::string& to,
                                       bool replace) {
+  writes.push_back(to);
   auto source = files_.find(key(from));
   if (source == files_.end()) return {kNotFound};
   if (!sameVolume(from, to)) return {"The system cannot move the file to a different disk drive."};

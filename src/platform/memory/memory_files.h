@@ -54,6 +54,9 @@ class MemoryFileSystem : public FileSystem {
   std::map<char, std::int64_t> freeSpace;  // bytes left on a drive; unlimited if absent
   std::size_t copyChunk = 1 << 20;
   int writeAttempts = 0;
+  // Every path a file was to be written, renamed or copied to, or a folder
+  // made at, whether or not it worked.
+  std::vector<std::string> writes;
   std::int64_t largestRead = 0;
   std::vector<std::string> recycled;
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/long_path.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/system_services.h"
@@ -25,10 +26,33 @@ std::wstring directoryPattern(const std::string& dir) {
 
 }  // namespace
 
+std::wstring fullPathName(const std::wstring& path) {
+  if (path.empty()) return {};
+  std::wstring full(path.size() + MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n == 0) return {};
+    // Too small (the current directory may have grown since): n is the size needed.
+    if (n < full.size()) {
+      full.resize(n);
+      return full;
+    }
+    full.resize(n);
+  }
+}
+
+std::wstring fileApiPath(const std::wstring& path) {
+  // Resolving a drive's path only ever shortens it: a short one stays short.
+  if (path.size() < kLongPathFrom && fullPathRootLength<wchar_t>(path) == 3) return path;
+  if (isPrefixedPath<wchar_t>(path)) return path;
+  // The long form takes the path as it stands, so Windows resolves it first.
+  std::wstring full = fullPathName(path);
+  if (full.size() < kLongPathFrom) return path;
+  return longPathForm<wchar_t>(full);
+}
+
 std::wstring filePath(const std::string& path) {
-  std::wstring wide = widen(path);
-  if (wide.size() >= MAX_PATH - 12 && wide.size() > 2 && wide[1] == L':') return L"\\\\?\\" + wide;
-  return wide;
+  return fileApiPath(widen(path));
 }
 
 std::vector<DriveInfo> Win32FileSystem::drives() {
@@ -55,11 +79,7 @@ std::vector<DriveInfo> Win32FileSystem::drives() {
 }
 
 std::string Win32FileSystem::currentDirectoryOn(char drive) {
-  wchar_t setup[] = {static_cast<wchar_t>(drive), L':', 0};
-  DWORD n = GetFullPathNameW(setup, 0, nullptr, nullptr);
-  std::wstring full(n, L'\0');
-  n = GetFullPathNameW(setup, n, full.data(), nullptr);
-  full.resize(n);
+  std::wstring full = fullPathName({static_cast<wchar_t>(drive), L':'});
   if (full.empty()) return std::string{drive, ':', '\\'};
   return narrow(full);
 }
@@ -167,7 +187,8 @@ bool Win32FileSystem::sameVolume(const std::string& a, const std::string& b) {
   if (!GetVolumePathNameW(filePath(a).c_str(), va, MAX_PATH) ||
       !GetVolumePathNameW(filePath(b).c_str(), vb, MAX_PATH))
     return false;
-  return lstrcmpiW(va, vb) == 0;
+  // A long path's volume comes in the long form too ("\\?\C:\").
+  return lstrcmpiW(withoutLongForm<wchar_t>(va).c_str(), withoutLongForm<wchar_t>(vb).c_str()) == 0;
 }
 
 }  // namespace vl::win32

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/long_path.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
@@ -111,11 +112,14 @@ bool Win32FileSystem::removeFile(const std::string& path) {
 }
 
 bool Win32FileSystem::createDirectories(const std::string& path) {
-  std::wstring wide = widen(path);
-  for (std::size_t i = 3; i <= wide.size(); ++i) {
-    if (i < wide.size() && wide[i] != L'\\') continue;
-    std::wstring part = wide.substr(0, i);
-    if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+  // Resolved first: "a\..\b" makes b alone, and "/" separates as "\" does.
+  std::wstring full = fullPathName(widen(path));
+  std::size_t root = fullPathRootLength<wchar_t>(full);
+  if (root == 0) return false;
+  for (std::size_t i = root + 1; i <= full.size(); ++i) {
+    if (i < full.size() && full[i] != L'\\') continue;
+    if (!CreateDirectoryW(fileApiPath(full.substr(0, i)).c_str(), nullptr) &&
+        GetLastError() != ERROR_ALREADY_EXISTS)
       return false;
   }
   return true;

@@ -37,9 +37,12 @@ class Win32FileSystem : public FileSystem {
   std::map<char, std::string> labels_;
 };
 
-// A path as the file functions take it: paths too long for MAX_PATH get the
-// "\\?\" prefix that lifts the limit.
+// A path as the file functions take it: a path too long for MAX_PATH is made
+// full ("/" and ".." resolved) and gets the "\\?\" prefix that lifts the limit.
 std::wstring filePath(const std::string& path);
+std::wstring fileApiPath(const std::wstring& path);
+// GetFullPathNameW of any length; empty when it fails.
+std::wstring fullPathName(const std::wstring& path);
 
 class AnsiCodec : public TextCodec {
  public:

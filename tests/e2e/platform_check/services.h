@@ -31,5 +31,6 @@ void runMediaChecks(const std::string& folder);
 void runTrayChecks(HINSTANCE instance);
 void runDialogChecks(HINSTANCE instance, const std::string& folder);
 void runKindsChecks(HINSTANCE instance, const std::string& folder);
+void runFileChecks(const std::string& folder);
 
 }  // namespace pc
