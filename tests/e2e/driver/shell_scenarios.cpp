@@ -204,8 +204,10 @@ SCENARIO(display_modes) {
     const char* after;
   } cases[] = {{"0\r\n", false, true, "0\r\n"},
                {"1\r\n", true, false, "1\r\n"},
-               {"2\r\n", false, false, "2\r\n"},
-               {nullptr, true, false, "1\r\n"}};
+               {nullptr, true, false, "1\r\n"},
+               // Anything else was not written by the program: High-Res, mended.
+               {"2\r\n", true, false, "1\r\n"},
+               {"0 \r\n", true, false, "1\r\n"}};
   for (const Case& c : cases) {
     if (c.file)
       REQUIRE(writeFile("C:\\res.cfg", c.file));
