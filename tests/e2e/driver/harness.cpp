@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "../probe/probe_protocol.h"
@@ -240,26 +241,39 @@ void Program::describeWindows() {
 }
 
 bool Program::idle() {
-  // Any named window of the program belongs to its interface thread.
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{pid(), nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != s->pid || nameOf(hwnd).empty()) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return false;
+  // The main window lives as long as the program; before it shows, any named
+  // window of the program will do: all belong to its interface thread.
+  auto target = [&] {
+    if (HWND main = formNow("Form1", false)) return main;
+    struct Search {
+      DWORD pid;
+      HWND found;
+    } search{pid(), nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(lp);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(hwnd, &owner);
+          if (owner != s->pid || nameOf(hwnd).empty()) return TRUE;
+          s->found = hwnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  };
+  // Tokens only grow: any marker posted since this call began will do. A
+  // marker can be lost (its window may close, or a loop of the program's own
+  // may take the timer that posts it again), so a new one follows now and then.
   static long long tokens = 0;
-  std::string token = std::to_string(++tokens);
-  if (probe(vlprobe::kIdle, search.found, tokens) != "1") return false;
-  return waitFor([&] { return probe(vlprobe::kIdleSeen, nullptr) == token; });
+  long long first = tokens + 1;
+  ULONGLONG posted = 0;
+  return waitFor([&] {
+    if (GetTickCount64() - posted > 2000) {
+      HWND window = target();
+      if (window && probe(vlprobe::kIdle, window, ++tokens) == "1") posted = GetTickCount64();
+    }
+    return std::atoll(probe(vlprobe::kIdleSeen, nullptr).c_str()) >= first;
+  });
 }
 
 HWND Program::form(const std::string& name, int timeoutMs) {
