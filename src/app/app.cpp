@@ -80,7 +80,7 @@ void App::quitFirstRun() {
 }
 
 void App::openGeneralInformation() {
-  std::string editor = windowsPath_ + "notepad.exe";
+  std::string editor = joinPath(windowsPath_, "notepad.exe");
   std::string readme = locateProgramFile(services_.fs, "readme.txt");
   std::string failure = services_.launcher.start(editor, readme);
   if (failure.empty()) return;

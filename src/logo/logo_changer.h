@@ -42,8 +42,9 @@ class LogoChanger {
 
   // The three screens' logo files.
   std::string startupLogo() const { return "c:\\logo.sys"; }
-  std::string shutdownLogo() const { return windowsPath_() + "logow.sys"; }
-  std::string turnOffLogo() const { return windowsPath_() + "logos.sys"; }
+  // A path typed without its last "\" still names files inside the folder.
+  std::string shutdownLogo() const { return joinPath(windowsPath_(), "logow.sys"); }
+  std::string turnOffLogo() const { return joinPath(windowsPath_(), "logos.sys"); }
 
  private:
   void preview(const std::string& logo) { (void)Image4.setPicture(logo); }

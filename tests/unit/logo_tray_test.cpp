@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
+#include "reminder/reminder.h"
 #include "test_system.h"
 
 namespace vl {
@@ -208,6 +209,43 @@ TEST_F(LogoTest, ADroppedFileOpensAsTheCommandLineWouldAndOthersAreIgnored) {
   main->FilesDropped({"C:\\folder.bmp", "C:\\M\\readme.doc"});
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
   EXPECT_TRUE(sys.ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// The first-run dialog keeps what was typed; a path without its last "\"
+// still addresses files inside the folder, never "c:\windowslogow.sys".
+TEST(WindowsPathWithoutBackslash, LogosEditorAndProfileLandInTheFolder) {
+  TestSystem sys;
+  sys.knowWindowsPath("c:\\windows");
+  sys.put("C:\\tip.cfg", "0\r\n");
+  sys.put("C:\\res.cfg", "0\r\n");
+  sys.put("c:\\windows\\logow.sys", "shutdown logo");
+  sys.put("C:\\PICS\\new.bmp", "new picture");
+  sys.ui.pictures.add("C:\\PICS\\new.bmp", 4800, 6000);
+  sys.ui.pictures.add("c:\\windows\\logow.sys", 4800, 6000);
+  sys.fs.currentDir = "C:\\PICS";
+  Form1& main = sys.start().mainWindow();
+
+  main.imagePage.browser.pane.file.userSelect(0);
+  main.imagePage.browser.pane.file.userDblClick();
+  main.LCM.userClick();
+  main.logo.SSCommand12.userClick();  // the shutdown logo, chosen at first
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "new picture");
+  EXPECT_FALSE(sys.fs.fileExists("c:\\windowslogow.sys"));
+
+  main.Contents.userClick();
+  ASSERT_EQ(sys.launcher.launches.size(), 1u);
+  EXPECT_EQ(sys.launcher.launches[0].program, "c:\\windows\\notepad.exe");
+
+  main.RS.userClick();
+  sys.app->reminder()->properties()->SSCommand3.userClick();  // Hide saves the profile
+  EXPECT_TRUE(sys.fs.fileExists("c:\\windows\\rem1.cfg"));
+  EXPECT_FALSE(sys.fs.fileExists("c:\\windowsrem1.cfg"));
 }
 
 }  // namespace
