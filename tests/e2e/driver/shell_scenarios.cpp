@@ -334,18 +334,4 @@ SCENARIO(crash_ends_at_once) {
   std::printf("  the crashed process ended after %llu ms\n", GetTickCount64() - started);
 }
 
-// Not a test: used by the start command on a virtual screen. Answers the
-// first-run question with the default path and waits for the main window of
-// a program started by someone else.
-SCENARIO(show_main) {
-  HWND main = nullptr;
-  REQUIRE(waitFor(
-      [&] {
-        if (HWND dialog = anyForm("Form15")) click(findControl(dialog, "SSCommand1"));
-        return (main = anyForm("Form1")) != nullptr;
-      },
-      30000));
-  Sleep(1000);  // not a check: lets the windows paint before the screenshot
-}
-
 }  // namespace e2e
