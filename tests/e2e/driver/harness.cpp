@@ -211,12 +211,6 @@ std::wstring driverDirectory() {
   return p.substr(0, p.find_last_of(L"\\/"));
 }
 
-HWND anyForm(const std::string& name) {
-  FormSearch s{0, name, true, nullptr};
-  EnumWindows(findForm, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
 HWND Program::formNow(const std::string& name, bool visibleOnly) {
   FormSearch s{pid(), name, visibleOnly, nullptr};
   EnumWindows(findForm, reinterpret_cast<LPARAM>(&s));

@@ -108,9 +108,6 @@ class Program {
 // The folder of the driver: the build folder.
 std::wstring driverDirectory();
 
-// A visible top-level window of that name in any process.
-HWND anyForm(const std::string& name);
-
 // ---- controls -----------------------------------------------------------------
 std::string nameOf(HWND hwnd);
 // A descendant of the window with this name; null when there is none.
