@@ -191,6 +191,16 @@ void Control::userClick() {
   if (Click) Click();
 }
 
+void Control::userLeftDown() {
+  pressed_ = true;
+}
+
+void Control::userLeftUp(bool over) {
+  bool click = pressed_ && over;
+  pressed_ = false;
+  if (click) userClick();
+}
+
 void Control::userDblClick() {
   if (acting(this) && DblClick) DblClick();
 }

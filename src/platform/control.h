@@ -154,6 +154,10 @@ class Control {
 
   // Input as the user gives it.
   void userClick();
+  // The left button goes down over the control, then comes up over it or
+  // elsewhere: only a press and a release both on the control click it.
+  void userLeftDown();
+  void userLeftUp(bool over);
   void userDblClick();
   void userKeyDown(int keyCode);
   void userMouseMove(int x = 0, int y = 0);
@@ -190,6 +194,7 @@ class Control {
   bool transparent_ = false;
   int tabPage_ = -1;
   int tabIndex_ = 0;
+  bool pressed_ = false;  // the left button went down here and is still down
 };
 
 // Typed controls: a control of a fixed kind.

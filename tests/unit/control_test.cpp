@@ -68,6 +68,27 @@ TEST_F(ControlTest, ControlsOfATabPageShowOnlyOnThatPage) {
   EXPECT_TRUE(form.onPage1.shownOnScreen());
 }
 
+// A release that ends a press begun elsewhere (the second click of a double
+// click that moved the control under the pointer) is no click.
+TEST_F(ControlTest, AClickIsAPressAndAReleaseBothOnTheControl) {
+  form.group.Click = [this] { ++clicks; };
+  form.group.userLeftUp(true);
+  EXPECT_EQ(clicks, 0);
+  form.group.userLeftDown();
+  form.group.userLeftUp(true);
+  EXPECT_EQ(clicks, 1);
+  form.group.userLeftDown();
+  form.group.userLeftUp(false);  // let go beside it
+  form.group.userLeftUp(true);   // that press has ended
+  EXPECT_EQ(clicks, 1);
+  form.group.userLeftDown();
+  form.group.setEnabled(false);
+  form.group.userLeftUp(true);
+  form.group.setEnabled(true);
+  form.group.userLeftUp(true);
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(ControlTest, MenuItemsActOnlyWhenTheyAndTheirMenuAreEnabled) {
   form.item.Click = [this] { ++clicks; };
   form.menu.setEnabled(false);

@@ -218,6 +218,20 @@ TEST_F(ImageViewingTest, FullScreenShowsTheCurrentFileAndClosesOnAClickOrEsc) {
   EXPECT_EQ(main->viewing.fullScreen(), nullptr);
 }
 
+// The double click that opens the High-Res view moves the widened window's
+// picture under the pointer: the release of its second click lands there.
+TEST_F(ImageViewingTest, OnlyAPressAndReleaseOnThePictureOpenFullScreen) {
+  start("1");
+  view("small.bmp");
+  ASSERT_EQ(main->width(), kWideWidth);
+  high->image.userLeftUp(true);
+  high->viewport.userLeftUp(true);
+  EXPECT_EQ(main->viewing.fullScreen(), nullptr);
+  high->image.userLeftDown();
+  high->image.userLeftUp(true);
+  EXPECT_NE(main->viewing.fullScreen(), nullptr);
+}
+
 TEST_F(ImageViewingTest, KeysAndTheWheelZoomAndScroll) {
   start("0");
   view("wide.emf");  // 9000 x 2000: wider than the viewport
