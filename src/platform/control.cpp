@@ -363,6 +363,12 @@ void ListControl::userSelect(int index) {
   if (Click) Click();
 }
 
+void ListControl::userPress(int button, int index, int x, int y) {
+  pressedItem_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+  userMouseDown(button, x, y);
+  pressedItem_ = -1;
+}
+
 void TabStrip::setCaptions(std::vector<std::string> c) {
   captions_ = std::move(c);
   changed(Prop::Items);

@@ -368,9 +368,14 @@ class ListControl : public Control {
   std::string selectedText() const;
   // The user selects an item (a click on it, or the arrow keys).
   void userSelect(int index);
+  // A mouse button goes down over the item at index (-1: below the last
+  // item). MouseDown reports it, and meanwhile pressedItem() is that item.
+  void userPress(int button, int index, int x = 0, int y = 0);
+  int pressedItem() const { return pressedItem_; }
 
  private:
   std::vector<ListItem> items_;
+  int pressedItem_ = -1;
 };
 
 // Moving the mouse over the control writes its help text into the status bar.
