@@ -374,4 +374,16 @@ void TabStrip::setCaptions(std::vector<std::string> c) {
   changed(Prop::Items);
 }
 
+void TabStrip::userStep(int direction) {
+  int n = static_cast<int>(captions_.size());
+  if (n == 0 || !acting(this)) return;
+  setTab(((tab() + direction) % n + n) % n);
+}
+
+void selectPageOf(Control& c) {
+  Control* tabs = c.parent();
+  if (tabs && tabs->kind() == ControlKind::TabStrip && c.tabPage() >= 0)
+    tabs->setValue(c.tabPage());
+}
+
 }  // namespace vl

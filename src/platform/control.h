@@ -329,6 +329,9 @@ class TabStrip : public Control {
   void setCaptions(std::vector<std::string> c);
   int tab() const { return value(); }
   void setTab(int t) { setValue(t); }
+  // Ctrl+Tab or Ctrl+Page Down (+1), Ctrl+Shift+Tab or Ctrl+Page Up (-1),
+  // wherever the focus is in the form: the next or previous page, round the ends.
+  void userStep(int direction);
 
  private:
   std::vector<std::string> captions_;
@@ -377,6 +380,9 @@ class ListControl : public Control {
   std::vector<ListItem> items_;
   int pressedItem_ = -1;
 };
+
+// A child of a tab strip that belongs to one page brings that page to the front.
+void selectPageOf(Control& c);
 
 // Moving the mouse over the control writes its help text into the status bar.
 inline void statusHelp(Control& c, Control& statusBar, std::string text) {
