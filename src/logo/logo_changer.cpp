@@ -51,6 +51,7 @@ LogoChanger::LogoChanger(Services& services, Form& form, TabStrip& tabs, StatusB
 }
 
 void LogoChanger::open() {
+  selectPageOf(SSPanel10);
   if (lowResView_.top() == kLowResRaisedTop) lowResView_.setVisible(false);
   SSPanel10.setTop(kRaised);
   SSPanel10.bringToFront();

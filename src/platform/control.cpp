@@ -191,6 +191,16 @@ void Control::userClick() {
   if (Click) Click();
 }
 
+void Control::userLeftDown() {
+  pressed_ = true;
+}
+
+void Control::userLeftUp(bool over) {
+  bool click = pressed_ && over;
+  pressed_ = false;
+  if (click) userClick();
+}
+
 void Control::userDblClick() {
   if (acting(this) && DblClick) DblClick();
 }
@@ -353,9 +363,27 @@ void ListControl::userSelect(int index) {
   if (Click) Click();
 }
 
+void ListControl::userPress(int button, int index, int x, int y) {
+  pressedItem_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+  userMouseDown(button, x, y);
+  pressedItem_ = -1;
+}
+
 void TabStrip::setCaptions(std::vector<std::string> c) {
   captions_ = std::move(c);
   changed(Prop::Items);
+}
+
+void TabStrip::userStep(int direction) {
+  int n = static_cast<int>(captions_.size());
+  if (n == 0 || !acting(this)) return;
+  setTab(((tab() + direction) % n + n) % n);
+}
+
+void selectPageOf(Control& c) {
+  Control* tabs = c.parent();
+  if (tabs && tabs->kind() == ControlKind::TabStrip && c.tabPage() >= 0)
+    tabs->setValue(c.tabPage());
 }
 
 }  // namespace vl

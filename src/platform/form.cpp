@@ -107,6 +107,17 @@ void Form::userCloseRequest() {
   if (CloseRequest) CloseRequest();
 }
 
+TabStrip* Form::tabStrip() {
+  std::vector<Control*> pending{this};
+  while (!pending.empty()) {
+    Control* c = pending.back();
+    pending.pop_back();
+    if (c->kind() == ControlKind::TabStrip) return static_cast<TabStrip*>(c);
+    pending.insert(pending.end(), c->children().rbegin(), c->children().rend());
+  }
+  return nullptr;
+}
+
 bool Form::userAltKey(char letter) {
   return AltKey && ui().acceptsInput(this) && AltKey(letter);
 }

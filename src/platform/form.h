@@ -121,6 +121,8 @@ class Form : public Control {
   // The system asks the window to close (close box, Alt+F4, session end).
   std::function<void()> CloseRequest;
   void userCloseRequest();
+  // The form's tab strip, whose pages the Ctrl+Tab keys turn; null for none.
+  TabStrip* tabStrip();
   // Alt and a letter that no control or menu of the form claims; true when handled.
   std::function<bool(char letter)> AltKey;
   bool userAltKey(char letter);

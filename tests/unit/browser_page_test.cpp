@@ -153,6 +153,45 @@ TEST_F(BrowserPageTest, RightButtonOpensThePagesMenu) {
   }
   EXPECT_EQ(sys.ui.popups, (std::vector<std::string>{"imgpop", "muspop", "sndpop", "anipop"}));
 }
+// The pop-up's commands act on the file under the pointer, never on one
+// selected before (perhaps scrolled out of sight).
+TEST_F(BrowserPageTest, RightButtonSelectsTheFileUnderThePointerBeforeTheMenuOpens) {
+  struct Case {
+    MediaPage page;
+    const char *before, *pointed, *deleteItem, *popup;
+  } cases[] = {{MediaPage::Image, "AUTUMN.BMP", "b.dib", "IDF", "imgpop"},
+               {MediaPage::Music, "Song.RMI", "song.mid", "MDF", "muspop"},
+               {MediaPage::Sound, "ding.wav", "ding.wav", "SDF", "sndpop"},
+               {MediaPage::MciDevices, "clip.avi", "notes.txt", "ADF", "anipop"}};
+  for (const Case& c : cases) {
+    ListControl& list = page(c.page).pane.file;
+    select(c.page, c.before);
+    list.userPress(2, indexOf(list, c.pointed));
+    EXPECT_EQ(list.selectedText(), c.pointed) << c.popup;
+    EXPECT_EQ(sys.ui.popups.back(), c.popup);
+    page(c.page).item(c.deleteItem).userClick();
+    EXPECT_FALSE(sys.fs.fileExists(std::string("C:\\PICS\\") + c.pointed)) << c.popup;
+    bool samePath = std::string(c.before) == c.pointed;
+    EXPECT_NE(sys.fs.fileExists(std::string("C:\\PICS\\") + c.before), samePath) << c.popup;
+  }
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
+TEST_F(BrowserPageTest, ARightClickOnTheImagePageShowsThePointedPictureAsAClickWould) {
+  sys.ui.pictures.add("C:\\PICS\\b.dib", 1500, 1500);
+  BrowserPage& image = page(MediaPage::Image);
+  select(MediaPage::Image, "AUTUMN.BMP");
+  image.pane.file.userPress(2, indexOf(image.pane.file, "b.dib"));
+  EXPECT_EQ(image.field.text(), "C:\\PICS\\b.dib");
+  EXPECT_EQ(main->imagePage.Image2.pictureSource(), "C:\\PICS\\b.dib");
+  // Below the last file: the menu opens for the selection as it is.
+  image.pane.file.userPress(2, -1);
+  EXPECT_EQ(sys.ui.popups, (std::vector<std::string>{"imgpop", "imgpop"}));
+  EXPECT_EQ(image.pane.file.selectedText(), "b.dib");
+  image.item("VI").userClick();
+  EXPECT_EQ(main->highRes.pane.image.pictureSource(), "C:\\PICS\\b.dib");
+}
+
 struct LocationTest : BrowserPageTest {
   LocationDialog& ask(MediaPage p, const std::string& name, const char* item) {
     select(p, name);

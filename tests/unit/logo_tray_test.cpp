@@ -77,6 +77,32 @@ TEST_F(LogoTest, OpeningOverTheLowResViewPreviewsTheShutdownLogoAndClosingGivesT
   EXPECT_EQ(main->StatusBar1.text(), "");
 }
 
+TEST_F(LogoTest, TheChangerShowsOnlyOnTheImagePageAndComesBackAsItWasLeft) {
+  viewNewPicture();
+  main->LCM.userClick();
+  logo->Option3.userClick();
+  ASSERT_TRUE(logo->SSPanel10.shownOnScreen());
+  main->SSTab1.setTab(3);
+  EXPECT_FALSE(logo->SSPanel10.shownOnScreen());
+  EXPECT_FALSE(main->lowRes.Frame17.shownOnScreen());
+  logo->SSCommand12.userClick();  // out of sight, out of reach
+  EXPECT_EQ(sys.file("c:\\windows\\logos.sys"), "turn-off logo");
+  main->SSTab1.setTab(0);
+  EXPECT_TRUE(logo->isOpen());
+  EXPECT_TRUE(logo->SSPanel10.shownOnScreen());
+  EXPECT_EQ(logo->Option3.value(), 1);
+  EXPECT_EQ(logo->Image4.pictureSource(), "c:\\windows\\logos.sys");
+  EXPECT_FALSE(main->lowRes.Frame17.visible());  // still put away under the changer
+
+  // Ctrl+L from another page brings the Image page with the changer.
+  logo->SSCommand11.userClick();
+  main->SSTab1.setTab(2);
+  main->LCM.userClick();
+  EXPECT_EQ(main->SSTab1.tab(), 0);
+  EXPECT_TRUE(logo->SSPanel10.shownOnScreen());
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
 TEST_F(LogoTest, ApplyReplacesOnlyTheChosenLogoOrKeepsItAndSaysWhy) {
   viewNewPicture();
   main->LCM.userClick();

@@ -156,6 +156,19 @@ bool moveFocus(WindowPeer& form, bool backwards) {
   return true;
 }
 
+// Ctrl+Tab and Ctrl+Page Down turn to the next page, with Shift or Page Up
+// to the one before, wherever the focus is: also while something covers the
+// tab headers. The focus left on the old page goes to the tab strip.
+bool turnPage(WindowPeer& form, bool forward) {
+  TabStrip* tabs = static_cast<Form&>(*form.control()).tabStrip();
+  WindowPeer* peer = tabs ? windowPeerOf(*tabs) : nullptr;
+  if (!peer) return false;
+  tabs->userStep(forward ? 1 : -1);
+  HWND focus = GetFocus();
+  if (!focus || !IsWindowVisible(focus)) SetFocus(peer->hwnd());
+  return true;
+}
+
 // Alt and an underlined letter press the control that carries it.
 bool pressMnemonic(WindowPeer& form, wchar_t letter) {
   for (Control* c : tabStops(*form.control())) {
@@ -178,6 +191,10 @@ bool Win32Ui::preTranslate(MSG& msg) {
   if (!form) return false;
   if (form->accelerators && TranslateAcceleratorW(form->hwnd(), form->accelerators, &msg))
     return true;
+  bool pageKey = msg.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
+                 (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR);
+  bool forward = msg.wParam == VK_TAB ? GetKeyState(VK_SHIFT) >= 0 : msg.wParam == VK_NEXT;
+  if (pageKey && turnPage(*form, forward)) return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
   if (msg.message == WM_SYSCHAR) {

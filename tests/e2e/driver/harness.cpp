@@ -333,9 +333,9 @@ std::string Program::statusText(HWND statusBar) {
   return probe(vlprobe::kStatusText, statusBar);
 }
 
-std::vector<Program::MenuLine> Program::popupOf(HWND control) {
-  PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-  PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+std::vector<Program::MenuLine> Program::popupOf(HWND control, POINT at) {
+  PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
   std::vector<MenuLine> lines;
   waitFor([&] { return !(lines = openPopup()).empty(); });
   // Escape closes the menu; its loop reads the key from the thread's queue.
@@ -345,8 +345,8 @@ std::vector<Program::MenuLine> Program::popupOf(HWND control) {
   return lines;
 }
 
-bool Program::choosePopupItem(HWND control, const std::string& caption) {
-  for (const MenuLine& line : popupOf(control)) {
+bool Program::choosePopupItem(HWND control, const std::string& caption, POINT at) {
+  for (const MenuLine& line : popupOf(control, at)) {
     if (line.caption != caption) continue;
     postCommand(GetAncestor(control, GA_ROOT), line.id);
     return true;
@@ -538,6 +538,12 @@ bool clickItem(HWND list, const std::string& item) {
   if (!itemPoint(list, itemIndex(list, item), at)) return false;
   postClick(list, at.x, at.y);
   return true;
+}
+
+std::optional<POINT> itemPoint(HWND list, const std::string& item) {
+  POINT at;
+  if (!itemPoint(list, itemIndex(list, item), at)) return std::nullopt;
+  return at;
 }
 
 bool doubleClickItem(HWND list, const std::string& item) {

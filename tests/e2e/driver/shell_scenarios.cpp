@@ -277,7 +277,9 @@ SCENARIO(command_line) {
       {"\"C:\\My Pics\\\xC3\xA9t\xC3\xA9.bmp\"", "Text1", "C:\\My Pics\\\xC3\xA9t\xC3\xA9.bmp"},
       {"c:\\music\\bach.mid", "Text2", "c:\\music\\bach.mid"},
       {"C:\\clips\\intro.AVI", "Text4", "C:\\clips\\intro.AVI"},
-      {"C:\\SND\\DING.Wav", "", ""},
+      {"C:\\SND\\DING.Wav", "Text3", "C:\\SND\\DING.Wav"},
+      {"C:\\PICS\\Sunset.Bmp", "Text1", "C:\\PICS\\Sunset.Bmp"},
+      {"C:\\SND\\notes.Txt", "", ""},
   };
   for (const Case& c : cases) {
     Program p;
