@@ -10,6 +10,7 @@
 # build/fuzz/logs/<name>.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 
 seconds=60
 case "${1:-}" in
