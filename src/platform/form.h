@@ -194,16 +194,23 @@ class Ui {
 
   // While a long operation lets events run, only its own window takes the
   // user's actions: clicks, keys and menu commands elsewhere are refused, so
-  // that no second operation starts in its middle.
+  // that no second operation starts in its middle. What the user has already
+  // changed elsewhere (a list's selection, a text, a page) and the ticks of
+  // timers that may start something are acted on once it has ended.
+  // Operations nest: the innermost one's window takes the input.
   void beginBusy(Form& window, std::function<void()> cancel);
-  // Runs what waited for the operation's end.
+  // Ends the innermost operation; once none runs, what waited runs.
   void endBusy();
-  bool busy() const { return busy_.has_value(); }
-  bool acceptsInput(const Form* form) const { return !busy_ || busy_->window == form; }
-  // Asks the running operation to stop.
+  bool busy() const { return !busy_.empty(); }
+  bool acceptsInput(const Form* form) const { return busy_.empty() || busy_.back().window == form; }
+  // Asks every running operation to stop, the innermost first.
   void cancelBusy();
-  // Runs the step now, or when the running operation has ended.
+  // Runs the step now, or once no operation runs.
   void whenIdle(std::function<void()> step);
+  // Keeps an event of the control for when no operation runs. One waits per
+  // control: false, and nothing added, when one already does. It is dropped
+  // if the control's form closes first.
+  bool whenIdleFor(Control& control, std::function<void()> step);
   // Runs the step once the windows have painted and no event waits (at once
   // where nothing is drawn).
   virtual void afterPainting(std::function<void()> step) { step(); }
@@ -213,10 +220,17 @@ class Ui {
     Form* window;
     std::function<void()> cancel;
   };
+  struct Waiting {
+    const Control* control;  // null for a step of no control
+    const Form* form;
+    std::function<void()> step;
+  };
+  void runWaiting();
+
   std::string programTitle_;
   std::vector<Form*> loaded_;
-  std::optional<BusyOperation> busy_;
-  std::vector<std::function<void()>> waiting_;
+  std::vector<BusyOperation> busy_;  // innermost last
+  std::vector<Waiting> waiting_;
 };
 
 // A long operation's time, for the duration of a scope.

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "browse/location_dialog.h"
 #include "browse/progress_window.h"
+#include "reminder/reminder.h"
 #include "test_system.h"
 
 namespace vl {
@@ -321,6 +322,45 @@ TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhil
   EXPECT_FALSE(sys.fs.fileExists("D:\\ding.wav"));
   EXPECT_FALSE(main->DYK.checked());
   EXPECT_EQ(sys.file("C:\\tip.cfg"), "0\r\n");
+}
+
+TEST_F(LocationTest, NothingStartsBehindALongCopyButTheDisplaysKeepUp) {
+  // A sound plays; the reminder is one tick from its break.
+  sys.media.lengths["C:\\PICS\\ding.wav"] = 1000;
+  select(MediaPage::Sound, "ding.wav");
+  page(MediaPage::Sound).pane.file.userDblClick();
+  Form19& props = *sys.app->reminder()->properties();
+  props.Option1.setValue(1);
+  props.Label2.setText("1");
+  sys.fs.addSparseFile("C:\\PICS\\big.bmp", 10 << 20);
+  page(MediaPage::Image).pane.refreshFiles();
+  LocationDialog& d = ask(MediaPage::Image, "big.bmp", "IMF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  ListControl& images = page(MediaPage::Image).pane.file;
+  int reports = 0;
+  sys.ui.DoEvents = [&] {
+    ++reports;
+    if (reports == 2) {
+      images.userSelect(indexOf(images, "b.dib"));
+      props.Text4.userEdit("");  // would untick the sound
+      sys.media.position = 400;
+      sys.ui.advance(60000);
+    }
+    if (reports == 3) {
+      EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");
+      EXPECT_EQ(sys.app->reminder()->breakWindow(), nullptr);
+      EXPECT_EQ(main->soundPlayer.bar.value(), 400);  // the bar still follows the sound
+    }
+  };
+  props.Check1.setValue(1);
+  props.Text4.setText("C:\\PICS\\ding.wav");
+  d.SSCommand2.userClick();
+  EXPECT_EQ(reports, 10);
+  EXPECT_EQ(sys.fs.fileSize("D:\\big.bmp"), 10 << 20);
+  // Once the move has ended, what waited runs, in order.
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\b.dib");
+  EXPECT_EQ(props.Check1.value(), 0);
+  EXPECT_NE(sys.app->reminder()->breakWindow(), nullptr);
 }
 
 TEST(ProgressWindow, CancelStopsTheCopyBetweenChunks) {
