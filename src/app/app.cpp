@@ -94,6 +94,8 @@ void App::quit() {
   if (quitting_) return;
   quitting_ = true;
   ui().cancelBusy();
+  // What waited for the operation's end does not start: the program ends.
+  ui().dropWaiting();
   ui().whenIdle([this] { shutDown(); });
 }
 

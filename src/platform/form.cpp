@@ -57,7 +57,7 @@ void MenuItem::setVisible(bool v) {
 }
 
 void MenuItem::userClick() {
-  if (!form_.ui().acceptsInput(&form_)) return;
+  if (!actsWhileBusy_ && !form_.ui().acceptsInput(&form_)) return;
   for (const MenuItem* m = this; m; m = m->parent_)
     if (!m->enabled_) return;
   if (Click) Click();
@@ -171,6 +171,27 @@ bool Ui::whenIdleFor(Control& control, std::function<void()> step) {
     if (w.control == &control) return false;
   waiting_.push_back({&control, control.form(), std::move(step)});
   runWaiting();
+  return true;
+}
+
+namespace {
+MenuItem* carrying(const std::vector<MenuItem*>& items, Shortcut s) {
+  for (MenuItem* item : items) {
+    if (!item->visible()) continue;
+    if (item->shortcut() == s) return item;
+    if (MenuItem* inner = carrying(item->items(), s)) return inner;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool Ui::userShortcutWhileBusy(Form& typedIn, Shortcut s) {
+  if (s == Shortcut::None) return false;
+  MenuItem* item = carrying(typedIn.menus(), s);
+  for (auto it = loaded_.begin(); !item && it != loaded_.end(); ++it)
+    item = carrying((*it)->menus(), s);
+  if (!item) return false;
+  item->userClick();
   return true;
 }
 

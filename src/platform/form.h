@@ -50,6 +50,9 @@ class MenuItem {
   std::function<void()> Click;
   // A choice by the user: only an enabled, visible item acts.
   void userClick();
+  // The item acts while a long operation runs in another window too: Quit,
+  // which cancels the operation first.
+  void setActsWhileBusy(bool a) { actsWhileBusy_ = a; }
 
   void attachPeer(ControlPeer* peer) { peer_ = peer; }
 
@@ -61,6 +64,7 @@ class MenuItem {
   std::string name_, caption_;
   Shortcut shortcut_;
   bool enabled_ = true, checked_ = false, visible_ = true;
+  bool actsWhileBusy_ = false;
   std::vector<MenuItem*> items_;
   ControlPeer* peer_ = nullptr;
 };
@@ -211,6 +215,13 @@ class Ui {
   // control: false, and nothing added, when one already does. It is dropped
   // if the control's form closes first.
   bool whenIdleFor(Control& control, std::function<void()> step);
+  // Drops every step that waits: the program ends instead.
+  void dropWaiting() { waiting_.clear(); }
+  // A shortcut typed while an operation runs, in whichever window: the
+  // operation's window has no menus, so the item of any window that carries
+  // it is chosen, the typing window's first; it acts only if it acts while
+  // busy (Quit). False when no item carries it.
+  bool userShortcutWhileBusy(Form& typedIn, Shortcut s);
   // Runs the step once the windows have painted and no event waits (at once
   // where nothing is drawn).
   virtual void afterPainting(std::function<void()> step) { step(); }

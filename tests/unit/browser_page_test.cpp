@@ -324,6 +324,48 @@ TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhil
   EXPECT_EQ(sys.file("C:\\tip.cfg"), "0\r\n");
 }
 
+// File, Quit (and its Ctrl+Q), the tray menu's "Quit Varilume" and the
+// system's close request, each in the middle of a long copy.
+struct QuitDuringCopyTest : LocationTest, ::testing::WithParamInterface<int> {
+  void quitBy(int path) {
+    if (path == 0) main->quit.userClick();
+    if (path == 1) main->popup.Q.userClick();
+    if (path == 2) main->userCloseRequest();
+  }
+};
+
+TEST_P(QuitDuringCopyTest, StopsTheCopyLeavesNoTraceAndEndsTheProgram) {
+  sys.fs.addSparseFile("C:\\PICS\\big.bmp", 10 << 20);
+  page(MediaPage::Image).pane.refreshFiles();
+  LocationDialog& d = ask(MediaPage::Image, "big.bmp", "ICF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  int reports = 0;
+  sys.ui.DoEvents = [&] {
+    if (++reports != 3) return;
+    // A preview waits for the copy's end; the program ends first.
+    page(MediaPage::Image).pane.file.userSelect(indexOf(page(MediaPage::Image).pane.file, "b.dib"));
+    quitBy(GetParam());
+    EXPECT_FALSE(sys.ui.ended);  // not before the copy has stopped
+  };
+  d.SSCommand2.userClick();
+  EXPECT_EQ(reports, 3);
+  EXPECT_TRUE(sys.ui.ended);
+  EXPECT_EQ(sys.ui.exitCode, 0);
+  EXPECT_TRUE(sys.ui.loadedForms.empty());
+  EXPECT_TRUE(sys.ui.messages.empty());
+  EXPECT_EQ(sys.fs.fileSize("C:\\PICS\\big.bmp"), 10 << 20);
+  EXPECT_FALSE(sys.fs.fileExists("D:\\big.bmp"));
+  EXPECT_FALSE(sys.fs.fileExists(partialCopyName("D:\\big.bmp")));
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");  // no preview started
+  EXPECT_EQ(sys.tray.calls.back(), "remove pichook");
+}
+
+std::string quitPathName(const ::testing::TestParamInfo<int>& info) {
+  static const char* const names[] = {"FileQuit", "TrayQuit", "CloseRequest"};
+  return names[info.param];
+}
+INSTANTIATE_TEST_SUITE_P(EveryPath, QuitDuringCopyTest, ::testing::Values(0, 1, 2), quitPathName);
+
 TEST_F(LocationTest, NothingStartsBehindALongCopyButTheDisplaysKeepUp) {
   // A sound plays; the reminder is one tick from its break.
   sys.media.lengths["C:\\PICS\\ding.wav"] = 1000;

@@ -148,5 +148,36 @@ TEST_F(BusyTest, NestedOperationsStackAndTheOuterOneHoldsUntilItEnds) {
   EXPECT_EQ(events, std::vector<std::string>{"preview b.bmp"});
 }
 
+TEST_F(BusyTest, AnItemMarkedToActWhileBusyActsAndNothingThatWaitedStartsAfterIt) {
+  // As the program quits: it cancels the operation, drops what waited and
+  // closes its windows once the operation has ended.
+  other.quit.setActsWhileBusy(true);
+  bool stopped = false;
+  other.quit.Click = [&] {
+    events.push_back("quit");
+    ui.cancelBusy();
+    ui.dropWaiting();
+    ui.whenIdle([&] {
+      events.push_back("end");
+      other.unload();
+    });
+  };
+  {
+    BusyScope busy(ui, progress, [&] { stopped = true; });
+    other.files.userSelect(1);
+    other.open.userClick();
+    // Typed in the operation's window, which has no menus: another window's
+    // item answers, and acts only if it acts while busy.
+    EXPECT_TRUE(ui.userShortcutWhileBusy(progress, ctrl('O')));
+    EXPECT_FALSE(ui.userShortcutWhileBusy(progress, ctrl('Z')));
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(ui.userShortcutWhileBusy(progress, ctrl('Q')));
+    EXPECT_TRUE(stopped);
+    other.text.userEdit("late");
+    ui.advance(60000);
+  }
+  EXPECT_EQ(events, (std::vector<std::string>{"quit", "end"}));
+}
+
 }  // namespace
 }  // namespace vl
