@@ -1,5 +1,6 @@
 // What a new user meets first: every way to quit works in the middle of a
-// long copy and leaves nothing half written.
+// long copy and leaves nothing half written, and a first reminder starts
+// from its design values.
 #include <chrono>
 #include <cstdio>
 
@@ -61,6 +62,27 @@ SCENARIO(trust_ctrl_q_during_copy) {
   auto asked = std::chrono::steady_clock::now();
   keys(progress, {VK_CONTROL, 'Q'});
   checkEndedCleanly(p, "Ctrl+Q", asked);
+}
+
+// With no profile file at all, the properties window shows a 60-minute
+// interval, 5-minute breaks and the reminder switched off.
+SCENARIO(trust_first_reminder) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  Program p;
+  HWND main = startMain(p);
+  keys(main, {VK_CONTROL, 'R'});
+  HWND props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  CHECK_EQ(text(control(props, "Text1")), std::string("60"));
+  CHECK_EQ(text(control(props, "Text2")), std::string("5"));
+  CHECK_EQ(text(control(props, "Label2")), std::string("60"));
+  CHECK(!checked(control(props, "Option1")));
+  CHECK(checked(control(props, "Option2")));
+  for (const char* box : {"Text3", "Text4", "Text5"})
+    CHECK_EQ(text(control(props, box)), std::string(""));
+  CHECK(!checked(control(props, "Check1")) && !checked(control(props, "Check2")));
+  CHECK(!fileExists("C:\\windows\\rem1.cfg"));  // shown, not written
 }
 
 }  // namespace e2e
