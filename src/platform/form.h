@@ -77,7 +77,8 @@ struct ScreenInfo {
   int pixelsPerInch = 96;
 };
 
-enum class MsgIcon { Information, Exclamation };
+// Information for what went as asked, Warning for what did not.
+enum class MsgIcon { Information, Warning };
 
 class Ui;
 
@@ -177,6 +178,8 @@ class Ui {
   void tell(Form* owner, const std::string& text, MsgIcon icon = MsgIcon::Information) {
     messageBox(owner, text, programTitle_, icon);
   }
+  // The same, for something that could not be done.
+  void warn(Form* owner, const std::string& text) { tell(owner, text, MsgIcon::Warning); }
   void setProgramTitle(std::string title) { programTitle_ = std::move(title); }
   virtual ScreenInfo screen() const = 0;
   // Ends the message loop once the current event is handled; the program

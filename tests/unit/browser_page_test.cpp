@@ -99,6 +99,7 @@ TEST_F(BrowserPageTest, ADriveWithoutMediumKeepsWhereTheListsWereAndSaysSoOnce) 
   EXPECT_EQ(image.pane.drive.selectedText(), "c: [SYSTEM]");
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "Drive A: cannot be read: The device is not ready.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(BrowserPageTest, OpeningStoresThePathOnEveryPageAndSingleClicksOnlyOnTheImagePage) {
@@ -126,6 +127,7 @@ TEST_F(BrowserPageTest, NoSelectionBuildsAPathEndingInTheSeparatorAndDeletesNoth
   EXPECT_EQ(page(MediaPage::Music).locationDialog(), nullptr);
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "Select the file to copy in the list first.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(BrowserPageTest, DeleteKeyAndMenuDeleteAtOnceWithoutAQuestion) {
@@ -144,6 +146,7 @@ TEST_F(BrowserPageTest, DeleteKeyAndMenuDeleteAtOnceWithoutAQuestion) {
   page(MediaPage::MciDevices).pane.file.userKeyDown(key::Delete);
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_NE(sys.ui.messages[0].text.find("clip.avi could not be deleted"), std::string::npos);
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(BrowserPageTest, RightButtonOpensThePagesMenu) {
@@ -261,6 +264,7 @@ TEST_F(LocationTest, IntoTheSameFolderTheFileStaysAndTheUserIsTold) {
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\ding.wav"));
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "ding.wav is already in C:\\PICS; it was left as it is.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
@@ -270,7 +274,21 @@ TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
   d.SSCommand2.userClick();
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "song.mid could not be copied to D:\\: Access is denied.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
+  EXPECT_EQ(sys.ui.messages[0].title, "Varilume SE 3.5a");
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\song.mid"));
+}
+
+TEST_F(LocationTest, ADriveTheDialogCannotReadIsAWarningAndTheListsStay) {
+  sys.fs.drivesWithoutMedium.insert('A');
+  LocationDialog& d = ask(MediaPage::Image, "AUTUMN.BMP", "ICF");
+  d.lists.refresh();
+  d.Drive1.userSelect(indexOf(d.Drive1, "a:"));
+  EXPECT_EQ(d.lists.path(), "C:\\PICS");
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].owner, "Form4");
+  EXPECT_EQ(sys.ui.messages[0].text, "Drive A: cannot be read: The device is not ready.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {

@@ -49,7 +49,7 @@ void Win32Ui::messageBox(Form* owner, const std::string& text, const std::string
   HWND ownerHwnd = nullptr;
   if (owner && owner->visible())
     if (auto* peer = static_cast<WindowPeer*>(owner->peer())) ownerHwnd = peer->hwnd();
-  UINT style = MB_OK | (icon == MsgIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION);
+  UINT style = MB_OK | (icon == MsgIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING);
   MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(), style);
 }
 
