@@ -44,6 +44,7 @@ Form1::Form1(App& app)
   LCM.setEnabled(false);
   DYK.Click = [this] { toggleShowAtStart(); };
   quit.Click = [this] { app_.quit(); };
+  quit.setActsWhileBusy(true);
   RS.Click = [this] {
     if (Reminder* reminder = app_.reminder()) reminder->showProperties();
   };
@@ -58,6 +59,7 @@ Form1::Form1(App& app)
   popup.HM.Click = [this] { hide(); };
   popup.SM.Click = [this] { show(); };
   popup.Q.Click = [this] { app_.quit(); };
+  popup.Q.setActsWhileBusy(true);
   popup.BringMainToFront = [this] { ui().bringToFront(*this); };
   setAcceptsFiles(true);
   FilesDropped = [this](const std::vector<std::string>& paths) {

@@ -91,7 +91,7 @@ void BrowserPage::start() {
 }
 
 void BrowserPage::tell(const std::string& message) {
-  form_.ui().tell(&form_, message);
+  form_.ui().warn(&form_, message);
 }
 
 bool BrowserPage::choose() {

@@ -1,6 +1,7 @@
 #include "platform/control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/form.h"
 #include "platform/picture.h"
@@ -70,6 +71,18 @@ void Control::setValueQuietly(int v) {
   if (v == value_) return;
   value_ = v;
   changed(Prop::Value);
+}
+
+void Control::raiseWhenFree(std::function<void()> Control::*event) {
+  if (!(this->*event)) return;
+  Form* f = form();
+  if (!f || !f->loaded() || f->ui().acceptsInput(f)) {
+    (this->*event)();
+    return;
+  }
+  f->ui().whenIdleFor(*this, [this, event] {
+    if (this->*event) (this->*event)();
+  });
 }
 
 void Control::setValue(int v) {
@@ -228,7 +241,7 @@ bool Control::userWheel(int notches, bool shift, bool ctrl) {
 void Control::userEdit(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);  // the window already shows it
-  if (Change) Change();
+  raiseWhenFree(&Control::Change);
 }
 
 bool ProgressBar::setMax(int m) {
@@ -287,7 +300,16 @@ void Timer::setResting(bool resting) {
 }
 
 void Timer::elapse() {
-  if (enabled() && interval_ > 0 && Tick) Tick();
+  if (!enabled() || interval_ <= 0 || !Tick) return;
+  Form* f = form();
+  if (onlyRefreshes_ || !f || !f->loaded() || f->ui().acceptsInput(f)) {
+    Tick();
+    return;
+  }
+  bool first = f->ui().whenIdleFor(*this, [this, f] {
+    for (int n = std::exchange(held_, 0); n > 0 && f->loaded() && enabled() && Tick; --n) Tick();
+  });
+  held_ = first ? 1 : held_ + 1;
 }
 
 int ScrollBar::clamp(int v) const {
@@ -360,7 +382,7 @@ std::string ListControl::selectedText() const {
 void ListControl::userSelect(int index) {
   if (!shownOnScreen() || index < -1 || index >= static_cast<int>(items_.size())) return;
   setValueQuietly(index);
-  if (Click) Click();
+  raiseWhenFree(&Control::Click);
 }
 
 void ListControl::userPress(int button, int index, int x, int y) {
@@ -378,6 +400,12 @@ void TabStrip::userStep(int direction) {
   int n = static_cast<int>(captions_.size());
   if (n == 0 || !acting(this)) return;
   setTab(((tab() + direction) % n + n) % n);
+}
+
+void TabStrip::userSelectTab(int t) {
+  if (t == value()) return;
+  setValueQuietly(t);
+  raiseWhenFree(&Control::Click);
 }
 
 void selectPageOf(Control& c) {

@@ -174,6 +174,9 @@ class Control {
   // A property of this control has changed (before its window follows).
   virtual void propertyChanged(Prop) {}
   void setValueQuietly(int v);
+  // Raises the event for a change the window already shows: at once, or,
+  // while a long operation runs in another window, once it has ended.
+  void raiseWhenFree(std::function<void()> Control::*event);
 
  private:
   Control* parent_;
@@ -275,12 +278,18 @@ class Timer : public Control {
   bool running() const { return enabled() && interval_ > 0 && !resting_; }
 
   std::function<void()> Tick;
-  // The interval has passed: an enabled timer raises Tick.
+  // The interval has passed: an enabled timer raises Tick. While a long
+  // operation runs in another window the ticks wait, unless they only
+  // refresh a display, and then run one by one once it has ended.
   void elapse();
+  void setOnlyRefreshes(bool r) { onlyRefreshes_ = r; }
+  bool onlyRefreshes() const { return onlyRefreshes_; }
 
  private:
   int interval_ = 0;
   bool resting_ = false;
+  bool onlyRefreshes_ = false;
+  int held_ = 0;  // ticks waiting for a long operation's end
 };
 
 enum class Orientation { Horizontal, Vertical };
@@ -332,6 +341,8 @@ class TabStrip : public Control {
   // Ctrl+Tab or Ctrl+Page Down (+1), Ctrl+Shift+Tab or Ctrl+Page Up (-1),
   // wherever the focus is in the form: the next or previous page, round the ends.
   void userStep(int direction);
+  // The user has brought the page to the front.
+  void userSelectTab(int t);
 
  private:
   std::vector<std::string> captions_;

@@ -46,6 +46,12 @@ struct LogoTest : ::testing::Test {
     sys.ui.messages.clear();
     return texts;
   }
+  // The one message shown, with a mark for the warning icon.
+  std::string warning() {
+    if (sys.ui.messages.size() != 1) return "<" + std::to_string(sys.ui.messages.size()) + ">";
+    bool warns = sys.ui.messages[0].icon == MsgIcon::Warning;
+    return (warns ? "warning " : "") + messages()[0];
+  }
 };
 
 TEST_F(LogoTest, OpeningOverTheLowResViewPreviewsTheShutdownLogoAndClosingGivesTheViewBack) {
@@ -127,10 +133,9 @@ TEST_F(LogoTest, ApplyReplacesOnlyTheChosenLogoOrKeepsItAndSaysWhy) {
   logo->Option4.userClick();
   logo->SSCommand12.userClick();
   EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
-  auto said = messages();
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].rfind("Varilume SE 3.5a: The shutdown logo was not changed.", 0), 0u);
-  EXPECT_NE(said[0].find("C:\\PICS\\new.bmp does not exist."), std::string::npos);
+  EXPECT_EQ(warning(),
+            "warning Varilume SE 3.5a: The shutdown logo was not changed. C:\\PICS\\new.bmp does "
+            "not exist.");
 
   // A full disk in the middle of the copy: the old logo is whole.
   sys.put("C:\\PICS\\new.bmp", "new picture");
@@ -158,10 +163,9 @@ TEST_F(LogoTest, BackupAndRestoreSaySuccessOnlyWhenEveryCopyWasMade) {
   logo->SSCommand10.userClick();
   EXPECT_EQ(sys.file("c:\\backup1.bmp"), "startup logo");
   EXPECT_EQ(sys.file("c:\\backup3.bmp"), "newer turn-off logo");
-  auto said = messages();
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].find("Success"), std::string::npos);
-  EXPECT_NE(said[0].find("c:\\logo.sys does not exist."), std::string::npos);
+  EXPECT_EQ(warning(),
+            "warning Varilume SE 3.5a: Not every logo file was backed up:\nc:\\logo.sys does not "
+            "exist.\nThe other two were.");
 
   sys.put("c:\\windows\\logow.sys", "broken");
   logo->SSCommand5.userClick();
@@ -174,10 +178,38 @@ TEST_F(LogoTest, BackupAndRestoreSaySuccessOnlyWhenEveryCopyWasMade) {
   sys.put("c:\\backup2.bmp", "other");
   logo->SSCommand5.userClick();
   EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "newer shutdown logo");
-  said = messages();
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_NE(said[0].find("could not be copied to c:\\windows\\logow.sys"), std::string::npos);
-  EXPECT_NE(said[0].find("could not be copied to c:\\windows\\logos.sys"), std::string::npos);
+  std::string said = warning();
+  EXPECT_EQ(said.rfind("warning Varilume SE 3.5a: Not every logo file was restored:\n", 0), 0u);
+  EXPECT_NE(said.find("could not be copied to c:\\windows\\logow.sys"), std::string::npos);
+  EXPECT_NE(said.find("could not be copied to c:\\windows\\logos.sys"), std::string::npos);
+  EXPECT_NE(said.find("\nThe other one was."), std::string::npos);
+}
+
+TEST_F(LogoTest, WhenNoCopyCanBeMadeTheWarningNamesEachFileAndClaimsNoOthers) {
+  main->LCM.setEnabled(true);
+  main->LCM.userClick();
+  sys.fs.refuseWrite = [](const std::string& p) { return p.rfind("c:\\backup", 0) == 0; };
+  sys.fs.removeFile("c:\\logo.sys");
+  logo->SSCommand10.userClick();
+  std::string said = warning();
+  EXPECT_EQ(said.rfind("warning Varilume SE 3.5a: No logo file was backed up:\n", 0), 0u);
+  EXPECT_NE(said.find("c:\\logo.sys does not exist."), std::string::npos);
+  EXPECT_NE(said.find("c:\\windows\\logow.sys could not be copied to c:\\backup2.bmp"),
+            std::string::npos);
+  EXPECT_NE(said.find("c:\\windows\\logos.sys could not be copied to c:\\backup3.bmp"),
+            std::string::npos);
+  EXPECT_EQ(said.find("other"), std::string::npos);
+  for (const char* b : {"c:\\backup1.bmp", "c:\\backup2.bmp", "c:\\backup3.bmp"})
+    EXPECT_FALSE(sys.fs.fileExists(b)) << b;
+
+  // Restore without any backup: nothing is restored, and the box says that.
+  sys.fs.refuseWrite = [](const std::string&) { return false; };
+  logo->SSCommand5.userClick();
+  said = warning();
+  EXPECT_EQ(said.rfind("warning Varilume SE 3.5a: No logo file was restored:\n", 0), 0u);
+  EXPECT_NE(said.find("c:\\backup1.bmp does not exist."), std::string::npos);
+  EXPECT_EQ(said.find("other"), std::string::npos);
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
 }
 
 TEST_F(LogoTest, TrayMessagesMenuAndQuitRemoveTheIconFirst) {
