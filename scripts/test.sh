@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the format check, the unit tests
-# natively under AddressSanitizer and UBSan, the 32-bit Windows build, the
+# natively under AddressSanitizer and UBSan, a few seconds of each fuzz
+# harness, the 32-bit Windows build, the
 # 64-bit build with the release, and the end-to-end tests of the real 64-bit
 # program under Wine on virtual screens.
 #
@@ -136,6 +137,26 @@ if build "Building the unit tests (native, with sanitizers)" "unit tests' build"
   [[ $built != *warnings* ]] || note "  native build: $built"
 else
   result "unit tests: skipped, they were not built"
+fi
+
+# -- fuzz smoke run: each harness a few seconds from its seeds
+log=$logs/fuzz.log
+: >"$log"
+start=$(date +%s)
+echo "Fuzzing each reader of outside bytes for a few seconds…"
+logged "$log" scripts/fuzz.sh --smoke
+harnesses=$(grep -c -E '^[a-z_]+ +[0-9?]+ +no finding$' "$log")
+findings=$(grep -c -E '^[a-z_]+ +[0-9?]+ +FINDING' "$log")
+if [ "$harnesses" -eq 0 ] && [ "$findings" -eq 0 ]; then
+  result "fuzz smoke run: FAILED, no harness ran ($(seconds "$start"))"
+  note "$(tail -n5 "$log" | indent)" "  log: $log" "  rerun: scripts/fuzz.sh --smoke"
+  failed=$((failed + 1))
+else
+  passed=$((passed + harnesses))
+  failed=$((failed + findings))
+  result "fuzz smoke run: $harnesses passed, $findings failed ($(seconds "$start"))"
+  [ "$findings" -eq 0 ] ||
+    note "$(grep -A1 -E 'FINDING' "$log" | indent)" "  log: $log" "  rerun: scripts/fuzz.sh 60"
 fi
 
 # -- Windows builds

@@ -80,11 +80,11 @@ void App::quitFirstRun() {
 }
 
 void App::openGeneralInformation() {
-  std::string editor = windowsPath_ + "notepad.exe";
+  std::string editor = joinPath(windowsPath_, "notepad.exe");
   std::string readme = locateProgramFile(services_.fs, "readme.txt");
   std::string failure = services_.launcher.start(editor, readme);
   if (failure.empty()) return;
-  ui().tell(form1_.get(),
+  ui().warn(form1_.get(),
             "The editor " + editor + " could not be started: " + failure +
                 "\n\nThe Windows path is kept in c:\\windir.cfg; delete that file and "
                 "start Varilume SE again to enter the path anew.");
@@ -94,6 +94,8 @@ void App::quit() {
   if (quitting_) return;
   quitting_ = true;
   ui().cancelBusy();
+  // What waited for the operation's end does not start: the program ends.
+  ui().dropWaiting();
   ui().whenIdle([this] { shutDown(); });
 }
 

@@ -35,10 +35,16 @@ Form1::Form1(App& app)
   SSTab1.setCaptions({"Image", "Music", "Sound", "MCI Devices", "CD", "About", "?"});
   place(StatusBar1, 0, 4845, 5865, 360);
 
+  // The Low-Res view and the logo changer belong to the Image page: raised,
+  // they show while it is selected and come back with it.
+  lowRes.Frame17.setTabPage(imagePage.browser.frame.tabPage());
+  logo.SSPanel10.setTabPage(imagePage.browser.frame.tabPage());
+
   for (MenuItem* popup : {&imgpop, &winpop, &muspop, &sndpop, &anipop}) popup->setVisible(false);
   LCM.setEnabled(false);
   DYK.Click = [this] { toggleShowAtStart(); };
   quit.Click = [this] { app_.quit(); };
+  quit.setActsWhileBusy(true);
   RS.Click = [this] {
     if (Reminder* reminder = app_.reminder()) reminder->showProperties();
   };
@@ -53,6 +59,7 @@ Form1::Form1(App& app)
   popup.HM.Click = [this] { hide(); };
   popup.SM.Click = [this] { show(); };
   popup.Q.Click = [this] { app_.quit(); };
+  popup.Q.setActsWhileBusy(true);
   popup.BringMainToFront = [this] { ui().bringToFront(*this); };
   setAcceptsFiles(true);
   FilesDropped = [this](const std::vector<std::string>& paths) {

@@ -47,7 +47,12 @@ BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuIte
     if (key == key::Delete) deleteSelection();
   };
   pane.file.MouseDown = [this](int button, int, int) {
-    if (button == 2) form_.ui().popupMenu(form_, popup_);
+    if (button != 2) return;
+    // The menu's commands act on the selection: the file under the pointer
+    // is selected first, as a click on it would; below the last file the
+    // selection stays.
+    if (int pointed = pane.file.pressedItem(); pointed >= 0) pane.file.userSelect(pointed);
+    form_.ui().popupMenu(form_, popup_);
   };
   openButton.Click = [this] { openSelection(); };
 
@@ -86,7 +91,7 @@ void BrowserPage::start() {
 }
 
 void BrowserPage::tell(const std::string& message) {
-  form_.ui().tell(&form_, message);
+  form_.ui().warn(&form_, message);
 }
 
 bool BrowserPage::choose() {

@@ -67,7 +67,7 @@ class BrowserPage {
   std::function<void(const std::string& path)> Open;
 
  private:
-  void tell(const std::string& message);
+  void tell(const std::string& message);  // what could not be done
   bool choose();  // stores the selection's path; false when nothing is selected
 
   Services& services_;

@@ -77,6 +77,7 @@ LowResView::LowResView(TabStrip& tabs) : Frame17(&tabs, "Frame17") {
 }
 
 void LowResView::raise() {
+  selectPageOf(Frame17);
   Frame17.setTop(kRaisedTop);
   Frame17.bringToFront();
 }

@@ -63,6 +63,7 @@ struct LowResView {
   CommandButton SSCommand19{&SSPanel12, "SSCommand19"};
   CommandButton SSCommand14{&SSPanel12, "SSCommand14"};
   CommandButton SSCommand13{&SSPanel12, "SSCommand13"};
+  // Raised over its page, which comes to the front.
   void raise();
   void park() { Frame17.setTop(kParkedTop); }
   bool raised() const { return Frame17.top() == kRaisedTop; }

@@ -24,7 +24,7 @@ LocationDialog::LocationDialog(FileSystem& fs, Ui& ui, const char* name, int cli
   Dir1.setTabIndex(1);
   SSCommand2.setTabIndex(2);
   SSCommand1.setTabIndex(3);
-  lists.Tell = [this](const std::string& message) { this->ui().tell(this, message); };
+  lists.Tell = [this](const std::string& message) { this->ui().warn(this, message); };
   SSCommand2.Click = [this] {
     if (Done) Done();
   };

@@ -14,21 +14,18 @@ std::string filePattern(MediaPage page) {
   return pattern;
 }
 
-static std::string lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return out;
+static char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
 }
 
 std::optional<MediaPage> pageForCommandLine(std::string_view path) {
   if (path.size() < 3) return std::nullopt;
   std::string_view last = path.substr(path.size() - 3);
-  // Capitals first, then the same entries in lower case; mixed case matches nothing.
+  // Windows names files without regard to case: "Open with" hands over
+  // Sunset.Bmp as readily as SUNSET.BMP.
+  std::string key{upper(last[0]), upper(last[1]), upper(last[2])};
   for (const MediaType& t : kMediaTypes)
-    if (last == t.extension) return t.page;
-  for (const MediaType& t : kMediaTypes)
-    if (last == lower(t.extension)) return t.page;
+    if (key == t.extension) return t.page;
   return std::nullopt;
 }
 

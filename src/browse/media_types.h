@@ -40,7 +40,7 @@ constexpr bool listsAllFiles(MediaPage page) {
 std::string filePattern(MediaPage page);
 
 // The page that opens a file named on the command line: its last three
-// characters are one of the extensions, all in capitals or all in lower case.
+// characters are one of the extensions, in any letter case.
 std::optional<MediaPage> pageForCommandLine(std::string_view path);
 
 // The path a command line names: surrounding spaces dropped, and a path in

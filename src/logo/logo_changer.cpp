@@ -51,6 +51,7 @@ LogoChanger::LogoChanger(Services& services, Form& form, TabStrip& tabs, StatusB
 }
 
 void LogoChanger::open() {
+  selectPageOf(SSPanel10);
   if (lowResView_.top() == kLowResRaisedTop) lowResView_.setVisible(false);
   SSPanel10.setTop(kRaised);
   SSPanel10.bringToFront();
@@ -100,21 +101,30 @@ void LogoChanger::apply() {
     if (failure.empty())
       services_.ui.messageBox(&form_, s.success, "Success", MsgIcon::Information);
     else
-      services_.ui.tell(&form_, std::string("The ") + s.name + " logo was not changed. " + failure);
+      services_.ui.warn(&form_, std::string("The ") + s.name + " logo was not changed. " + failure);
   }
 }
 
 void LogoChanger::copyAll(const std::string (&from)[3], const std::string (&to)[3],
-                          const char* success, const char* failed) {
+                          const char* success, const std::string& done) {
   std::string failures;
+  int failed = 0;
   for (int i = 0; i < 3; ++i) {
     std::string failure = replaceWithCopy(from[i], to[i]);
-    if (!failure.empty()) failures += "\n" + failure;
+    if (failure.empty()) continue;
+    ++failed;
+    failures += "\n" + failure;
   }
-  if (failures.empty())
+  if (failed == 0) {
     services_.ui.messageBox(&form_, success, "Success", MsgIcon::Information);
-  else
-    services_.ui.tell(&form_, failed + failures);
+    return;
+  }
+  // Each failure names its file; the rest is said only when there is a rest.
+  std::string text = failed == 3
+                         ? "No logo file was " + done + ":" + failures
+                         : "Not every logo file was " + done + ":" + failures +
+                               (failed == 1 ? "\nThe other two were." : "\nThe other one was.");
+  services_.ui.warn(&form_, text);
 }
 
 void LogoChanger::backup() {
@@ -122,14 +132,13 @@ void LogoChanger::backup() {
   const std::string backups[3] = {"c:\\backup1.bmp", "c:\\backup2.bmp", "c:\\backup3.bmp"};
   copyAll(logos, backups,
           "All logo files have been backed up in the root directory as backup(1,2,3).bmp",
-          "Not every logo file was backed up; the others were.");
+          "backed up");
 }
 
 void LogoChanger::restore() {
   const std::string logos[3] = {startupLogo(), shutdownLogo(), turnOffLogo()};
   const std::string backups[3] = {"c:\\backup1.bmp", "c:\\backup2.bmp", "c:\\backup3.bmp"};
-  copyAll(backups, logos, "All logo files have been restored to last previous state",
-          "Not every logo file was restored; the others were.");
+  copyAll(backups, logos, "All logo files have been restored to last previous state", "restored");
 }
 
 }  // namespace vl

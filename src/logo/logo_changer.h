@@ -42,17 +42,20 @@ class LogoChanger {
 
   // The three screens' logo files.
   std::string startupLogo() const { return "c:\\logo.sys"; }
-  std::string shutdownLogo() const { return windowsPath_() + "logow.sys"; }
-  std::string turnOffLogo() const { return windowsPath_() + "logos.sys"; }
+  // A path typed without its last "\" still names files inside the folder.
+  std::string shutdownLogo() const { return joinPath(windowsPath_(), "logow.sys"); }
+  std::string turnOffLogo() const { return joinPath(windowsPath_(), "logos.sys"); }
 
  private:
   void preview(const std::string& logo) { (void)Image4.setPicture(logo); }
   // Copies beside the target and puts the copy in its place only when it is
   // whole; "" on success, else what went wrong, naming the file.
   std::string replaceWithCopy(const std::string& from, const std::string& to);
-  // Backup and Restore: every copy is tried; "Success" only when all were made.
+  // Backup and Restore: every copy is tried; "Success" only when all were
+  // made, else a warning that names each file not copied ("backed up" or
+  // "restored" says what the copies were).
   void copyAll(const std::string (&from)[3], const std::string (&to)[3], const char* success,
-               const char* failed);
+               const std::string& done);
 
   Services& services_;
   Form& form_;

@@ -56,6 +56,7 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
   bar.setMax(names.barMax);
   device.setVisible(false);
   timer.setInterval(1);
+  timer.setOnlyRefreshes(true);  // the bar keeps moving behind a long copy
   // The Sound page's bar follows its device from the start.
   timer.setEnabled(kind == PlayerKind::Sound);
   restWhileClosed();

@@ -1,6 +1,7 @@
 #include "platform/control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/form.h"
 #include "platform/picture.h"
@@ -70,6 +71,18 @@ void Control::setValueQuietly(int v) {
   if (v == value_) return;
   value_ = v;
   changed(Prop::Value);
+}
+
+void Control::raiseWhenFree(std::function<void()> Control::*event) {
+  if (!(this->*event)) return;
+  Form* f = form();
+  if (!f || !f->loaded() || f->ui().acceptsInput(f)) {
+    (this->*event)();
+    return;
+  }
+  f->ui().whenIdleFor(*this, [this, event] {
+    if (this->*event) (this->*event)();
+  });
 }
 
 void Control::setValue(int v) {
@@ -191,6 +204,16 @@ void Control::userClick() {
   if (Click) Click();
 }
 
+void Control::userLeftDown() {
+  pressed_ = true;
+}
+
+void Control::userLeftUp(bool over) {
+  bool click = pressed_ && over;
+  pressed_ = false;
+  if (click) userClick();
+}
+
 void Control::userDblClick() {
   if (acting(this) && DblClick) DblClick();
 }
@@ -218,7 +241,7 @@ bool Control::userWheel(int notches, bool shift, bool ctrl) {
 void Control::userEdit(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);  // the window already shows it
-  if (Change) Change();
+  raiseWhenFree(&Control::Change);
 }
 
 bool ProgressBar::setMax(int m) {
@@ -277,7 +300,16 @@ void Timer::setResting(bool resting) {
 }
 
 void Timer::elapse() {
-  if (enabled() && interval_ > 0 && Tick) Tick();
+  if (!enabled() || interval_ <= 0 || !Tick) return;
+  Form* f = form();
+  if (onlyRefreshes_ || !f || !f->loaded() || f->ui().acceptsInput(f)) {
+    Tick();
+    return;
+  }
+  bool first = f->ui().whenIdleFor(*this, [this, f] {
+    for (int n = std::exchange(held_, 0); n > 0 && f->loaded() && enabled() && Tick; --n) Tick();
+  });
+  held_ = first ? 1 : held_ + 1;
 }
 
 int ScrollBar::clamp(int v) const {
@@ -350,12 +382,36 @@ std::string ListControl::selectedText() const {
 void ListControl::userSelect(int index) {
   if (!shownOnScreen() || index < -1 || index >= static_cast<int>(items_.size())) return;
   setValueQuietly(index);
-  if (Click) Click();
+  raiseWhenFree(&Control::Click);
+}
+
+void ListControl::userPress(int button, int index, int x, int y) {
+  pressedItem_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+  userMouseDown(button, x, y);
+  pressedItem_ = -1;
 }
 
 void TabStrip::setCaptions(std::vector<std::string> c) {
   captions_ = std::move(c);
   changed(Prop::Items);
+}
+
+void TabStrip::userStep(int direction) {
+  int n = static_cast<int>(captions_.size());
+  if (n == 0 || !acting(this)) return;
+  setTab(((tab() + direction) % n + n) % n);
+}
+
+void TabStrip::userSelectTab(int t) {
+  if (t == value()) return;
+  setValueQuietly(t);
+  raiseWhenFree(&Control::Click);
+}
+
+void selectPageOf(Control& c) {
+  Control* tabs = c.parent();
+  if (tabs && tabs->kind() == ControlKind::TabStrip && c.tabPage() >= 0)
+    tabs->setValue(c.tabPage());
 }
 
 }  // namespace vl

@@ -154,6 +154,10 @@ class Control {
 
   // Input as the user gives it.
   void userClick();
+  // The left button goes down over the control, then comes up over it or
+  // elsewhere: only a press and a release both on the control click it.
+  void userLeftDown();
+  void userLeftUp(bool over);
   void userDblClick();
   void userKeyDown(int keyCode);
   void userMouseMove(int x = 0, int y = 0);
@@ -170,6 +174,9 @@ class Control {
   // A property of this control has changed (before its window follows).
   virtual void propertyChanged(Prop) {}
   void setValueQuietly(int v);
+  // Raises the event for a change the window already shows: at once, or,
+  // while a long operation runs in another window, once it has ended.
+  void raiseWhenFree(std::function<void()> Control::*event);
 
  private:
   Control* parent_;
@@ -190,6 +197,7 @@ class Control {
   bool transparent_ = false;
   int tabPage_ = -1;
   int tabIndex_ = 0;
+  bool pressed_ = false;  // the left button went down here and is still down
 };
 
 // Typed controls: a control of a fixed kind.
@@ -270,12 +278,18 @@ class Timer : public Control {
   bool running() const { return enabled() && interval_ > 0 && !resting_; }
 
   std::function<void()> Tick;
-  // The interval has passed: an enabled timer raises Tick.
+  // The interval has passed: an enabled timer raises Tick. While a long
+  // operation runs in another window the ticks wait, unless they only
+  // refresh a display, and then run one by one once it has ended.
   void elapse();
+  void setOnlyRefreshes(bool r) { onlyRefreshes_ = r; }
+  bool onlyRefreshes() const { return onlyRefreshes_; }
 
  private:
   int interval_ = 0;
   bool resting_ = false;
+  bool onlyRefreshes_ = false;
+  int held_ = 0;  // ticks waiting for a long operation's end
 };
 
 enum class Orientation { Horizontal, Vertical };
@@ -324,6 +338,11 @@ class TabStrip : public Control {
   void setCaptions(std::vector<std::string> c);
   int tab() const { return value(); }
   void setTab(int t) { setValue(t); }
+  // Ctrl+Tab or Ctrl+Page Down (+1), Ctrl+Shift+Tab or Ctrl+Page Up (-1),
+  // wherever the focus is in the form: the next or previous page, round the ends.
+  void userStep(int direction);
+  // The user has brought the page to the front.
+  void userSelectTab(int t);
 
  private:
   std::vector<std::string> captions_;
@@ -363,10 +382,18 @@ class ListControl : public Control {
   std::string selectedText() const;
   // The user selects an item (a click on it, or the arrow keys).
   void userSelect(int index);
+  // A mouse button goes down over the item at index (-1: below the last
+  // item). MouseDown reports it, and meanwhile pressedItem() is that item.
+  void userPress(int button, int index, int x = 0, int y = 0);
+  int pressedItem() const { return pressedItem_; }
 
  private:
   std::vector<ListItem> items_;
+  int pressedItem_ = -1;
 };
+
+// A child of a tab strip that belongs to one page brings that page to the front.
+void selectPageOf(Control& c);
 
 // Moving the mouse over the control writes its help text into the status bar.
 inline void statusHelp(Control& c, Control& statusBar, std::string text) {

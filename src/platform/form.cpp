@@ -57,7 +57,7 @@ void MenuItem::setVisible(bool v) {
 }
 
 void MenuItem::userClick() {
-  if (!form_.ui().acceptsInput(&form_)) return;
+  if (!actsWhileBusy_ && !form_.ui().acceptsInput(&form_)) return;
   for (const MenuItem* m = this; m; m = m->parent_)
     if (!m->enabled_) return;
   if (Click) Click();
@@ -107,6 +107,17 @@ void Form::userCloseRequest() {
   if (CloseRequest) CloseRequest();
 }
 
+TabStrip* Form::tabStrip() {
+  std::vector<Control*> pending{this};
+  while (!pending.empty()) {
+    Control* c = pending.back();
+    pending.pop_back();
+    if (c->kind() == ControlKind::TabStrip) return static_cast<TabStrip*>(c);
+    pending.insert(pending.end(), c->children().rbegin(), c->children().rend());
+  }
+  return nullptr;
+}
+
 bool Form::userAltKey(char letter) {
   return AltKey && ui().acceptsInput(this) && AltKey(letter);
 }
@@ -124,6 +135,8 @@ void Ui::formLoaded(Form& form) {
 
 void Ui::formUnloaded(Form& form) {
   std::erase(loaded_, &form);
+  // Its controls' events have nobody to act on them any more.
+  std::erase_if(waiting_, [&](const Waiting& w) { return w.form == &form; });
 }
 
 void Ui::unloadAll() {
@@ -131,25 +144,65 @@ void Ui::unloadAll() {
 }
 
 void Ui::beginBusy(Form& window, std::function<void()> cancel) {
-  busy_ = BusyOperation{&window, std::move(cancel)};
+  busy_.push_back({&window, std::move(cancel)});
 }
 
 void Ui::endBusy() {
-  busy_.reset();
-  auto steps = std::move(waiting_);
-  waiting_.clear();
-  for (auto& step : steps) step();
+  if (!busy_.empty()) busy_.pop_back();
+  runWaiting();
 }
 
 void Ui::cancelBusy() {
-  if (busy_ && busy_->cancel) busy_->cancel();
+  // A cancel may end its operation at once: walk a copy.
+  auto operations = busy_;
+  for (auto it = operations.rbegin(); it != operations.rend(); ++it)
+    if (it->cancel) it->cancel();
 }
 
 void Ui::whenIdle(std::function<void()> step) {
-  if (busy_)
-    waiting_.push_back(std::move(step));
-  else
+  if (busy_.empty())
     step();
+  else
+    waiting_.push_back({nullptr, nullptr, std::move(step)});
+}
+
+bool Ui::whenIdleFor(Control& control, std::function<void()> step) {
+  for (const Waiting& w : waiting_)
+    if (w.control == &control) return false;
+  waiting_.push_back({&control, control.form(), std::move(step)});
+  runWaiting();
+  return true;
+}
+
+namespace {
+MenuItem* carrying(const std::vector<MenuItem*>& items, Shortcut s) {
+  for (MenuItem* item : items) {
+    if (!item->visible()) continue;
+    if (item->shortcut() == s) return item;
+    if (MenuItem* inner = carrying(item->items(), s)) return inner;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool Ui::userShortcutWhileBusy(Form& typedIn, Shortcut s) {
+  if (s == Shortcut::None) return false;
+  MenuItem* item = carrying(typedIn.menus(), s);
+  for (auto it = loaded_.begin(); !item && it != loaded_.end(); ++it)
+    item = carrying((*it)->menus(), s);
+  if (!item) return false;
+  item->userClick();
+  return true;
+}
+
+// One step at a time: a step may close forms, whose steps then go, or start
+// an operation, behind which the rest waits again.
+void Ui::runWaiting() {
+  while (busy_.empty() && !waiting_.empty()) {
+    auto step = std::move(waiting_.front().step);
+    waiting_.erase(waiting_.begin());
+    step();
+  }
 }
 
 }  // namespace vl

@@ -50,6 +50,9 @@ class MenuItem {
   std::function<void()> Click;
   // A choice by the user: only an enabled, visible item acts.
   void userClick();
+  // The item acts while a long operation runs in another window too: Quit,
+  // which cancels the operation first.
+  void setActsWhileBusy(bool a) { actsWhileBusy_ = a; }
 
   void attachPeer(ControlPeer* peer) { peer_ = peer; }
 
@@ -61,6 +64,7 @@ class MenuItem {
   std::string name_, caption_;
   Shortcut shortcut_;
   bool enabled_ = true, checked_ = false, visible_ = true;
+  bool actsWhileBusy_ = false;
   std::vector<MenuItem*> items_;
   ControlPeer* peer_ = nullptr;
 };
@@ -73,7 +77,8 @@ struct ScreenInfo {
   int pixelsPerInch = 96;
 };
 
-enum class MsgIcon { Information, Exclamation };
+// Information for what went as asked, Warning for what did not.
+enum class MsgIcon { Information, Warning };
 
 class Ui;
 
@@ -121,6 +126,8 @@ class Form : public Control {
   // The system asks the window to close (close box, Alt+F4, session end).
   std::function<void()> CloseRequest;
   void userCloseRequest();
+  // The form's tab strip, whose pages the Ctrl+Tab keys turn; null for none.
+  TabStrip* tabStrip();
   // Alt and a letter that no control or menu of the form claims; true when handled.
   std::function<bool(char letter)> AltKey;
   bool userAltKey(char letter);
@@ -171,6 +178,8 @@ class Ui {
   void tell(Form* owner, const std::string& text, MsgIcon icon = MsgIcon::Information) {
     messageBox(owner, text, programTitle_, icon);
   }
+  // The same, for something that could not be done.
+  void warn(Form* owner, const std::string& text) { tell(owner, text, MsgIcon::Warning); }
   void setProgramTitle(std::string title) { programTitle_ = std::move(title); }
   virtual ScreenInfo screen() const = 0;
   // Ends the message loop once the current event is handled; the program
@@ -192,16 +201,30 @@ class Ui {
 
   // While a long operation lets events run, only its own window takes the
   // user's actions: clicks, keys and menu commands elsewhere are refused, so
-  // that no second operation starts in its middle.
+  // that no second operation starts in its middle. What the user has already
+  // changed elsewhere (a list's selection, a text, a page) and the ticks of
+  // timers that may start something are acted on once it has ended.
+  // Operations nest: the innermost one's window takes the input.
   void beginBusy(Form& window, std::function<void()> cancel);
-  // Runs what waited for the operation's end.
+  // Ends the innermost operation; once none runs, what waited runs.
   void endBusy();
-  bool busy() const { return busy_.has_value(); }
-  bool acceptsInput(const Form* form) const { return !busy_ || busy_->window == form; }
-  // Asks the running operation to stop.
+  bool busy() const { return !busy_.empty(); }
+  bool acceptsInput(const Form* form) const { return busy_.empty() || busy_.back().window == form; }
+  // Asks every running operation to stop, the innermost first.
   void cancelBusy();
-  // Runs the step now, or when the running operation has ended.
+  // Runs the step now, or once no operation runs.
   void whenIdle(std::function<void()> step);
+  // Keeps an event of the control for when no operation runs. One waits per
+  // control: false, and nothing added, when one already does. It is dropped
+  // if the control's form closes first.
+  bool whenIdleFor(Control& control, std::function<void()> step);
+  // Drops every step that waits: the program ends instead.
+  void dropWaiting() { waiting_.clear(); }
+  // A shortcut typed while an operation runs, in whichever window: the
+  // operation's window has no menus, so the item of any window that carries
+  // it is chosen, the typing window's first; it acts only if it acts while
+  // busy (Quit). False when no item carries it.
+  bool userShortcutWhileBusy(Form& typedIn, Shortcut s);
   // Runs the step once the windows have painted and no event waits (at once
   // where nothing is drawn).
   virtual void afterPainting(std::function<void()> step) { step(); }
@@ -211,10 +234,17 @@ class Ui {
     Form* window;
     std::function<void()> cancel;
   };
+  struct Waiting {
+    const Control* control;  // null for a step of no control
+    const Form* form;
+    std::function<void()> step;
+  };
+  void runWaiting();
+
   std::string programTitle_;
   std::vector<Form*> loaded_;
-  std::optional<BusyOperation> busy_;
-  std::vector<std::function<void()>> waiting_;
+  std::vector<BusyOperation> busy_;  // innermost last
+  std::vector<Waiting> waiting_;
 };
 
 // A long operation's time, for the duration of a scope.

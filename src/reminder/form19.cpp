@@ -94,7 +94,14 @@ Form19::Form19(Services& services, ProfileFiles& profile)
 
 void Form19::Load() {
   center();
-  ReminderProfile p = profile_.load();
+  // A first run keeps the values the window is made with: a 60-minute
+  // interval, 5-minute breaks, the reminder off.
+  std::optional<ReminderProfile> saved = profile_.loadIfSaved();
+  if (!saved) {
+    restartCountdown();
+    return;
+  }
+  const ReminderProfile& p = *saved;
   Text1.setText(p.interval);
   Text2.setText(p.breakLength);
   Text3.setText(p.message);

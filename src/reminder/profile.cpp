@@ -41,8 +41,17 @@ long long numericValue(std::string_view text) {
 }
 
 ReminderProfile ProfileFiles::load() {
+  if (auto saved = loadIfSaved()) return *saved;
+  ReminderProfile missing;
+  missing.interval = missing.breakLength = "0";
+  return missing;
+}
+
+std::optional<ReminderProfile> ProfileFiles::loadIfSaved() {
   std::optional<std::string> v[10];
   for (int n = 1; n <= 9; ++n) v[n] = store_.read(fileName(n));
+  if (std::none_of(v + 1, v + 10, [](const auto& value) { return value.has_value(); }))
+    return std::nullopt;
   ReminderProfile p;
   // The minutes are numbers: they come back in their plain decimal form.
   p.interval = std::to_string(v[1] ? numericValue(*v[1]) : 0);

@@ -33,6 +33,9 @@ class ProfileFiles {
   // Every file is read whatever the others do; a file that cannot be read
   // gives its missing value: 0, 0, empty texts, unticked, unselected.
   ReminderProfile load();
+  // As load, but nothing when no file gives a value: a first run, which has
+  // no profile yet.
+  std::optional<ReminderProfile> loadIfSaved();
   // Every file is written whatever the others do; a file that cannot be
   // written keeps what it held.
   void save(const ReminderProfile& profile);

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "browse/location_dialog.h"
 #include "browse/progress_window.h"
+#include "reminder/reminder.h"
 #include "test_system.h"
 
 namespace vl {
@@ -98,6 +99,7 @@ TEST_F(BrowserPageTest, ADriveWithoutMediumKeepsWhereTheListsWereAndSaysSoOnce) 
   EXPECT_EQ(image.pane.drive.selectedText(), "c: [SYSTEM]");
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "Drive A: cannot be read: The device is not ready.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(BrowserPageTest, OpeningStoresThePathOnEveryPageAndSingleClicksOnlyOnTheImagePage) {
@@ -125,6 +127,7 @@ TEST_F(BrowserPageTest, NoSelectionBuildsAPathEndingInTheSeparatorAndDeletesNoth
   EXPECT_EQ(page(MediaPage::Music).locationDialog(), nullptr);
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "Select the file to copy in the list first.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(BrowserPageTest, DeleteKeyAndMenuDeleteAtOnceWithoutAQuestion) {
@@ -143,6 +146,7 @@ TEST_F(BrowserPageTest, DeleteKeyAndMenuDeleteAtOnceWithoutAQuestion) {
   page(MediaPage::MciDevices).pane.file.userKeyDown(key::Delete);
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_NE(sys.ui.messages[0].text.find("clip.avi could not be deleted"), std::string::npos);
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(BrowserPageTest, RightButtonOpensThePagesMenu) {
@@ -153,6 +157,45 @@ TEST_F(BrowserPageTest, RightButtonOpensThePagesMenu) {
   }
   EXPECT_EQ(sys.ui.popups, (std::vector<std::string>{"imgpop", "muspop", "sndpop", "anipop"}));
 }
+// The pop-up's commands act on the file under the pointer, never on one
+// selected before (perhaps scrolled out of sight).
+TEST_F(BrowserPageTest, RightButtonSelectsTheFileUnderThePointerBeforeTheMenuOpens) {
+  struct Case {
+    MediaPage page;
+    const char *before, *pointed, *deleteItem, *popup;
+  } cases[] = {{MediaPage::Image, "AUTUMN.BMP", "b.dib", "IDF", "imgpop"},
+               {MediaPage::Music, "Song.RMI", "song.mid", "MDF", "muspop"},
+               {MediaPage::Sound, "ding.wav", "ding.wav", "SDF", "sndpop"},
+               {MediaPage::MciDevices, "clip.avi", "notes.txt", "ADF", "anipop"}};
+  for (const Case& c : cases) {
+    ListControl& list = page(c.page).pane.file;
+    select(c.page, c.before);
+    list.userPress(2, indexOf(list, c.pointed));
+    EXPECT_EQ(list.selectedText(), c.pointed) << c.popup;
+    EXPECT_EQ(sys.ui.popups.back(), c.popup);
+    page(c.page).item(c.deleteItem).userClick();
+    EXPECT_FALSE(sys.fs.fileExists(std::string("C:\\PICS\\") + c.pointed)) << c.popup;
+    bool samePath = std::string(c.before) == c.pointed;
+    EXPECT_NE(sys.fs.fileExists(std::string("C:\\PICS\\") + c.before), samePath) << c.popup;
+  }
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
+TEST_F(BrowserPageTest, ARightClickOnTheImagePageShowsThePointedPictureAsAClickWould) {
+  sys.ui.pictures.add("C:\\PICS\\b.dib", 1500, 1500);
+  BrowserPage& image = page(MediaPage::Image);
+  select(MediaPage::Image, "AUTUMN.BMP");
+  image.pane.file.userPress(2, indexOf(image.pane.file, "b.dib"));
+  EXPECT_EQ(image.field.text(), "C:\\PICS\\b.dib");
+  EXPECT_EQ(main->imagePage.Image2.pictureSource(), "C:\\PICS\\b.dib");
+  // Below the last file: the menu opens for the selection as it is.
+  image.pane.file.userPress(2, -1);
+  EXPECT_EQ(sys.ui.popups, (std::vector<std::string>{"imgpop", "imgpop"}));
+  EXPECT_EQ(image.pane.file.selectedText(), "b.dib");
+  image.item("VI").userClick();
+  EXPECT_EQ(main->highRes.pane.image.pictureSource(), "C:\\PICS\\b.dib");
+}
+
 struct LocationTest : BrowserPageTest {
   LocationDialog& ask(MediaPage p, const std::string& name, const char* item) {
     select(p, name);
@@ -221,6 +264,7 @@ TEST_F(LocationTest, IntoTheSameFolderTheFileStaysAndTheUserIsTold) {
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\ding.wav"));
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "ding.wav is already in C:\\PICS; it was left as it is.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
@@ -230,7 +274,21 @@ TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
   d.SSCommand2.userClick();
   ASSERT_EQ(sys.ui.messages.size(), 1u);
   EXPECT_EQ(sys.ui.messages[0].text, "song.mid could not be copied to D:\\: Access is denied.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
+  EXPECT_EQ(sys.ui.messages[0].title, "Varilume SE 3.5a");
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\song.mid"));
+}
+
+TEST_F(LocationTest, ADriveTheDialogCannotReadIsAWarningAndTheListsStay) {
+  sys.fs.drivesWithoutMedium.insert('A');
+  LocationDialog& d = ask(MediaPage::Image, "AUTUMN.BMP", "ICF");
+  d.lists.refresh();
+  d.Drive1.userSelect(indexOf(d.Drive1, "a:"));
+  EXPECT_EQ(d.lists.path(), "C:\\PICS");
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].owner, "Form4");
+  EXPECT_EQ(sys.ui.messages[0].text, "Drive A: cannot be read: The device is not ready.");
+  EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
 TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
@@ -282,6 +340,87 @@ TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhil
   EXPECT_FALSE(sys.fs.fileExists("D:\\ding.wav"));
   EXPECT_FALSE(main->DYK.checked());
   EXPECT_EQ(sys.file("C:\\tip.cfg"), "0\r\n");
+}
+
+// File, Quit (and its Ctrl+Q), the tray menu's "Quit Varilume" and the
+// system's close request, each in the middle of a long copy.
+struct QuitDuringCopyTest : LocationTest, ::testing::WithParamInterface<int> {
+  void quitBy(int path) {
+    if (path == 0) main->quit.userClick();
+    if (path == 1) main->popup.Q.userClick();
+    if (path == 2) main->userCloseRequest();
+  }
+};
+
+TEST_P(QuitDuringCopyTest, StopsTheCopyLeavesNoTraceAndEndsTheProgram) {
+  sys.fs.addSparseFile("C:\\PICS\\big.bmp", 10 << 20);
+  page(MediaPage::Image).pane.refreshFiles();
+  LocationDialog& d = ask(MediaPage::Image, "big.bmp", "ICF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  int reports = 0;
+  sys.ui.DoEvents = [&] {
+    if (++reports != 3) return;
+    // A preview waits for the copy's end; the program ends first.
+    page(MediaPage::Image).pane.file.userSelect(indexOf(page(MediaPage::Image).pane.file, "b.dib"));
+    quitBy(GetParam());
+    EXPECT_FALSE(sys.ui.ended);  // not before the copy has stopped
+  };
+  d.SSCommand2.userClick();
+  EXPECT_EQ(reports, 3);
+  EXPECT_TRUE(sys.ui.ended);
+  EXPECT_EQ(sys.ui.exitCode, 0);
+  EXPECT_TRUE(sys.ui.loadedForms.empty());
+  EXPECT_TRUE(sys.ui.messages.empty());
+  EXPECT_EQ(sys.fs.fileSize("C:\\PICS\\big.bmp"), 10 << 20);
+  EXPECT_FALSE(sys.fs.fileExists("D:\\big.bmp"));
+  EXPECT_FALSE(sys.fs.fileExists(partialCopyName("D:\\big.bmp")));
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");  // no preview started
+  EXPECT_EQ(sys.tray.calls.back(), "remove pichook");
+}
+
+std::string quitPathName(const ::testing::TestParamInfo<int>& info) {
+  static const char* const names[] = {"FileQuit", "TrayQuit", "CloseRequest"};
+  return names[info.param];
+}
+INSTANTIATE_TEST_SUITE_P(EveryPath, QuitDuringCopyTest, ::testing::Values(0, 1, 2), quitPathName);
+
+TEST_F(LocationTest, NothingStartsBehindALongCopyButTheDisplaysKeepUp) {
+  // A sound plays; the reminder is one tick from its break.
+  sys.media.lengths["C:\\PICS\\ding.wav"] = 1000;
+  select(MediaPage::Sound, "ding.wav");
+  page(MediaPage::Sound).pane.file.userDblClick();
+  Form19& props = *sys.app->reminder()->properties();
+  props.Option1.setValue(1);
+  props.Label2.setText("1");
+  sys.fs.addSparseFile("C:\\PICS\\big.bmp", 10 << 20);
+  page(MediaPage::Image).pane.refreshFiles();
+  LocationDialog& d = ask(MediaPage::Image, "big.bmp", "IMF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  ListControl& images = page(MediaPage::Image).pane.file;
+  int reports = 0;
+  sys.ui.DoEvents = [&] {
+    ++reports;
+    if (reports == 2) {
+      images.userSelect(indexOf(images, "b.dib"));
+      props.Text4.userEdit("");  // would untick the sound
+      sys.media.position = 400;
+      sys.ui.advance(60000);
+    }
+    if (reports == 3) {
+      EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");
+      EXPECT_EQ(sys.app->reminder()->breakWindow(), nullptr);
+      EXPECT_EQ(main->soundPlayer.bar.value(), 400);  // the bar still follows the sound
+    }
+  };
+  props.Check1.setValue(1);
+  props.Text4.setText("C:\\PICS\\ding.wav");
+  d.SSCommand2.userClick();
+  EXPECT_EQ(reports, 10);
+  EXPECT_EQ(sys.fs.fileSize("D:\\big.bmp"), 10 << 20);
+  // Once the move has ended, what waited runs, in order.
+  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\b.dib");
+  EXPECT_EQ(props.Check1.value(), 0);
+  EXPECT_NE(sys.app->reminder()->breakWindow(), nullptr);
 }
 
 TEST(ProgressWindow, CancelStopsTheCopyBetweenChunks) {

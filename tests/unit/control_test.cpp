@@ -68,6 +68,53 @@ TEST_F(ControlTest, ControlsOfATabPageShowOnlyOnThatPage) {
   EXPECT_TRUE(form.onPage1.shownOnScreen());
 }
 
+// A release that ends a press begun elsewhere (the second click of a double
+// click that moved the control under the pointer) is no click.
+TEST_F(ControlTest, AClickIsAPressAndAReleaseBothOnTheControl) {
+  form.group.Click = [this] { ++clicks; };
+  form.group.userLeftUp(true);
+  EXPECT_EQ(clicks, 0);
+  form.group.userLeftDown();
+  form.group.userLeftUp(true);
+  EXPECT_EQ(clicks, 1);
+  form.group.userLeftDown();
+  form.group.userLeftUp(false);  // let go beside it
+  form.group.userLeftUp(true);   // that press has ended
+  EXPECT_EQ(clicks, 1);
+  form.group.userLeftDown();
+  form.group.setEnabled(false);
+  form.group.userLeftUp(true);
+  form.group.setEnabled(true);
+  form.group.userLeftUp(true);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ControlTest, CtrlTabStepsThroughThePagesRoundTheEndsAndPagesComeToTheFront) {
+  form.tabs.setCaptions({"One", "Two", "Three"});
+  ASSERT_EQ(form.tabStrip(), &form.tabs);
+  form.tabs.userStep(1);
+  EXPECT_EQ(form.tabs.tab(), 1);
+  form.tabs.userStep(1);
+  form.tabs.userStep(1);
+  EXPECT_EQ(form.tabs.tab(), 0);
+  form.tabs.userStep(-1);
+  EXPECT_EQ(form.tabs.tab(), 2);
+  form.tabs.setEnabled(false);
+  form.tabs.userStep(1);
+  EXPECT_EQ(form.tabs.tab(), 2);
+  form.tabs.setEnabled(true);
+
+  form.onPage1.setTabPage(1);
+  selectPageOf(form.onPage1);
+  EXPECT_EQ(form.tabs.tab(), 1);
+  selectPageOf(form.check);  // on no tab strip: nothing changes
+  EXPECT_EQ(form.tabs.tab(), 1);
+
+  MemoryUi otherUi;
+  Form bare(otherUi, "Bare", "Bare", 100, 100);
+  EXPECT_EQ(bare.tabStrip(), nullptr);
+}
+
 TEST_F(ControlTest, MenuItemsActOnlyWhenTheyAndTheirMenuAreEnabled) {
   form.item.Click = [this] { ++clicks; };
   form.menu.setEnabled(false);

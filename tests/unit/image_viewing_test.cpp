@@ -218,6 +218,46 @@ TEST_F(ImageViewingTest, FullScreenShowsTheCurrentFileAndClosesOnAClickOrEsc) {
   EXPECT_EQ(main->viewing.fullScreen(), nullptr);
 }
 
+// The double click that opens the High-Res view moves the widened window's
+// picture under the pointer: the release of its second click lands there.
+TEST_F(ImageViewingTest, OnlyAPressAndReleaseOnThePictureOpenFullScreen) {
+  start("1");
+  view("small.bmp");
+  ASSERT_EQ(main->width(), kWideWidth);
+  high->image.userLeftUp(true);
+  high->viewport.userLeftUp(true);
+  EXPECT_EQ(main->viewing.fullScreen(), nullptr);
+  high->image.userLeftDown();
+  high->image.userLeftUp(true);
+  EXPECT_NE(main->viewing.fullScreen(), nullptr);
+}
+
+// Raised, the Low-Res view covers its page and the tab headers: it goes
+// with the Image page, and the keys still turn the pages.
+TEST_F(ImageViewingTest, TheLowResViewShowsOnlyOnTheImagePageAndComesBackWithIt) {
+  start("0");
+  main->lowRes.Check2.userClick();  // stretched
+  view("wide.emf");
+  main->imagePage.SSCommand1.userClick();
+  std::vector<int> zoomed = geometry(*low);
+  ASSERT_TRUE(main->lowRes.Frame17.shownOnScreen());
+  main->ff.userClick();  // F1: the "?" page
+  EXPECT_FALSE(main->lowRes.Frame17.shownOnScreen());
+  main->SSTab1.setTab(3);
+  EXPECT_FALSE(main->lowRes.Frame17.shownOnScreen());
+  main->lowRes.SSCommand6.userClick();  // out of sight, out of reach
+  EXPECT_TRUE(main->lowRes.raised());
+
+  ASSERT_EQ(main->tabStrip(), &main->SSTab1);
+  for (int i = 0; i < 3; ++i) main->SSTab1.userStep(-1);
+  EXPECT_EQ(main->SSTab1.tab(), 0);
+  EXPECT_TRUE(main->lowRes.Frame17.shownOnScreen());
+  EXPECT_TRUE(main->lowRes.raised());
+  EXPECT_EQ(low->image.pictureSource(), "C:\\PICS\\wide.emf");
+  EXPECT_EQ(geometry(*low), zoomed);
+  EXPECT_EQ(main->lowRes.Check2.value(), 1);
+}
+
 TEST_F(ImageViewingTest, KeysAndTheWheelZoomAndScroll) {
   start("0");
   view("wide.emf");  // 9000 x 2000: wider than the viewport

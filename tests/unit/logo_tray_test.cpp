@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
+#include "reminder/reminder.h"
 #include "test_system.h"
 
 namespace vl {
@@ -45,6 +46,12 @@ struct LogoTest : ::testing::Test {
     sys.ui.messages.clear();
     return texts;
   }
+  // The one message shown, with a mark for the warning icon.
+  std::string warning() {
+    if (sys.ui.messages.size() != 1) return "<" + std::to_string(sys.ui.messages.size()) + ">";
+    bool warns = sys.ui.messages[0].icon == MsgIcon::Warning;
+    return (warns ? "warning " : "") + messages()[0];
+  }
 };
 
 TEST_F(LogoTest, OpeningOverTheLowResViewPreviewsTheShutdownLogoAndClosingGivesTheViewBack) {
@@ -76,6 +83,32 @@ TEST_F(LogoTest, OpeningOverTheLowResViewPreviewsTheShutdownLogoAndClosingGivesT
   EXPECT_EQ(main->StatusBar1.text(), "");
 }
 
+TEST_F(LogoTest, TheChangerShowsOnlyOnTheImagePageAndComesBackAsItWasLeft) {
+  viewNewPicture();
+  main->LCM.userClick();
+  logo->Option3.userClick();
+  ASSERT_TRUE(logo->SSPanel10.shownOnScreen());
+  main->SSTab1.setTab(3);
+  EXPECT_FALSE(logo->SSPanel10.shownOnScreen());
+  EXPECT_FALSE(main->lowRes.Frame17.shownOnScreen());
+  logo->SSCommand12.userClick();  // out of sight, out of reach
+  EXPECT_EQ(sys.file("c:\\windows\\logos.sys"), "turn-off logo");
+  main->SSTab1.setTab(0);
+  EXPECT_TRUE(logo->isOpen());
+  EXPECT_TRUE(logo->SSPanel10.shownOnScreen());
+  EXPECT_EQ(logo->Option3.value(), 1);
+  EXPECT_EQ(logo->Image4.pictureSource(), "c:\\windows\\logos.sys");
+  EXPECT_FALSE(main->lowRes.Frame17.visible());  // still put away under the changer
+
+  // Ctrl+L from another page brings the Image page with the changer.
+  logo->SSCommand11.userClick();
+  main->SSTab1.setTab(2);
+  main->LCM.userClick();
+  EXPECT_EQ(main->SSTab1.tab(), 0);
+  EXPECT_TRUE(logo->SSPanel10.shownOnScreen());
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
 TEST_F(LogoTest, ApplyReplacesOnlyTheChosenLogoOrKeepsItAndSaysWhy) {
   viewNewPicture();
   main->LCM.userClick();
@@ -100,10 +133,9 @@ TEST_F(LogoTest, ApplyReplacesOnlyTheChosenLogoOrKeepsItAndSaysWhy) {
   logo->Option4.userClick();
   logo->SSCommand12.userClick();
   EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
-  auto said = messages();
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].rfind("Varilume SE 3.5a: The shutdown logo was not changed.", 0), 0u);
-  EXPECT_NE(said[0].find("C:\\PICS\\new.bmp does not exist."), std::string::npos);
+  EXPECT_EQ(warning(),
+            "warning Varilume SE 3.5a: The shutdown logo was not changed. C:\\PICS\\new.bmp does "
+            "not exist.");
 
   // A full disk in the middle of the copy: the old logo is whole.
   sys.put("C:\\PICS\\new.bmp", "new picture");
@@ -131,10 +163,9 @@ TEST_F(LogoTest, BackupAndRestoreSaySuccessOnlyWhenEveryCopyWasMade) {
   logo->SSCommand10.userClick();
   EXPECT_EQ(sys.file("c:\\backup1.bmp"), "startup logo");
   EXPECT_EQ(sys.file("c:\\backup3.bmp"), "newer turn-off logo");
-  auto said = messages();
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].find("Success"), std::string::npos);
-  EXPECT_NE(said[0].find("c:\\logo.sys does not exist."), std::string::npos);
+  EXPECT_EQ(warning(),
+            "warning Varilume SE 3.5a: Not every logo file was backed up:\nc:\\logo.sys does not "
+            "exist.\nThe other two were.");
 
   sys.put("c:\\windows\\logow.sys", "broken");
   logo->SSCommand5.userClick();
@@ -147,10 +178,38 @@ TEST_F(LogoTest, BackupAndRestoreSaySuccessOnlyWhenEveryCopyWasMade) {
   sys.put("c:\\backup2.bmp", "other");
   logo->SSCommand5.userClick();
   EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "newer shutdown logo");
-  said = messages();
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_NE(said[0].find("could not be copied to c:\\windows\\logow.sys"), std::string::npos);
-  EXPECT_NE(said[0].find("could not be copied to c:\\windows\\logos.sys"), std::string::npos);
+  std::string said = warning();
+  EXPECT_EQ(said.rfind("warning Varilume SE 3.5a: Not every logo file was restored:\n", 0), 0u);
+  EXPECT_NE(said.find("could not be copied to c:\\windows\\logow.sys"), std::string::npos);
+  EXPECT_NE(said.find("could not be copied to c:\\windows\\logos.sys"), std::string::npos);
+  EXPECT_NE(said.find("\nThe other one was."), std::string::npos);
+}
+
+TEST_F(LogoTest, WhenNoCopyCanBeMadeTheWarningNamesEachFileAndClaimsNoOthers) {
+  main->LCM.setEnabled(true);
+  main->LCM.userClick();
+  sys.fs.refuseWrite = [](const std::string& p) { return p.rfind("c:\\backup", 0) == 0; };
+  sys.fs.removeFile("c:\\logo.sys");
+  logo->SSCommand10.userClick();
+  std::string said = warning();
+  EXPECT_EQ(said.rfind("warning Varilume SE 3.5a: No logo file was backed up:\n", 0), 0u);
+  EXPECT_NE(said.find("c:\\logo.sys does not exist."), std::string::npos);
+  EXPECT_NE(said.find("c:\\windows\\logow.sys could not be copied to c:\\backup2.bmp"),
+            std::string::npos);
+  EXPECT_NE(said.find("c:\\windows\\logos.sys could not be copied to c:\\backup3.bmp"),
+            std::string::npos);
+  EXPECT_EQ(said.find("other"), std::string::npos);
+  for (const char* b : {"c:\\backup1.bmp", "c:\\backup2.bmp", "c:\\backup3.bmp"})
+    EXPECT_FALSE(sys.fs.fileExists(b)) << b;
+
+  // Restore without any backup: nothing is restored, and the box says that.
+  sys.fs.refuseWrite = [](const std::string&) { return false; };
+  logo->SSCommand5.userClick();
+  said = warning();
+  EXPECT_EQ(said.rfind("warning Varilume SE 3.5a: No logo file was restored:\n", 0), 0u);
+  EXPECT_NE(said.find("c:\\backup1.bmp does not exist."), std::string::npos);
+  EXPECT_EQ(said.find("other"), std::string::npos);
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "shutdown logo");
 }
 
 TEST_F(LogoTest, TrayMessagesMenuAndQuitRemoveTheIconFirst) {
@@ -208,6 +267,43 @@ TEST_F(LogoTest, ADroppedFileOpensAsTheCommandLineWouldAndOthersAreIgnored) {
   main->FilesDropped({"C:\\folder.bmp", "C:\\M\\readme.doc"});
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
   EXPECT_TRUE(sys.ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// The first-run dialog keeps what was typed; a path without its last "\"
+// still addresses files inside the folder, never "c:\windowslogow.sys".
+TEST(WindowsPathWithoutBackslash, LogosEditorAndProfileLandInTheFolder) {
+  TestSystem sys;
+  sys.knowWindowsPath("c:\\windows");
+  sys.put("C:\\tip.cfg", "0\r\n");
+  sys.put("C:\\res.cfg", "0\r\n");
+  sys.put("c:\\windows\\logow.sys", "shutdown logo");
+  sys.put("C:\\PICS\\new.bmp", "new picture");
+  sys.ui.pictures.add("C:\\PICS\\new.bmp", 4800, 6000);
+  sys.ui.pictures.add("c:\\windows\\logow.sys", 4800, 6000);
+  sys.fs.currentDir = "C:\\PICS";
+  Form1& main = sys.start().mainWindow();
+
+  main.imagePage.browser.pane.file.userSelect(0);
+  main.imagePage.browser.pane.file.userDblClick();
+  main.LCM.userClick();
+  main.logo.SSCommand12.userClick();  // the shutdown logo, chosen at first
+  EXPECT_EQ(sys.file("c:\\windows\\logow.sys"), "new picture");
+  EXPECT_FALSE(sys.fs.fileExists("c:\\windowslogow.sys"));
+
+  main.Contents.userClick();
+  ASSERT_EQ(sys.launcher.launches.size(), 1u);
+  EXPECT_EQ(sys.launcher.launches[0].program, "c:\\windows\\notepad.exe");
+
+  main.RS.userClick();
+  sys.app->reminder()->properties()->SSCommand3.userClick();  // Hide saves the profile
+  EXPECT_TRUE(sys.fs.fileExists("c:\\windows\\rem1.cfg"));
+  EXPECT_FALSE(sys.fs.fileExists("c:\\windowsrem1.cfg"));
 }
 
 }  // namespace

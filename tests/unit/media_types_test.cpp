@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "browse/media_types.h"
 
 namespace vl {
@@ -12,7 +14,7 @@ TEST(MediaTypes, PagePatternsListTheirTypesButNotRle) {
   EXPECT_EQ(filePattern(MediaPage::MciDevices), "*.*");
 }
 
-TEST(CommandLineDispatch, EveryExtensionInCapitalsAndInLowerCase) {
+TEST(CommandLineDispatch, EveryExtensionInAnyLetterCase) {
   struct Case {
     const char* ext;
     MediaPage page;
@@ -22,20 +24,27 @@ TEST(CommandLineDispatch, EveryExtensionInCapitalsAndInLowerCase) {
       {"CUR", MediaPage::Image}, {"MID", MediaPage::Music},      {"RMI", MediaPage::Music},
       {"WAV", MediaPage::Sound}, {"AVI", MediaPage::MciDevices}, {"MOV", MediaPage::MciDevices}};
   for (const Case& c : cases) {
-    std::string upper = std::string("C:\\media\\file.") + c.ext;
-    std::string lower = upper;
-    for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    EXPECT_EQ(pageForCommandLine(upper), c.page) << upper;
-    EXPECT_EQ(pageForCommandLine(lower), c.page) << lower;
+    // All eight spellings of the three letters: BMP, BMp, BmP, Bmp ... bmp.
+    for (int mask = 0; mask < 8; ++mask) {
+      std::string line = std::string("C:\\media\\file.") + c.ext;
+      for (std::size_t i = 0; i < 3; ++i) {
+        char& ch = line[line.size() - 3 + i];
+        if (mask & (1 << i)) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      }
+      EXPECT_EQ(pageForCommandLine(line), c.page) << line;
+    }
   }
+  EXPECT_EQ(pageForCommandLine("C:\\PICS\\Sunset.Bmp"), MediaPage::Image);
+  EXPECT_EQ(pageForCommandLine("C:\\Media\\Theme.Wav"), MediaPage::Sound);
 }
 
-TEST(CommandLineDispatch, MixedCaseShortAndUnknownEndingsMatchNothing) {
-  for (const char* line : {"C:\\a.Bmp", "C:\\a.wAV", "C:\\a.Wav", "", "ab", "mp", "C:\\a.txt",
-                           "C:\\a.BMP\"", "C:\\bmp\\x", "C:\\\xC3\xA9t\xC3\xA9"})
+TEST(CommandLineDispatch, ShortAndUnknownEndingsMatchNothing) {
+  for (const char* line : {"", "ab", "mp", "C:\\a.txt", "C:\\a.Txt", "C:\\a.BMP\"", "C:\\bmp\\x",
+                           "C:\\a.bm", "C:\\a.w\xC3\xA1v", "C:\\\xC3\xA9t\xC3\xA9"})
     EXPECT_EQ(pageForCommandLine(line), std::nullopt) << line;
   EXPECT_EQ(pageForCommandLine("BMP"), MediaPage::Image);   // exactly three characters
   EXPECT_EQ(pageForCommandLine("xwav"), MediaPage::Sound);  // only the last three count
+  EXPECT_EQ(pageForCommandLine("xWaV"), MediaPage::Sound);
 }
 
 TEST(CommandLinePath, QuotesAndSurroundingSpacesAreNotPartOfThePath) {

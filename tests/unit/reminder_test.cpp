@@ -36,22 +36,25 @@ struct ReminderTest : ::testing::Test {
   }
 };
 
-TEST_F(ReminderTest, AFirstRunShowsTheMissingValuesAndWaitsWithoutABreak) {
+TEST_F(ReminderTest, AFirstRunShowsTheDesignValuesAndWaitsWithoutABreak) {
   start();
   Form19& f = props();
   EXPECT_FALSE(f.visible());
-  EXPECT_EQ(f.Text1.text(), "0");
-  EXPECT_EQ(f.Text2.text(), "0");
-  EXPECT_EQ(f.Label2.text(), "0");
+  EXPECT_EQ(f.Text1.text(), "60");
+  EXPECT_EQ(f.Text2.text(), "5");
+  EXPECT_EQ(f.Label2.text(), "60");
   for (TextBox* t : {&f.Text3, &f.Text4, &f.Text5}) EXPECT_EQ(t->text(), "");
-  EXPECT_EQ(f.Check1.value() + f.Check2.value() + f.Option1.value() + f.Option2.value(), 0);
+  EXPECT_EQ(f.Check1.value() + f.Check2.value() + f.Option1.value(), 0);
+  EXPECT_EQ(f.Option2.value(), 1);                                            // "Disable Reminder"
+  for (int n = 1; n <= 9; ++n) EXPECT_FALSE(sys.fs.fileExists(rem(n))) << n;  // nothing written
   EXPECT_TRUE(main->RS.enabled());
   // Asked for before start-up came to it, the window stays the one shown.
   main->RS.userClick();
   reminder().start();
   EXPECT_EQ(&props(), &f);
   EXPECT_TRUE(f.visible());
-  sys.ui.advance(10 * kMinute);
+  sys.ui.advance(60 * kMinute);
+  EXPECT_EQ(f.Label2.text(), "1");
   EXPECT_EQ(reminder().breakWindow(), nullptr);  // waiting: not enabled
 
   // Selecting "Enable Reminder" begins the break on the next tick.
@@ -59,6 +62,23 @@ TEST_F(ReminderTest, AFirstRunShowsTheMissingValuesAndWaitsWithoutABreak) {
   sys.ui.advance(kMinute);
   ASSERT_NE(reminder().breakWindow(), nullptr);
   EXPECT_FALSE(main->RS.enabled());
+}
+
+TEST_F(ReminderTest, WithSomeProfileFilesTheMissingOnesGiveTheirMissingValues) {
+  ProfileFiles files(sys.fs, sys.codec, kWin);
+  EXPECT_EQ(files.loadIfSaved(), std::nullopt);  // none at all: no profile yet
+  EXPECT_EQ(files.load(), (ReminderProfile{"0", "0", "", "", "", 0, 0, false, false}));
+  sys.put(rem(3), "Walk\r\n");
+  EXPECT_EQ(files.loadIfSaved(), (ReminderProfile{"0", "0", "Walk", "", "", 0, 0, false, false}));
+  start();
+  Form19& f = props();
+  EXPECT_EQ(f.Text1.text(), "0");
+  EXPECT_EQ(f.Text2.text(), "0");
+  EXPECT_EQ(f.Label2.text(), "0");
+  EXPECT_EQ(f.Text3.text(), "Walk");
+  EXPECT_EQ(f.Check1.value() + f.Check2.value() + f.Option1.value() + f.Option2.value(), 0);
+  sys.ui.advance(10 * kMinute);
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
 }
 
 TEST_F(ReminderTest, HideSavesNineOneLineFilesThatTheNextStartReadsBackExactly) {

@@ -204,7 +204,9 @@ TEST(CommandLine, FilesGoToTheirPagesAndTheImagePageIsShownAfterwards) {
       {"C:\\SND\\DING.WAV", "", "", "C:\\SND\\DING.WAV", ""},
       {"\"C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi\"", "", "", "",
        "C:\\My Videos\\\xC3\xA9t\xC3\xA9.avi"},
-      {"C:\\SND\\DING.Wav", "", "", "", ""},
+      {"C:\\SND\\DING.Wav", "", "", "C:\\SND\\DING.Wav", ""},
+      {"C:\\PICS\\Sunset.Bmp", "C:\\PICS\\Sunset.Bmp", "", "", ""},
+      {"C:\\SND\\notes.Txt", "", "", "", ""},
       {"", "", "", "", ""},
       {"ab", "", "", "", ""},
   };

@@ -81,7 +81,8 @@ class TabStripHome : public KindHome {
   }
   bool notify(WindowPeer& peer, const NMHDR& header) const override {
     if (header.code != TCN_SELCHANGE) return false;
-    peer.control()->setValue(static_cast<int>(SendMessageW(peer.hwnd(), TCM_GETCURSEL, 0, 0)));
+    static_cast<TabStrip&>(*peer.control())
+        .userSelectTab(static_cast<int>(SendMessageW(peer.hwnd(), TCM_GETCURSEL, 0, 0)));
     return true;
   }
 };

@@ -1,4 +1,7 @@
 // Drive, directory and file lists.
+#include <windows.h>
+#include <windowsx.h>
+
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
@@ -40,10 +43,40 @@ void syncList(WindowPeer& peer, Prop what, bool combo) {
     syncCommon(peer, what);
 }
 
+// The item of a list box under a point of its client area, -1 below the last
+// one. Only the items in view can be under it; LB_ITEMFROMPOINT would give
+// the nearest item instead, in 16 bits.
+int itemAt(HWND hwnd, POINT at) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  if (!PtInRect(&client, at)) return -1;
+  int count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+  for (int i = static_cast<int>(SendMessageW(hwnd, LB_GETTOPINDEX, 0, 0)); i >= 0 && i < count;
+       ++i) {
+    RECT item{};
+    if (SendMessageW(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item)) == LB_ERR ||
+        item.top >= client.bottom)
+      break;
+    if (PtInRect(&item, at)) return i;
+  }
+  return -1;
+}
+
 // The directory and file lists are list boxes.
 class ListBoxHome : public KindHome {
  public:
   void sync(WindowPeer& peer, Prop what) const override { syncList(peer, what, false); }
+  // The right button tells the list which item it went down on.
+  bool message(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) const override {
+    if (msg != WM_RBUTTONDOWN) return false;
+    HWND hwnd = peer.hwnd();
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    Win32Ui& ui = peer.ui();
+    listOf(peer).userPress(2, itemAt(hwnd, at), ui.toTwips(at.x), ui.toTwips(at.y));
+    result = CallWindowProcW(peer.original, hwnd, msg, wp, lp);
+    return true;
+  }
   bool command(WindowPeer& peer, UINT code) const override {
     if (code == LBN_SELCHANGE)
       listOf(peer).userSelect(static_cast<int>(SendMessageW(peer.hwnd(), LB_GETCURSEL, 0, 0)));

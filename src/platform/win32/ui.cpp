@@ -49,7 +49,7 @@ void Win32Ui::messageBox(Form* owner, const std::string& text, const std::string
   HWND ownerHwnd = nullptr;
   if (owner && owner->visible())
     if (auto* peer = static_cast<WindowPeer*>(owner->peer())) ownerHwnd = peer->hwnd();
-  UINT style = MB_OK | (icon == MsgIcon::Information ? MB_ICONINFORMATION : MB_ICONEXCLAMATION);
+  UINT style = MB_OK | (icon == MsgIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING);
   MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(), style);
 }
 
@@ -156,6 +156,19 @@ bool moveFocus(WindowPeer& form, bool backwards) {
   return true;
 }
 
+// Ctrl+Tab and Ctrl+Page Down turn to the next page, with Shift or Page Up
+// to the one before, wherever the focus is: also while something covers the
+// tab headers. The focus left on the old page goes to the tab strip.
+bool turnPage(WindowPeer& form, bool forward) {
+  TabStrip* tabs = static_cast<Form&>(*form.control()).tabStrip();
+  WindowPeer* peer = tabs ? windowPeerOf(*tabs) : nullptr;
+  if (!peer) return false;
+  tabs->userStep(forward ? 1 : -1);
+  HWND focus = GetFocus();
+  if (!focus || !IsWindowVisible(focus)) SetFocus(peer->hwnd());
+  return true;
+}
+
 // Alt and an underlined letter press the control that carries it.
 bool pressMnemonic(WindowPeer& form, wchar_t letter) {
   for (Control* c : tabStops(*form.control())) {
@@ -171,13 +184,32 @@ bool pressMnemonic(WindowPeer& form, wchar_t letter) {
   return false;
 }
 
+// The shortcut a key makes with the keys held now, as the menus' shortcut
+// keys match it: Ctrl and a letter, or a function key alone.
+Shortcut shortcutOfKey(WPARAM key) {
+  if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) return Shortcut::None;
+  bool ctrlDown = GetKeyState(VK_CONTROL) < 0;
+  if (ctrlDown && key >= 'A' && key <= 'Z') return ctrl(static_cast<char>(key));
+  if (!ctrlDown && key >= VK_F1 && key <= VK_F12) return fkey(static_cast<int>(key - VK_F1) + 1);
+  return Shortcut::None;
+}
+
 }  // namespace
 
 bool Win32Ui::preTranslate(MSG& msg) {
   WindowPeer* form = formPeerOf(msg.hwnd);
   if (!form) return false;
+  // While a long operation runs, the windows that wait are disabled and its
+  // own has no menus: shortcuts are looked up here, so that Quit still acts.
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && busy() &&
+      userShortcutWhileBusy(static_cast<Form&>(*form->control()), shortcutOfKey(msg.wParam)))
+    return true;
   if (form->accelerators && TranslateAcceleratorW(form->hwnd(), form->accelerators, &msg))
     return true;
+  bool pageKey = msg.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
+                 (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR);
+  bool forward = msg.wParam == VK_TAB ? GetKeyState(VK_SHIFT) >= 0 : msg.wParam == VK_NEXT;
+  if (pageKey && turnPage(*form, forward)) return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
   if (msg.message == WM_SYSCHAR) {

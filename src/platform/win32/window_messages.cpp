@@ -154,11 +154,29 @@ LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       EndPaint(hwnd, &ps);
       return 0;
     }
-    case WM_LBUTTONUP:
-      peer->control()->userClick();
+    // A click is a press and a release on the same window, which keeps the
+    // mouse meanwhile: a release that ends a press elsewhere (the second
+    // click of a double click that moved this window under the pointer) is none.
+    case WM_LBUTTONDOWN:
+      SetCapture(hwnd);
+      peer->control()->userLeftDown();
+      return DefWindowProcW(hwnd, msg, wp, lp);
+    case WM_LBUTTONUP: {
+      RECT client;
+      GetClientRect(hwnd, &client);
+      bool over = PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}) != 0;
+      if (GetCapture() == hwnd) ReleaseCapture();
+      peer->control()->userLeftUp(over);
       return 0;
+    }
     case WM_LBUTTONDBLCLK:
+      SetCapture(hwnd);
+      peer->control()->userLeftDown();
       peer->control()->userDblClick();
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse in the middle of a press.
+      if (lp && reinterpret_cast<HWND>(lp) != hwnd) peer->control()->userLeftUp(false);
       return 0;
     case WM_MOUSEMOVE:
     case WM_RBUTTONDOWN:

@@ -87,7 +87,9 @@ HWND askLocation(Program& p, HWND main, const Page& page, const std::string& fil
                  const std::string& item, const char* dialogName) {
   HWND list = control(main, page.file);
   pick(p, list, file);
-  REQUIRE(p.choosePopupItem(list, item));
+  auto at = itemPoint(list, file);  // the menu acts on the file under the pointer
+  REQUIRE(at.has_value());
+  REQUIRE(p.choosePopupItem(list, item, *at));
   HWND dialog = p.form(dialogName);
   REQUIRE(dialog != nullptr);
   return dialog;

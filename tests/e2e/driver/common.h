@@ -55,6 +55,12 @@ inline int currentTab(HWND tabs) {
   return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
 }
 
+// Starts the copy of C:\BIG\huge.avi, a quarter of a gigabyte, into C:\ART
+// from the MCI Devices page; returns its progress window.
+HWND startLongCopy(Program& p, HWND& main);
+// Neither C:\ART\huge.avi nor its partial copy is there; the source is whole.
+void checkSourceKeptAndNoCopyLeft();
+
 // The tips in tip.dat beside the program, without their padding.
 std::vector<std::string> installedTips();
 

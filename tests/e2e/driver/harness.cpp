@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "../probe/probe_protocol.h"
@@ -210,12 +211,6 @@ std::wstring driverDirectory() {
   return p.substr(0, p.find_last_of(L"\\/"));
 }
 
-HWND anyForm(const std::string& name) {
-  FormSearch s{0, name, true, nullptr};
-  EnumWindows(findForm, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
 HWND Program::formNow(const std::string& name, bool visibleOnly) {
   FormSearch s{pid(), name, visibleOnly, nullptr};
   EnumWindows(findForm, reinterpret_cast<LPARAM>(&s));
@@ -240,26 +235,39 @@ void Program::describeWindows() {
 }
 
 bool Program::idle() {
-  // Any named window of the program belongs to its interface thread.
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{pid(), nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != s->pid || nameOf(hwnd).empty()) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return false;
+  // The main window lives as long as the program; before it shows, any named
+  // window of the program will do: all belong to its interface thread.
+  auto target = [&] {
+    if (HWND main = formNow("Form1", false)) return main;
+    struct Search {
+      DWORD pid;
+      HWND found;
+    } search{pid(), nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(lp);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(hwnd, &owner);
+          if (owner != s->pid || nameOf(hwnd).empty()) return TRUE;
+          s->found = hwnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  };
+  // Tokens only grow: any marker posted since this call began will do. A
+  // marker can be lost (its window may close, or a loop of the program's own
+  // may take the timer that posts it again), so a new one follows now and then.
   static long long tokens = 0;
-  std::string token = std::to_string(++tokens);
-  if (probe(vlprobe::kIdle, search.found, tokens) != "1") return false;
-  return waitFor([&] { return probe(vlprobe::kIdleSeen, nullptr) == token; });
+  long long first = tokens + 1;
+  ULONGLONG posted = 0;
+  return waitFor([&] {
+    if (GetTickCount64() - posted > 2000) {
+      HWND window = target();
+      if (window && probe(vlprobe::kIdle, window, ++tokens) == "1") posted = GetTickCount64();
+    }
+    return std::atoll(probe(vlprobe::kIdleSeen, nullptr).c_str()) >= first;
+  });
 }
 
 HWND Program::form(const std::string& name, int timeoutMs) {
@@ -325,9 +333,9 @@ std::string Program::statusText(HWND statusBar) {
   return probe(vlprobe::kStatusText, statusBar);
 }
 
-std::vector<Program::MenuLine> Program::popupOf(HWND control) {
-  PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-  PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+std::vector<Program::MenuLine> Program::popupOf(HWND control, POINT at) {
+  PostMessageW(control, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+  PostMessageW(control, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
   std::vector<MenuLine> lines;
   waitFor([&] { return !(lines = openPopup()).empty(); });
   // Escape closes the menu; its loop reads the key from the thread's queue.
@@ -337,8 +345,8 @@ std::vector<Program::MenuLine> Program::popupOf(HWND control) {
   return lines;
 }
 
-bool Program::choosePopupItem(HWND control, const std::string& caption) {
-  for (const MenuLine& line : popupOf(control)) {
+bool Program::choosePopupItem(HWND control, const std::string& caption, POINT at) {
+  for (const MenuLine& line : popupOf(control, at)) {
     if (line.caption != caption) continue;
     postCommand(GetAncestor(control, GA_ROOT), line.id);
     return true;
@@ -530,6 +538,12 @@ bool clickItem(HWND list, const std::string& item) {
   if (!itemPoint(list, itemIndex(list, item), at)) return false;
   postClick(list, at.x, at.y);
   return true;
+}
+
+std::optional<POINT> itemPoint(HWND list, const std::string& item) {
+  POINT at;
+  if (!itemPoint(list, itemIndex(list, item), at)) return std::nullopt;
+  return at;
 }
 
 bool doubleClickItem(HWND list, const std::string& item) {

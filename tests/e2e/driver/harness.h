@@ -90,10 +90,11 @@ class Program {
   };
   std::vector<MenuLine> menuBar(HWND form);
   std::vector<MenuLine> openPopup();
-  // Right-clicks the control, reads the pop-up menu that opens and closes it again.
-  std::vector<MenuLine> popupOf(HWND control);
-  // Right-clicks the control and chooses the pop-up menu's item of that caption.
-  bool choosePopupItem(HWND control, const std::string& caption);
+  // Right-clicks the control at the point of its client area, reads the
+  // pop-up menu that opens and closes it again.
+  std::vector<MenuLine> popupOf(HWND control, POINT at = {4, 4});
+  // Right-clicks the control there and chooses the pop-up menu's item of that caption.
+  bool choosePopupItem(HWND control, const std::string& caption, POINT at = {4, 4});
   std::string statusText(HWND statusBar);
   // Drops the files on the form as the shell does when the user lets go of them.
   bool dropFiles(HWND form, const std::vector<std::string>& paths);
@@ -107,9 +108,6 @@ class Program {
 
 // The folder of the driver: the build folder.
 std::wstring driverDirectory();
-
-// A visible top-level window of that name in any process.
-HWND anyForm(const std::string& name);
 
 // ---- controls -----------------------------------------------------------------
 std::string nameOf(HWND hwnd);
@@ -137,6 +135,9 @@ int listSelection(HWND list);
 // A user's click, or double click, on the item of that text once the list
 // shows it; false if it never does.
 bool clickItem(HWND list, const std::string& item);
+// The middle of the item of that text, scrolled into view, once the list
+// shows it; nothing if it never does.
+std::optional<POINT> itemPoint(HWND list, const std::string& item);
 bool doubleClickItem(HWND list, const std::string& item);
 // Chooses the drive in a drive list ("d:"), as a user's choice does.
 bool chooseDrive(HWND combo, char letter);

@@ -66,10 +66,11 @@ SCENARIO(reminder_profile) {
   CHECK_EQ(text(props), std::string("Varilume Reminder Properties"));
   CHECK(centred(props));
   CHECK((GetWindowLongW(props, GWL_STYLE) & WS_SYSMENU) == 0);  // no close box
-  CHECK_EQ(text(control(props, "Text1")), std::string("0"));
-  CHECK_EQ(text(control(props, "Text2")), std::string("0"));
-  CHECK_EQ(text(control(props, "Label2")), std::string("0"));
-  CHECK(!checked(control(props, "Option1")) && !checked(control(props, "Option2")));
+  // No profile file yet: the design values, the reminder switched off.
+  CHECK_EQ(text(control(props, "Text1")), std::string("60"));
+  CHECK_EQ(text(control(props, "Text2")), std::string("5"));
+  CHECK_EQ(text(control(props, "Label2")), std::string("60"));
+  CHECK(!checked(control(props, "Option1")) && checked(control(props, "Option2")));
 
   // Browse: Cancel keeps the text, a pick replaces it; neither ticks the box.
   click(control(props, "Command8"));
@@ -85,7 +86,7 @@ SCENARIO(reminder_profile) {
   setText(control(props, "Text3"), message);
   click(control(props, "Check1"));
   click(control(props, "Option1"));
-  click(control(props, "Command5"));  // break 0 -> 1
+  click(control(props, "Command5"));  // break 5 -> 6
   click(control(props, "SSCommand3"));
   CHECK(waitFor([&] { return !IsWindowVisible(props); }));
   CHECK(waitFor([] { return fileExists(rem(9)); }));
@@ -101,7 +102,7 @@ SCENARIO(reminder_profile) {
   props = p.form("FORM19");
   REQUIRE(props != nullptr);
   CHECK_EQ(text(control(props, "Text1")), std::string("150"));
-  CHECK_EQ(text(control(props, "Text2")), std::string("1"));
+  CHECK_EQ(text(control(props, "Text2")), std::string("6"));
   CHECK_EQ(text(control(props, "Text3")), message);
   CHECK_EQ(text(control(props, "Text4")), std::string("C:\\sounds\\gong.wav"));
   CHECK(checked(control(props, "Check1")) && checked(control(props, "Option1")));

@@ -170,6 +170,8 @@ void checkBadInput(KindsForm& form, const std::string& folder) {
   rle.resize(54);
   unsigned compression = BI_RLE8;
   std::memcpy(&rle[30], &compression, 4);
+  std::string rle24 = rle;  // run-length bits at 24 bits a pixel: no system draws them
+  rle[28] = 8;
   rle += std::string(256 * 4, '\x10');  // a grey palette's worth of entries
   rle[10] = static_cast<char>(54 + 1024);
   rle[11] = static_cast<char>((54 + 1024) >> 8);
@@ -178,6 +180,7 @@ void checkBadInput(KindsForm& form, const std::string& folder) {
   const Bad bad[] = {{"zero-size record.wmf", wmf, true},
                      {"offset past the end.ico", ico, true},
                      {"rows past the end.bmp", rle, false},
+                     {"run-length at 24 bits.bmp", rle24 + std::string(1024 + 22, '\x10'), true},
                      {"text.bmp", "This is not a picture at all.\r\n", true},
                      {"empty.emf", "", true}};
   for (const Bad& b : bad) {

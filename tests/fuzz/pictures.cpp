@@ -1,0 +1,68 @@
+// The picture checks that stand before the system's readers and players.
+// Input: any bytes, checked as every kind of picture file, and as the
+// records of a Windows metafile and of an enhanced one behind a sound
+// header, so that mutations reach the records at once. A check decides the
+// same way twice, and an accepted bitmap's header is sound.
+#include <string>
+
+#include "fuzz.h"
+#include "platform/picture_check.h"
+
+namespace {
+
+void put16(std::string& s, unsigned v) {
+  s += static_cast<char>(v & 0xFF);
+  s += static_cast<char>((v >> 8) & 0xFF);
+}
+void put32(std::string& s, unsigned long v) {
+  put16(s, v & 0xFFFF);
+  put16(s, (v >> 16) & 0xFFFF);
+}
+
+std::string metafileAround(std::string_view records, unsigned objects) {
+  std::string s;
+  for (unsigned v : {1u, 9u, 0x300u}) put16(s, v);
+  put32(s, (18 + records.size()) / 2);
+  put16(s, objects);
+  put32(s, 64);
+  put16(s, 0);
+  return s.append(records);
+}
+
+std::string enhancedAround(std::string_view records, unsigned handles) {
+  std::string s;
+  put32(s, 1);
+  put32(s, 88);
+  for (unsigned long v : {0ul, 0ul, 99ul, 99ul, 0ul, 0ul, 2540ul, 2540ul}) put32(s, v);
+  put32(s, 0x464D4520);
+  put32(s, 0x10000);
+  put32(s, 88 + records.size());
+  put32(s, 2);
+  put16(s, handles);
+  s.resize(88, '\0');
+  return s.append(records);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view b = fuzz::bytes(data, size);
+  using vl::PictureFault;
+  PictureFault bitmap = vl::checkBitmapFile(b);
+  FUZZ_CHECK(bitmap == vl::checkBitmapFile(b));
+  if (bitmap == PictureFault::None) {
+    vl::DibLayout d;
+    FUZZ_CHECK(vl::readDibHeader(b.substr(14), d) == PictureFault::None);
+    FUZZ_CHECK(d.width > 0 && d.width <= vl::kLargestSide && d.height != 0);
+  }
+  (void)vl::checkIconFile(b);
+  (void)vl::checkPackedDib(b);
+  (void)vl::checkPackedDib(b, 2, 3);
+  PictureFault wmf = vl::checkWindowsMetafile(b);
+  FUZZ_CHECK(wmf == vl::checkWindowsMetafile(b));
+  (void)vl::checkEnhancedMetafile(b);
+  unsigned slots = size ? data[0] % 8 : 1;
+  (void)vl::checkWindowsMetafile(metafileAround(b.substr(size ? 1 : 0), slots));
+  (void)vl::checkEnhancedMetafile(enhancedAround(b.substr(size ? 1 : 0), slots));
+  return 0;
+}
