@@ -5,19 +5,14 @@
 // same way twice, and an accepted bitmap's header is sound.
 #include <string>
 
+#include "../common/put_bytes.h"
 #include "fuzz.h"
 #include "platform/picture_check.h"
 
 namespace {
 
-void put16(std::string& s, unsigned v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void put32(std::string& s, unsigned long v) {
-  put16(s, v & 0xFFFF);
-  put16(s, (v >> 16) & 0xFFFF);
-}
+using testbytes::put16;
+using testbytes::put32;
 
 std::string metafileAround(std::string_view records, unsigned objects) {
   std::string s;

@@ -3,19 +3,14 @@
 #include <initializer_list>
 #include <string>
 
+#include "../common/put_bytes.h"
 #include "platform/picture_check.h"
 
 namespace vl {
 namespace {
 
-void put16(std::string& s, unsigned v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void put32(std::string& s, unsigned long v) {
-  put16(s, v & 0xFFFF);
-  put16(s, (v >> 16) & 0xFFFF);
-}
+using testbytes::put16;
+using testbytes::put32;
 
 // A bitmap header of 40 bytes, its colour table and its bits.
 std::string dib(long w, long h, unsigned bits, unsigned long compression = 0,

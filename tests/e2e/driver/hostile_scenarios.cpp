@@ -3,20 +3,15 @@
 // a good picture afterwards.
 #include <cstdio>
 
+#include "../../common/put_bytes.h"
 #include "common.h"
 
 namespace e2e {
 
 namespace {
 
-void put16(std::string& s, unsigned v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void put32(std::string& s, unsigned long v) {
-  put16(s, v & 0xFFFF);
-  put16(s, (v >> 16) & 0xFFFF);
-}
+using testbytes::put16;
+using testbytes::put32;
 
 std::string wmfRecord(unsigned function, std::initializer_list<unsigned> words,
                       std::size_t extraBytes = 0) {
