@@ -204,6 +204,16 @@ struct LocationTest : BrowserPageTest {
     if (!d) throw std::runtime_error("no location dialog for " + name);
     return *d;
   }
+  // The program ended cleanly mid-copy: the source whole, no target, no part of one.
+  void expectEndedWithoutCopy(const std::string& source, const std::string& target) {
+    EXPECT_TRUE(sys.ui.ended);
+    EXPECT_EQ(sys.ui.exitCode, 0);
+    EXPECT_TRUE(sys.ui.loadedForms.empty());
+    EXPECT_TRUE(sys.ui.messages.empty());
+    EXPECT_EQ(sys.fs.fileSize(source), 10 << 20);
+    EXPECT_FALSE(sys.fs.fileExists(target));
+    EXPECT_FALSE(sys.fs.fileExists(partialCopyName(target)));
+  }
 };
 
 TEST_F(LocationTest, TheDialogIsCentredNotModalAndHoldsItsOperation) {
@@ -330,13 +340,7 @@ TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhil
   };
   d.SSCommand2.userClick();
   EXPECT_EQ(reports, 3);
-  EXPECT_TRUE(sys.ui.ended);
-  EXPECT_EQ(sys.ui.exitCode, 0);
-  EXPECT_TRUE(sys.ui.loadedForms.empty());
-  EXPECT_TRUE(sys.ui.messages.empty());
-  EXPECT_EQ(sys.fs.fileSize("C:\\PICS\\big.avi"), 10 << 20);
-  EXPECT_FALSE(sys.fs.fileExists("D:\\big.avi"));
-  EXPECT_FALSE(sys.fs.fileExists(partialCopyName("D:\\big.avi")));
+  expectEndedWithoutCopy("C:\\PICS\\big.avi", "D:\\big.avi");
   EXPECT_FALSE(sys.fs.fileExists("D:\\ding.wav"));
   EXPECT_FALSE(main->DYK.checked());
   EXPECT_EQ(sys.file("C:\\tip.cfg"), "0\r\n");
@@ -367,13 +371,7 @@ TEST_P(QuitDuringCopyTest, StopsTheCopyLeavesNoTraceAndEndsTheProgram) {
   };
   d.SSCommand2.userClick();
   EXPECT_EQ(reports, 3);
-  EXPECT_TRUE(sys.ui.ended);
-  EXPECT_EQ(sys.ui.exitCode, 0);
-  EXPECT_TRUE(sys.ui.loadedForms.empty());
-  EXPECT_TRUE(sys.ui.messages.empty());
-  EXPECT_EQ(sys.fs.fileSize("C:\\PICS\\big.bmp"), 10 << 20);
-  EXPECT_FALSE(sys.fs.fileExists("D:\\big.bmp"));
-  EXPECT_FALSE(sys.fs.fileExists(partialCopyName("D:\\big.bmp")));
+  expectEndedWithoutCopy("C:\\PICS\\big.bmp", "D:\\big.bmp");
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");  // no preview started
   EXPECT_EQ(sys.tray.calls.back(), "remove pichook");
 }
