@@ -43,6 +43,19 @@ HWND notifyWindow_ = nullptr;
 
 void deliver(MCIDEVICEID id, UINT flag);
 
+// A driver's play thread may still be on its way out of the driver when the
+// device closes (it posts the notification, then returns); unloading the
+// driver with the last device would pull its code from under that thread.
+// The drivers stay loaded for the life of the program instead.
+void keepDriversLoaded() {
+  static constexpr const wchar_t* kDrivers[] = {L"mciseq.dll", L"mciwave.dll", L"mciavi32.dll",
+                                                L"mcicda.dll", L"mciqtz32.dll"};
+  for (const wchar_t* driver : kDrivers) {
+    HMODULE pinned = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, driver, &pinned);
+  }
+}
+
 LRESULT CALLBACK notifyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg != MM_MCINOTIFY) return DefWindowProcW(hwnd, msg, wp, lp);
   deliver(static_cast<MCIDEVICEID>(lp), static_cast<UINT>(wp));
@@ -96,6 +109,7 @@ class MciDevice : public MediaDevice {
       }
     }
     if (e) return mciText(e);
+    keepDriversLoaded();
     openDevices.push_back(this);
     // Devices that know no milliseconds (video counts frames) keep their own.
     MCI_SET_PARMS format{};

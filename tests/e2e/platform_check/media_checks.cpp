@@ -188,8 +188,13 @@ void checkRmi(vl::MediaDevices& devices, const std::string& folder) {
             "it opened with no error");
   CHECK_EQ_MSG(temporaryMidiFiles(), before, "and leaves no temporary file");
   CHECK_EQ_MSG(device->open("", rmi, true), "", "the RMI opens again");
+  CHECK_EQ_MSG(device->play(true, false), "", "its music starts playing");
   device.reset();
   CHECK_EQ_MSG(temporaryMidiFiles(), before, "destroying an open device removes it too");
+  // The sequencer's play thread may still be leaving its driver: the driver
+  // must not be unloaded under it.
+  CHECK_MSG(GetModuleHandleW(L"mciseq.dll") != nullptr,
+            "the sequencer driver stays loaded after its last device closed", "it was unloaded");
 }
 
 }  // namespace
