@@ -2,6 +2,7 @@
 // by its title, type a path and press OK, or press Cancel.
 #include <atomic>
 #include <optional>
+#include <string>
 #include <ostream>
 
 #include "platform/win32/open_file_dialog.h"
@@ -18,6 +19,15 @@ constexpr ULONGLONG kFindDeadline = 60000;  // the first dialog loads the shell'
 
 constexpr int kFileNameCombo = 0x47C;  // Explorer style
 constexpr int kFileNameEdit = 0x480;   // the older style
+
+// Why the last file dialog failed, from the library the program loaded.
+unsigned long dialogError() {
+  HMODULE library = GetModuleHandleW(L"comdlg32.dll");
+  if (!library) return 0;
+  auto plain = reinterpret_cast<void (*)()>(GetProcAddress(library, "CommDlgExtendedError"));
+  auto error = reinterpret_cast<DWORD(WINAPI*)()>(plain);
+  return error ? error() : 0;
+}
 
 struct Driver {
   std::wstring title;
@@ -65,7 +75,8 @@ std::optional<std::string> drive(vl::Form* owner, const std::string& title,
   auto chosen = dialog.open(owner, {title, "Bitmaps (*.bmp)|*.bmp|All files (*.*)|*.*", folder});
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
-  CHECK_MSG(driver.found, "the dialog \"" + title + "\" appears", "no such window in 60 s");
+  CHECK_MSG(driver.found, "the dialog \"" + title + "\" appears",
+            "no such window in 60 s; the dialog's error code: " + std::to_string(dialogError()));
   if (!typed.empty())
     CHECK_MSG(driver.typedIn, "its file name box takes the path",
               driver.found ? "no file name box" : "no dialog");
