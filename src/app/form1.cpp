@@ -6,10 +6,6 @@
 
 namespace vl {
 
-namespace {
-constexpr Rgb kLightGrey{192, 192, 192};
-}
-
 Form1::Form1(App& app)
     : Form(app.ui(), "Form1", "Varilume SE", 5865, 5205),
       imagePage(app.services(), *this, SSTab1, imgpop, StatusBar1),
@@ -27,7 +23,7 @@ Form1::Form1(App& app)
       popup(app.services()),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
-  setBackColor(kLightGrey);
+  setBackColor(kSilver);
   setFont(Font{"Arial", 825, false});
   place(SSPanel9, 0, 0, 5835, 4815);
   place(Frame25, 60, 4785, 5715, 30);

@@ -4,11 +4,6 @@
 
 namespace vl {
 
-namespace {
-constexpr Rgb kPaleYellow{255, 255, 192};
-constexpr Rgb kLightGrey{224, 224, 224};
-}  // namespace
-
 Form15::Form15(App& app)
     : Form(app.ui(), "Form15", "Please enter your Windows path", 5175, 3405), app_(app) {
   setBorderStyle(BorderStyle::FixedDialog, false);

@@ -4,11 +4,6 @@
 
 namespace vl {
 
-namespace {
-constexpr Rgb kGrey{224, 224, 224};
-constexpr Rgb kPaleYellow{255, 255, 192};
-}  // namespace
-
 BrowserPane::BrowserPane(Control& frame, const char* driveName, const char* dirName,
                          const char* fileName, std::string pattern, FileSystem& fs)
     : browser(frame, driveName, dirName, fs),
@@ -18,7 +13,7 @@ BrowserPane::BrowserPane(Control& frame, const char* driveName, const char* dirN
   place(drive, 120, 1200, 4275, 330);
   place(dir, 120, 1560, 2115, 1950);
   place(file, 2280, 1560, 2115, 1950);
-  drive.setBackColor(kGrey);
+  drive.setBackColor(kLightGrey);
   dir.setBackColor(kPaleYellow);
   file.setBackColor(kPaleYellow);
   browser.DirectoryChanged = [this](const std::vector<DirEntry>& entries) {

@@ -5,7 +5,6 @@
 namespace vl {
 
 namespace {
-constexpr Rgb kViewerGrey{224, 224, 224};
 constexpr int kLine = 100, kPage = 200;  // the bars' steps, in twips
 }  // namespace
 
@@ -85,7 +84,7 @@ void LowResView::raise() {
 Form6::Form6(Ui& ui, std::string path, bool stretch)
     : Form(ui, "Form6", "", 4515, 3315), path_(std::move(path)), stretch_(stretch) {
   setBorderStyle(BorderStyle::FixedToolWindow, false);
-  setBackColor(kViewerGrey);
+  setBackColor(kLightGrey);
   place(full, 0, 0, 4515, 3315);
   full.Click = [this] { unload(); };
   Click = [this] { unload(); };

@@ -4,11 +4,6 @@
 
 namespace vl {
 
-namespace {
-constexpr Rgb kCaptionYellow{255, 255, 192};
-constexpr Rgb kTrackGrey{224, 224, 224};
-}  // namespace
-
 DiscPage::DiscPage(Services& services, TabStrip& tabs, StatusBar& status)
     : Frame21(&tabs, "Frame21"), MMControl4(&SSPanel13, "MMControl4", services.media) {
   Frame21.setTabPage(4);
@@ -18,9 +13,9 @@ DiscPage::DiscPage(Services& services, TabStrip& tabs, StatusBar& status)
   place(SSPanel22, 900, 240, 3495, 915);
   place(SSPanel24, 120, 180, 3255, 555);
   place(Label16, 180, 120, 2055, 315, "Current CD Track");
-  Label16.setBackColor(kCaptionYellow);
+  Label16.setBackColor(kPaleYellow);
   place(Label14, 2280, 120, 795, 315);
-  Label14.setBackColor(kTrackGrey);
+  Label14.setBackColor(kLightGrey);
   Label14.setFont(Font{"Arial", 1125, true});
   for (Label* l : {&Label16, &Label14}) {
     l->setBorder(true);

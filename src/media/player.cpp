@@ -9,8 +9,6 @@ namespace vl {
 
 namespace {
 
-constexpr Rgb kPositionGrey{224, 224, 224};
-
 PlayerNames namesOf(PlayerKind kind) {
   switch (kind) {
     case PlayerKind::Music:
@@ -49,7 +47,7 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
   stopButton.setPicture("res:STOP");
   place(panel, 1620, 240, 2775, 915);
   place(label, 60, 120, 2655, 255, "Current Position");
-  label.setBackColor(kPositionGrey);
+  label.setBackColor(kLightGrey);
   label.setBorder(true);
   label.setAlignment(Align::Center);
   place(bar, 60, 420, 2655, 375);

@@ -17,6 +17,11 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The colours the windows share.
+inline constexpr Rgb kSilver{192, 192, 192};      // the face of the windows
+inline constexpr Rgb kLightGrey{224, 224, 224};   // panels, titles and position bars
+inline constexpr Rgb kPaleYellow{255, 255, 192};  // texts to read: tips, notes, captions
+
 struct Font {
   std::string face = "Arial";
   int centiPoints = 825;  // 8.25 pt

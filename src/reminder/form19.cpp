@@ -2,9 +2,7 @@
 
 namespace vl {
 
-namespace {
-constexpr int kMinuteMs = 60000;
-}
+namespace {}
 
 Form19::Form19(Services& services, ProfileFiles& profile)
     : Form(services.ui, "FORM19", "Varilume Reminder Properties", 5355, 5325),

@@ -4,10 +4,7 @@
 
 namespace vl {
 
-namespace {
-constexpr int kMinuteMs = 60000;
-constexpr Rgb kLightYellow{255, 255, 192};
-}  // namespace
+namespace {}  // namespace
 
 Form20::Form20(Services& services)
     : Form(services.ui, "Form20", "", 4230, 4245), MMControl1(this, "MMControl1", services.media) {
@@ -22,7 +19,7 @@ Form20::Form20(Services& services)
   Image1.setStretch(true);
   place(Text1, 120, 2520, 2595, 1515);
   Text1.setMultiLine(true);
-  Text1.setBackColor(kLightYellow);
+  Text1.setBackColor(kPaleYellow);
   Text1.setFont(Font{"Arial", 825, false});
   place(SSPanel1, 2955, 180, 1095, 1095);
   place(Label1, 60, 90, 975, 255, "Minutes Left");

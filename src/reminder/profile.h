@@ -11,6 +11,9 @@
 
 namespace vl {
 
+// The reminder counts in minutes: its timers tick once a minute.
+inline constexpr int kMinuteMs = 60000;
+
 // A text read as a number from its leading numeric characters (after any
 // spaces, with an optional sign); an empty or non-numeric text is 0.
 long long numericValue(std::string_view text);

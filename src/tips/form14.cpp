@@ -8,22 +8,16 @@ const char* const kWelcomeText =
     "standard fare.  If you don't like the new look, visit us on the web and tell us! "
     "(http://www.varilume.com/)";
 
-namespace {
-constexpr Rgb kGrey{192, 192, 192};
-constexpr Rgb kLightYellow{255, 255, 192};
-constexpr Rgb kTitleGrey{224, 224, 224};
-}  // namespace
-
 Form14::Form14(Services& services, SharedSettings& settings)
     : Form(services.ui, "Form14", "Tip of the Day", 5400, 3480),
       services_(services),
       settings_(settings) {
   setBorderStyle(BorderStyle::FixedToolWindow, false);
-  setBackColor(kGrey);
+  setBackColor(kSilver);
   place(Label2, 120, 60, 3615, 315, "Did you know...");
   Label2.setBorder(true);
   Label2.setAlignment(Align::Center);
-  Label2.setBackColor(kTitleGrey);
+  Label2.setBackColor(kLightGrey);
   Label2.setFont(Font{"Arial", 975, true});
   for (Label* text : {&Label1, &Label3}) {
     place(*text, 120, 420, 3615, 2415, kWelcomeText);
@@ -31,10 +25,10 @@ Form14::Form14(Services& services, SharedSettings& settings)
     text->setFont(Font{"MS Sans Serif", 975, false});
   }
   Label1.setBorder(true);
-  Label1.setBackColor(kLightYellow);
+  Label1.setBackColor(kPaleYellow);
   // Lies over Label1 and lets its box show through.
   Label3.setTransparent(true);
-  Label3.setBackColor(kLightYellow);
+  Label3.setBackColor(kPaleYellow);
   Label3.setVisible(false);
   place(Image1, 3915, 60, 1215, 2715);
   Image1.setStretch(true);
@@ -44,7 +38,7 @@ Form14::Form14(Services& services, SharedSettings& settings)
   place(Command1, 4035, 2280, 975, 375, "&Close");
   place(Check1, 120, 2940, 3615, 255, "&Show next time I start Varilume SE");
   Check1.setValue(1);
-  Check1.setBackColor(kGrey);
+  Check1.setBackColor(kSilver);
 
   Command2.Click = [this] { next(); };
   Command3.Click = [this] { previous(); };
