@@ -17,7 +17,16 @@ App::~App() = default;
 
 void App::start() {
   form5_ = std::make_unique<Form5>(*this);
-  form5_->load();
+  if (!form5_->load()) cannotStart();
+}
+
+void App::cannotStart() {
+  ui().warn(nullptr,
+            "Varilume SE cannot start: Windows could not make its windows. Close some "
+            "programs and start it again.");
+  quitting_ = true;
+  ui().unloadAll();
+  ui().endMessageLoop(1);
 }
 
 void App::runStartup() {
@@ -28,10 +37,18 @@ void App::runStartup() {
     return;
   }
   form15_ = std::make_unique<Form15>(*this);
+  if (!form15_->load()) {
+    cannotStart();
+    return;
+  }
   form15_->show();
 }
 
 void App::continueStartup() {
+  if (!mainWindow().loaded()) {
+    cannotStart();
+    return;
+  }
   mainWindow().show();
   if (shared_.showTipsAtStart()) {
     Form14* tips = tipsWindow();
@@ -49,7 +66,7 @@ void App::continueStartup() {
 Form1& App::mainWindow() {
   if (!form1_) {
     form1_ = std::make_unique<Form1>(*this);
-    form1_->load();
+    (void)form1_->load();  // the start-up checks that it loaded
   }
   return *form1_;
 }
@@ -61,7 +78,7 @@ Form14* App::tipsWindow() {
 Form14& App::createTipsWindow() {
   if (!tipsWindow()) {
     form14_ = std::make_unique<Form14>(services_, shared_);
-    form14_->load();
+    (void)form14_->load();  // without its window the tips are not shown
   }
   return *form14_;
 }

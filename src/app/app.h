@@ -63,6 +63,9 @@ class App {
   // releases what it holds, in the order they were handed over, every window
   // closes, and the message loop ends so that the program returns 0.
   void quit();
+  // Windows that the program needs could not be made: says so once and ends
+  // with a failure code.
+  void cannotStart();
   // What a feature must release when the program ends (a tray icon, an open
   // device, a temporary file).
   void atQuit(std::function<void()> release) { releases_.push_back(std::move(release)); }

@@ -94,7 +94,7 @@ BrowserPage& Form1::browserPage(MediaPage page) {
 
 void Form1::Load() {
   // The tray holder first; Quit closes it first, then stops the disc.
-  popup.load();
+  (void)popup.load();  // without it the program runs without its tray icon
   app_.atQuit([this] { popup.unload(); });
   app_.atQuit([this] { discPage.stopAtExit(); });
   for (MediaPage page :

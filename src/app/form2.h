@@ -11,6 +11,7 @@ namespace vl {
 class Form2 : public Form {
  public:
   explicit Form2(Services& services);
+  ~Form2() override { unload(); }  // the icon goes with the form
 
   Panel pichook{this, "pichook"};
   MenuItem mnubar{*this, nullptr, "mnubar", "Popupmenu"};

@@ -122,7 +122,11 @@ void BrowserPage::askLocation(Transfer operation) {
                                                setup_.dialogWidth, setup_.dialogHeight,
                                                setup_.greyDialog);
     dialog_->Done = [this] { finishTransfer(); };
-    dialog_->load();
+    if (!dialog_->load()) {
+      dialog_.reset();
+      tell("The window to choose a location in could not be opened.");
+      return;
+    }
   }
   dialog_->Label2.setText(operation == Transfer::Copy ? "copy" : "move");
   dialog_->show();

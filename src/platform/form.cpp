@@ -73,20 +73,23 @@ Form::Form(Ui& ui, std::string name, std::string caption, int clientWidth, int c
 }
 
 Form::~Form() {
-  unload();
+  if (!loaded_) return;
+  loaded_ = false;
+  ui_.formUnloaded(*this);
+  ui_.unload(*this);
 }
 
-void Form::load() {
-  if (loaded_) return;
+bool Form::load() {
+  if (loaded_) return true;
+  if (!ui_.load(*this)) return false;
   loaded_ = true;
-  ui_.load(*this);
   ui_.formLoaded(*this);
   Load();
+  return true;
 }
 
 void Form::show() {
-  load();
-  setVisible(true);
+  if (load()) setVisible(true);
 }
 
 void Form::unload() {

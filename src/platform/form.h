@@ -103,11 +103,14 @@ class Form : public Control {
   const std::vector<MenuItem*>& menus() const { return menus_; }
 
   bool loaded() const { return loaded_; }
-  // Creates the window (hidden) and runs Load the first time.
-  void load();
+  // Creates the window (hidden) and runs Load the first time. False, with
+  // nothing loaded, when the window system could not make the window.
+  [[nodiscard]] bool load();
   void show();
   void hide() { setVisible(false); }
-  // Destroys the window; the object can be loaded again.
+  // Runs Unload and destroys the window; the object can be loaded again. A
+  // form that overrides Unload calls this from its own destructor: the base
+  // destructor destroys the window but cannot reach the override.
   void unload();
   // left = (screen width - width) / 2, top likewise, in twips.
   void center();
@@ -167,7 +170,8 @@ class Form : public Control {
 class Ui {
  public:
   virtual ~Ui() = default;
-  virtual void load(Form& form) = 0;
+  // Makes the form's window and its controls' windows; false when it could not.
+  [[nodiscard]] virtual bool load(Form& form) = 0;
   virtual void unload(Form& form) = 0;
   // Puts the window at the front of the window order, visible or not.
   virtual void bringToFront(Form& form) = 0;

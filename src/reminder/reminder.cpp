@@ -13,7 +13,11 @@ Reminder::~Reminder() = default;
 void Reminder::createProperties() {
   form19_ = std::make_unique<Form19>(services_, profile_);
   form19_->BreakDue = [this] { beginBreak(); };
-  form19_->load();
+  // Without its window the reminder stays off and its menu entry disabled.
+  if (!form19_->load()) {
+    form19_.reset();
+    return;
+  }
   menuEntry_(true);
 }
 
@@ -24,7 +28,7 @@ void Reminder::start() {
 void Reminder::showProperties() {
   if (breakWindow()) return;  // no properties during a break
   if (!properties()) createProperties();
-  form19_->show();
+  if (form19_) form19_->show();
 }
 
 void Reminder::beginBreak() {
@@ -34,7 +38,11 @@ void Reminder::beginBreak() {
   form20_ = std::make_unique<Form20>(services_);
   Form20& window = *form20_;
   window.BreakOver = [this] { endBreak(); };
-  window.load();
+  if (!window.load()) {  // no break window can be made: the next minute tries again
+    form20_.reset();
+    menuEntry_(true);
+    return;
+  }
   window.showPicture(settings->Check2.value() != 0, settings->Text5.text());
   if (settings->Check1.value()) window.playSound(settings->Text4.text());
   window.Text1.setText(settings->Text3.text());

@@ -11,6 +11,44 @@ namespace {
 
 using test::TestSystem;
 
+// A window the program cannot go on without, refused by the system: one
+// message, and the program ends with a failure code and nothing left open.
+TEST(StartUp, AWindowThatCannotBeMadeEndsTheProgramWithOneMessage) {
+  for (bool known : {false, true}) {
+    for (std::string refused : {"Form5", "Form15", "Form1"}) {
+      if (known && refused == "Form15") continue;  // no first-run dialog then
+      TestSystem sys;
+      if (known) sys.knowWindowsPath();
+      sys.ui.refusedForms = {refused};
+      sys.start();
+      // On a first run the main window comes once the question is answered.
+      if (!known && refused == "Form1") sys.app->firstRunDialog()->SSCommand1.userClick();
+      ASSERT_EQ(sys.ui.messages.size(), 1u) << refused;
+      EXPECT_NE(sys.ui.messages[0].text.find("cannot start"), std::string::npos);
+      EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
+      EXPECT_TRUE(sys.ui.ended) << refused;
+      EXPECT_EQ(sys.ui.exitCode, 1) << refused;
+      EXPECT_TRUE(sys.ui.loadedForms.empty()) << refused;
+      if (!known && refused != "Form1") {
+        EXPECT_EQ(sys.file("c:\\windir.cfg"), "<none>") << refused;
+      }
+    }
+  }
+}
+
+// Windows it can do without: the tray holder and the tips; the program runs.
+TEST(StartUp, WithoutTheTrayHolderOrTheTipsTheProgramRuns) {
+  TestSystem sys;
+  sys.knowWindowsPath();
+  sys.ui.refusedForms = {"Form2", "Form14"};
+  Form1& main = sys.start().mainWindow();
+  EXPECT_TRUE(main.visible());
+  EXPECT_TRUE(sys.ui.messages.empty());
+  EXPECT_FALSE(sys.ui.ended);
+  EXPECT_FALSE(sys.tray.shown());
+  EXPECT_EQ(sys.app->tipsWindow(), nullptr);
+}
+
 TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
   TestSystem sys;
   App& app = sys.start();

@@ -25,10 +25,14 @@ struct TestSystem {
   std::unique_ptr<Services> services;
   std::unique_ptr<App> app;
 
+  Services& servicesOnly() {
+    if (!services)
+      services = std::make_unique<Services>(
+          Services{ui, fs, codec, launcher, random, media, tray, fileDialog, commandLine});
+    return *services;
+  }
   App& start() {
-    services = std::make_unique<Services>(
-        Services{ui, fs, codec, launcher, random, media, tray, fileDialog, commandLine});
-    app = std::make_unique<App>(*services);
+    app = std::make_unique<App>(servicesOnly());
     app->start();
     return *app;
   }

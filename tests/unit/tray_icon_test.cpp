@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "app/form2.h"
 #include "platform/form.h"
 #include "platform/memory/memory_devices.h"
 #include "platform/memory/memory_ui.h"
+#include "test_system.h"
 
 namespace vl {
 namespace {
@@ -18,7 +20,7 @@ struct TrayHolder : Form {
 TEST(TrayIcon, TheShellsMouseMessagesReachTheCallbackAtAnyDpi) {
   MemoryUi ui;
   TrayHolder holder(ui);
-  holder.load();  // hidden, as the tray holder always is
+  ASSERT_TRUE(holder.load());  // hidden, as the tray holder always is
   RecordingTrayIcon tray;
   std::vector<int> seen;
   tray.Callback = [&](int message) { seen.push_back(message); };
@@ -40,6 +42,23 @@ TEST(TrayIcon, TheShellsMouseMessagesReachTheCallbackAtAnyDpi) {
   EXPECT_FALSE(tray.shown());
   EXPECT_EQ(tray.calls.back(), "remove pichook");
   EXPECT_EQ(std::count(tray.calls.begin(), tray.calls.end(), "remove pichook"), 4);
+}
+
+// The holder destroyed while loaded, as at the end of the program: its
+// Unload still runs, so the icon goes and the shell is not left pointing at
+// a hook that no longer exists.
+TEST(TrayIcon, AHolderDestroyedWhileLoadedTakesItsIconAway) {
+  test::TestSystem sys;
+  {
+    Form2 holder(sys.servicesOnly());
+    ASSERT_TRUE(holder.load());
+    EXPECT_TRUE(sys.tray.shown());
+    EXPECT_TRUE(sys.tray.Callback);
+  }
+  EXPECT_FALSE(sys.tray.shown());
+  EXPECT_EQ(sys.tray.calls.back(), "remove pichook");
+  EXPECT_FALSE(sys.tray.Callback);
+  EXPECT_TRUE(sys.ui.loadedForms.empty());
 }
 
 TEST(MediaDevice, APlayThatAsksIsNotifiedOnceAndAClosedDeviceIsNot) {

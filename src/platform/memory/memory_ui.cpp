@@ -77,7 +77,8 @@ void collectTimers(Control& c, std::vector<Timer*>& out) {
 
 // Frame sizes of a standard screen: 3-pixel borders, an 18-pixel caption, a
 // 19-pixel menu bar.
-void MemoryUi::load(Form& form) {
+bool MemoryUi::load(Form& form) {
+  if (refusedForms.contains(form.name())) return false;
   int menuBar = 0;
   for (const MenuItem* m : form.menus())
     if (m->visible()) menuBar = 19 * 15;
@@ -87,6 +88,7 @@ void MemoryUi::load(Form& form) {
   std::vector<Timer*> timers;
   collectTimers(form, timers);
   for (Timer* t : timers) clocks_.push_back(new TimerClock(*this, *t));
+  return true;
 }
 
 void MemoryUi::unload(Form& form) {

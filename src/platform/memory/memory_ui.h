@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ class MemoryPictureDecoder : public PictureDecoder {
 class MemoryUi : public Ui {
  public:
   MemoryUi() : pictureCache_(pictures) {}
-  void load(Form& form) override;
+  bool load(Form& form) override;
   void unload(Form& form) override;
   void bringToFront(Form& form) override { frontmost = form.name(); }
   void messageBox(Form* owner, const std::string& text, const std::string& title,
@@ -63,6 +64,9 @@ class MemoryUi : public Ui {
   bool ended = false;
   int exitCode = -1;
   std::vector<std::string> loadedForms;
+  // Forms whose windows cannot be made (the system is out of them): their
+  // load fails.
+  std::set<std::string> refusedForms;
   std::vector<std::string> popups;
   MemoryPictureDecoder pictures;
   // What "the user" does while a long operation lets events run.

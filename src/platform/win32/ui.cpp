@@ -31,8 +31,8 @@ Win32Ui::~Win32Ui() {
   for (auto& [key, b] : brushes_) DeleteObject(b);
 }
 
-void Win32Ui::load(Form& form) {
-  createFormWindow(*this, form);
+bool Win32Ui::load(Form& form) {
+  return createFormWindow(*this, form) != nullptr;
 }
 
 void Win32Ui::unload(Form& form) {

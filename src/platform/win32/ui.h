@@ -24,7 +24,7 @@ class Win32Ui : public Ui {
   Win32Ui(const Win32Ui&) = delete;
   Win32Ui& operator=(const Win32Ui&) = delete;
 
-  void load(Form& form) override;
+  bool load(Form& form) override;
   void unload(Form& form) override;
   void bringToFront(Form& form) override;
   void messageBox(Form* owner, const std::string& text, const std::string& title,
