@@ -43,9 +43,12 @@ std::string utf8(const std::wstring& w) {
 
 // ---- files ------------------------------------------------------------------
 
+// Shared for deletion too: the program replaces a file by renaming a new
+// one over it, which a reader without that share would make fail.
 std::optional<std::string> readFile(const std::string& path) {
-  HANDLE f = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE f = CreateFileW(wide(path).c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char chunk[65536];

@@ -126,7 +126,7 @@ void runDialogChecks(HINSTANCE instance, const std::string& folder) {
   // Owned by a loaded (hidden) form.
   vl::win32::Win32Ui ui(instance);
   vl::Form owner(ui, "Form1", "Owner", 3000, 2000);
-  owner.load();
+  CHECK_MSG(owner.load(), "the owner form loads", "it did not");
   auto owned = drive(&owner, "Check: owned", sample, folder);
   CHECK_EQ_MSG(Chosen{owned}, Chosen{sample}, "an owned dialog returns the typed path");
   owner.unload();

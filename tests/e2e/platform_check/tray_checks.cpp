@@ -93,7 +93,7 @@ void runTrayChecks(HINSTANCE instance) {
   CHECK_MSG(!unloaded.empty() && !tray.shown(), "a hook without a window is refused",
             addedText(unloaded, tray));
 
-  form.load();
+  CHECK_MSG(form.load(), "the holder form loads", "it did not");
   HWND hook = vl::win32::windowOf(form.pichook);
   CHECK_MSG(hook != nullptr && !IsWindowVisible(hook), "the hidden hook has a window",
             !hook ? "no window" : "a visible window");
