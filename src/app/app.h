@@ -43,13 +43,10 @@ class App {
 
   // The main window, created (with its initialisation) but not shown if it did not exist.
   Form1& mainWindow();
-  Form1* mainWindowIfCreated() { return form1_.get(); }
   Form14* tipsWindow();  // null when it does not exist
   Form14& createTipsWindow();
-  Form15* firstRunDialog() { return form15_.get(); }
   // The break reminder; null until the main window is up.
   Reminder* reminder() { return reminder_.get(); }
-  Form5* startupWindow() { return form5_.get(); }
 
   // First-run dialog: "&Done" with the typed path, and "&Quit".
   void finishFirstRun(const std::string& windowsPath);

@@ -69,7 +69,6 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
 }
 
 void Player::openAndPlay(const std::string& path) {
-  if (kind_ != PlayerKind::Mci) device.UpdateInterval = 0;
   attempt(kind_ == PlayerKind::Music ? "STOP" : "stop");
   attempt("Close");
   device.Notify = true;
@@ -82,7 +81,6 @@ void Player::openAndPlay(const std::string& path) {
     bar.setValue(0);
     status_.setText(fileNameOf(path) + " cannot be played: the sound device refused it");
   }
-  if (kind_ == PlayerKind::Mci) device.UpdateInterval = 2;
   // A device that opened nothing has no length; the bar keeps its maximum.
   (void)bar.setMax(toInt(device.length()));
   attempt("PLAY");

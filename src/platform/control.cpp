@@ -131,11 +131,6 @@ void Control::setBorder(bool b) {
   changed(Prop::Style);
 }
 
-void Control::setTransparent(bool t) {
-  transparent_ = t;
-  changed(Prop::Style);
-}
-
 bool Control::shownOnScreen() const {
   if (!visible_) return false;
   if (!parent_) return true;

@@ -131,8 +131,6 @@ class Control {
   void setAlignment(Align a);
   bool border() const { return border_; }
   void setBorder(bool b);
-  bool transparent() const { return transparent_; }
-  void setTransparent(bool t);
   // Over its siblings.
   void bringToFront() { changed(Prop::ZOrder); }
 
@@ -199,7 +197,6 @@ class Control {
   std::optional<Font> font_;
   Align alignment_ = Align::Left;
   bool border_ = false;
-  bool transparent_ = false;
   int tabPage_ = -1;
   int tabIndex_ = 0;
   bool pressed_ = false;  // the left button went down here and is still down

@@ -40,8 +40,6 @@ class MediaControl : public Control {
   // The next command returns only when it has finished; then it turns off.
   bool Wait = false;
   bool Shareable = false;
-  // How often a status update is due, in ms; the program handles none.
-  int UpdateInterval = 1000;
 
   // Writing a command word: Open, Close, Play, Pause, Stop, Prev, Next,
   // Back, Step, Eject, in any letter case. "" on success, else the reason;

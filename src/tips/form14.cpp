@@ -26,8 +26,7 @@ Form14::Form14(Services& services, SharedSettings& settings)
   }
   Label1.setBorder(true);
   Label1.setBackColor(kPaleYellow);
-  // Lies over Label1 and lets its box show through.
-  Label3.setTransparent(true);
+  // Lies over Label1 in the same colour, inside its box.
   Label3.setBackColor(kPaleYellow);
   Label3.setVisible(false);
   place(Image1, 3915, 60, 1215, 2715);

@@ -22,7 +22,7 @@ TEST(StartUp, AWindowThatCannotBeMadeEndsTheProgramWithOneMessage) {
       sys.ui.refusedForms = {refused};
       sys.start();
       // On a first run the main window comes once the question is answered.
-      if (!known && refused == "Form1") sys.app->firstRunDialog()->SSCommand1.userClick();
+      if (!known && refused == "Form1") sys.firstRun()->SSCommand1.userClick();
       ASSERT_EQ(sys.ui.messages.size(), 1u) << refused;
       EXPECT_NE(sys.ui.messages[0].text.find("cannot start"), std::string::npos);
       EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
@@ -52,10 +52,10 @@ TEST(StartUp, WithoutTheTrayHolderOrTheTipsTheProgramRuns) {
 TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
   TestSystem sys;
   App& app = sys.start();
-  Form15* dialog = app.firstRunDialog();
+  Form15* dialog = sys.firstRun();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->visible());
-  EXPECT_EQ(app.mainWindowIfCreated(), nullptr);
+  EXPECT_EQ(sys.form<Form1>("Form1"), nullptr);
   EXPECT_EQ(dialog->Text1.text(), "c:\\windows\\");
   EXPECT_EQ(dialog->left(), (800 * 15 - dialog->width()) / 2);
 
@@ -63,7 +63,7 @@ TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
   EXPECT_EQ(sys.file("c:\\windir.cfg"), "c:\\windows\\\r\n");
   EXPECT_EQ(app.windowsPath(), "c:\\windows\\");
   EXPECT_FALSE(dialog->loaded());
-  EXPECT_FALSE(app.startupWindow()->loaded());
+  EXPECT_EQ(sys.form<Form5>("Form5"), nullptr);
   Form1& main = app.mainWindow();
   EXPECT_TRUE(main.visible());
   EXPECT_EQ(main.SSTab1.tab(), 0);
@@ -87,27 +87,31 @@ TEST(FirstRun, TheTypedPathIsStoredAsItStands) {
   for (std::string typed : {"d:\\win", "c:\\my,windows\\", "c:\\\xD0\xBE\xD0\xBA\xD0\xBD\xD0\xB0\\",
                             "\xC3\xAF\xC2\xBB\xC2\xBF:\\"}) {
     TestSystem sys;
-    sys.start().firstRunDialog()->Text1.userEdit(typed);
-    sys.app->firstRunDialog()->SSCommand1.userClick();
+    sys.start();
+    sys.firstRun()->Text1.userEdit(typed);
+    sys.firstRun()->SSCommand1.userClick();
     TestSystem again;
     again.put("c:\\windir.cfg", sys.file("c:\\windir.cfg"));
     App& next = again.start();
-    EXPECT_EQ(next.firstRunDialog(), nullptr) << typed;
+    EXPECT_EQ(again.firstRun(), nullptr) << typed;
     EXPECT_EQ(next.windowsPath(), typed);
   }
   // An empty path is no answer: the next start asks again.
   TestSystem sys;
-  sys.start().firstRunDialog()->Text1.userEdit("");
-  sys.app->firstRunDialog()->SSCommand1.userClick();
+  sys.start();
+  sys.firstRun()->Text1.userEdit("");
+  sys.firstRun()->SSCommand1.userClick();
   EXPECT_EQ(sys.app->windowsPath(), "");
   TestSystem again;
   again.put("c:\\windir.cfg", sys.file("c:\\windir.cfg"));
-  EXPECT_NE(again.start().firstRunDialog(), nullptr);
+  again.start();
+  EXPECT_NE(again.firstRun(), nullptr);
 }
 
 TEST(FirstRun, QuitEndsAtOnceAndWritesNothing) {
   TestSystem sys;
-  sys.start().firstRunDialog()->SSCommand2.userClick();
+  sys.start();
+  sys.firstRun()->SSCommand2.userClick();
   EXPECT_TRUE(sys.ui.ended);
   EXPECT_EQ(sys.file("c:\\windir.cfg"), "<none>");
   EXPECT_EQ(sys.fs.writeAttempts, 0);
@@ -120,7 +124,7 @@ TEST(SecondStart, NoDialogAndTheMainWindowIsCentred) {
     sys.knowWindowsPath("c:\\win\\");
     sys.put("c:\\program files\\varilume se\\tip.dat", test::tipRecords({"Only tip."}));
     App& app = sys.start();
-    EXPECT_EQ(app.firstRunDialog(), nullptr);
+    EXPECT_EQ(sys.firstRun(), nullptr);
     EXPECT_EQ(app.windowsPath(), "c:\\win\\");
     Form1& main = app.mainWindow();
     EXPECT_TRUE(main.visible());
@@ -203,7 +207,7 @@ TEST(SecondStart, UnwritableDriveCNeitherHangsNorLosesSettings) {
   TestSystem sys;
   sys.fs.refuseWrite = inRootOfC;
   App& app = sys.start();
-  app.firstRunDialog()->SSCommand1.userClick();
+  sys.firstRun()->SSCommand1.userClick();
   std::string dir = "C:\\Users\\user\\AppData\\Roaming\\Varilume SE\\";
   EXPECT_EQ(sys.file(dir + "windir.cfg"), "c:\\windows\\\r\n");
   EXPECT_EQ(sys.file(dir + "res.cfg"), "1\r\n");
@@ -215,7 +219,7 @@ TEST(SecondStart, UnwritableDriveCNeitherHangsNorLosesSettings) {
   for (const char* name : {"windir.cfg", "res.cfg", "tip.cfg"})
     again.put(dir + name, sys.file(dir + name));
   App& next = again.start();
-  EXPECT_EQ(next.firstRunDialog(), nullptr);
+  EXPECT_EQ(again.firstRun(), nullptr);
   EXPECT_EQ(next.mainWindow().imagePage.Option2.value(), 1);
 
   // Nowhere to write at all: defaults, and the program goes on.
@@ -300,7 +304,7 @@ TEST(SecondStart, OddWindirFilesNeverHangAndFollowTheReadingRule) {
     test::TestSystem sys;
     sys.put("c:\\windir.cfg", c.bytes);
     App& app = sys.start();
-    EXPECT_EQ(app.firstRunDialog() != nullptr, c.asks) << c.bytes.substr(0, 20);
+    EXPECT_EQ(sys.firstRun() != nullptr, c.asks) << c.bytes.substr(0, 20);
     if (!c.asks) {
       EXPECT_EQ(app.windowsPath(), c.path);
     }

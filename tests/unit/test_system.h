@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/form15.h"
 #include "platform/memory/memory_devices.h"
 #include "platform/memory/memory_files.h"
 #include "platform/memory/memory_services.h"
@@ -36,6 +37,15 @@ struct TestSystem {
     app->start();
     return *app;
   }
+  // A loaded form of the program by its name, as the user finds its window;
+  // null when it has none.
+  template <class F>
+  F* form(const std::string& name) {
+    for (Form* f : ui.Ui::loadedForms())
+      if (f->name() == name) return dynamic_cast<F*>(f);
+    return nullptr;
+  }
+  Form15* firstRun() { return form<Form15>("Form15"); }
   std::string file(const std::string& path) const { return fs.contents(path).value_or("<none>"); }
   // A file, with the directories it needs.
   void put(const std::string& path, const std::string& bytes) {
