@@ -10,7 +10,7 @@ endif()
 # The readers and what they stand on, not the windows: those read no bytes.
 file(GLOB VARILUME_READER_SOURCES CONFIGURE_DEPENDS src/platform/*.cpp)
 list(APPEND VARILUME_READER_SOURCES
-  src/app/settings_format.cpp src/app/settings_store.cpp src/reminder/profile.cpp
+  src/settings/settings_format.cpp src/settings/settings_store.cpp src/reminder/profile.cpp
   src/tips/tip_file.cpp src/browse/listing.cpp src/browse/media_types.cpp
   src/platform/memory/memory_files.cpp)
 add_library(varilume_readers STATIC ${VARILUME_READER_SOURCES})

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
-#include "app/shared_settings.h"
+#include "settings/settings_store.h"
+#include "settings/shared_settings.h"
 #include "platform/services.h"
 
 namespace vl {

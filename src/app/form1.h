@@ -7,7 +7,7 @@
 #include "app/form2.h"
 #include "app/image_viewing.h"
 #include "app/pages.h"
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "media/disc_page.h"
 #include "logo/logo_changer.h"
 #include "media/player.h"

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/shared_settings.h"
+#include "settings/shared_settings.h"
 #include "platform/services.h"
 #include "tips/tip_file.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace vl {
 

@@ -2,8 +2,8 @@
 // hard, a value read writes back and reads back the same, a value that is
 // not one of the allowed ones is mended, and any text without NUL written
 // as a value reads back exactly.
-#include "app/settings_format.h"
-#include "app/settings_store.h"
+#include "settings/settings_format.h"
+#include "settings/settings_store.h"
 #include "fuzz.h"
 #include "platform/memory/memory_files.h"
 

@@ -2,7 +2,7 @@
 // valid UTF-8 and encodes that back to the same bytes; UTF-16 decodes to
 // valid UTF-8 and agrees with an encoder of its own; a settings or tip text
 // written by encodeText reads back exactly by decodeText.
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "fuzz.h"
 #include "platform/text_codec.h"
 

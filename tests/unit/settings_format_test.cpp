@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/settings_format.h"
+#include "settings/settings_format.h"
 
 namespace vl {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "platform/memory/memory_files.h"
 
 namespace vl {

@@ -4,7 +4,7 @@
 // over the real files and the system's code page.
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "platform/win32/system_services.h"
 #include "services.h"
 

@@ -1,4 +1,4 @@
-#include "app/settings_format.h"
+#include "settings/settings_format.h"
 
 namespace vl {
 

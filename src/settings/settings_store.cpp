@@ -1,6 +1,6 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
-#include "app/settings_format.h"
+#include "settings/settings_format.h"
 
 namespace vl {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace vl {
 
