@@ -48,7 +48,7 @@ Form1::Form1(App& app)
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };
   LCM.Click = [this] { logo.open(); };
-  imagePage.browser.item("LC").Click = [this] {
+  imagePage.browser.takeItem("LC").Click = [this] {
     viewing.showView(ImageViewing::kOrdinaryHeight);
     logo.open();
   };

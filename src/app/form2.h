@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/services.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -21,7 +22,7 @@ class Form2 : public Form {
   MenuItem Q{*this, &mnubar, "Q", "Quit Varilume"};
 
   // A left double click on the icon: the main window to the front.
-  std::function<void()> BringMainToFront;
+  Event<void()> BringMainToFront;
 
  protected:
   void Load() override;

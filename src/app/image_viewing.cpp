@@ -38,16 +38,16 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
     }
   };
   page.browser.Open = [this](const std::string&) { showView(kOrdinaryHeight); };
-  page.browser.item("VI").Click = [this] {
+  page.browser.takeItem("VI").Click = [this] {
     setStretch(false);
     showView(kOrdinaryHeight);
   };
-  page.browser.item("VIS").Click = [this] {
+  page.browser.takeItem("VIS").Click = [this] {
     setStretch(true);
     showView(kOrdinaryHeight);
   };
   for (auto [name, on] : {std::pair{"VFS", false}, {"VFSS", true}}) {
-    page.browser.item(name).Click = [this, on] {
+    page.browser.takeItem(name).Click = [this, on] {
       setStretch(on);
       showView(kOrdinaryHeight);
       openFullScreen();

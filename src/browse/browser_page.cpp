@@ -82,6 +82,12 @@ MenuItem& BrowserPage::item(const std::string& name) {
   return *items_.front();
 }
 
+MenuItem& BrowserPage::takeItem(const std::string& name) {
+  MenuItem& taken = item(name);
+  taken.Click = nullptr;
+  return taken;
+}
+
 LocationDialog* BrowserPage::locationDialog() {
   return dialog_ && dialog_->loaded() ? dialog_.get() : nullptr;
 }

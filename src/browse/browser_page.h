@@ -13,6 +13,7 @@
 #include "browse/media_types.h"
 #include "platform/form.h"
 #include "platform/services.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -52,6 +53,9 @@ class BrowserPage {
   TextBox field;  // lies beyond the frame's right edge: never seen
 
   MenuItem& item(const std::string& name);
+  // An open item of the pop-up menu that the page's owner gives a meaning of
+  // its own: its click no longer opens the selection here.
+  MenuItem& takeItem(const std::string& name);
   LocationDialog* locationDialog();  // null unless it is open
 
   // Lists the process's current directory.
@@ -64,7 +68,7 @@ class BrowserPage {
   void finishTransfer();
 
   // What the page does with the file the user opens.
-  std::function<void(const std::string& path)> Open;
+  Event<void(const std::string& path)> Open;
 
  private:
   void tell(const std::string& message);  // what could not be done

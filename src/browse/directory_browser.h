@@ -8,6 +8,7 @@
 
 #include "platform/control.h"
 #include "platform/files.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -29,9 +30,9 @@ class DirectoryBrowser {
   void refresh();
 
   // Raised after the directory changed, with what it holds.
-  std::function<void(const std::vector<DirEntry>&)> DirectoryChanged;
+  Event<void(const std::vector<DirEntry>&)> DirectoryChanged;
   // Tells the user something went wrong.
-  std::function<void(const std::string&)> Tell;
+  Event<void(const std::string&)> Tell;
 
  private:
   bool enter(const std::string& target, bool newDrive);

@@ -4,6 +4,7 @@
 #include "browse/directory_browser.h"
 #include "platform/files.h"
 #include "platform/form.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -21,7 +22,7 @@ class LocationDialog : public Form {
   ListControl& Drive1 = lists.drive;
   ListControl& Dir1 = lists.dir;
 
-  std::function<void()> Done;
+  Event<void()> Done;
 
  protected:
   void Load() override;

@@ -73,7 +73,7 @@ void Control::setValueQuietly(int v) {
   changed(Prop::Value);
 }
 
-void Control::raiseWhenFree(std::function<void()> Control::*event) {
+void Control::raiseWhenFree(Event<void()> Control::*event) {
   if (!(this->*event)) return;
   Form* f = form();
   if (!f || !f->loaded() || f->ui().acceptsInput(f)) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "platform/event.h"
 
 namespace vl {
 
@@ -146,14 +147,14 @@ class Control {
   bool shownOnScreen() const;
 
   // Events.
-  std::function<void()> Click;
-  std::function<void()> DblClick;
-  std::function<void()> Change;
-  std::function<void(int keyCode)> KeyDown;
-  std::function<void(int x, int y)> MouseMove;
-  std::function<void(int button, int x, int y)> MouseDown;
+  Event<void()> Click;
+  Event<void()> DblClick;
+  Event<void()> Change;
+  Event<void(int keyCode)> KeyDown;
+  Event<void(int x, int y)> MouseMove;
+  Event<void(int button, int x, int y)> MouseDown;
   // The wheel turned by notches (positive away from the user), with Shift or Ctrl held.
-  std::function<void(int notches, bool shift, bool ctrl)> MouseWheel;
+  Event<void(int notches, bool shift, bool ctrl)> MouseWheel;
 
   // Input as the user gives it.
   void userClick();
@@ -179,7 +180,7 @@ class Control {
   void setValueQuietly(int v);
   // Raises the event for a change the window already shows: at once, or,
   // while a long operation runs in another window, once it has ended.
-  void raiseWhenFree(std::function<void()> Control::*event);
+  void raiseWhenFree(Event<void()> Control::*event);
 
  private:
   Control* parent_;
@@ -279,7 +280,7 @@ class Timer : public Control {
   // Whether ticks are due: enabled, with an interval, and not resting.
   bool running() const { return enabled() && interval_ > 0 && !resting_; }
 
-  std::function<void()> Tick;
+  Event<void()> Tick;
   // The interval has passed: an enabled timer raises Tick. While a long
   // operation runs in another window the ticks wait, unless they only
   // refresh a display, and then run one by one once it has ended.
@@ -313,7 +314,7 @@ class ScrollBar : public Control {
   void setChanges(int small, int large);
   void setValue(int v) override;
 
-  std::function<void()> Scroll;
+  Event<void()> Scroll;
 
   // The user drags the thumb to v, then lets it go.
   void userScroll(int v);

@@ -9,6 +9,7 @@
 
 #include "platform/control.h"
 #include "platform/picture.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -47,7 +48,7 @@ class MenuItem {
   bool visible() const { return visible_; }
   void setVisible(bool v);
 
-  std::function<void()> Click;
+  Event<void()> Click;
   // A choice by the user: only an enabled, visible item acts.
   void userClick();
   // The item acts while a long operation runs in another window too: Quit,
@@ -117,22 +118,22 @@ class Form : public Control {
 
   // The taskbar has been created anew (the shell restarted): icons must be
   // added again.
-  std::function<void()> TaskbarCreated;
+  Event<void()> TaskbarCreated;
   void userTaskbarCreated() {
     if (TaskbarCreated) TaskbarCreated();
   }
   // Files dropped on the window, in the order given; accepted only when set.
-  std::function<void(const std::vector<std::string>& paths)> FilesDropped;
+  Event<void(const std::vector<std::string>& paths)> FilesDropped;
   void setAcceptsFiles(bool a) { acceptsFiles_ = a; }
   bool acceptsFiles() const { return acceptsFiles_; }
 
   // The system asks the window to close (close box, Alt+F4, session end).
-  std::function<void()> CloseRequest;
+  Event<void()> CloseRequest;
   void userCloseRequest();
   // The form's tab strip, whose pages the Ctrl+Tab keys turn; null for none.
   TabStrip* tabStrip();
   // Alt and a letter that no control or menu of the form claims; true when handled.
-  std::function<bool(char letter)> AltKey;
+  Event<bool(char letter)> AltKey;
   bool userAltKey(char letter);
 
   // The back end reports the window's real place and outer size, and the

@@ -9,6 +9,7 @@
 
 #include "platform/control.h"
 #include "platform/media_device.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -20,8 +21,8 @@ class MediaControl : public Control {
  public:
   // A button's events: before its own action, and after it with its result.
   struct ButtonEvents {
-    std::function<void()> Click;
-    std::function<void(const std::string& error)> Completed;
+    Event<void()> Click;
+    Event<void(const std::string& error)> Completed;
   };
 
  private:
@@ -50,7 +51,7 @@ class MediaControl : public Control {
   int track() const { return device_->track(); }
   MediaMode mode() const { return device_->mode(); }
 
-  std::function<void(int notifyCode)> Done;
+  Event<void(int notifyCode)> Done;
 
   // Shows the named buttons of the transport (the others exist, hidden),
   // side by side across the control, enabled by the device's mode.
@@ -58,11 +59,11 @@ class MediaControl : public Control {
   CommandButton* button(TransportButton b) { return buttons_[index(b)].get(); }
 
   ButtonEvents& events(TransportButton b) { return events_[index(b)]; }
-  std::function<void()>& PrevClick = events_[0].Click;
-  std::function<void()>& NextClick = events_[1].Click;
-  std::function<void()>& PlayClick = events_[2].Click;
-  std::function<void(const std::string&)>& PrevCompleted = events_[0].Completed;
-  std::function<void(const std::string&)>& EjectCompleted = events_[8].Completed;
+  Event<void()>& PrevClick = events_[0].Click;
+  Event<void()>& NextClick = events_[1].Click;
+  Event<void()>& PlayClick = events_[2].Click;
+  Event<void(const std::string&)>& PrevCompleted = events_[0].Completed;
+  Event<void(const std::string&)>& EjectCompleted = events_[8].Completed;
 
  protected:
   void propertyChanged(Prop what) override;

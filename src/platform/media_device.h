@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include "platform/event.h"
 
 namespace vl {
 
@@ -48,7 +49,7 @@ class MediaDevice {
   virtual bool canStep() const = 0;
 
   // A play that asked to be notified has ended, however it ended.
-  std::function<void(MediaNotify)> Done;
+  Event<void(MediaNotify)> Done;
 };
 
 class MediaDevices {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/control.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -31,7 +32,7 @@ class TrayIcon {
   bool shown() const { return hook_ != nullptr; }
 
   // The mouse message the shell reported over the icon.
-  std::function<void(int mouseMessage)> Callback;
+  Event<void(int mouseMessage)> Callback;
 
  protected:
   virtual std::string show(Control& hook, const std::string& tip) = 0;

@@ -7,6 +7,7 @@
 
 #include "platform/services.h"
 #include "reminder/profile.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -45,7 +46,7 @@ class Form19 : public Form {
   Timer Timer2{this, "Timer2"};
 
   // A break is due (the countdown ran out with the reminder on, or Test).
-  std::function<void()> BreakDue;
+  Event<void()> BreakDue;
   // The window's values as the profile holds them.
   ReminderProfile values() const;
   void saveProfile();

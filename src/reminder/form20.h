@@ -6,6 +6,7 @@
 
 #include "platform/media_control.h"
 #include "platform/services.h"
+#include "platform/event.h"
 
 namespace vl {
 
@@ -24,7 +25,7 @@ class Form20 : public Form {
   Timer Timer1{this, "Timer1"};
 
   // The break is over (its minutes have run out, or the user ended it).
-  std::function<void()> BreakOver;
+  Event<void()> BreakOver;
 
   // Shows the picture, or gives the message the picture's place.
   void showPicture(bool show, const std::string& path);

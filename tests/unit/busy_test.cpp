@@ -93,6 +93,7 @@ TEST_F(BusyTest, TimerTicksWaitAndThenRunOneByOneUnlessTheyOnlyRefreshADisplay) 
 
   // A held tick that closes its window ends the catching up.
   events.clear();
+  other.countdown.Tick = nullptr;
   other.countdown.Tick = [this] {
     events.push_back("break");
     other.unload();
@@ -153,6 +154,7 @@ TEST_F(BusyTest, AnItemMarkedToActWhileBusyActsAndNothingThatWaitedStartsAfterIt
   // closes its windows once the operation has ended.
   other.quit.setActsWhileBusy(true);
   bool stopped = false;
+  other.quit.Click = nullptr;  // the fixture's quit becomes the program's
   other.quit.Click = [&] {
     events.push_back("quit");
     ui.cancelBusy();
