@@ -31,7 +31,7 @@ Control::~Control() {
 Form* Control::form() {
   Control* c = this;
   while (c->parent_) c = c->parent_;
-  return c->kind_ == ControlKind::Form ? static_cast<Form*>(c) : nullptr;
+  return c->asForm();
 }
 
 void Control::changed(Prop what) {
@@ -52,7 +52,11 @@ void Control::setText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
   changed(Prop::Text);
-  if (kind_ == ControlKind::TextBox && Change) Change();
+  textChanged();
+}
+
+void TextBox::textChanged() {
+  if (Change) Change();
 }
 
 void Control::setVisible(bool v) {
@@ -86,17 +90,34 @@ void Control::raiseWhenFree(Event<void()> Control::*event) {
 }
 
 void Control::setValue(int v) {
-  if (kind_ == ControlKind::CheckBox || kind_ == ControlKind::OptionButton) v = v ? 1 : 0;
+  v = normalisedValue(v);
   if (v == value_) return;
-  if (kind_ == ControlKind::OptionButton && v && parent_) {
-    for (Control* sibling : parent_->children_)
-      if (sibling != this && sibling->kind_ == ControlKind::OptionButton)
-        sibling->setValueQuietly(0);
-  }
   setValueQuietly(v);
-  bool raisesClick = kind_ == ControlKind::CheckBox || kind_ == ControlKind::TabStrip ||
-                     (kind_ == ControlKind::OptionButton && v);
-  if (raisesClick && Click) Click();
+  valueChanged();
+}
+
+void CheckBox::valueChanged() {
+  if (Click) Click();
+}
+
+bool CheckBox::clickChangesValue() {
+  setValue(value() ? 0 : 1);
+  return true;
+}
+
+void OptionButton::valueChanged() {
+  if (!value()) return;
+  if (parent())
+    for (Control* sibling : parent()->children())
+      if (auto* option = dynamic_cast<OptionButton*>(sibling); option && option != this)
+        option->setValueQuietly(0);
+  if (Click) Click();
+}
+
+bool OptionButton::clickChangesValue() {
+  if (value()) return false;  // an already selected option still reports the click
+  setValue(1);
+  return true;
 }
 
 void Control::setBackColor(Rgb c) {
@@ -134,9 +155,7 @@ void Control::setBorder(bool b) {
 bool Control::shownOnScreen() const {
   if (!visible_) return false;
   if (!parent_) return true;
-  if (parent_->kind_ == ControlKind::TabStrip && tabPage_ >= 0 && parent_->value_ != tabPage_)
-    return false;
-  return parent_->shownOnScreen();
+  return parent_->showsChild(*this) && parent_->shownOnScreen();
 }
 
 static bool enabledChain(const Control* c) {
@@ -152,50 +171,13 @@ static bool acting(Control* c) {
   return !f || f->ui().acceptsInput(f);
 }
 
-// Every kind says here whether the keyboard can reach it.
-static bool takesFocus(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::CommandButton:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::TabStrip:
-    case ControlKind::DriveList:
-    case ControlKind::DirList:
-    case ControlKind::FileList:
-    case ControlKind::ScrollBar:
-      return true;
-    case ControlKind::Form:
-    case ControlKind::Label:
-    case ControlKind::Frame:
-    case ControlKind::Panel:
-    case ControlKind::StatusBar:
-    case ControlKind::ImageBox:
-    case ControlKind::ProgressBar:
-    case ControlKind::Timer:
-    case ControlKind::MediaControl:
-      return false;
-  }
-  return false;
-}
-
 bool Control::focusable() const {
-  return takesFocus(kind_) && shownOnScreen() && enabledChain(this);
+  return takesFocus() && shownOnScreen() && enabledChain(this);
 }
 
 void Control::userClick() {
   if (!acting(this)) return;
-  switch (kind_) {
-    case ControlKind::CheckBox:
-      setValue(value_ ? 0 : 1);
-      return;
-    case ControlKind::OptionButton:
-      if (value_) break;  // an already selected option still reports the click
-      setValue(1);
-      return;
-    default:
-      break;
-  }
+  if (clickChangesValue()) return;
   if (Click) Click();
 }
 
@@ -403,10 +385,17 @@ void TabStrip::userSelectTab(int t) {
   raiseWhenFree(&Control::Click);
 }
 
+void TabStrip::valueChanged() {
+  if (Click) Click();
+}
+
+bool TabStrip::showsChild(const Control& child) const {
+  return child.tabPage() < 0 || child.tabPage() == value();
+}
+
 void selectPageOf(Control& c) {
-  Control* tabs = c.parent();
-  if (tabs && tabs->kind() == ControlKind::TabStrip && c.tabPage() >= 0)
-    tabs->setValue(c.tabPage());
+  auto* tabs = dynamic_cast<TabStrip*>(c.parent());
+  if (tabs && c.tabPage() >= 0) tabs->setValue(c.tabPage());
 }
 
 }  // namespace vl

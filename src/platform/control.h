@@ -141,7 +141,10 @@ class Control {
   // Keyboard order within the form; defaults to creation order.
   int tabIndex() const { return tabIndex_; }
   void setTabIndex(int i) { tabIndex_ = i; }
+  // The keyboard can reach it: a kind that takes the focus, shown and enabled.
   bool focusable() const;
+  // The form at the root of the tree, if it is one.
+  virtual Form* asForm() { return nullptr; }
 
   // Visible on screen: itself, its page and all its parents.
   bool shownOnScreen() const;
@@ -177,6 +180,17 @@ class Control {
   void changed(Prop what);
   // A property of this control has changed (before its window follows).
   virtual void propertyChanged(Prop) {}
+  // The rules of each kind.
+  virtual bool takesFocus() const { return false; }
+  virtual int normalisedValue(int v) const { return v; }
+  // The value has just changed, by the program or the user.
+  virtual void valueChanged() {}
+  // The text has just changed.
+  virtual void textChanged() {}
+  // A click by the user that changes the value; false leaves it to Click.
+  virtual bool clickChangesValue() { return false; }
+  // Whether a child (of a page) is on the page shown.
+  virtual bool showsChild(const Control&) const { return true; }
   void setValueQuietly(int v);
   // Raises the event for a change the window already shows: at once, or,
   // while a long operation runs in another window, once it has ended.
@@ -210,11 +224,37 @@ class Typed : public Control {
   Typed(Control* parent, std::string name) : Control(parent, std::move(name), K) {}
 };
 using Label = Typed<ControlKind::Label>;
-using CheckBox = Typed<ControlKind::CheckBox>;
-using OptionButton = Typed<ControlKind::OptionButton>;
 using Frame = Typed<ControlKind::Frame>;
 using Panel = Typed<ControlKind::Panel>;
 using StatusBar = Typed<ControlKind::StatusBar>;
+
+// Ticked (1) or not (0); a click, or a change made here, ticks or unticks
+// it and raises Click.
+class CheckBox : public Control {
+ public:
+  CheckBox(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::CheckBox) {}
+
+ protected:
+  bool takesFocus() const override { return true; }
+  int normalisedValue(int v) const override { return v ? 1 : 0; }
+  void valueChanged() override;
+  bool clickChangesValue() override;
+};
+
+// Selected (1) or not (0). Selecting one clears the other option buttons of
+// its container and raises Click; a click on a selected one still reports it.
+class OptionButton : public Control {
+ public:
+  OptionButton(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::OptionButton) {}
+
+ protected:
+  bool takesFocus() const override { return true; }
+  int normalisedValue(int v) const override { return v ? 1 : 0; }
+  void valueChanged() override;
+  bool clickChangesValue() override;
+};
 
 // A text box of one line, or of many lines that wrap, with a vertical
 // scroll bar (set before the window is made).
@@ -224,6 +264,10 @@ class TextBox : public Control {
       : Control(parent, std::move(name), ControlKind::TextBox) {}
   bool multiLine() const { return multiLine_; }
   void setMultiLine(bool m) { multiLine_ = m; }
+
+ protected:
+  bool takesFocus() const override { return true; }
+  void textChanged() override;
 
  private:
   bool multiLine_ = false;
@@ -236,6 +280,9 @@ class CommandButton : public Control {
       : Control(parent, std::move(name), ControlKind::CommandButton) {}
   const std::string& picture() const { return picture_; }
   void setPicture(std::string resource);
+
+ protected:
+  bool takesFocus() const override { return true; }
 
  private:
   std::string picture_;
@@ -326,6 +373,9 @@ class ScrollBar : public Control {
   // The user sends the thumb to an end.
   void userEnd(bool toMax);
 
+ protected:
+  bool takesFocus() const override { return true; }
+
  private:
   int clamp(int v) const;
   Orientation orientation_;
@@ -346,6 +396,11 @@ class TabStrip : public Control {
   void userStep(int direction);
   // The user has brought the page to the front.
   void userSelectTab(int t);
+
+ protected:
+  bool takesFocus() const override { return true; }
+  void valueChanged() override;
+  bool showsChild(const Control& child) const override;
 
  private:
   std::vector<std::string> captions_;
@@ -389,6 +444,9 @@ class ListControl : public Control {
   // item). MouseDown reports it, and meanwhile pressedItem() is that item.
   void userPress(int button, int index, int x = 0, int y = 0);
   int pressedItem() const { return pressedItem_; }
+
+ protected:
+  bool takesFocus() const override { return true; }
 
  private:
   std::vector<ListItem> items_;

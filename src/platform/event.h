@@ -26,8 +26,7 @@ class Event<R(Args...)> {
   Event& operator=(const Event&) = delete;
 
   template <class F>
-    requires std::is_constructible_v<Handler, F>
-  Event& operator=(F&& handler) {
+  requires std::is_constructible_v<Handler, F> Event& operator=(F&& handler) {
     Handler next(std::forward<F>(handler));
     assert((!handler_ || !next) && "this event has its handler already");
     handler_ = std::move(next);

@@ -115,7 +115,7 @@ TabStrip* Form::tabStrip() {
   while (!pending.empty()) {
     Control* c = pending.back();
     pending.pop_back();
-    if (c->kind() == ControlKind::TabStrip) return static_cast<TabStrip*>(c);
+    if (auto* tabs = dynamic_cast<TabStrip*>(c)) return tabs;
     pending.insert(pending.end(), c->children().rbegin(), c->children().rend());
   }
   return nullptr;

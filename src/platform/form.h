@@ -90,6 +90,7 @@ class Form : public Control {
   ~Form() override;
 
   Ui& ui() const { return ui_; }
+  Form* asForm() override { return this; }
   int clientWidth() const { return clientWidth_; }
   int clientHeight() const { return clientHeight_; }
   BorderStyle borderStyle() const { return borderStyle_; }

@@ -69,7 +69,7 @@ class MemoryUi::TimerClock : public ControlPeer {
 namespace {
 void collectTimers(Control& c, std::vector<Timer*>& out) {
   for (Control* child : c.children()) {
-    if (child->kind() == ControlKind::Timer) out.push_back(static_cast<Timer*>(child));
+    if (auto* timer = dynamic_cast<Timer*>(child)) out.push_back(timer);
     collectTimers(*child, out);
   }
 }
