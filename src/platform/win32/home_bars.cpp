@@ -1,4 +1,7 @@
 // The tab strip, the status bar and the progress bar.
+#include <windows.h>
+#include <uxtheme.h>
+
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/system_library.h"
@@ -17,8 +20,8 @@ class TabStripHome : public KindHome {
   void initialise(WindowPeer& peer) const override {
     // The visual style paints the pages white; without it the control lets
     // its parent's colour show, as erased below.
-    using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-    static const auto setTheme = systemFunction<SetTheme>(L"uxtheme.dll", "SetWindowTheme");
+    static const auto setTheme =
+        systemFunction<decltype(&::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
     if (setTheme) setTheme(peer.hwnd(), L"", L"");
     sync(peer, Prop::Style);
     sync(peer, Prop::Items);

@@ -50,10 +50,10 @@ class AlphaPicture : public Win32Picture {
 }  // namespace
 
 PictureLoad decodePngImage(std::string_view png, int dpi) {
-  using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
-  using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-  static const auto initialize = systemFunction<Initialize>(L"ole32.dll", "CoInitializeEx");
-  static const auto create = systemFunction<Create>(L"ole32.dll", "CoCreateInstance");
+  static const auto initialize =
+      systemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  static const auto create =
+      systemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
   if (!initialize || !create) return {nullptr, damagedPicture()};
   initialize(nullptr, COINIT_APARTMENTTHREADED);  // already done is as good
   Released<IWICImagingFactory> factory;

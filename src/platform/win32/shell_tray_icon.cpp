@@ -12,12 +12,12 @@ namespace vl::win32 {
 
 namespace {
 
-using NotifyIcon = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
 constexpr UINT kIconId = 1;
 constexpr std::size_t kTipBytes = 63;  // the first form's tip, less its NUL
 
 BOOL notifyIcon(DWORD message, NOTIFYICONDATAA& data) {
-  static auto shellNotifyIcon = systemFunction<NotifyIcon>(L"shell32.dll", "Shell_NotifyIconA");
+  static auto shellNotifyIcon =
+      systemFunction<decltype(&::Shell_NotifyIconA)>(L"shell32.dll", "Shell_NotifyIconA");
   if (!shellNotifyIcon) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return FALSE;
