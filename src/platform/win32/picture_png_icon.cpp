@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "platform/win32/gdi_object.h"
+#include "platform/win32/memory_dc.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/system_library.h"
@@ -25,25 +27,20 @@ struct Released {
 // Premultiplied 32-bit pixels, drawn blended with what lies under them.
 class AlphaPicture : public Win32Picture {
  public:
-  AlphaPicture(HBITMAP bitmap, int width, int height, int dpi)
-      : bitmap_(bitmap), width_(width), height_(height), dpi_(dpi) {}
-  ~AlphaPicture() override { DeleteObject(bitmap_); }
-  AlphaPicture(const AlphaPicture&) = delete;
-  AlphaPicture& operator=(const AlphaPicture&) = delete;
+  AlphaPicture(GdiObject<HBITMAP> bitmap, int width, int height, int dpi)
+      : bitmap_(std::move(bitmap)), width_(width), height_(height), dpi_(dpi) {}
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
   void draw(HDC dc, const RECT& to) const override {
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap_);
+    MemoryDc source(dc);
+    source.select(bitmap_.get());
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source, 0, 0, width_,
-                  height_, blend);
-    SelectObject(source, old);
-    DeleteDC(source);
+    GdiAlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source.get(), 0, 0,
+                  width_, height_, blend);
   }
 
  private:
-  HBITMAP bitmap_;
+  GdiObject<HBITMAP> bitmap_;
   int width_, height_, dpi_;
 };
 
@@ -82,13 +79,12 @@ PictureLoad decodePngImage(std::string_view png, int dpi) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return {nullptr, damagedPicture()};
-  if (FAILED(converter.p->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) {
-    DeleteObject(bitmap);
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap ||
+      FAILED(converter.p->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits))))
     return {nullptr, damagedPicture()};
-  }
-  return {std::make_shared<AlphaPicture>(bitmap, static_cast<int>(w), static_cast<int>(h), dpi),
+  return {std::make_shared<AlphaPicture>(std::move(bitmap), static_cast<int>(w),
+                                         static_cast<int>(h), dpi),
           {}};
 }
 
