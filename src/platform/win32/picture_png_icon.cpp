@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "platform/win32/com_ref.h"
 #include "platform/win32/gdi_object.h"
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/picture_decoder.h"
@@ -15,14 +16,6 @@
 namespace vl::win32 {
 
 namespace {
-
-template <class T>
-struct Released {
-  T* p = nullptr;
-  ~Released() {
-    if (p) p->Release();
-  }
-};
 
 // Premultiplied 32-bit pixels, drawn blended with what lies under them.
 class AlphaPicture : public Win32Picture {
@@ -46,31 +39,28 @@ class AlphaPicture : public Win32Picture {
 
 }  // namespace
 
-PictureLoad decodePngImage(std::string_view png, int dpi) {
-  static const auto initialize =
-      systemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+PictureLoad decodePngImage(std::string_view png, int dpi, ComApartment& com) {
   static const auto create =
       systemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
-  if (!initialize || !create) return {nullptr, damagedPicture()};
-  initialize(nullptr, COINIT_APARTMENTTHREADED);  // already done is as good
-  Released<IWICImagingFactory> factory;
-  Released<IWICStream> stream;
-  Released<IWICBitmapDecoder> decoder;
-  Released<IWICBitmapFrameDecode> frame;
-  Released<IWICFormatConverter> converter;
+  if (!create || !com.enter()) return {nullptr, damagedPicture()};
+  ComRef<IWICImagingFactory> factory;
+  ComRef<IWICStream> stream;
+  ComRef<IWICBitmapDecoder> decoder;
+  ComRef<IWICBitmapFrameDecode> frame;
+  ComRef<IWICFormatConverter> converter;
   UINT w = 0, h = 0;
   if (FAILED(create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                    reinterpret_cast<void**>(&factory.p))) ||
-      FAILED(factory.p->CreateStream(&stream.p)) ||
-      FAILED(stream.p->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
-                                            static_cast<DWORD>(png.size()))) ||
-      FAILED(factory.p->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                &decoder.p)) ||
-      FAILED(decoder.p->GetFrame(0, &frame.p)) || FAILED(frame.p->GetSize(&w, &h)) || w == 0 ||
-      h == 0 || w > 4096 || h > 4096 || FAILED(factory.p->CreateFormatConverter(&converter.p)) ||
-      FAILED(converter.p->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)))
+                    factory.putVoid())) ||
+      FAILED(factory->CreateStream(stream.put())) ||
+      FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                          static_cast<DWORD>(png.size()))) ||
+      FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                              decoder.put())) ||
+      FAILED(decoder->GetFrame(0, frame.put())) || FAILED(frame->GetSize(&w, &h)) || w == 0 ||
+      h == 0 || w > 4096 || h > 4096 || FAILED(factory->CreateFormatConverter(converter.put())) ||
+      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                   WICBitmapDitherTypeNone, nullptr, 0,
+                                   WICBitmapPaletteTypeCustom)))
     return {nullptr, damagedPicture()};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -80,8 +70,7 @@ PictureLoad decodePngImage(std::string_view png, int dpi) {
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap ||
-      FAILED(converter.p->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits))))
+  if (!bitmap || FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits))))
     return {nullptr, damagedPicture()};
   return {std::make_shared<AlphaPicture>(std::move(bitmap), static_cast<int>(w),
                                          static_cast<int>(h), dpi),
