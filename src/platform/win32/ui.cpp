@@ -21,13 +21,13 @@ Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   HDC screenDc = GetDC(nullptr);
   dpi_ = std::max(1, GetDeviceCaps(screenDc, LOGPIXELSX));
   ReleaseDC(nullptr, screenDc);
-  registerWindowClasses(instance_);
+  classesRegistered_ = registerWindowClasses(instance_);
   decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
 }
 
 bool Win32Ui::load(Form& form) {
-  return createFormWindow(*this, form) != nullptr;
+  return classesRegistered_ && createFormWindow(*this, form) != nullptr;
 }
 
 void Win32Ui::unload(Form& form) {

@@ -55,6 +55,7 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance_;
   int dpi_ = 96;
+  bool classesRegistered_ = false;  // no form can be made without them
   std::unique_ptr<Win32PictureDecoder> decoder_;
   std::unique_ptr<PictureCache> pictures_;
   std::map<std::tuple<std::string, int, bool>, GdiObject<HFONT>> fonts_;
