@@ -6,6 +6,7 @@
 #include "platform/win32/peer.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
+#include "platform/win32/window_dc.h"
 #include "platform/win32/window_internal.h"
 
 namespace vl::win32 {
@@ -41,9 +42,7 @@ class TabStripHome : public KindHome {
     // colour, inside their border. The pages' controls are clipped out.
     result = CallWindowProcW(peer.original, hwnd, msg, wp, lp);
     SendMessageW(hwnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
-    HDC dc = GetDC(hwnd);
-    FillRect(dc, &rc, back);
-    ReleaseDC(hwnd, dc);
+    FillRect(WindowDc(hwnd).get(), &rc, back);
     return true;
   }
   void sync(WindowPeer& peer, Prop what) const override {

@@ -4,33 +4,28 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "platform/win32/dc_selection.h"
 
 namespace vl::win32 {
 
 class MemoryDc {
  public:
   // Compatible with `like`; with the screen when it is null.
-  explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)), selection_(dc_) {}
   MemoryDc(const MemoryDc&) = delete;
   MemoryDc& operator=(const MemoryDc&) = delete;
   ~MemoryDc() {
-    // Backwards, so that the first original of each kind is the one left.
-    for (auto it = originals_.rbegin(); it != originals_.rend(); ++it) SelectObject(dc_, *it);
+    selection_.restore();
     if (dc_) DeleteDC(dc_);
   }
 
   explicit operator bool() const { return dc_ != nullptr; }
   HDC get() const { return dc_; }
-  void select(HGDIOBJ object) {
-    if (!dc_) return;
-    HGDIOBJ old = SelectObject(dc_, object);
-    if (old && old != HGDI_ERROR) originals_.push_back(old);
-  }
+  void select(HGDIOBJ object) { selection_.select(object); }
 
  private:
   HDC dc_;
-  std::vector<HGDIOBJ> originals_;
+  DcSelection selection_;
 };
 
 }  // namespace vl::win32

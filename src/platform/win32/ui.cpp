@@ -8,6 +8,7 @@
 
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
+#include "platform/win32/window_dc.h"
 
 namespace vl::win32 {
 
@@ -18,9 +19,7 @@ Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   // A drive without its medium must not bring up the system's own error box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   InitCommonControlsEx(&icc);
-  HDC screenDc = GetDC(nullptr);
-  dpi_ = std::max(1, GetDeviceCaps(screenDc, LOGPIXELSX));
-  ReleaseDC(nullptr, screenDc);
+  dpi_ = std::max(1, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX));
   classesRegistered_ = registerWindowClasses(instance_);
   decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
