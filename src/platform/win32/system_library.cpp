@@ -11,7 +11,7 @@ namespace {
 // ends: the shell, COM and the MCI drivers leave threads of their own
 // running in them (a dialog's helpers, a driver's play thread on its way
 // out), and freeing a library under such a thread crashes it. Callers also
-// keep the functions they found.
+// keep the functions they found. Asked from the UI thread only: no lock.
 class SystemLibraries {
  public:
   HMODULE module(const wchar_t* library) {
@@ -33,8 +33,8 @@ class SystemLibraries {
 }  // namespace
 
 FARPROC systemProc(const wchar_t* library, const char* name) {
-  // Never destroyed, as the libraries are never freed: a function found
-  // through it may be called from anywhere until the process ends.
+  // Never destroyed: it may still be asked while the statics of other files
+  // are destroyed at exit, and it would free nothing anyway.
   static auto* libraries = new SystemLibraries;
   HMODULE module = libraries->module(library);
   return module ? GetProcAddress(module, name) : nullptr;
