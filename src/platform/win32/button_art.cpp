@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/win32/memory_dc.h"
 #include "platform/win32/text.h"
 
 namespace vl::win32 {
@@ -37,8 +38,8 @@ ButtonArt load(HINSTANCE instance, const std::wstring& name) {
   art.size = size;
   void* normalBits = nullptr;
   void* greyedBits = nullptr;
-  art.normal = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &normalBits, nullptr, 0);
-  art.greyed = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &greyedBits, nullptr, 0);
+  art.normal.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &normalBits, nullptr, 0));
+  art.greyed.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &greyedBits, nullptr, 0));
   if (!art.normal || !art.greyed) return {};
   auto* normal = static_cast<BYTE*>(normalBits);
   auto* greyed = static_cast<BYTE*>(greyedBits);
@@ -64,7 +65,8 @@ ButtonArt load(HINSTANCE instance, const std::wstring& name) {
 }  // namespace
 
 const ButtonArt* buttonArt(HINSTANCE instance, const std::string& name, int pixels) {
-  static std::map<std::string, ButtonArt> loaded;  // lives as long as the program
+  // Kept until the program ends, when the bitmaps go with the map.
+  static std::map<std::string, ButtonArt> loaded;
   int best = pixels <= 32 ? 32 : pixels <= 48 ? 48 : 64;
   std::string key = name + std::to_string(best);
   auto it = loaded.find(key);
@@ -73,13 +75,11 @@ const ButtonArt* buttonArt(HINSTANCE instance, const std::string& name, int pixe
 }
 
 void drawButtonArt(HDC dc, const ButtonArt& art, bool greyed, const RECT& cell) {
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, greyed ? art.greyed : art.normal);
+  MemoryDc mem(dc);
+  mem.select(greyed ? art.greyed.get() : art.normal.get());
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  GdiAlphaBlend(dc, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, mem, 0, 0,
-                art.size, art.size, blend);
-  SelectObject(mem, old);
-  DeleteDC(mem);
+  GdiAlphaBlend(dc, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, mem.get(),
+                0, 0, art.size, art.size, blend);
 }
 
 }  // namespace vl::win32

@@ -7,11 +7,13 @@
 
 #include <string>
 
+#include "platform/win32/gdi_object.h"
+
 namespace vl::win32 {
 
 struct ButtonArt {
-  HBITMAP normal = nullptr;  // premultiplied, 32 bits, top-down
-  HBITMAP greyed = nullptr;
+  GdiObject<HBITMAP> normal;  // premultiplied, 32 bits, top-down
+  GdiObject<HBITMAP> greyed;
   int size = 0;  // pixels, square
 };
 

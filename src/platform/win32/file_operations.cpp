@@ -173,7 +173,7 @@ FsResult Win32FileSystem::recycleFile(const std::string& path) {
   op.pFrom = from.c_str();
   op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
   static auto shFileOperation =
-      systemFunction<int(WINAPI*)(SHFILEOPSTRUCTW*)>(L"shell32.dll", "SHFileOperationW");
+      systemFunction<decltype(&::SHFileOperationW)>(L"shell32.dll", "SHFileOperationW");
   if (!shFileOperation) return deleteFile(path);
   int code = shFileOperation(&op);
   if (code != 0 || op.fAnyOperationsAborted)

@@ -1,8 +1,12 @@
 // The tab strip, the status bar and the progress bar.
+#include <windows.h>
+#include <uxtheme.h>
+
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
+#include "platform/win32/window_dc.h"
 #include "platform/win32/window_internal.h"
 
 namespace vl::win32 {
@@ -17,8 +21,8 @@ class TabStripHome : public KindHome {
   void initialise(WindowPeer& peer) const override {
     // The visual style paints the pages white; without it the control lets
     // its parent's colour show, as erased below.
-    using SetTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-    static const auto setTheme = systemFunction<SetTheme>(L"uxtheme.dll", "SetWindowTheme");
+    static const auto setTheme =
+        systemFunction<decltype(&::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
     if (setTheme) setTheme(peer.hwnd(), L"", L"");
     sync(peer, Prop::Style);
     sync(peer, Prop::Items);
@@ -38,9 +42,7 @@ class TabStripHome : public KindHome {
     // colour, inside their border. The pages' controls are clipped out.
     result = CallWindowProcW(peer.original, hwnd, msg, wp, lp);
     SendMessageW(hwnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
-    HDC dc = GetDC(hwnd);
-    FillRect(dc, &rc, back);
-    ReleaseDC(hwnd, dc);
+    FillRect(WindowDc(hwnd).get(), &rc, back);
     return true;
   }
   void sync(WindowPeer& peer, Prop what) const override {

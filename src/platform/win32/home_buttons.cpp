@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/win32/button_art.h"
+#include "platform/win32/dc_selection.h"
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
@@ -149,11 +150,11 @@ class ToggleHome : public KindHome {
     DrawFrameControl(dc, &glyph, DFC_BUTTON, state);
     RECT text{glyph.right + ui.toPixels(60), r.top, r.right, r.bottom};
     std::wstring caption = widen(c.text());
-    HGDIOBJ old = SelectObject(dc, ui.font(c.font()));
+    DcSelection font(dc);
+    font.select(ui.font(c.font()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, readableGrey(back));
     DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
-    SelectObject(dc, old);
   }
 
   DWORD style_;

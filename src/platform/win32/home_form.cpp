@@ -30,10 +30,8 @@ void restoreFocus(WindowPeer& peer) {
 
 // The paths of a drop; shell32 is loaded only when something is dropped.
 std::vector<std::string> droppedPaths(HDROP drop) {
-  using QueryFile = UINT(WINAPI*)(HDROP, UINT, LPWSTR, UINT);
-  using Finish = void(WINAPI*)(HDROP);
-  static auto query = systemFunction<QueryFile>(L"shell32.dll", "DragQueryFileW");
-  static auto finish = systemFunction<Finish>(L"shell32.dll", "DragFinish");
+  static auto query = systemFunction<decltype(&::DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  static auto finish = systemFunction<decltype(&::DragFinish)>(L"shell32.dll", "DragFinish");
   std::vector<std::string> paths;
   if (!query) return paths;
   UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);

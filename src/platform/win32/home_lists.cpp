@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "platform/win32/dc_selection.h"
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
@@ -142,11 +143,13 @@ class DirListHome : public ListBoxHome {
     FrameRect(dc, &body, ui.brush(RGB(128, 96, 0)));
     RECT text{body.right + 4, r.top, r.right, r.bottom};
     std::wstring name = widen(item.text);
-    HGDIOBJ old = SelectObject(dc, ui.font(c.font()));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, fore);
-    DrawTextW(dc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, old);
+    {
+      DcSelection font(dc);
+      font.select(ui.font(c.font()));
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, fore);
+      DrawTextW(dc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
     if (d.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
     return true;
   }

@@ -1,4 +1,5 @@
 // Labels, panels and frames.
+#include "platform/win32/dc_selection.h"
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
@@ -66,7 +67,8 @@ class FrameHome : public KindHome {
   }
   void paint(WindowPeer& peer, HDC dc, const RECT& rc) const override {
     Control& c = *peer.control();
-    HGDIOBJ oldFont = SelectObject(dc, peer.ui().font(c.font()));
+    DcSelection font(dc);
+    font.select(peer.ui().font(c.font()));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     RECT edge = rc;
@@ -85,7 +87,6 @@ class FrameHome : public KindHome {
       SetTextColor(dc, GetSysColor(c.enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
       DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
     }
-    SelectObject(dc, oldFont);
   }
 };
 

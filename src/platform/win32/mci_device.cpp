@@ -14,21 +14,20 @@ namespace vl::win32 {
 
 namespace {
 
-using SendCommand = MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR);
-using ErrorString = BOOL(WINAPI*)(MCIERROR, LPWSTR, UINT);
-
 // Returned when winmm itself is missing, so callers see one kind of error.
 constexpr MCIERROR kNoLibrary = ~MCIERROR{0};
 
 MCIERROR send(MCIDEVICEID id, UINT command, DWORD flags, const void* params) {
-  static auto sendCommand = systemFunction<SendCommand>(L"winmm.dll", "mciSendCommandW");
+  static auto sendCommand =
+      systemFunction<decltype(&::mciSendCommandW)>(L"winmm.dll", "mciSendCommandW");
   if (!sendCommand) return kNoLibrary;
   return sendCommand(id, command, flags, reinterpret_cast<DWORD_PTR>(params));
 }
 
 std::string mciText(MCIERROR code) {
   if (code == 0) return {};
-  static auto errorString = systemFunction<ErrorString>(L"winmm.dll", "mciGetErrorStringW");
+  static auto errorString =
+      systemFunction<decltype(&::mciGetErrorStringW)>(L"winmm.dll", "mciGetErrorStringW");
   wchar_t text[256] = {};
   if (code != kNoLibrary && errorString && errorString(code, text, 256) && text[0])
     return narrow(text);

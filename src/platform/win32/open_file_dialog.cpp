@@ -14,7 +14,6 @@ namespace vl::win32 {
 
 namespace {
 
-using GetOpenFileName = BOOL(WINAPI*)(LPOPENFILENAMEW);
 // Long enough for any path the file functions take.
 constexpr std::size_t kPathChars = 32768;
 
@@ -34,7 +33,7 @@ std::wstring filterList(const std::string& filter) {
 
 std::optional<std::string> Win32FileDialog::open(Form* owner, const FileDialogRequest& request) {
   static auto getOpenFileName =
-      systemFunction<GetOpenFileName>(L"comdlg32.dll", "GetOpenFileNameW");
+      systemFunction<decltype(&::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
   if (!getOpenFileName) return std::nullopt;
   std::wstring title = widen(request.title), filter = filterList(request.filter);
   std::wstring directory = widen(request.initialDirectory);

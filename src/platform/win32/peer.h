@@ -95,10 +95,12 @@ class WindowPeer : public ControlPeer {
   ATOM nameAtom_;
 };
 
-// Registers the window classes of our own panels, frames, pictures and forms.
-void registerWindowClasses(HINSTANCE instance);
+// Registers the window classes of our own panels, frames, pictures and forms;
+// false when the system refused one.
+bool registerWindowClasses(HINSTANCE instance);
 // Creates the form's window and the windows of its controls; those inside
-// hidden containers follow later (createPendingChildren).
+// hidden containers follow later (createPendingChildren). Null, with nothing
+// left behind, when any of the windows could not be made.
 HWND createFormWindow(Win32Ui& ui, Form& form);
 // Creates the windows of a container's controls if they are still pending.
 void createPendingChildren(WindowPeer& container);

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/picture_check.h"
+#include "platform/win32/gdi_object.h"
+#include "platform/win32/memory_dc.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/text.h"
@@ -22,14 +24,14 @@ void halftone(HDC dc) {
 }
 
 // A 32-bit top-down DIB section of w x h.
-HBITMAP dibSection(int w, int h, void** bits) {
+GdiObject<HBITMAP> dibSection(int w, int h, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = w;
   info.bmiHeader.biHeight = -h;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+  return GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
 // The part of a picture of w x h drawn into `to` that lies in the clip: the
@@ -73,11 +75,6 @@ class DibPicture : public Win32Picture {
         width_(width),
         height_(height),
         dpi_(dpi) {}
-  ~DibPicture() override {
-    for (auto& [level, bitmap] : reduced_) DeleteObject(bitmap);
-  }
-  DibPicture(const DibPicture&) = delete;
-  DibPicture& operator=(const DibPicture&) = delete;
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
   void draw(HDC dc, const RECT& to) const override {
@@ -94,12 +91,10 @@ class DibPicture : public Win32Picture {
     if (copy) {
       int w = width_ >> level, h = height_ >> level;
       if (visiblePart(dc, to, w, h, p)) {
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(source, copy);
-        StretchBlt(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, source, p.x0, p.y0,
+        MemoryDc source(dc);
+        source.select(copy);
+        StretchBlt(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, source.get(), p.x0, p.y0,
                    p.x1 - p.x0, p.y1 - p.y0, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
       }
     } else if (visiblePart(dc, to, width_, height_, p)) {
       // A bottom-up picture counts its source rows from the bottom.
@@ -119,44 +114,40 @@ class DibPicture : public Win32Picture {
   // The picture halved `level` times, smoothly, kept for later paints.
   HBITMAP reducedCopy(int level) const {
     auto it = reduced_.find(level);
-    if (it != reduced_.end()) return it->second;
+    if (it != reduced_.end()) return it->second.get();
     int w = width_ >> level, h = height_ >> level;
     void* copyBits = nullptr;
-    HBITMAP copy = dibSection(w, h, &copyBits);
+    GdiObject<HBITMAP> copy = dibSection(w, h, &copyBits);
     if (!copy) return nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, copy);
-    halftone(dc);
-    // Smoothing the whole picture reads every pixel of it: far down, sample
-    // it first at four times the copy's size, then smooth only that.
-    HBITMAP sample = level >= 3 ? sampled(w * 4, h * 4) : nullptr;
-    if (sample) {
-      HDC source = CreateCompatibleDC(nullptr);
-      HGDIOBJ before = SelectObject(source, sample);
-      StretchBlt(dc, 0, 0, w, h, source, 0, 0, w * 4, h * 4, SRCCOPY);
-      SelectObject(source, before);
-      DeleteDC(source);
-      DeleteObject(sample);
-    } else {
-      StretchDIBits(dc, 0, 0, w, h, 0, 0, width_, height_, bits(),
-                    reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
-    }
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    reduced_[level] = copy;
-    return copy;
+    {
+      MemoryDc dc(nullptr);
+      dc.select(copy.get());
+      halftone(dc.get());
+      // Smoothing the whole picture reads every pixel of it: far down, sample
+      // it first at four times the copy's size, then smooth only that.
+      GdiObject<HBITMAP> sample = level >= 3 ? sampled(w * 4, h * 4) : GdiObject<HBITMAP>();
+      if (sample) {
+        MemoryDc source(nullptr);
+        source.select(sample.get());
+        StretchBlt(dc.get(), 0, 0, w, h, source.get(), 0, 0, w * 4, h * 4, SRCCOPY);
+      } else {
+        StretchDIBits(dc.get(), 0, 0, w, h, 0, 0, width_, height_, bits(),
+                      reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+      }
+    }  // the copy is out of its DC before it is kept
+    return reduced_.emplace(level, std::move(copy)).first->second.get();
   }
 
   // Every (width/w)-th pixel of a plain 24 or 32-bit picture, read straight
   // from its rows; null for the other kinds, which GDI reads.
-  HBITMAP sampled(int w, int h) const {
+  GdiObject<HBITMAP> sampled(int w, int h) const {
     auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info_.data());
     if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biCompression != BI_RGB ||
         (header->biBitCount != 24 && header->biBitCount != 32) || w > width_ || h > height_)
-      return nullptr;
+      return {};
     void* out = nullptr;
-    HBITMAP sample = dibSection(w, h, &out);
-    if (!sample) return nullptr;
+    GdiObject<HBITMAP> sample = dibSection(w, h, &out);
+    if (!sample) return {};
     int bytes = header->biBitCount / 8;
     std::size_t stride = (static_cast<std::size_t>(width_) * header->biBitCount + 31) / 32 * 4;
     auto* to = static_cast<BYTE*>(out);
@@ -183,33 +174,28 @@ class DibPicture : public Win32Picture {
   std::string file_;         // the whole file; the bits start at bitsAt_
   std::size_t bitsAt_;
   int width_, height_, dpi_;
-  mutable std::map<int, HBITMAP> reduced_;
+  mutable std::map<int, GdiObject<HBITMAP>> reduced_;
 };
 
 class BitmapPicture : public Win32Picture {
  public:
-  BitmapPicture(HBITMAP bitmap, int width, int height, int dpi)
-      : bitmap_(bitmap), width_(width), height_(height), dpi_(dpi) {}
-  ~BitmapPicture() override { DeleteObject(bitmap_); }
-  BitmapPicture(const BitmapPicture&) = delete;
-  BitmapPicture& operator=(const BitmapPicture&) = delete;
+  BitmapPicture(GdiObject<HBITMAP> bitmap, int width, int height, int dpi)
+      : bitmap_(std::move(bitmap)), width_(width), height_(height), dpi_(dpi) {}
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
   void draw(HDC dc, const RECT& to) const override {
-    HDC source = CreateCompatibleDC(dc);
+    MemoryDc source(dc);
     if (!source) return;
-    HGDIOBJ old = SelectObject(source, bitmap_);
+    source.select(bitmap_.get());
     int oldMode = GetStretchBltMode(dc);
     halftone(dc);
-    StretchBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source, 0, 0, width_,
-               height_, SRCCOPY);
+    StretchBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source.get(), 0, 0,
+               width_, height_, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
-    SelectObject(source, old);
-    DeleteDC(source);
   }
 
  private:
-  HBITMAP bitmap_;
+  GdiObject<HBITMAP> bitmap_;
   int width_, height_, dpi_;
 };
 
@@ -252,12 +238,12 @@ PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
 }
 
 PictureLoad loadBitmapResource(HINSTANCE instance, const std::wstring& name, int dpi) {
-  auto bitmap = static_cast<HBITMAP>(
-      LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
+      LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap) return pictureFailure(errorText(ERROR_RESOURCE_NAME_NOT_FOUND));
   BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  return {std::make_shared<BitmapPicture>(bitmap, info.bmWidth, info.bmHeight, dpi), {}};
+  GetObjectW(bitmap.get(), sizeof info, &info);
+  return {std::make_shared<BitmapPicture>(std::move(bitmap), info.bmWidth, info.bmHeight, dpi), {}};
 }
 
 }  // namespace vl::win32

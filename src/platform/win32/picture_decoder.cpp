@@ -97,7 +97,7 @@ PictureLoad Win32PictureDecoder::decode(const std::string& source) {
   }
   if (isIconOrCursor(b)) {
     if (PictureFault f = checkIconFile(b); f != PictureFault::None) return refused(f);
-    return loadIconFile(source, b, dpi_);
+    return loadIconFile(source, b, dpi_, com_);
   }
   if (isEnhancedMetafile(b)) {
     if (PictureFault f = checkEnhancedMetafile(b); f != PictureFault::None) return refused(f);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/picture.h"
+#include "platform/win32/com_apartment.h"
 
 namespace vl::win32 {
 
@@ -23,6 +24,8 @@ class Win32PictureDecoder : public PictureDecoder {
  private:
   HINSTANCE instance_;
   int dpi_;
+  // Started when a picture first needs it, on the thread that decodes.
+  ComApartment com_;
 };
 
 }  // namespace vl::win32

@@ -37,7 +37,7 @@ class IconPicture : public Win32Picture {
 
 }  // namespace
 
-PictureLoad loadIconFile(const std::string& path, std::string_view b, int dpi) {
+PictureLoad loadIconFile(const std::string& path, std::string_view b, int dpi, ComApartment& com) {
   bool cursor = readU16(b, 2) == 2;
   // The first entry's own size; 0 there stands for 256.
   int width = static_cast<unsigned char>(b[6]);
@@ -50,7 +50,7 @@ PictureLoad loadIconFile(const std::string& path, std::string_view b, int dpi) {
     return {nullptr, damagedPicture()};
   // An image stored as PNG: the system's loader swaps its colours under Wine.
   if (b.substr(dataOffset).starts_with("\x89PNG"))
-    return decodePngImage(b.substr(dataOffset, dataSize), dpi);
+    return decodePngImage(b.substr(dataOffset, dataSize), dpi, com);
   HANDLE loaded = LoadImageW(nullptr, filePath(path).c_str(), cursor ? IMAGE_CURSOR : IMAGE_ICON,
                              width, height, LR_LOADFROMFILE);
   if (!loaded) return pictureFailure(damagedPicture());

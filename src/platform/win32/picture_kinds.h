@@ -10,18 +10,20 @@
 
 #include "platform/bytes.h"
 #include "platform/picture.h"
+#include "platform/win32/com_apartment.h"
 
 namespace vl::win32 {
 
 // Bitmap files ("BM"): the packed DIB is kept and drawn as it is.
-// An image in PNG form, as icons of 256 pixels store theirs.
-PictureLoad decodePngImage(std::string_view png, int pixelsPerInch);
+// An image in PNG form, as icons of 256 pixels store theirs; read through COM.
+PictureLoad decodePngImage(std::string_view png, int pixelsPerInch, ComApartment& com);
 // Keeps the file's bytes as the picture: no second copy of a large bitmap.
 PictureLoad decodeBitmapFile(std::string&& bytes, int pixelsPerInch);
 // A bitmap resource of the module.
 PictureLoad loadBitmapResource(HINSTANCE instance, const std::wstring& name, int pixelsPerInch);
 // Icon and cursor files, loaded by the system from the path.
-PictureLoad loadIconFile(const std::string& path, std::string_view bytes, int pixelsPerInch);
+PictureLoad loadIconFile(const std::string& path, std::string_view bytes, int pixelsPerInch,
+                         ComApartment& com);
 // Windows metafiles, with or without the placeable header, and enhanced ones.
 PictureLoad decodeWindowsMetafile(std::string_view bytes, int pixelsPerInch);
 PictureLoad decodeEnhancedMetafile(std::string_view bytes, int pixelsPerInch);

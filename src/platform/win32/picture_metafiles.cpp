@@ -5,6 +5,7 @@
 
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/picture_kinds.h"
+#include "platform/win32/window_dc.h"
 
 namespace vl::win32 {
 
@@ -31,11 +32,9 @@ class MetafilePicture : public Win32Picture {
 };
 
 HENHMETAFILE fromWindowsBits(std::string_view bits, const METAFILEPICT* size) {
-  HDC screen = GetDC(nullptr);
-  HENHMETAFILE emf = SetWinMetaFileBits(static_cast<UINT>(bits.size()),
-                                        reinterpret_cast<const BYTE*>(bits.data()), screen, size);
-  ReleaseDC(nullptr, screen);
-  return emf;
+  return SetWinMetaFileBits(static_cast<UINT>(bits.size()),
+                            reinterpret_cast<const BYTE*>(bits.data()), WindowDc(nullptr).get(),
+                            size);
 }
 
 // A metafile's frame in twips, from 0.01 mm.

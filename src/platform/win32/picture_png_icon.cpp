@@ -6,6 +6,9 @@
 
 #include <memory>
 
+#include "platform/win32/com_ref.h"
+#include "platform/win32/gdi_object.h"
+#include "platform/win32/memory_dc.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/system_library.h"
@@ -14,66 +17,50 @@ namespace vl::win32 {
 
 namespace {
 
-template <class T>
-struct Released {
-  T* p = nullptr;
-  ~Released() {
-    if (p) p->Release();
-  }
-};
-
 // Premultiplied 32-bit pixels, drawn blended with what lies under them.
 class AlphaPicture : public Win32Picture {
  public:
-  AlphaPicture(HBITMAP bitmap, int width, int height, int dpi)
-      : bitmap_(bitmap), width_(width), height_(height), dpi_(dpi) {}
-  ~AlphaPicture() override { DeleteObject(bitmap_); }
-  AlphaPicture(const AlphaPicture&) = delete;
-  AlphaPicture& operator=(const AlphaPicture&) = delete;
+  AlphaPicture(GdiObject<HBITMAP> bitmap, int width, int height, int dpi)
+      : bitmap_(std::move(bitmap)), width_(width), height_(height), dpi_(dpi) {}
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
   void draw(HDC dc, const RECT& to) const override {
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap_);
+    MemoryDc source(dc);
+    source.select(bitmap_.get());
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source, 0, 0, width_,
-                  height_, blend);
-    SelectObject(source, old);
-    DeleteDC(source);
+    GdiAlphaBlend(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, source.get(), 0, 0,
+                  width_, height_, blend);
   }
 
  private:
-  HBITMAP bitmap_;
+  GdiObject<HBITMAP> bitmap_;
   int width_, height_, dpi_;
 };
 
 }  // namespace
 
-PictureLoad decodePngImage(std::string_view png, int dpi) {
-  using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
-  using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-  static const auto initialize = systemFunction<Initialize>(L"ole32.dll", "CoInitializeEx");
-  static const auto create = systemFunction<Create>(L"ole32.dll", "CoCreateInstance");
-  if (!initialize || !create) return {nullptr, damagedPicture()};
-  initialize(nullptr, COINIT_APARTMENTTHREADED);  // already done is as good
-  Released<IWICImagingFactory> factory;
-  Released<IWICStream> stream;
-  Released<IWICBitmapDecoder> decoder;
-  Released<IWICBitmapFrameDecode> frame;
-  Released<IWICFormatConverter> converter;
+PictureLoad decodePngImage(std::string_view png, int dpi, ComApartment& com) {
+  static const auto create =
+      systemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+  if (!create || !com.enter()) return {nullptr, damagedPicture()};
+  ComRef<IWICImagingFactory> factory;
+  ComRef<IWICStream> stream;
+  ComRef<IWICBitmapDecoder> decoder;
+  ComRef<IWICBitmapFrameDecode> frame;
+  ComRef<IWICFormatConverter> converter;
   UINT w = 0, h = 0;
   if (FAILED(create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                    reinterpret_cast<void**>(&factory.p))) ||
-      FAILED(factory.p->CreateStream(&stream.p)) ||
-      FAILED(stream.p->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
-                                            static_cast<DWORD>(png.size()))) ||
-      FAILED(factory.p->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                &decoder.p)) ||
-      FAILED(decoder.p->GetFrame(0, &frame.p)) || FAILED(frame.p->GetSize(&w, &h)) || w == 0 ||
-      h == 0 || w > 4096 || h > 4096 || FAILED(factory.p->CreateFormatConverter(&converter.p)) ||
-      FAILED(converter.p->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)))
+                    factory.putVoid())) ||
+      FAILED(factory->CreateStream(stream.put())) ||
+      FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(png.data())),
+                                          static_cast<DWORD>(png.size()))) ||
+      FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                              decoder.put())) ||
+      FAILED(decoder->GetFrame(0, frame.put())) || FAILED(frame->GetSize(&w, &h)) || w == 0 ||
+      h == 0 || w > 4096 || h > 4096 || FAILED(factory->CreateFormatConverter(converter.put())) ||
+      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                   WICBitmapDitherTypeNone, nullptr, 0,
+                                   WICBitmapPaletteTypeCustom)))
     return {nullptr, damagedPicture()};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -82,13 +69,11 @@ PictureLoad decodePngImage(std::string_view png, int dpi) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return {nullptr, damagedPicture()};
-  if (FAILED(converter.p->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) {
-    DeleteObject(bitmap);
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits))))
     return {nullptr, damagedPicture()};
-  }
-  return {std::make_shared<AlphaPicture>(bitmap, static_cast<int>(w), static_cast<int>(h), dpi),
+  return {std::make_shared<AlphaPicture>(std::move(bitmap), static_cast<int>(w),
+                                         static_cast<int>(h), dpi),
           {}};
 }
 

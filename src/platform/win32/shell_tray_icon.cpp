@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <utility>
 
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
@@ -12,12 +13,12 @@ namespace vl::win32 {
 
 namespace {
 
-using NotifyIcon = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
 constexpr UINT kIconId = 1;
 constexpr std::size_t kTipBytes = 63;  // the first form's tip, less its NUL
 
 BOOL notifyIcon(DWORD message, NOTIFYICONDATAA& data) {
-  static auto shellNotifyIcon = systemFunction<NotifyIcon>(L"shell32.dll", "Shell_NotifyIconA");
+  static auto shellNotifyIcon =
+      systemFunction<decltype(&::Shell_NotifyIconA)>(L"shell32.dll", "Shell_NotifyIconA");
   if (!shellNotifyIcon) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return FALSE;
@@ -63,24 +64,21 @@ std::string ShellTrayIcon::show(Control& hook, const std::string& tip) {
   HWND window = windowOf(hook);
   if (!window) return "The control that receives the icon's messages has no window.";
   int size = GetSystemMetrics(SM_CXSMICON), sizeY = GetSystemMetrics(SM_CYSMICON);
-  auto icon = static_cast<HICON>(
-      LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON, size, sizeY, 0));
+  IconHandle icon(static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON, size, sizeY, 0)));
   if (!icon) return lastErrorOr("The program's icon could not be loaded.");
   NOTIFYICONDATAA data = record(window);
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   // The shell posts mouse moves with the mouse message in lParam, which the
   // hook control reports as a mouse move at that x position.
   data.uCallbackMessage = WM_MOUSEMOVE;
-  data.hIcon = icon;
+  data.hIcon = icon.get();
   copyTip(tip, data.szTip);
   SetLastError(0);
-  if (!notifyIcon(NIM_ADD, data)) {
-    std::string failure = lastErrorOr("The shell did not accept the notification icon.");
-    DestroyIcon(icon);
-    return failure;
-  }
+  if (!notifyIcon(NIM_ADD, data))
+    return lastErrorOr("The shell did not accept the notification icon.");
   window_ = window;
-  icon_ = icon;
+  icon_ = std::move(icon);
   return {};
 }
 
@@ -89,9 +87,8 @@ void ShellTrayIcon::hide(Control&) {
     NOTIFYICONDATAA data = record(window_);
     notifyIcon(NIM_DELETE, data);
   }
-  if (icon_) DestroyIcon(icon_);
   window_ = nullptr;
-  icon_ = nullptr;
+  icon_.reset();
 }
 
 }  // namespace vl::win32

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/tray_icon.h"
+#include "platform/win32/icon_handle.h"
 
 namespace vl::win32 {
 
@@ -22,7 +23,7 @@ class ShellTrayIcon : public TrayIcon {
   HINSTANCE instance_;
   int iconId_;
   HWND window_ = nullptr;
-  HICON icon_ = nullptr;
+  IconHandle icon_;
 };
 
 }  // namespace vl::win32

@@ -5,22 +5,25 @@
 
 #include <windows.h>
 
-#include <string>
+#include <type_traits>
 
 namespace vl::win32 {
 
-// The function from the library in the system directory, loaded on first
-// use and kept; null when either is missing.
+// The function of that name in the library of the system directory; null
+// when either is missing. Each library is loaded once, on first use.
+FARPROC systemProc(const wchar_t* library, const char* name);
+
+// Called with the type of the function's own declaration,
+//   systemFunction<decltype(&::mciSendCommandW)>(L"winmm.dll", "mciSendCommandW"),
+// so that the compiler checks the arguments and the calling convention. The
+// declaration is only looked at, never referred to: nothing is imported.
 template <class Function>
 Function systemFunction(const wchar_t* library, const char* name) {
-  wchar_t dir[MAX_PATH] = {};
-  UINT n = GetSystemDirectoryW(dir, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return nullptr;
-  HMODULE module = LoadLibraryW((std::wstring(dir) + L"\\" + library).c_str());
-  if (!module) return nullptr;
+  static_assert(std::is_function_v<std::remove_pointer_t<Function>>,
+                "typed by decltype(&::TheFunction)");
   // Through the plain function type: the cast between function types is then
   // one the compilers accept silently.
-  auto plain = reinterpret_cast<void (*)()>(GetProcAddress(module, name));
+  auto plain = reinterpret_cast<void (*)()>(systemProc(library, name));
   return reinterpret_cast<Function>(plain);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/system_services.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -48,11 +49,10 @@ std::string roamingAppData() {
   wchar_t value[MAX_PATH] = {};
   DWORD n = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);
   if (n > 0 && n < MAX_PATH) return narrow(value);
-  using KnownFolderPath = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
-  using TaskMemFree = void(WINAPI*)(void*);
   static auto knownFolderPath =
-      systemFunction<KnownFolderPath>(L"shell32.dll", "SHGetKnownFolderPath");
-  static auto taskMemFree = systemFunction<TaskMemFree>(L"ole32.dll", "CoTaskMemFree");
+      systemFunction<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
+  static auto taskMemFree =
+      systemFunction<decltype(&::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
   if (!knownFolderPath || !taskMemFree) return {};
   PWSTR folder = nullptr;
   std::string path;

@@ -8,6 +8,7 @@
 
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
+#include "platform/win32/window_dc.h"
 
 namespace vl::win32 {
 
@@ -18,21 +19,14 @@ Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   // A drive without its medium must not bring up the system's own error box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   InitCommonControlsEx(&icc);
-  HDC screenDc = GetDC(nullptr);
-  dpi_ = std::max(1, GetDeviceCaps(screenDc, LOGPIXELSX));
-  ReleaseDC(nullptr, screenDc);
-  registerWindowClasses(instance_);
+  dpi_ = std::max(1, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX));
+  classesRegistered_ = registerWindowClasses(instance_);
   decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
 }
 
-Win32Ui::~Win32Ui() {
-  for (auto& [key, f] : fonts_) DeleteObject(f);
-  for (auto& [key, b] : brushes_) DeleteObject(b);
-}
-
 bool Win32Ui::load(Form& form) {
-  return createFormWindow(*this, form) != nullptr;
+  return classesRegistered_ && createFormWindow(*this, form) != nullptr;
 }
 
 void Win32Ui::unload(Form& form) {
@@ -95,7 +89,7 @@ void Win32Ui::doEvents() {
 HFONT Win32Ui::font(const Font& f) {
   auto key = std::make_tuple(f.face, f.centiPoints, f.bold);
   auto it = fonts_.find(key);
-  if (it != fonts_.end()) return it->second;
+  if (it != fonts_.end()) return it->second.get();
   LOGFONTW lf{};
   lf.lfHeight = -MulDiv(f.centiPoints, dpi_, 7200);
   lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
@@ -104,17 +98,13 @@ HFONT Win32Ui::font(const Font& f) {
   std::wstring face = widen(f.face);
   face.resize(std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
   std::copy(face.begin(), face.end(), lf.lfFaceName);
-  HFONT h = CreateFontIndirectW(&lf);
-  fonts_[key] = h;
-  return h;
+  return fonts_.emplace(key, CreateFontIndirectW(&lf)).first->second.get();
 }
 
 HBRUSH Win32Ui::brush(COLORREF color) {
   auto it = brushes_.find(color);
-  if (it != brushes_.end()) return it->second;
-  HBRUSH b = CreateSolidBrush(color);
-  brushes_[color] = b;
-  return b;
+  if (it != brushes_.end()) return it->second.get();
+  return brushes_.emplace(color, CreateSolidBrush(color)).first->second.get();
 }
 
 UINT Win32Ui::addMenuCommand(MenuItem& item) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/gdi_object.h"
 #include "platform/win32/picture_decoder.h"
 
 namespace vl::win32 {
@@ -20,7 +21,6 @@ namespace vl::win32 {
 class Win32Ui : public Ui {
  public:
   explicit Win32Ui(HINSTANCE instance);
-  ~Win32Ui() override;
   Win32Ui(const Win32Ui&) = delete;
   Win32Ui& operator=(const Win32Ui&) = delete;
 
@@ -55,10 +55,11 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance_;
   int dpi_ = 96;
+  bool classesRegistered_ = false;  // no form can be made without them
   std::unique_ptr<Win32PictureDecoder> decoder_;
   std::unique_ptr<PictureCache> pictures_;
-  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
+  std::map<std::tuple<std::string, int, bool>, GdiObject<HFONT>> fonts_;
+  std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
   std::unordered_map<UINT, MenuItem*> menuCommands_;
   UINT nextMenuCommand_ = 1000;
 };

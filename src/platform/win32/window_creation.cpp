@@ -57,7 +57,10 @@ void deferChildren(WindowPeer& container) {
   if (!idleTimer) idleTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &createOnePending);
 }
 
-void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
+// Whether every window was made. One that could not be is left out and the
+// rest are still made: the caller decides what a missing one means.
+bool createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
+  bool all = true;
   // A new child window goes below its siblings: creating the last first puts
   // later controls over earlier ones.
   const std::vector<Control*>& children = parent.children();
@@ -72,18 +75,23 @@ void createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
         CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
                         ui.toPixels(c->top()), ui.toPixels(c->width()), home.windowHeight(ui, *c),
                         parentHwnd, nullptr, ui.instance(), nullptr);
-    if (!hwnd) continue;
+    if (!hwnd) {
+      all = false;
+      continue;
+    }
     auto* peer = new WindowPeer(ui, *c, hwnd);
     if (k.standard)
       peer->original = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&standardControlProc)));
     c->attachPeer(peer);
     home.initialise(*peer);
-    if (c->children().empty() || onScreen(*c))
-      createChildWindows(ui, *c, hwnd);
-    else
+    if (c->children().empty() || onScreen(*c)) {
+      if (!createChildWindows(ui, *c, hwnd)) all = false;
+    } else {
       deferChildren(*peer);
+    }
   }
+  return all;
 }
 }  // namespace
 
@@ -111,6 +119,8 @@ void createShownPending(const Form& form) {
 void createPendingChildren(WindowPeer& container) {
   if (!container.childrenPending) return;
   forgetPendingChildren(container);
+  // The form is up by now: a control whose window cannot be made is left
+  // without one, which the rest of the back end takes as not there.
   createChildWindows(container.ui(), *container.control(), container.hwnd());
 }
 
@@ -132,7 +142,7 @@ DWORD alignStyle(const Control& c) {
   }
 }
 
-void registerWindowClasses(HINSTANCE instance) {
+bool registerWindowClasses(HINSTANCE instance) {
   for (const wchar_t* name : {kFormClass, kPanelClass, kFrameClass, kImageClass}) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -151,8 +161,10 @@ void registerWindowClasses(HINSTANCE instance) {
                                                  GetSystemMetrics(SM_CYSMICON), 0));
     }
     wc.lpszClassName = name;
-    RegisterClassExW(&wc);
+    // Another Win32Ui of this module registered them already: as good.
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
   }
+  return true;
 }
 
 HWND createFormWindow(Win32Ui& ui, Form& form) {
@@ -183,7 +195,12 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
   form.setFrameWidth(ui.toTwips(outer.right - outer.left - client.right));
   form.setActualBounds(form.left(), form.top(), ui.toTwips(outer.right - outer.left),
                        ui.toTwips(outer.bottom - outer.top));
-  createChildWindows(ui, form, hwnd);
+  if (!createChildWindows(ui, form, hwnd)) {
+    // A form without one of its controls would fail later and less plainly.
+    // Its peers, the controls' too, go with the windows.
+    DestroyWindow(hwnd);
+    return nullptr;
+  }
   return hwnd;
 }
 }  // namespace vl::win32

@@ -1,6 +1,7 @@
 // Checks the real picture decoder, MCI devices, tray icon, file dialog and
 // long paths under Wine, and the scroll bar, timer and image kinds of the
-// window back end. Usage: platform_check [pictures|media|tray|dialog|kinds|files]...
+// window back end, and a form load the system refuses. Usage: platform_check
+// [pictures|media|tray|dialog|kinds|files]...
 #include <cstdio>
 #include <cstring>
 
@@ -19,7 +20,10 @@ int main(int argc, char** argv) {
   if (wanted("media")) pc::runMediaChecks(folder);
   if (wanted("tray")) pc::runTrayChecks(instance);
   if (wanted("dialog")) pc::runDialogChecks(instance, folder);
-  if (wanted("kinds")) pc::runKindsChecks(instance, folder);
+  if (wanted("kinds")) {
+    pc::runKindsChecks(instance, folder);
+    pc::runLoadFailureChecks(instance);
+  }
   if (wanted("files")) pc::runFileChecks(folder);
   const check::Tally& t = check::tally();
   std::printf("%d passed, %d failed\n", t.passed, t.failed);

@@ -31,6 +31,7 @@ void runMediaChecks(const std::string& folder);
 void runTrayChecks(HINSTANCE instance);
 void runDialogChecks(HINSTANCE instance, const std::string& folder);
 void runKindsChecks(HINSTANCE instance, const std::string& folder);
+void runLoadFailureChecks(HINSTANCE instance);
 void runFileChecks(const std::string& folder);
 
 }  // namespace pc
