@@ -16,10 +16,10 @@ Form1::Form1(App& app)
       soundPlayer(app.services(), soundPage, StatusBar1, PlayerKind::Sound),
       mciPlayer(app.services(), mciPage, StatusBar1, PlayerKind::Mci),
       discPage(app.services(), SSTab1, StatusBar1),
-      viewing(app.services(), *this),
+      viewing(app.services(), {imagePage, highRes, lowRes, StatusBar1, SI, CF}, *this),
       logo(
           app.services(), *this, SSTab1, StatusBar1, [&app] { return app.windowsPath(); },
-          imagePage.Text1, lowRes.Frame17),
+          [this] { return imagePage.Text1.text(); }),
       popup(app.services()),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
@@ -47,7 +47,13 @@ Form1::Form1(App& app)
   ff.Click = [this] { SSTab1.setTab(6); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };
+  AltKey = [this](char letter) { return viewing.altKey(letter); };
   LCM.Click = [this] { logo.open(); };
+  // A raised Low-Res view makes way for the logo changer while it is open.
+  logo.Opening = [this] {
+    if (lowRes.raised()) lowRes.Frame17.setVisible(false);
+  };
+  logo.Closed = [this] { lowRes.Frame17.setVisible(true); };
   imagePage.browser.takeItem("LC").Click = [this] {
     viewing.showView(ImageViewing::kOrdinaryHeight);
     logo.open();
@@ -176,6 +182,10 @@ void Form1::setWide(bool wide) {
   setDesignedWidth(wide ? kWideWidth : kNarrowWidth);
   Frame25.setWidth(wide ? 10935 : 5715);
   SSPanel9.setWidth(wide ? kWidePanelWidth : kNarrowPanelWidth);
+}
+
+void Form1::openViewMenu() {
+  ui().popupMenu(*this, winpop);
 }
 
 void Form1::chooseHighRes() {

@@ -28,7 +28,7 @@ inline constexpr int kWideWidth = 11230;
 inline constexpr int kNarrowPanelWidth = 389 * kStandardTwipsPerPixel;
 inline constexpr int kWidePanelWidth = kWideWidth - Form::kStandardFrameWidth;
 
-class Form1 : public Form {
+class Form1 : public Form, private ViewingLayout {
  public:
   explicit Form1(App& app);
 
@@ -75,7 +75,7 @@ class Form1 : public Form {
   Form2 popup;
 
   // The wide layout shows the High-Res view beside the tab control.
-  void setWide(bool wide);
+  void setWide(bool wide) override;
 
   // Files named on the command line, handed to their pages.
   void openImageFromCommandLine(const std::string& path);
@@ -95,6 +95,10 @@ class Form1 : public Form {
   void Load() override;
 
  private:
+  void centreOnScreen() override { center(); }
+  void enableLogoMenu(bool on) override { LCM.setEnabled(on); }
+  void openViewMenu() override;
+
   void dispatchCommandLine();
   void chooseHighRes();
   void chooseLowRes();

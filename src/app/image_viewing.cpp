@@ -1,6 +1,5 @@
 #include "app/image_viewing.h"
 
-#include "app/form1.h"
 #include "platform/files.h"
 
 namespace vl {
@@ -15,20 +14,19 @@ constexpr const char* kStretchHelp =
     "Check this box to make the image stretch to the size of the view window/screen";
 }  // namespace
 
-ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services), main_(main) {
-  ImagePage& page = main_.imagePage;
-  HighResView& high = main_.highRes;
-  LowResView& low = main_.lowRes;
+ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout& layout)
+    : services_(services), parts_(parts), layout_(layout) {
+  ImagePage& page = parts_.page;
+  HighResView& high = parts_.high;
+  LowResView& low = parts_.low;
   auto help = [this](Control& c, std::string text) {
-    c.MouseMove = [this, text = std::move(text)](int, int) { main_.StatusBar1.setText(text); };
+    c.MouseMove = [this, text = std::move(text)](int, int) { parts_.status.setText(text); };
   };
 
   page.Image2.MouseMove = [this](int, int) {
-    main_.StatusBar1.setText("This is the preview window for the selected image");
+    parts_.status.setText("This is the preview window for the selected image");
   };
-  page.Image2.Click = [this] {
-    main_.StatusBar1.setText("This is the preview of the current image");
-  };
+  page.Image2.Click = [this] { parts_.status.setText("This is the preview of the current image"); };
   page.browser.pane.file.Click = [this, &page] {
     page.Text1.setText(page.browser.pane.selectedPath());
     std::string error = page.Image2.setPicture(page.Text1.text());
@@ -51,7 +49,7 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
       setStretch(on);
       showView(kOrdinaryHeight);
       openFullScreen();
-      main_.LCM.setEnabled(false);
+      layout_.enableLogoMenu(false);
     };
   }
 
@@ -65,22 +63,15 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
 
   high.Check1.Click = [this, &high, &low] { stretchChanged(high.Check1, low.Check2); };
   low.Check2.Click = [this, &high, &low] { stretchChanged(low.Check2, high.Check1); };
-  main_.SI.Click = [this] {
+  parts_.stretchItem.Click = [this] {
     setStretch(true);
     showView(kStretchHeight);
   };
   low.SSCommand6.Click = [this] { closeLowRes(); };
   high.SSCommand8.Click = [this] { closeHighRes(); };
-  main_.CF.Click = [this] {
+  parts_.closeItem.Click = [this] {
     closeLowRes();
     closeHighRes();
-  };
-
-  // The zoom buttons' help names Alt+I and Alt+O: the keys zoom too.
-  main_.AltKey = [this](char letter) {
-    if (letter == 'I') zoomIn();
-    if (letter == 'O') zoomOut();
-    return letter == 'I' || letter == 'O';
   };
 
   for (ViewPane* pane : {&low.pane, &high.pane}) {
@@ -99,7 +90,7 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
     for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport}) {
       c->Click = [this] { openFullScreen(); };
       c->MouseDown = [this](int button, int, int) {
-        if (button == 2) main_.ui().popupMenu(main_, main_.winpop);
+        if (button == 2) layout_.openViewMenu();
       };
     }
     help(pane->image, kImageHelp);
@@ -131,13 +122,13 @@ ImageViewing::ImageViewing(Services& services, Form1& main) : services_(services
 }
 
 bool ImageViewing::stretch() const {
-  return main_.highRes.Check1.value() != 0;
+  return parts_.high.Check1.value() != 0;
 }
 
 void ImageViewing::setStretch(bool on) {
   syncing_ = true;
-  main_.highRes.Check1.setValue(on ? 1 : 0);
-  main_.lowRes.Check2.setValue(on ? 1 : 0);
+  parts_.high.Check1.setValue(on ? 1 : 0);
+  parts_.low.Check2.setValue(on ? 1 : 0);
   syncing_ = false;
 }
 
@@ -152,71 +143,76 @@ void ImageViewing::stretchChanged(CheckBox& from, CheckBox& to) {
 }
 
 bool ImageViewing::screenTooLow(int threshold) {
-  return main_.ui().screen().height < threshold;
+  return services_.ui.screen().height < threshold;
 }
 
 void ImageViewing::showView(int threshold, const std::string* path) {
-  ImagePage& page = main_.imagePage;
-  if (threshold == kOrdinaryHeight) main_.LCM.setEnabled(true);
+  ImagePage& page = parts_.page;
+  if (threshold == kOrdinaryHeight) layout_.enableLogoMenu(true);
   auto file = [&] {
     page.Text1.setText(path ? *path : page.browser.pane.selectedPath());
     return page.Text1.text();
   };
   if (page.Option1.value()) {
-    main_.setWide(true);
-    main_.highRes.pane.image.setBounds(main_.highRes.pane.image.left(),
-                                       main_.highRes.pane.image.top(), ViewPane::kWidth,
-                                       ViewPane::kHeight);
+    layout_.setWide(true);
+    parts_.high.pane.image.setBounds(parts_.high.pane.image.left(), parts_.high.pane.image.top(),
+                                     ViewPane::kWidth, ViewPane::kHeight);
     if (screenTooLow(threshold)) {
       if (threshold == kOrdinaryHeight)
-        main_.ui().messageBox(&main_,
-                              "You should use 800x600 or higher resolution for this feature.  "
-                              "Use the Low-Resolution option.",
-                              "Changing View Resolution Mode", MsgIcon::Information);
+        services_.ui.messageBox(&owner(),
+                                "You should use 800x600 or higher resolution for this feature.  "
+                                "Use the Low-Resolution option.",
+                                "Changing View Resolution Mode", MsgIcon::Information);
       else
-        main_.ui().messageBox(
-            &main_,
+        services_.ui.messageBox(
+            &owner(),
             "You should use 1024x768 or higher resolution for this feature.  You should check "
             "the Low-Res option button for your display resolution.  I'm going to change to "
             "Low-Res mode now.",
             "Resolution Error", MsgIcon::Information);
-      main_.setWide(false);
+      layout_.setWide(false);
       page.Option2.setValue(1);  // chooses Low-Res: centres and saves the mode
     }
-    main_.center();
-    if (std::string error = main_.highRes.pane.show(file(), stretch()); !error.empty())
+    layout_.centreOnScreen();
+    if (std::string error = parts_.high.pane.show(file(), stretch()); !error.empty())
       cannotShow(page.Text1.text(), error);
   }
   if (page.Option2.value()) {
-    main_.lowRes.raise();
-    if (std::string error = main_.lowRes.pane.show(file(), stretch()); !error.empty())
+    parts_.low.raise();
+    if (std::string error = parts_.low.pane.show(file(), stretch()); !error.empty())
       cannotShow(page.Text1.text(), error);
   }
 }
 
 void ImageViewing::cannotShow(const std::string& path, const std::string& why) {
-  main_.StatusBar1.setText(fileNameOf(path) + " cannot be shown: " + why);
+  parts_.status.setText(fileNameOf(path) + " cannot be shown: " + why);
 }
 
 void ImageViewing::zoomIn() {
-  main_.lowRes.pane.zoomIn();
-  main_.highRes.pane.zoomIn();
+  parts_.low.pane.zoomIn();
+  parts_.high.pane.zoomIn();
+}
+
+bool ImageViewing::altKey(char letter) {
+  if (letter == 'I') zoomIn();
+  if (letter == 'O') zoomOut();
+  return letter == 'I' || letter == 'O';
 }
 
 void ImageViewing::zoomOut() {
-  main_.lowRes.pane.zoomOut();
-  main_.highRes.pane.zoomOut();
+  parts_.low.pane.zoomOut();
+  parts_.high.pane.zoomOut();
 }
 
 void ImageViewing::closeLowRes() {
-  main_.LCM.setEnabled(false);
-  main_.lowRes.park();
+  layout_.enableLogoMenu(false);
+  parts_.low.park();
 }
 
 void ImageViewing::closeHighRes() {
-  main_.LCM.setEnabled(false);
-  main_.setWide(false);
-  main_.center();
+  layout_.enableLogoMenu(false);
+  layout_.setWide(false);
+  layout_.centreOnScreen();
 }
 
 Form6* ImageViewing::fullScreen() {
@@ -227,7 +223,7 @@ Form6* ImageViewing::fullScreen() {
 // picture it was opened with.
 void ImageViewing::openFullScreen() {
   if (!fullScreen())
-    form6_ = std::make_unique<Form6>(main_.ui(), main_.imagePage.Text1.text(), stretch());
+    form6_ = std::make_unique<Form6>(services_.ui, parts_.page.Text1.text(), stretch());
   form6_->open();
 }
 

@@ -5,12 +5,37 @@
 #include <memory>
 #include <string>
 
+#include "app/pages.h"
 #include "browse/image_views.h"
 #include "platform/services.h"
 
 namespace vl {
 
-class Form1;
+// What viewing asks of the window it lives in.
+class ViewingLayout {
+ public:
+  // The wide window shows the High-Res view beside the pages.
+  virtual void setWide(bool wide) = 0;
+  virtual void centreOnScreen() = 0;
+  // The logo changer takes the picture last viewed.
+  virtual void enableLogoMenu(bool on) = 0;
+  // The pop-up menu of a view: close the file, stretch it.
+  virtual void openViewMenu() = 0;
+
+ protected:
+  ~ViewingLayout() = default;
+};
+
+// The controls viewing works with: its page, the two views, the status bar
+// and the view menu's two items.
+struct ViewingParts {
+  ImagePage& page;
+  HighResView& high;
+  LowResView& low;
+  StatusBar& status;
+  MenuItem& stretchItem;
+  MenuItem& closeItem;
+};
 
 class ImageViewing {
  public:
@@ -18,13 +43,15 @@ class ImageViewing {
   static constexpr int kOrdinaryHeight = 9000;
   static constexpr int kStretchHeight = 11520;
 
-  ImageViewing(Services& services, Form1& main);
+  ImageViewing(Services& services, ViewingParts parts, ViewingLayout& layout);
 
   // Shows the file list's selection, or the given path, in the view of the
   // current display mode; the threshold is the screen check's.
   void showView(int threshold, const std::string* path = nullptr);
   void zoomIn();
   void zoomOut();
+  // Alt+I and Alt+O zoom, as the zoom buttons' help says; true when taken.
+  bool altKey(char letter);
   void closeLowRes();
   void closeHighRes();
   // The full-screen viewer with the Image page's current file.
@@ -40,8 +67,11 @@ class ImageViewing {
   void cannotShow(const std::string& path, const std::string& why);
   bool screenTooLow(int threshold);
 
+  Form& owner() { return *parts_.page.browser.frame.form(); }
+
   Services& services_;
-  Form1& main_;
+  ViewingParts parts_;
+  ViewingLayout& layout_;
   bool syncing_ = false;
   std::unique_ptr<Form6> form6_;
 };

@@ -2,19 +2,14 @@
 
 namespace vl {
 
-namespace {
-constexpr int kLowResRaisedTop = 60;
-}
-
 LogoChanger::LogoChanger(Services& services, Form& form, TabStrip& tabs, StatusBar& status,
-                         std::function<std::string()> windowsPath, Control& currentImage,
-                         Control& lowResView)
+                         std::function<std::string()> windowsPath,
+                         std::function<std::string()> currentImage)
     : SSPanel10(&tabs, "SSPanel10"),
       services_(services),
       form_(form),
       windowsPath_(std::move(windowsPath)),
-      currentImage_(currentImage),
-      lowResView_(lowResView) {
+      currentImage_(std::move(currentImage)) {
   place(SSPanel10, 300, kParkedAtStart, 5115, 4035);
   place(Frame24, 60, 60, 4995, 3495, "Windows 95 Logo Changer");
   place(Option5, 120, 300, 3255, 255, "Change startup to current.");
@@ -52,7 +47,7 @@ LogoChanger::LogoChanger(Services& services, Form& form, TabStrip& tabs, StatusB
 
 void LogoChanger::open() {
   selectPageOf(SSPanel10);
-  if (lowResView_.top() == kLowResRaisedTop) lowResView_.setVisible(false);
+  if (Opening) Opening();
   SSPanel10.setTop(kRaised);
   SSPanel10.bringToFront();
   preview(shutdownLogo());
@@ -60,7 +55,7 @@ void LogoChanger::open() {
 
 void LogoChanger::close() {
   SSPanel10.setTop(kParked);
-  lowResView_.setVisible(true);
+  if (Closed) Closed();
 }
 
 std::string LogoChanger::replaceWithCopy(const std::string& from, const std::string& to) {
@@ -94,7 +89,7 @@ void LogoChanger::apply() {
        "next shut-down."}};
   for (const Screen& s : screens) {
     if (!s.option.value()) continue;
-    std::string image = currentImage_.text();
+    std::string image = currentImage_();
     // The installed logo stays unless the new one is complete in its place.
     std::string failure = image.empty() ? std::string("No picture has been viewed yet.")
                                         : replaceWithCopy(image, s.logo);

@@ -16,10 +16,14 @@ class LogoChanger {
   static constexpr int kParked = 5000;
   static constexpr int kRaised = 300;
 
-  // windowsPath gives the Windows directory (ending in "\"), currentImage the
-  // Image page's current file, lowResView the Low-Res view's frame.
+  // windowsPath gives the Windows directory (ending in "\"), currentImage
+  // the picture last viewed ("" for none).
   LogoChanger(Services& services, Form& form, TabStrip& tabs, StatusBar& status,
-              std::function<std::string()> windowsPath, Control& currentImage, Control& lowResView);
+              std::function<std::string()> windowsPath, std::function<std::string()> currentImage);
+
+  // The panel rises over its page, and goes again: what it covers can make way.
+  Event<void()> Opening;
+  Event<void()> Closed;
 
   Panel SSPanel10;
   Frame Frame24{&SSPanel10, "Frame24"};
@@ -59,9 +63,7 @@ class LogoChanger {
 
   Services& services_;
   Form& form_;
-  std::function<std::string()> windowsPath_;
-  Control& currentImage_;
-  Control& lowResView_;
+  std::function<std::string()> windowsPath_, currentImage_;
 };
 
 }  // namespace vl
