@@ -36,7 +36,8 @@ Form1::Form1(App& app)
   lowRes.Frame17.setTabPage(imagePage.browser.frame.tabPage());
   logo.SSPanel10.setTabPage(imagePage.browser.frame.tabPage());
 
-  for (MenuItem* popup : {&imgpop, &winpop, &muspop, &sndpop, &anipop}) popup->setVisible(false);
+  for (MenuItem* pagePopup : {&imgpop, &winpop, &muspop, &sndpop, &anipop})
+    pagePopup->setVisible(false);
   LCM.setEnabled(false);
   DYK.Click = [this] { toggleShowAtStart(); };
   quit.Click = [this] { app_.quit(); };

@@ -132,16 +132,16 @@ SCENARIO(layout) {
   if (!files.empty()) {
     clickItem(file1, files.front());
     if (p.choosePopupItem(file1, "Copy File")) {
-      HWND dialog = p.form("Form4");
-      REQUIRE(dialog != nullptr);
-      checkClient(dialog, 4530, 3165);
-      checkPlaces(dialog, {{"Drive1", {120, 120, 4275, 330}},
-                           {"Dir1", {120, 480, 4275, 1950}},
-                           {"SSPanel1", {60, 60, 4395, 3015}},
-                           {"SSCommand2", {60, 2460, 2115, 435}},
-                           {"SSCommand1", {2220, 2460, 2115, 435}}});
-      checkNothingCutOff(p, dialog, {});
-      click(control(dialog, "SSCommand1"));
+      HWND location = p.form("Form4");
+      REQUIRE(location != nullptr);
+      checkClient(location, 4530, 3165);
+      checkPlaces(location, {{"Drive1", {120, 120, 4275, 330}},
+                             {"Dir1", {120, 480, 4275, 1950}},
+                             {"SSPanel1", {60, 60, 4395, 3015}},
+                             {"SSCommand2", {60, 2460, 2115, 435}},
+                             {"SSCommand1", {2220, 2460, 2115, 435}}});
+      checkNothingCutOff(p, location, {});
+      click(control(location, "SSCommand1"));
     }
   } else {
     fail(__FILE__, __LINE__, "no picture to copy in the Image page's list");

@@ -54,13 +54,13 @@ std::set<HWND> deviceWindows(DWORD pid) {
   } s{pid, {}};
   EnumWindows(
       [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
+        auto* search = reinterpret_cast<Search*>(lp);
         DWORD owner = 0;
         GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == s->pid && IsWindowVisible(hwnd) && nameOf(hwnd).empty()) {
+        if (owner == search->pid && IsWindowVisible(hwnd) && nameOf(hwnd).empty()) {
           wchar_t cls[64] = {};
           GetClassNameW(hwnd, cls, 64);
-          if (std::wstring(cls) != L"#32770") s->found.insert(hwnd);
+          if (std::wstring(cls) != L"#32770") search->found.insert(hwnd);
         }
         return TRUE;
       },
