@@ -18,6 +18,7 @@ class TabStripHome : public KindHome {
   WindowRecipe recipe(const Control&) const override {
     return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
   }
+  bool mnemonicFromCaption() const override { return false; }
   void initialise(WindowPeer& peer) const override {
     // The visual style paints the pages white; without it the control lets
     // its parent's colour show, as erased below.

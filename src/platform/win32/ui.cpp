@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_dc.h"
@@ -123,7 +124,7 @@ namespace {
 WindowPeer* formPeerOf(HWND hwnd) {
   HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
   WindowPeer* peer = root ? WindowPeer::of(root) : nullptr;
-  return peer && peer->control() && peer->control()->kind() == ControlKind::Form ? peer : nullptr;
+  return peer && peer->control() && peer->control()->asForm() ? peer : nullptr;
 }
 
 HWND hwndOf(Control* c) {
@@ -162,7 +163,7 @@ bool turnPage(WindowPeer& form, bool forward) {
 // Alt and an underlined letter press the control that carries it.
 bool pressMnemonic(WindowPeer& form, wchar_t letter) {
   for (Control* c : tabStops(*form.control())) {
-    if (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::TabStrip) continue;
+    if (!windowPeerOf(*c)->home().mnemonicFromCaption()) continue;
     std::wstring caption = widen(c->text());
     std::size_t amp = caption.find(L'&');
     if (amp == std::wstring::npos || amp + 1 >= caption.size()) continue;

@@ -239,9 +239,8 @@ bool inSight(const Control& c) {
 
 bool shownInParent(const Control& c) {
   if (!c.visible()) return false;
-  const Control* parent = c.parent();
-  return !(parent && parent->kind() == ControlKind::TabStrip && c.tabPage() >= 0 &&
-           parent->value() != c.tabPage());
+  const auto* tabs = dynamic_cast<const TabStrip*>(c.parent());
+  return !(tabs && c.tabPage() >= 0 && tabs->value() != c.tabPage());
 }
 
 // The tab control's pages, and frames and panels without a colour of their
