@@ -29,9 +29,9 @@ void restoreFocus(WindowPeer& peer) {
 }
 
 // The paths of a drop; shell32 is loaded only when something is dropped.
-std::vector<std::string> droppedPaths(HDROP drop) {
-  static auto query = systemFunction<decltype(&::DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
-  static auto finish = systemFunction<decltype(&::DragFinish)>(L"shell32.dll", "DragFinish");
+std::vector<std::string> droppedPaths(SystemLibraries& libraries, HDROP drop) {
+  auto query = libraries.function<decltype(&::DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  auto finish = libraries.function<decltype(&::DragFinish)>(L"shell32.dll", "DragFinish");
   std::vector<std::string> paths;
   if (!query) return paths;
   UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
@@ -43,12 +43,6 @@ std::vector<std::string> droppedPaths(HDROP drop) {
   }
   if (finish) finish(drop);
   return paths;
-}
-
-// The message the shell broadcasts when the taskbar has been created anew.
-UINT taskbarCreated() {
-  static UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-  return message;
 }
 
 class FormHome : public KindHome {
@@ -73,13 +67,14 @@ class FormHome : public KindHome {
     auto& form = static_cast<Form&>(*peer.control());
     HWND hwnd = peer.hwnd();
     result = 0;
-    if (msg == taskbarCreated() && msg != 0) {
+    if (msg == peer.ui().taskbarCreated() && msg != 0) {
       form.userTaskbarCreated();
       return true;
     }
     switch (msg) {
       case WM_DROPFILES: {
-        std::vector<std::string> paths = droppedPaths(reinterpret_cast<HDROP>(wp));
+        std::vector<std::string> paths =
+            droppedPaths(peer.ui().libraries(), reinterpret_cast<HDROP>(wp));
         if (form.FilesDropped && peer.ui().acceptsInput(&form)) form.FilesDropped(paths);
         return true;
       }
@@ -94,6 +89,10 @@ class FormHome : public KindHome {
         if (MenuItem* item = peer.ui().menuCommand(LOWORD(wp))) item->userClick();
         return true;
       case WM_TIMER: {
+        if (wp == kPendingTimer) {
+          createOnePending(peer);
+          return true;
+        }
         auto it = peer.timers.find(wp);
         if (it == peer.timers.end()) return false;
         it->second->tick();

@@ -64,6 +64,8 @@ class WindowPeer : public ControlPeer {
   void sync(Prop what) override;
   void release() override;
 
+  // The peer of one of our own windows, as its window procedure finds it;
+  // for a window that may be another's, ask Win32Ui::peerOf.
   static WindowPeer* of(HWND hwnd);
   HWND hwnd() const { return hwnd_; }
   Control* control() const { return control_; }
@@ -105,6 +107,8 @@ HWND createFormWindow(Win32Ui& ui, Form& form);
 // Creates the windows of a container's controls if they are still pending.
 void createPendingChildren(WindowPeer& container);
 void forgetPendingChildren(WindowPeer& container);
+// The form's idle timer: one more of its pending containers gets its windows.
+void createOnePending(WindowPeer& formPeer);
 // Builds the form's menu bar, pop-up menus and shortcut keys anew.
 void buildMenus(WindowPeer& formPeer);
 void destroyMenus(WindowPeer& formPeer);

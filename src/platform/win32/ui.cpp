@@ -8,12 +8,22 @@
 
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_dc.h"
 
 namespace vl::win32 {
 
-Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
+Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries) : Win32Ui(instance, &libraries) {}
+
+Win32Ui::Win32Ui(HINSTANCE instance) : Win32Ui(instance, nullptr) {}
+
+Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries* libraries)
+    : instance_(instance),
+      ownLibraries_(libraries ? nullptr : std::make_unique<SystemLibraries>()),
+      libraries_(libraries ? *libraries : *ownLibraries_),
+      nameAtom_(GlobalAddAtomW(L"VarilumeName")),
+      buttonArt_(instance) {
   SetProcessDPIAware();
   INITCOMMONCONTROLSEX icc{
       sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
@@ -22,8 +32,29 @@ Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   InitCommonControlsEx(&icc);
   dpi_ = std::max(1, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX));
   classesRegistered_ = registerWindowClasses(instance_);
-  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_);
+  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, libraries_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
+}
+
+Win32Ui::~Win32Ui() {
+  // The program has ended its forms by now; whatever is left goes here, the
+  // forms' windows taking their controls' along.
+  std::vector<HWND> forms;
+  for (const auto& [hwnd, peer] : peers_)
+    if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) forms.push_back(hwnd);
+  for (HWND hwnd : forms)
+    if (peers_.contains(hwnd)) DestroyWindow(hwnd);
+  if (nameAtom_) GlobalDeleteAtom(nameAtom_);
+}
+
+WindowPeer* Win32Ui::peerOf(HWND hwnd) const {
+  auto it = peers_.find(hwnd);
+  return it == peers_.end() ? nullptr : it->second;
+}
+
+UINT Win32Ui::taskbarCreated() {
+  if (!taskbarCreated_) taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  return taskbarCreated_;
 }
 
 bool Win32Ui::load(Form& form) {
@@ -121,9 +152,9 @@ MenuItem* Win32Ui::menuCommand(UINT id) const {
 
 namespace {
 
-WindowPeer* formPeerOf(HWND hwnd) {
+WindowPeer* formPeerOf(const Win32Ui& ui, HWND hwnd) {
   HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
-  WindowPeer* peer = root ? WindowPeer::of(root) : nullptr;
+  WindowPeer* peer = root ? ui.peerOf(root) : nullptr;
   return peer && peer->control() && peer->control()->asForm() ? peer : nullptr;
 }
 
@@ -188,7 +219,7 @@ Shortcut shortcutOfKey(WPARAM key) {
 }  // namespace
 
 bool Win32Ui::preTranslate(MSG& msg) {
-  WindowPeer* form = formPeerOf(msg.hwnd);
+  WindowPeer* form = formPeerOf(*this, msg.hwnd);
   if (!form) return false;
   // While a long operation runs, the windows that wait are disabled and its
   // own has no menus: shortcuts are looked up here, so that Quit still acts.
