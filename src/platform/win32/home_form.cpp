@@ -17,7 +17,7 @@ namespace vl::win32 {
 namespace {
 
 // A form gives the focus back to the control that had it, or to the first in tab order.
-void restoreFocus(WindowPeer& peer) {
+void restoreFocus(FormPeer& peer) {
   if (peer.lastFocus && IsWindow(peer.lastFocus) && IsChild(peer.hwnd(), peer.lastFocus) &&
       IsWindowVisible(peer.lastFocus) && IsWindowEnabled(peer.lastFocus)) {
     SetFocus(peer.lastFocus);
@@ -64,6 +64,8 @@ class FormHome : public KindHome {
     }
   }
   bool message(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) const override {
+    FormPeer* own = peer.asFormPeer();
+    if (!own) return false;  // forms are made by createFormWindow, with one
     auto& form = static_cast<Form&>(*peer.control());
     HWND hwnd = peer.hwnd();
     result = 0;
@@ -90,20 +92,20 @@ class FormHome : public KindHome {
         return true;
       case WM_TIMER: {
         if (wp == kPendingTimer) {
-          createOnePending(peer);
+          createOnePending(*own);
           return true;
         }
-        auto it = peer.timers.find(wp);
-        if (it == peer.timers.end()) return false;
+        auto it = own->timers.find(wp);
+        if (it == own->timers.end()) return false;
         it->second->tick();
         return true;
       }
       case WM_ACTIVATE:
         if (LOWORD(wp) == WA_INACTIVE) {
           HWND focus = GetFocus();
-          if (focus && IsChild(hwnd, focus)) peer.lastFocus = focus;
+          if (focus && IsChild(hwnd, focus)) own->lastFocus = focus;
         } else {
-          restoreFocus(peer);
+          restoreFocus(*own);
         }
         return true;
       case WM_MOVE:

@@ -13,7 +13,8 @@ class TimerHome : public KindHome {
   void initialise(WindowPeer&) const override {}
   void sync(WindowPeer&, Prop) const override {}
   bool attachWithoutWindow(Win32Ui& ui, Control& c, HWND parent) const override {
-    WindowPeer* form = ui.peerOf(GetAncestor(parent, GA_ROOT));
+    WindowPeer* root = ui.peerOf(GetAncestor(parent, GA_ROOT));
+    FormPeer* form = root ? root->asFormPeer() : nullptr;
     if (!form) return true;
     auto peer = std::make_unique<TimerPeer>(*form, static_cast<Timer&>(c));
     UINT_PTR id = peer->id();

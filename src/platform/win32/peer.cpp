@@ -24,9 +24,6 @@ WindowPeer::WindowPeer(Win32Ui& ui, Control& control, HWND hwnd)
 WindowPeer::~WindowPeer() {
   forgetPendingChildren(*this);
   if (control_) control_->attachPeer(nullptr);
-  auto ownTimers = std::move(timers);
-  ownTimers.clear();
-  destroyMenus(*this);
   ui_.removePeer(hwnd_);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   RemovePropW(hwnd_, ui_.nameProperty());
@@ -35,6 +32,12 @@ WindowPeer::~WindowPeer() {
 
 WindowPeer* WindowPeer::of(HWND hwnd) {
   return reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+FormPeer::~FormPeer() {
+  auto ownTimers = std::move(timers);
+  ownTimers.clear();
+  destroyMenus(*this);
 }
 
 void WindowPeer::release() {
@@ -94,7 +97,7 @@ HWND windowOf(const Control& c) {
   return peer ? peer->hwnd() : nullptr;
 }
 
-TimerPeer::TimerPeer(WindowPeer& form, Timer& timer)
+TimerPeer::TimerPeer(FormPeer& form, Timer& timer)
     : form_(form), timer_(&timer), id_(GlobalAddAtomW(widen(timer.name()).c_str())) {
   timer.attachPeer(this);
   sync(Prop::Limits);

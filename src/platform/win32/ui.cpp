@@ -94,7 +94,7 @@ PictureLoad Win32Ui::loadPicture(const std::string& source) {
 }
 
 void Win32Ui::popupMenu(Form& form, MenuItem& menu) {
-  auto* peer = static_cast<WindowPeer*>(form.peer());
+  auto* peer = dynamic_cast<FormPeer*>(form.peer());
   if (!peer) return;
   auto it = peer->popups.find(&menu);
   if (it == peer->popups.end()) return;
@@ -152,10 +152,10 @@ MenuItem* Win32Ui::menuCommand(UINT id) const {
 
 namespace {
 
-WindowPeer* formPeerOf(const Win32Ui& ui, HWND hwnd) {
+FormPeer* formPeerOf(const Win32Ui& ui, HWND hwnd) {
   HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
   WindowPeer* peer = root ? ui.peerOf(root) : nullptr;
-  return peer && peer->control() && peer->control()->asForm() ? peer : nullptr;
+  return peer && peer->control() ? peer->asFormPeer() : nullptr;
 }
 
 HWND hwndOf(Control* c) {
@@ -219,7 +219,7 @@ Shortcut shortcutOfKey(WPARAM key) {
 }  // namespace
 
 bool Win32Ui::preTranslate(MSG& msg) {
-  WindowPeer* form = formPeerOf(*this, msg.hwnd);
+  FormPeer* form = formPeerOf(*this, msg.hwnd);
   if (!form) return false;
   // While a long operation runs, the windows that wait are disabled and its
   // own has no menus: shortcuts are looked up here, so that Quit still acts.

@@ -118,7 +118,7 @@ void forgetPendingChildren(WindowPeer& container) {
   pending.erase(std::find(pending.begin(), pending.end(), &container));
 }
 
-void createOnePending(WindowPeer& formPeer) {
+void createOnePending(FormPeer& formPeer) {
   for (WindowPeer* container : formPeer.ui().pendingContainers()) {
     if (container->control() && container->control()->form() == formPeer.control()) {
       createPendingChildren(*container);
@@ -173,7 +173,7 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
                               ui.toPixels(form.left()), ui.toPixels(form.top()), rc.right - rc.left,
                               rc.bottom - rc.top, nullptr, nullptr, ui.instance(), nullptr);
   if (!hwnd) return nullptr;
-  auto* peer = new WindowPeer(ui, form, hwnd);
+  auto* peer = new FormPeer(ui, form, hwnd);
   form.attachPeer(peer);
   buildMenus(*peer);
   // The frame may differ from what AdjustWindowRectEx said (a wrapped menu
