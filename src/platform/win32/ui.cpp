@@ -45,6 +45,8 @@ Win32Ui::~Win32Ui() {
   for (HWND hwnd : forms)
     if (peers_.contains(hwnd)) DestroyWindow(hwnd);
   if (nameAtom_) GlobalDeleteAtom(nameAtom_);
+  // The window classes stay registered, their icons with them: another owner
+  // in this module may be using them, and they end with the process.
 }
 
 WindowPeer* Win32Ui::peerOf(HWND hwnd) const {

@@ -158,8 +158,14 @@ bool registerWindowClasses(HINSTANCE instance) {
                                                  GetSystemMetrics(SM_CYSMICON), 0));
     }
     wc.lpszClassName = name;
-    // Another Win32Ui of this module registered them already: as good.
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterClassExW(&wc)) {
+      DWORD error = GetLastError();
+      // The icons of a class not made are ours to free.
+      if (wc.hIcon) DestroyIcon(wc.hIcon);
+      if (wc.hIconSm) DestroyIcon(wc.hIconSm);
+      // Another Win32Ui of this module registered them already: as good.
+      if (error != ERROR_CLASS_ALREADY_EXISTS) return false;
+    }
   }
   return true;
 }

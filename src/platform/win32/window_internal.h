@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <unordered_map>
-
 #include "platform/control.h"
 #include "platform/win32/ui.h"
 
