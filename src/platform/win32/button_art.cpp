@@ -1,7 +1,5 @@
 #include "platform/win32/button_art.h"
 
-#include <map>
-
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/text.h"
 
@@ -64,13 +62,11 @@ ButtonArt load(HINSTANCE instance, const std::wstring& name) {
 
 }  // namespace
 
-const ButtonArt* buttonArt(HINSTANCE instance, const std::string& name, int pixels) {
-  // Kept until the program ends, when the bitmaps go with the map.
-  static std::map<std::string, ButtonArt> loaded;
+const ButtonArt* ButtonArtCache::find(const std::string& name, int pixels) {
   int best = pixels <= 32 ? 32 : pixels <= 48 ? 48 : 64;
   std::string key = name + std::to_string(best);
-  auto it = loaded.find(key);
-  if (it == loaded.end()) it = loaded.emplace(key, load(instance, widen(key))).first;
+  auto it = loaded_.find(key);
+  if (it == loaded_.end()) it = loaded_.emplace(key, load(instance_, widen(key))).first;
   return it->second.normal ? &it->second : nullptr;
 }
 

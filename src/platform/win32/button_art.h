@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "platform/win32/gdi_object.h"
@@ -17,9 +18,18 @@ struct ButtonArt {
   int size = 0;  // pixels, square
 };
 
-// The resource NAME32, NAME48 or NAME64 that best fits a picture of the
-// given size, read once for the whole program; null when there is none.
-const ButtonArt* buttonArt(HINSTANCE instance, const std::string& name, int pixels);
+// The pictures read so far from the module's resources, kept until the owner ends.
+class ButtonArtCache {
+ public:
+  explicit ButtonArtCache(HINSTANCE instance) : instance_(instance) {}
+  // The resource NAME32, NAME48 or NAME64 that best fits a picture of the
+  // given size, read once; null when there is none.
+  const ButtonArt* find(const std::string& name, int pixels);
+
+ private:
+  HINSTANCE instance_;
+  std::map<std::string, ButtonArt> loaded_;
+};
 
 // Draws the picture scaled into the square cell, blended with what is there.
 void drawButtonArt(HDC dc, const ButtonArt& art, bool greyed, const RECT& cell);

@@ -10,8 +10,8 @@ bool ComApartment::enter() {
   if (GetCurrentThreadId() != thread_) return false;
   if (tried_) return usable_;
   tried_ = true;
-  static const auto initialize =
-      systemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  auto initialize =
+      libraries_.function<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
   if (!initialize) return false;
   HRESULT hr = initialize(nullptr, COINIT_APARTMENTTHREADED);
   // S_FALSE: already started on this thread, and counted all the same.
@@ -23,8 +23,8 @@ bool ComApartment::enter() {
 
 ComApartment::~ComApartment() {
   if (!initialised_ || GetCurrentThreadId() != thread_) return;
-  static const auto uninitialize =
-      systemFunction<decltype(&::CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+  auto uninitialize =
+      libraries_.function<decltype(&::CoUninitialize)>(L"ole32.dll", "CoUninitialize");
   if (uninitialize) uninitialize();
 }
 

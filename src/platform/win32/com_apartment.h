@@ -6,17 +6,23 @@
 
 namespace vl::win32 {
 
+class SystemLibraries;
+
 class ComApartment {
  public:
-  ComApartment() : thread_(GetCurrentThreadId()) {}
+  explicit ComApartment(SystemLibraries& libraries)
+      : libraries_(libraries), thread_(GetCurrentThreadId()) {}
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
   ~ComApartment();
 
   // Whether COM can be used now on this owner's thread (not on another).
   bool enter();
+  // Where ole32 and its functions are found.
+  SystemLibraries& libraries() { return libraries_; }
 
  private:
+  SystemLibraries& libraries_;
   DWORD thread_;
   bool tried_ = false;
   bool usable_ = false;

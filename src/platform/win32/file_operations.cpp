@@ -172,8 +172,8 @@ FsResult Win32FileSystem::recycleFile(const std::string& path) {
   op.wFunc = FO_DELETE;
   op.pFrom = from.c_str();
   op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  static auto shFileOperation =
-      systemFunction<decltype(&::SHFileOperationW)>(L"shell32.dll", "SHFileOperationW");
+  auto shFileOperation =
+      libraries_.function<decltype(&::SHFileOperationW)>(L"shell32.dll", "SHFileOperationW");
   if (!shFileOperation) return deleteFile(path);
   int code = shFileOperation(&op);
   if (code != 0 || op.fAnyOperationsAborted)

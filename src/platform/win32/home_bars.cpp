@@ -18,11 +18,12 @@ class TabStripHome : public KindHome {
   WindowRecipe recipe(const Control&) const override {
     return {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, true};
   }
+  bool mnemonicFromCaption() const override { return false; }
   void initialise(WindowPeer& peer) const override {
     // The visual style paints the pages white; without it the control lets
     // its parent's colour show, as erased below.
-    static const auto setTheme =
-        systemFunction<decltype(&::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
+    auto setTheme = peer.ui().libraries().function<decltype(&::SetWindowTheme)>(L"uxtheme.dll",
+                                                                                "SetWindowTheme");
     if (setTheme) setTheme(peer.hwnd(), L"", L"");
     sync(peer, Prop::Style);
     sync(peer, Prop::Items);

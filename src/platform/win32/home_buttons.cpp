@@ -75,9 +75,8 @@ class CommandButtonHome : public KindHome {
     // 32 pixels on a standard screen, less on a button too small for that.
     int room = static_cast<int>(std::min(r.right - r.left, r.bottom - r.top));
     int cell = std::min(peer.ui().toPixels(480), room - peer.ui().toPixels(90));
-    const ButtonArt* art = source.rfind("res:", 0) == 0
-                               ? buttonArt(peer.ui().instance(), source.substr(4), cell)
-                               : nullptr;
+    const ButtonArt* art =
+        source.rfind("res:", 0) == 0 ? peer.ui().buttonArt(source.substr(4), cell) : nullptr;
     if (art) {
       int shift = pressed ? 1 : 0;
       int left = (r.left + r.right - cell) / 2 + shift, top = (r.top + r.bottom - cell) / 2 + shift;

@@ -17,7 +17,7 @@ namespace vl::win32 {
 namespace {
 
 // A form gives the focus back to the control that had it, or to the first in tab order.
-void restoreFocus(WindowPeer& peer) {
+void restoreFocus(FormPeer& peer) {
   if (peer.lastFocus && IsWindow(peer.lastFocus) && IsChild(peer.hwnd(), peer.lastFocus) &&
       IsWindowVisible(peer.lastFocus) && IsWindowEnabled(peer.lastFocus)) {
     SetFocus(peer.lastFocus);
@@ -29,9 +29,9 @@ void restoreFocus(WindowPeer& peer) {
 }
 
 // The paths of a drop; shell32 is loaded only when something is dropped.
-std::vector<std::string> droppedPaths(HDROP drop) {
-  static auto query = systemFunction<decltype(&::DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
-  static auto finish = systemFunction<decltype(&::DragFinish)>(L"shell32.dll", "DragFinish");
+std::vector<std::string> droppedPaths(SystemLibraries& libraries, HDROP drop) {
+  auto query = libraries.function<decltype(&::DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  auto finish = libraries.function<decltype(&::DragFinish)>(L"shell32.dll", "DragFinish");
   std::vector<std::string> paths;
   if (!query) return paths;
   UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
@@ -43,12 +43,6 @@ std::vector<std::string> droppedPaths(HDROP drop) {
   }
   if (finish) finish(drop);
   return paths;
-}
-
-// The message the shell broadcasts when the taskbar has been created anew.
-UINT taskbarCreated() {
-  static UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-  return message;
 }
 
 class FormHome : public KindHome {
@@ -70,16 +64,19 @@ class FormHome : public KindHome {
     }
   }
   bool message(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) const override {
+    FormPeer* own = peer.asFormPeer();
+    if (!own) return false;  // forms are made by createFormWindow, with one
     auto& form = static_cast<Form&>(*peer.control());
     HWND hwnd = peer.hwnd();
     result = 0;
-    if (msg == taskbarCreated() && msg != 0) {
+    if (msg == peer.ui().taskbarCreated() && msg != 0) {
       form.userTaskbarCreated();
       return true;
     }
     switch (msg) {
       case WM_DROPFILES: {
-        std::vector<std::string> paths = droppedPaths(reinterpret_cast<HDROP>(wp));
+        std::vector<std::string> paths =
+            droppedPaths(peer.ui().libraries(), reinterpret_cast<HDROP>(wp));
         if (form.FilesDropped && peer.ui().acceptsInput(&form)) form.FilesDropped(paths);
         return true;
       }
@@ -94,17 +91,21 @@ class FormHome : public KindHome {
         if (MenuItem* item = peer.ui().menuCommand(LOWORD(wp))) item->userClick();
         return true;
       case WM_TIMER: {
-        auto it = peer.timers.find(wp);
-        if (it == peer.timers.end()) return false;
+        if (wp == kPendingTimer) {
+          createOnePending(*own);
+          return true;
+        }
+        auto it = own->timers.find(wp);
+        if (it == own->timers.end()) return false;
         it->second->tick();
         return true;
       }
       case WM_ACTIVATE:
         if (LOWORD(wp) == WA_INACTIVE) {
           HWND focus = GetFocus();
-          if (focus && IsChild(hwnd, focus)) peer.lastFocus = focus;
+          if (focus && IsChild(hwnd, focus)) own->lastFocus = focus;
         } else {
-          restoreFocus(peer);
+          restoreFocus(*own);
         }
         return true;
       case WM_MOVE:

@@ -16,6 +16,7 @@ class TextBoxHome : public KindHome {
     return {L"EDIT", lines | WS_TABSTOP, WS_EX_CLIENTEDGE, true};
   }
   void initialise(WindowPeer& peer) const override { applyFont(peer); }
+  bool mnemonicFromCaption() const override { return false; }
   void sync(WindowPeer& peer, Prop what) const override { syncCommon(peer, what); }
   bool command(WindowPeer& peer, UINT code) const override {
     if (code != EN_CHANGE) return false;

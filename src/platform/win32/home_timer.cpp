@@ -12,8 +12,9 @@ class TimerHome : public KindHome {
   WindowRecipe recipe(const Control&) const override { return {nullptr, 0, 0, false}; }
   void initialise(WindowPeer&) const override {}
   void sync(WindowPeer&, Prop) const override {}
-  bool attachWithoutWindow(Win32Ui&, Control& c, HWND parent) const override {
-    WindowPeer* form = WindowPeer::of(GetAncestor(parent, GA_ROOT));
+  bool attachWithoutWindow(Win32Ui& ui, Control& c, HWND parent) const override {
+    WindowPeer* root = ui.peerOf(GetAncestor(parent, GA_ROOT));
+    FormPeer* form = root ? root->asFormPeer() : nullptr;
     if (!form) return true;
     auto peer = std::make_unique<TimerPeer>(*form, static_cast<Timer&>(c));
     UINT_PTR id = peer->id();

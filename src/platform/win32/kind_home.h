@@ -37,6 +37,9 @@ class KindHome {
   virtual bool attachWithoutWindow(Win32Ui&, Control&, HWND /*parent*/) const { return false; }
   // The window's height: a drop-down list reaches over its open list.
   virtual int windowHeight(Win32Ui& ui, const Control& c) const { return ui.toPixels(c.height()); }
+  // Alt and the letter after the caption's ampersand press the control;
+  // kinds whose text is the user's own, or a list of captions, have none.
+  virtual bool mnemonicFromCaption() const { return true; }
 
   // Notifications the window sends its parent; true when handled.
   virtual bool command(WindowPeer&, UINT /*code*/) const { return false; }

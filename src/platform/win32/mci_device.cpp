@@ -16,31 +16,25 @@ namespace {
 
 // Returned when winmm itself is missing, so callers see one kind of error.
 constexpr MCIERROR kNoLibrary = ~MCIERROR{0};
+constexpr wchar_t kNotifyClass[] = L"VarilumeMciNotify";
 
-MCIERROR send(MCIDEVICEID id, UINT command, DWORD flags, const void* params) {
-  static auto sendCommand =
-      systemFunction<decltype(&::mciSendCommandW)>(L"winmm.dll", "mciSendCommandW");
+MCIERROR sendTo(SystemLibraries& libraries, MCIDEVICEID id, UINT command, DWORD flags,
+                const void* params) {
+  auto sendCommand =
+      libraries.function<decltype(&::mciSendCommandW)>(L"winmm.dll", "mciSendCommandW");
   if (!sendCommand) return kNoLibrary;
   return sendCommand(id, command, flags, reinterpret_cast<DWORD_PTR>(params));
 }
 
-std::string mciText(MCIERROR code) {
+std::string textOf(SystemLibraries& libraries, MCIERROR code) {
   if (code == 0) return {};
-  static auto errorString =
-      systemFunction<decltype(&::mciGetErrorStringW)>(L"winmm.dll", "mciGetErrorStringW");
+  auto errorString =
+      libraries.function<decltype(&::mciGetErrorStringW)>(L"winmm.dll", "mciGetErrorStringW");
   wchar_t text[256] = {};
   if (code != kNoLibrary && errorString && errorString(code, text, 256) && text[0])
     return narrow(text);
   return code == kNoLibrary ? errorText(ERROR_MOD_NOT_FOUND) : "MCI error " + std::to_string(code);
 }
-
-class MciDevice;
-// Devices that are open, so a notification finds its device only while the
-// device is still there to take it. MCI is used from the UI thread only.
-std::vector<MciDevice*> openDevices;
-HWND notifyWindow_ = nullptr;
-
-void deliver(MCIDEVICEID id, UINT flag);
 
 // A driver's play thread may still be on its way out of the driver when the
 // device closes (it posts the notification, then returns); unloading the
@@ -55,42 +49,13 @@ void keepDriversLoaded() {
   }
 }
 
-LRESULT CALLBACK notifyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != MM_MCINOTIFY) return DefWindowProcW(hwnd, msg, wp, lp);
-  deliver(static_cast<MCIDEVICEID>(lp), static_cast<UINT>(wp));
-  return 0;
-}
-
-// A hidden window of the UI thread that MCI posts its notifications to.
-HWND notifyWindow() {
-  if (notifyWindow_ && IsWindow(notifyWindow_)) return notifyWindow_;
-  static ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = notifyProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"VarilumeMciNotify";
-    return RegisterClassW(&wc);
-  }();
-  if (!atom) return nullptr;
-  notifyWindow_ = CreateWindowExW(0, MAKEINTATOM(atom), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-  return notifyWindow_;
-}
-
-// Takes back notifications already posted for a device that is gone; another
-// device may soon be given the same ID.
-void dropNotifications(MCIDEVICEID id) {
-  if (!notifyWindow_) return;
-  std::vector<MSG> others;
-  MSG m;
-  while (PeekMessageW(&m, notifyWindow_, MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) {
-    if (static_cast<MCIDEVICEID>(m.lParam) != id) others.push_back(m);
-  }
-  for (const MSG& o : others) PostMessageW(notifyWindow_, o.message, o.wParam, o.lParam);
-}
+}  // namespace
 
 class MciDevice : public MediaDevice {
  public:
+  explicit MciDevice(MciDevices& devices) : devices_(devices) {}
+  MciDevice(const MciDevice&) = delete;
+  MciDevice& operator=(const MciDevice&) = delete;
   ~MciDevice() override { close(); }
 
   std::string open(const std::string& deviceType, const std::string& fileName,
@@ -109,7 +74,7 @@ class MciDevice : public MediaDevice {
     }
     if (e) return mciText(e);
     keepDriversLoaded();
-    openDevices.push_back(this);
+    devices_.opened(*this);
     // Devices that know no milliseconds (video counts frames) keep their own.
     MCI_SET_PARMS format{};
     format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
@@ -127,7 +92,7 @@ class MciDevice : public MediaDevice {
     MCI_PLAY_PARMS p{};
     DWORD flags = wait ? MCI_WAIT : 0;
     if (notify) {
-      HWND window = notifyWindow();
+      HWND window = devices_.notifyWindow();
       if (!window) return errorText(GetLastError());
       p.dwCallback = reinterpret_cast<DWORD_PTR>(window);
       flags |= MCI_NOTIFY;
@@ -166,8 +131,7 @@ class MciDevice : public MediaDevice {
     if (!isOpen()) return {};
     MCI_GENERIC_PARMS p{};
     MCIERROR e = send(id_, MCI_CLOSE, MCI_WAIT, &p);
-    std::erase(openDevices, this);
-    dropNotifications(id_);
+    devices_.closed(*this, id_);
     id_ = 0;
     pending_ = 0;
     cd_ = canEject_ = canStep_ = false;
@@ -254,6 +218,12 @@ class MciDevice : public MediaDevice {
     return static_cast<long>(p.dwReturn);
   }
 
+  MCIERROR send(MCIDEVICEID id, UINT command, DWORD flags, const void* params) const {
+    return sendTo(devices_.libraries(), id, command, flags, params);
+  }
+  std::string mciText(MCIERROR code) const { return textOf(devices_.libraries(), code); }
+
+  MciDevices& devices_;
   MCIDEVICEID id_ = 0;
   // Plays that asked to be notified and have not been yet.
   int pending_ = 0;
@@ -261,16 +231,54 @@ class MciDevice : public MediaDevice {
   std::unique_ptr<TempMidi> temp_;
 };
 
-void deliver(MCIDEVICEID id, UINT flag) {
-  auto it = std::find_if(openDevices.begin(), openDevices.end(),
-                         [id](MciDevice* d) { return d->takes(id); });
-  if (it != openDevices.end()) (*it)->notified(flag);
+MciDevices::~MciDevices() {
+  if (notifyWindow_) DestroyWindow(notifyWindow_);
 }
 
-}  // namespace
-
 std::unique_ptr<MediaDevice> MciDevices::create() {
-  return std::make_unique<MciDevice>();
+  return std::make_unique<MciDevice>(*this);
+}
+
+LRESULT CALLBACK MciDevices::notifyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* devices = reinterpret_cast<MciDevices*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg != MM_MCINOTIFY || !devices) return DefWindowProcW(hwnd, msg, wp, lp);
+  devices->deliver(static_cast<MCIDEVICEID>(lp), static_cast<UINT>(wp));
+  return 0;
+}
+
+HWND MciDevices::notifyWindow() {
+  if (notifyWindow_) return notifyWindow_;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &notifyProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = kNotifyClass;
+  // Another owner in this module registered it already: as good.
+  if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+  notifyWindow_ = CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), this);
+  return notifyWindow_;
+}
+
+// Takes back notifications already posted for a device that is gone; another
+// device may soon be given the same ID.
+void MciDevices::closed(MciDevice& device, MCIDEVICEID id) {
+  std::erase(open_, &device);
+  if (!notifyWindow_) return;
+  std::vector<MSG> others;
+  MSG m;
+  while (PeekMessageW(&m, notifyWindow_, MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) {
+    if (static_cast<MCIDEVICEID>(m.lParam) != id) others.push_back(m);
+  }
+  for (const MSG& o : others) PostMessageW(notifyWindow_, o.message, o.wParam, o.lParam);
+}
+
+void MciDevices::deliver(MCIDEVICEID id, UINT flag) {
+  auto it = std::find_if(open_.begin(), open_.end(), [id](MciDevice* d) { return d->takes(id); });
+  if (it != open_.end()) (*it)->notified(flag);
 }
 
 }  // namespace vl::win32

@@ -6,7 +6,7 @@
 
 namespace vl::win32 {
 
-MenuPeer::MenuPeer(WindowPeer& form, MenuItem& item, HMENU menu, UINT id)
+MenuPeer::MenuPeer(FormPeer& form, MenuItem& item, HMENU menu, UINT id)
     : form_(form), item_(&item), menu_(menu), id_(id) {
   item.attachPeer(this);
 }
@@ -37,7 +37,7 @@ std::wstring menuText(const MenuItem& item) {
   return widen(text);
 }
 
-void fillMenu(WindowPeer& form, HMENU menu, MenuItem& parent, std::vector<ACCEL>& keys) {
+void fillMenu(FormPeer& form, HMENU menu, MenuItem& parent, std::vector<ACCEL>& keys) {
   for (MenuItem* item : parent.items()) {
     if (!item->visible()) continue;
     if (item->isSeparator()) {
@@ -72,7 +72,7 @@ void fillMenu(WindowPeer& form, HMENU menu, MenuItem& parent, std::vector<ACCEL>
 
 }  // namespace
 
-void destroyMenus(WindowPeer& form) {
+void destroyMenus(FormPeer& form) {
   form.menus.clear();
   for (auto& [item, popup] : form.popups) DestroyMenu(popup);
   form.popups.clear();
@@ -86,7 +86,7 @@ void destroyMenus(WindowPeer& form) {
   form.menuBar = nullptr;
 }
 
-void buildMenus(WindowPeer& form) {
+void buildMenus(FormPeer& form) {
   auto& f = static_cast<Form&>(*form.control());
   if (f.menus().empty()) return;
   destroyMenus(form);

@@ -32,8 +32,8 @@ std::wstring filterList(const std::string& filter) {
 }  // namespace
 
 std::optional<std::string> Win32FileDialog::open(Form* owner, const FileDialogRequest& request) {
-  static auto getOpenFileName =
-      systemFunction<decltype(&::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  auto getOpenFileName =
+      libraries_.function<decltype(&::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
   if (!getOpenFileName) return std::nullopt;
   std::wstring title = widen(request.title), filter = filterList(request.filter);
   std::wstring directory = widen(request.initialDirectory);

@@ -5,9 +5,15 @@
 
 namespace vl::win32 {
 
+class SystemLibraries;
+
 class Win32FileDialog : public FileDialog {
  public:
+  explicit Win32FileDialog(SystemLibraries& libraries) : libraries_(libraries) {}
   std::optional<std::string> open(Form* owner, const FileDialogRequest& request) override;
+
+ private:
+  SystemLibraries& libraries_;
 };
 
 }  // namespace vl::win32

@@ -11,41 +11,33 @@
 
 namespace vl::win32 {
 
-namespace {
-// The property's name as an atom, found once: given as a string, the system
-// would look it up again for every window.
-LPCWSTR nameProperty() {
-  static ATOM atom = GlobalAddAtomW(L"VarilumeName");
-  return atom ? MAKEINTATOM(atom) : L"VarilumeName";
-}
-}  // namespace
-
-std::unordered_map<HWND, WindowPeer*>& peers() {
-  static std::unordered_map<HWND, WindowPeer*> all;
-  return all;
-}
-
 WindowPeer::WindowPeer(Win32Ui& ui, Control& control, HWND hwnd)
     : ui_(ui), control_(&control), home_(homeOf(control.kind())), hwnd_(hwnd) {
-  peers()[hwnd_] = this;
+  ui_.addPeer(hwnd_, *this);
+  // Read on every message: kept with the window itself, not in a property,
+  // which lives in the window server.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   nameAtom_ = GlobalAddAtomW(widen(control.name()).c_str());
-  SetPropW(hwnd_, nameProperty(), reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
+  SetPropW(hwnd_, ui_.nameProperty(), reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
 }
 
 WindowPeer::~WindowPeer() {
   forgetPendingChildren(*this);
   if (control_) control_->attachPeer(nullptr);
-  auto ownTimers = std::move(timers);
-  ownTimers.clear();
-  destroyMenus(*this);
-  peers().erase(hwnd_);
-  RemovePropW(hwnd_, nameProperty());
+  ui_.removePeer(hwnd_);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  RemovePropW(hwnd_, ui_.nameProperty());
   GlobalDeleteAtom(nameAtom_);
 }
 
 WindowPeer* WindowPeer::of(HWND hwnd) {
-  auto it = peers().find(hwnd);
-  return it == peers().end() ? nullptr : it->second;
+  return reinterpret_cast<WindowPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+FormPeer::~FormPeer() {
+  auto ownTimers = std::move(timers);
+  ownTimers.clear();
+  destroyMenus(*this);
 }
 
 void WindowPeer::release() {
@@ -105,7 +97,7 @@ HWND windowOf(const Control& c) {
   return peer ? peer->hwnd() : nullptr;
 }
 
-TimerPeer::TimerPeer(WindowPeer& form, Timer& timer)
+TimerPeer::TimerPeer(FormPeer& form, Timer& timer)
     : form_(form), timer_(&timer), id_(GlobalAddAtomW(widen(timer.name()).c_str())) {
   timer.attachPeer(this);
   sync(Prop::Limits);

@@ -15,6 +15,7 @@
 namespace vl::win32 {
 
 class WindowPeer;
+class FormPeer;
 class KindHome;
 
 // A timer keeps its time in its form's window: a window timer whose ID is
@@ -22,7 +23,7 @@ class KindHome;
 // to the form runs one tick.
 class TimerPeer : public ControlPeer {
  public:
-  TimerPeer(WindowPeer& form, Timer& timer);
+  TimerPeer(FormPeer& form, Timer& timer);
   ~TimerPeer() override;
   TimerPeer(const TimerPeer&) = delete;
   TimerPeer& operator=(const TimerPeer&) = delete;
@@ -32,7 +33,7 @@ class TimerPeer : public ControlPeer {
   UINT_PTR id() const { return id_; }
 
  private:
-  WindowPeer& form_;
+  FormPeer& form_;
   Timer* timer_;
   UINT_PTR id_;
 };
@@ -40,7 +41,7 @@ class TimerPeer : public ControlPeer {
 // One menu entry; the menus of the bar are rebuilt when one of them changes.
 class MenuPeer : public ControlPeer {
  public:
-  MenuPeer(WindowPeer& form, MenuItem& item, HMENU menu, UINT id);
+  MenuPeer(FormPeer& form, MenuItem& item, HMENU menu, UINT id);
   ~MenuPeer() override;
   MenuPeer(const MenuPeer&) = delete;
   MenuPeer& operator=(const MenuPeer&) = delete;
@@ -48,7 +49,7 @@ class MenuPeer : public ControlPeer {
   void release() override { item_ = nullptr; }
 
  private:
-  WindowPeer& form_;
+  FormPeer& form_;
   MenuItem* item_;
   HMENU menu_;
   UINT id_;
@@ -64,22 +65,18 @@ class WindowPeer : public ControlPeer {
   void sync(Prop what) override;
   void release() override;
 
+  // The peer of one of our own windows, as its window procedure finds it;
+  // for a window that may be another's, ask Win32Ui::peerOf.
   static WindowPeer* of(HWND hwnd);
   HWND hwnd() const { return hwnd_; }
   Control* control() const { return control_; }
   Win32Ui& ui() const { return ui_; }
   const KindHome& home() const { return home_; }
+  // The peer of a form's window, else null.
+  virtual FormPeer* asFormPeer() { return nullptr; }
 
   // Standard controls keep their own window procedure behind ours.
   WNDPROC original = nullptr;
-  // Form windows: the menu bar, pop-up menus, shortcut keys and the focus
-  // to give back when the window is activated again.
-  HMENU menuBar = nullptr;
-  HACCEL accelerators = nullptr;
-  std::vector<std::unique_ptr<MenuPeer>> menus;
-  std::map<const MenuItem*, HMENU> popups;
-  HWND lastFocus = nullptr;
-  std::unordered_map<UINT_PTR, std::unique_ptr<TimerPeer>> timers;
   // A hidden container's controls get their windows when it is first shown,
   // or when the program has nothing else to do.
   bool childrenPending = false;
@@ -95,6 +92,23 @@ class WindowPeer : public ControlPeer {
   ATOM nameAtom_;
 };
 
+// A form's window also holds its menu bar, pop-up menus, shortcut keys and
+// timers, and the focus to give back when it is activated again.
+class FormPeer : public WindowPeer {
+ public:
+  FormPeer(Win32Ui& ui, Form& form, HWND hwnd) : WindowPeer(ui, form, hwnd) {}
+  ~FormPeer() override;
+
+  FormPeer* asFormPeer() override { return this; }
+
+  HMENU menuBar = nullptr;
+  HACCEL accelerators = nullptr;
+  std::vector<std::unique_ptr<MenuPeer>> menus;
+  std::map<const MenuItem*, HMENU> popups;
+  HWND lastFocus = nullptr;
+  std::unordered_map<UINT_PTR, std::unique_ptr<TimerPeer>> timers;
+};
+
 // Registers the window classes of our own panels, frames, pictures and forms;
 // false when the system refused one.
 bool registerWindowClasses(HINSTANCE instance);
@@ -105,9 +119,11 @@ HWND createFormWindow(Win32Ui& ui, Form& form);
 // Creates the windows of a container's controls if they are still pending.
 void createPendingChildren(WindowPeer& container);
 void forgetPendingChildren(WindowPeer& container);
+// The form's idle timer: one more of its pending containers gets its windows.
+void createOnePending(FormPeer& formPeer);
 // Builds the form's menu bar, pop-up menus and shortcut keys anew.
-void buildMenus(WindowPeer& formPeer);
-void destroyMenus(WindowPeer& formPeer);
+void buildMenus(FormPeer& formPeer);
+void destroyMenus(FormPeer& formPeer);
 // The form's controls that take the focus, in tab order.
 std::vector<Control*> tabStops(Control& form);
 // Whether the control is shown by its own window (its page is current).

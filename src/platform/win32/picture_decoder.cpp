@@ -76,8 +76,9 @@ std::string damagedPicture() {
   return faultWords(PictureFault::Damaged);
 }
 
-Win32PictureDecoder::Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch)
-    : instance_(instance), dpi_(pixelsPerInch > 0 ? pixelsPerInch : 96) {}
+Win32PictureDecoder::Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch,
+                                         SystemLibraries& libraries)
+    : instance_(instance), dpi_(pixelsPerInch > 0 ? pixelsPerInch : 96), com_(libraries) {}
 
 PictureLoad Win32PictureDecoder::decode(const std::string& source) {
   if (source.starts_with("res:")) {

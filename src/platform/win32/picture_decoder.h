@@ -18,7 +18,7 @@ class Win32Picture : public Picture {
 class Win32PictureDecoder : public PictureDecoder {
  public:
   // Resources are looked up in this module; sizes use the screen's DPI.
-  Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch);
+  Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch, SystemLibraries& libraries);
   PictureLoad decode(const std::string& source) override;
 
  private:

@@ -40,8 +40,8 @@ class AlphaPicture : public Win32Picture {
 }  // namespace
 
 PictureLoad decodePngImage(std::string_view png, int dpi, ComApartment& com) {
-  static const auto create =
-      systemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+  auto create =
+      com.libraries().function<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
   if (!create || !com.enter()) return {nullptr, damagedPicture()};
   ComRef<IWICImagingFactory> factory;
   ComRef<IWICStream> stream;

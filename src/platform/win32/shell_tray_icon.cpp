@@ -16,9 +16,9 @@ namespace {
 constexpr UINT kIconId = 1;
 constexpr std::size_t kTipBytes = 63;  // the first form's tip, less its NUL
 
-BOOL notifyIcon(DWORD message, NOTIFYICONDATAA& data) {
-  static auto shellNotifyIcon =
-      systemFunction<decltype(&::Shell_NotifyIconA)>(L"shell32.dll", "Shell_NotifyIconA");
+BOOL notifyIcon(SystemLibraries& libraries, DWORD message, NOTIFYICONDATAA& data) {
+  auto shellNotifyIcon =
+      libraries.function<decltype(&::Shell_NotifyIconA)>(L"shell32.dll", "Shell_NotifyIconA");
   if (!shellNotifyIcon) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return FALSE;
@@ -75,7 +75,7 @@ std::string ShellTrayIcon::show(Control& hook, const std::string& tip) {
   data.hIcon = icon.get();
   copyTip(tip, data.szTip);
   SetLastError(0);
-  if (!notifyIcon(NIM_ADD, data))
+  if (!notifyIcon(libraries_, NIM_ADD, data))
     return lastErrorOr("The shell did not accept the notification icon.");
   window_ = window;
   icon_ = std::move(icon);
@@ -85,7 +85,7 @@ std::string ShellTrayIcon::show(Control& hook, const std::string& tip) {
 void ShellTrayIcon::hide(Control&) {
   if (window_) {
     NOTIFYICONDATAA data = record(window_);
-    notifyIcon(NIM_DELETE, data);
+    notifyIcon(libraries_, NIM_DELETE, data);
   }
   window_ = nullptr;
   icon_.reset();

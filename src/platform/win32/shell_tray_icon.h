@@ -9,10 +9,13 @@
 
 namespace vl::win32 {
 
+class SystemLibraries;
+
 class ShellTrayIcon : public TrayIcon {
  public:
   // The icon shown is the program's icon resource of this ID.
-  ShellTrayIcon(HINSTANCE instance, int iconId) : instance_(instance), iconId_(iconId) {}
+  ShellTrayIcon(HINSTANCE instance, int iconId, SystemLibraries& libraries)
+      : instance_(instance), iconId_(iconId), libraries_(libraries) {}
   ~ShellTrayIcon() override { remove(); }
 
  protected:
@@ -22,6 +25,7 @@ class ShellTrayIcon : public TrayIcon {
  private:
   HINSTANCE instance_;
   int iconId_;
+  SystemLibraries& libraries_;
   HWND window_ = nullptr;
   IconHandle icon_;
 };

@@ -1,43 +1,44 @@
 #include "platform/win32/system_library.h"
 
-#include <map>
-#include <string>
+#include <cwchar>
 
 namespace vl::win32 {
 
 namespace {
 
-// The libraries loaded so far, by name. They stay loaded until the process
-// ends: the shell, COM and the MCI drivers leave threads of their own
-// running in them (a dialog's helpers, a driver's play thread on its way
-// out), and freeing a library under such a thread crashes it. Callers also
-// keep the functions they found. Asked from the UI thread only: no lock.
-class SystemLibraries {
- public:
-  HMODULE module(const wchar_t* library) {
-    auto it = modules_.find(library);
-    if (it != modules_.end()) return it->second;
-    HMODULE module = nullptr;
-    wchar_t dir[MAX_PATH] = {};
-    UINT n = GetSystemDirectoryW(dir, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) module = LoadLibraryW((std::wstring(dir) + L"\\" + library).c_str());
-    // A library that is missing stays missing: it is not looked for again.
-    modules_.emplace(library, module);
-    return module;
-  }
-
- private:
-  std::map<std::wstring, HMODULE> modules_;
-};
+// The shell, COM, the common dialogs and winmm (under the MCI drivers) leave
+// threads of their own running in their code: a dialog's helpers, a driver's
+// play thread on its way out. Freeing such a library under its thread
+// crashes it, so these stay loaded until the process ends.
+bool mayLeaveThreads(const std::wstring& library) {
+  for (const wchar_t* name : {L"shell32.dll", L"ole32.dll", L"comdlg32.dll", L"winmm.dll"})
+    if (_wcsicmp(library.c_str(), name) == 0) return true;
+  return false;
+}
 
 }  // namespace
 
-FARPROC systemProc(const wchar_t* library, const char* name) {
-  // Never destroyed: it may still be asked while the statics of other files
-  // are destroyed at exit, and it would free nothing anyway.
-  static auto* libraries = new SystemLibraries;
-  HMODULE module = libraries->module(library);
-  return module ? GetProcAddress(module, name) : nullptr;
+SystemLibraries::~SystemLibraries() {
+  // Ended after every window and the message loop: no code of ours calls in.
+  for (auto& [name, module] : modules_)
+    if (module && !mayLeaveThreads(name)) FreeLibrary(module);
+}
+
+HMODULE SystemLibraries::module(const wchar_t* library) {
+  auto it = modules_.find(library);
+  if (it != modules_.end()) return it->second;
+  HMODULE module = nullptr;
+  wchar_t dir[MAX_PATH] = {};
+  UINT n = GetSystemDirectoryW(dir, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) module = LoadLibraryW((std::wstring(dir) + L"\\" + library).c_str());
+  // A library that is missing stays missing: it is not looked for again.
+  modules_.emplace(library, module);
+  return module;
+}
+
+FARPROC SystemLibraries::proc(const wchar_t* library, const char* name) {
+  HMODULE found = module(library);
+  return found ? GetProcAddress(found, name) : nullptr;
 }
 
 }  // namespace vl::win32

@@ -5,26 +5,43 @@
 
 #include <windows.h>
 
+#include <map>
+#include <string>
 #include <type_traits>
 
 namespace vl::win32 {
 
-// The function of that name in the library of the system directory; null
-// when either is missing. Each library is loaded once, on first use.
-FARPROC systemProc(const wchar_t* library, const char* name);
+// The libraries of the system directory loaded so far, each on first use.
+// Asked from the UI thread only: no lock.
+class SystemLibraries {
+ public:
+  SystemLibraries() = default;
+  SystemLibraries(const SystemLibraries&) = delete;
+  SystemLibraries& operator=(const SystemLibraries&) = delete;
+  // Frees the libraries that leave no threads of their own behind.
+  ~SystemLibraries();
 
-// Called with the type of the function's own declaration,
-//   systemFunction<decltype(&::mciSendCommandW)>(L"winmm.dll", "mciSendCommandW"),
-// so that the compiler checks the arguments and the calling convention. The
-// declaration is only looked at, never referred to: nothing is imported.
-template <class Function>
-Function systemFunction(const wchar_t* library, const char* name) {
-  static_assert(std::is_function_v<std::remove_pointer_t<Function>>,
-                "typed by decltype(&::TheFunction)");
-  // Through the plain function type: the cast between function types is then
-  // one the compilers accept silently.
-  auto plain = reinterpret_cast<void (*)()>(systemProc(library, name));
-  return reinterpret_cast<Function>(plain);
-}
+  // The function of that name in the library; null when either is missing.
+  FARPROC proc(const wchar_t* library, const char* name);
+
+  // Called with the type of the function's own declaration,
+  //   function<decltype(&::mciSendCommandW)>(L"winmm.dll", "mciSendCommandW"),
+  // so that the compiler checks the arguments and the calling convention. The
+  // declaration is only looked at, never referred to: nothing is imported.
+  template <class Function>
+  Function function(const wchar_t* library, const char* name) {
+    static_assert(std::is_function_v<std::remove_pointer_t<Function>>,
+                  "typed by decltype(&::TheFunction)");
+    // Through the plain function type: the cast between function types is then
+    // one the compilers accept silently.
+    auto plain = reinterpret_cast<void (*)()>(proc(library, name));
+    return reinterpret_cast<Function>(plain);
+  }
+
+ private:
+  HMODULE module(const wchar_t* library);
+
+  std::map<std::wstring, HMODULE> modules_;
+};
 
 }  // namespace vl::win32

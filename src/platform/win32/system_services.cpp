@@ -45,14 +45,13 @@ class Win32RecordFile : public RecordFile {
 
 // The user's roaming application-data folder. Windows names it in APPDATA for
 // every session (redirected folders included); asking the shell loads it.
-std::string roamingAppData() {
+std::string roamingAppData(SystemLibraries& libraries) {
   wchar_t value[MAX_PATH] = {};
   DWORD n = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);
   if (n > 0 && n < MAX_PATH) return narrow(value);
-  static auto knownFolderPath =
-      systemFunction<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
-  static auto taskMemFree =
-      systemFunction<decltype(&::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+  auto knownFolderPath =
+      libraries.function<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
+  auto taskMemFree = libraries.function<decltype(&::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
   if (!knownFolderPath || !taskMemFree) return {};
   PWSTR folder = nullptr;
   std::string path;
@@ -150,8 +149,15 @@ std::string Win32FileSystem::programDirectory() {
   }
 }
 
+Win32FileSystem::Win32FileSystem(SystemLibraries& libraries) : libraries_(libraries) {}
+
+Win32FileSystem::Win32FileSystem()
+    : ownLibraries_(std::make_unique<SystemLibraries>()), libraries_(*ownLibraries_) {}
+
+Win32FileSystem::~Win32FileSystem() = default;
+
 std::string Win32FileSystem::userSettingsDirectory() {
-  if (!settingsDirectory_) settingsDirectory_ = roamingAppData();
+  if (!settingsDirectory_) settingsDirectory_ = roamingAppData(libraries_);
   return settingsDirectory_->empty() ? std::string() : *settingsDirectory_ + "\\Varilume SE";
 }
 

@@ -6,13 +6,24 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window_dc.h"
 
 namespace vl::win32 {
 
-Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
+Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries) : Win32Ui(instance, &libraries) {}
+
+Win32Ui::Win32Ui(HINSTANCE instance) : Win32Ui(instance, nullptr) {}
+
+Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries* libraries)
+    : instance_(instance),
+      ownLibraries_(libraries ? nullptr : std::make_unique<SystemLibraries>()),
+      libraries_(libraries ? *libraries : *ownLibraries_),
+      nameAtom_(GlobalAddAtomW(L"VarilumeName")),
+      buttonArt_(instance) {
   SetProcessDPIAware();
   INITCOMMONCONTROLSEX icc{
       sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
@@ -21,8 +32,31 @@ Win32Ui::Win32Ui(HINSTANCE instance) : instance_(instance) {
   InitCommonControlsEx(&icc);
   dpi_ = std::max(1, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX));
   classesRegistered_ = registerWindowClasses(instance_);
-  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_);
+  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, libraries_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
+}
+
+Win32Ui::~Win32Ui() {
+  // The program has ended its forms by now; whatever is left goes here, the
+  // forms' windows taking their controls' along.
+  std::vector<HWND> forms;
+  for (const auto& [hwnd, peer] : peers_)
+    if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) forms.push_back(hwnd);
+  for (HWND hwnd : forms)
+    if (peers_.contains(hwnd)) DestroyWindow(hwnd);
+  if (nameAtom_) GlobalDeleteAtom(nameAtom_);
+  // The window classes stay registered, their icons with them: another owner
+  // in this module may be using them, and they end with the process.
+}
+
+WindowPeer* Win32Ui::peerOf(HWND hwnd) const {
+  auto it = peers_.find(hwnd);
+  return it == peers_.end() ? nullptr : it->second;
+}
+
+UINT Win32Ui::taskbarCreated() {
+  if (!taskbarCreated_) taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  return taskbarCreated_;
 }
 
 bool Win32Ui::load(Form& form) {
@@ -62,7 +96,7 @@ PictureLoad Win32Ui::loadPicture(const std::string& source) {
 }
 
 void Win32Ui::popupMenu(Form& form, MenuItem& menu) {
-  auto* peer = static_cast<WindowPeer*>(form.peer());
+  auto* peer = dynamic_cast<FormPeer*>(form.peer());
   if (!peer) return;
   auto it = peer->popups.find(&menu);
   if (it == peer->popups.end()) return;
@@ -120,10 +154,10 @@ MenuItem* Win32Ui::menuCommand(UINT id) const {
 
 namespace {
 
-WindowPeer* formPeerOf(HWND hwnd) {
+FormPeer* formPeerOf(const Win32Ui& ui, HWND hwnd) {
   HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
-  WindowPeer* peer = root ? WindowPeer::of(root) : nullptr;
-  return peer && peer->control() && peer->control()->kind() == ControlKind::Form ? peer : nullptr;
+  WindowPeer* peer = root ? ui.peerOf(root) : nullptr;
+  return peer && peer->control() ? peer->asFormPeer() : nullptr;
 }
 
 HWND hwndOf(Control* c) {
@@ -162,7 +196,7 @@ bool turnPage(WindowPeer& form, bool forward) {
 // Alt and an underlined letter press the control that carries it.
 bool pressMnemonic(WindowPeer& form, wchar_t letter) {
   for (Control* c : tabStops(*form.control())) {
-    if (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::TabStrip) continue;
+    if (!windowPeerOf(*c)->home().mnemonicFromCaption()) continue;
     std::wstring caption = widen(c->text());
     std::size_t amp = caption.find(L'&');
     if (amp == std::wstring::npos || amp + 1 >= caption.size()) continue;
@@ -187,7 +221,7 @@ Shortcut shortcutOfKey(WPARAM key) {
 }  // namespace
 
 bool Win32Ui::preTranslate(MSG& msg) {
-  WindowPeer* form = formPeerOf(msg.hwnd);
+  FormPeer* form = formPeerOf(*this, msg.hwnd);
   if (!form) return false;
   // While a long operation runs, the windows that wait are disabled and its
   // own has no menus: shortcuts are looked up here, so that Quit still acts.

@@ -13,16 +13,24 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/button_art.h"
 #include "platform/win32/gdi_object.h"
 #include "platform/win32/picture_decoder.h"
 
 namespace vl::win32 {
 
+class SystemLibraries;
+class WindowPeer;
+
 class Win32Ui : public Ui {
  public:
+  Win32Ui(HINSTANCE instance, SystemLibraries& libraries);
+  // Standing alone (a tool that makes no Backend): loads the libraries itself.
   explicit Win32Ui(HINSTANCE instance);
   Win32Ui(const Win32Ui&) = delete;
   Win32Ui& operator=(const Win32Ui&) = delete;
+  // Destroys the windows still open, and their peers with them.
+  ~Win32Ui() override;
 
   bool load(Form& form) override;
   void unload(Form& form) override;
@@ -40,6 +48,7 @@ class Win32Ui : public Ui {
   void afterPainting(std::function<void()> step) override;
 
   HINSTANCE instance() const { return instance_; }
+  SystemLibraries& libraries() const { return libraries_; }
   int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
   int toTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
   HFONT font(const Font& f);
@@ -49,11 +58,30 @@ class Win32Ui : public Ui {
   void removeMenuCommand(UINT id) { menuCommands_.erase(id); }
   MenuItem* menuCommand(UINT id) const;
 
+  // The peers of this owner's windows, found also for a window that may be
+  // another's (a dialog, a combo box's own list).
+  WindowPeer* peerOf(HWND hwnd) const;
+  void addPeer(HWND hwnd, WindowPeer& peer) { peers_[hwnd] = &peer; }
+  void removePeer(HWND hwnd) { peers_.erase(hwnd); }
+  // Containers whose controls get their windows when shown or when idle.
+  std::vector<WindowPeer*>& pendingContainers() { return pending_; }
+  // The window property that names each window for the tests that drive it.
+  LPCWSTR nameProperty() const { return nameAtom_ ? MAKEINTATOM(nameAtom_) : L"VarilumeName"; }
+  // The message the shell broadcasts when the taskbar has been created anew.
+  UINT taskbarCreated();
+  const ButtonArt* buttonArt(const std::string& name, int pixels) {
+    return buttonArt_.find(name, pixels);
+  }
+
  private:
+  Win32Ui(HINSTANCE instance, SystemLibraries* libraries);  // null: its own
+
   std::vector<std::function<void()>> afterPainting_;
   bool preTranslate(MSG& msg);
 
   HINSTANCE instance_;
+  std::unique_ptr<SystemLibraries> ownLibraries_;
+  SystemLibraries& libraries_;
   int dpi_ = 96;
   bool classesRegistered_ = false;  // no form can be made without them
   std::unique_ptr<Win32PictureDecoder> decoder_;
@@ -62,6 +90,12 @@ class Win32Ui : public Ui {
   std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
   std::unordered_map<UINT, MenuItem*> menuCommands_;
   UINT nextMenuCommand_ = 1000;
+  std::unordered_map<HWND, WindowPeer*> peers_;
+  std::vector<WindowPeer*> pending_;
+  // Found once: given as a string, the system would look it up for every window.
+  ATOM nameAtom_ = 0;
+  UINT taskbarCreated_ = 0;
+  ButtonArtCache buttonArt_;
 };
 
 }  // namespace vl::win32

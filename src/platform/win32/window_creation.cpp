@@ -35,26 +35,13 @@ bool hasVisibleMenu(const Form& f) {
 
 // Under Wine each window costs about a millisecond: creating the hidden pages
 // of the main window before it shows would add a fifth to the start-up.
-std::vector<WindowPeer*>& pendingContainers() {
-  static std::vector<WindowPeer*> pending;
-  return pending;
-}
-UINT_PTR idleTimer = 0;
-
-void CALLBACK createOnePending(HWND, UINT, UINT_PTR, DWORD) {
-  if (pendingContainers().empty()) {
-    KillTimer(nullptr, idleTimer);
-    idleTimer = 0;
-    return;
-  }
-  createPendingChildren(*pendingContainers().front());
-}
-
 void deferChildren(WindowPeer& container) {
   container.childrenPending = true;
-  pendingContainers().push_back(&container);
-  // Timer messages come only when nothing else waits, paints included.
-  if (!idleTimer) idleTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &createOnePending);
+  auto& pending = container.ui().pendingContainers();
+  pending.push_back(&container);
+  // Timer messages come only when nothing else waits, paints included. The
+  // form's own window takes them, so that its procedure finds the owner.
+  SetTimer(GetAncestor(container.hwnd(), GA_ROOT), kPendingTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 // Whether every window was made. One that could not be is left out and the
@@ -106,7 +93,7 @@ void createShownPending(const Form& form) {
   // until nothing of this form is left that shows.
   for (bool more = true; more;) {
     more = false;
-    std::vector<WindowPeer*> pending = pendingContainers();
+    std::vector<WindowPeer*> pending = windowPeerOf(form)->ui().pendingContainers();
     for (WindowPeer* container : pending) {
       Control* c = container->control();
       if (!c || c->form() != &form || !onScreen(*c)) continue;
@@ -127,8 +114,18 @@ void createPendingChildren(WindowPeer& container) {
 void forgetPendingChildren(WindowPeer& container) {
   if (!container.childrenPending) return;
   container.childrenPending = false;
-  auto& pending = pendingContainers();
+  auto& pending = container.ui().pendingContainers();
   pending.erase(std::find(pending.begin(), pending.end(), &container));
+}
+
+void createOnePending(FormPeer& formPeer) {
+  for (WindowPeer* container : formPeer.ui().pendingContainers()) {
+    if (container->control() && container->control()->form() == formPeer.control()) {
+      createPendingChildren(*container);
+      return;
+    }
+  }
+  KillTimer(formPeer.hwnd(), kPendingTimer);
 }
 
 DWORD alignStyle(const Control& c) {
@@ -161,8 +158,14 @@ bool registerWindowClasses(HINSTANCE instance) {
                                                  GetSystemMetrics(SM_CYSMICON), 0));
     }
     wc.lpszClassName = name;
-    // Another Win32Ui of this module registered them already: as good.
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    if (!RegisterClassExW(&wc)) {
+      DWORD error = GetLastError();
+      // The icons of a class not made are ours to free.
+      if (wc.hIcon) DestroyIcon(wc.hIcon);
+      if (wc.hIconSm) DestroyIcon(wc.hIconSm);
+      // Another Win32Ui of this module registered them already: as good.
+      if (error != ERROR_CLASS_ALREADY_EXISTS) return false;
+    }
   }
   return true;
 }
@@ -176,7 +179,7 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
                               ui.toPixels(form.left()), ui.toPixels(form.top()), rc.right - rc.left,
                               rc.bottom - rc.top, nullptr, nullptr, ui.instance(), nullptr);
   if (!hwnd) return nullptr;
-  auto* peer = new WindowPeer(ui, form, hwnd);
+  auto* peer = new FormPeer(ui, form, hwnd);
   form.attachPeer(peer);
   buildMenus(*peer);
   // The frame may differ from what AdjustWindowRectEx said (a wrapped menu

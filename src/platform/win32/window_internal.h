@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <unordered_map>
-
 #include "platform/control.h"
 #include "platform/win32/ui.h"
 
@@ -23,9 +21,9 @@ inline COLORREF toColor(Rgb c) {
 }
 // SS_LEFT, SS_CENTER or SS_RIGHT for a label's alignment.
 DWORD alignStyle(const Control& c);
-// The peers of this thread's windows; looked up on every message, so kept
-// here rather than in window properties, which live in the window server.
-std::unordered_map<HWND, WindowPeer*>& peers();
+// The form's window timer that makes the windows of its hidden containers
+// one by one while the program is idle; apart from the timers' atom IDs.
+inline constexpr UINT_PTR kPendingTimer = 1;
 
 LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

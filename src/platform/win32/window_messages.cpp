@@ -14,14 +14,16 @@ namespace vl::win32 {
 
 namespace {
 
-Control* controlOf(HWND hwnd) {
-  WindowPeer* p = WindowPeer::of(hwnd);
+// A child's control, found through its parent's owner: the child may be a
+// window we did not make (a combo box's own edit or list).
+Control* controlOf(const WindowPeer& parent, HWND hwnd) {
+  WindowPeer* p = parent.ui().peerOf(hwnd);
   return p ? p->control() : nullptr;
 }
 
 // The peer of a child that still has its control.
-WindowPeer* livePeer(HWND hwnd) {
-  WindowPeer* p = hwnd ? WindowPeer::of(hwnd) : nullptr;
+WindowPeer* livePeer(const WindowPeer& parent, HWND hwnd) {
+  WindowPeer* p = hwnd ? parent.ui().peerOf(hwnd) : nullptr;
   return p && p->control() ? p : nullptr;
 }
 
@@ -33,8 +35,8 @@ int twipsY(WindowPeer& p, LPARAM lp) {
 }
 
 HBRUSH colorChild(WindowPeer& parent, HDC dc, HWND child, bool edit) {
-  Control* c = controlOf(child);
-  if (!c) c = controlOf(GetParent(child));  // a combo box's own edit or list
+  Control* c = controlOf(parent, child);
+  if (!c) c = controlOf(parent, GetParent(child));  // a combo box's own edit or list
   if (!c) return nullptr;
   COLORREF back = c->backColor() ? toColor(*c->backColor())
                   : edit         ? GetSysColor(COLOR_WINDOW)
@@ -50,28 +52,28 @@ HBRUSH colorChild(WindowPeer& parent, HDC dc, HWND child, bool edit) {
 bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_COMMAND: {
-      WindowPeer* child = livePeer(reinterpret_cast<HWND>(lp));
+      WindowPeer* child = livePeer(peer, reinterpret_cast<HWND>(lp));
       if (!child || !child->home().command(*child, HIWORD(wp))) return false;
       result = 0;
       return true;
     }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
-      WindowPeer* child = livePeer(header->hwndFrom);
+      WindowPeer* child = livePeer(peer, header->hwndFrom);
       if (!child || !child->home().notify(*child, *header)) return false;
       result = 0;
       return true;
     }
     case WM_HSCROLL:
     case WM_VSCROLL: {
-      WindowPeer* child = livePeer(reinterpret_cast<HWND>(lp));
+      WindowPeer* child = livePeer(peer, reinterpret_cast<HWND>(lp));
       if (!child || !child->home().scroll(*child, wp)) return false;
       result = 0;
       return true;
     }
     case WM_DRAWITEM: {
       auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-      WindowPeer* child = livePeer(d->hwndItem);
+      WindowPeer* child = livePeer(peer, d->hwndItem);
       if (!child || !child->home().drawItem(*child, *d)) return false;
       result = TRUE;
       return true;
@@ -239,9 +241,8 @@ bool inSight(const Control& c) {
 
 bool shownInParent(const Control& c) {
   if (!c.visible()) return false;
-  const Control* parent = c.parent();
-  return !(parent && parent->kind() == ControlKind::TabStrip && c.tabPage() >= 0 &&
-           parent->value() != c.tabPage());
+  const auto* tabs = dynamic_cast<const TabStrip*>(c.parent());
+  return !(tabs && c.tabPage() >= 0 && tabs->value() != c.tabPage());
 }
 
 // The tab control's pages, and frames and panels without a colour of their

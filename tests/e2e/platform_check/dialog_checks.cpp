@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "platform/win32/open_file_dialog.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui.h"
 #include "samples.h"
@@ -71,7 +72,8 @@ std::optional<std::string> drive(vl::Form* owner, const std::string& title,
   driver.typed = vl::win32::widen(typed);
   // A plain system thread: this compiler's library has no std::thread here.
   HANDLE thread = CreateThread(nullptr, 0, &Driver::start, &driver, 0, nullptr);
-  vl::win32::Win32FileDialog dialog;
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32FileDialog dialog(libraries);
   auto chosen = dialog.open(owner, {title, "Bitmaps (*.bmp)|*.bmp|All files (*.*)|*.*", folder});
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
@@ -124,7 +126,8 @@ void runDialogChecks(HINSTANCE instance, const std::string& folder) {
             vl::win32::narrow(after));
 
   // Owned by a loaded (hidden) form.
-  vl::win32::Win32Ui ui(instance);
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32Ui ui(instance, libraries);
   vl::Form owner(ui, "Form1", "Owner", 3000, 2000);
   CHECK_MSG(owner.load(), "the owner form loads", "it did not");
   auto owned = drive(&owner, "Check: owned", sample, folder);

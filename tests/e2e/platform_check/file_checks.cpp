@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "settings/settings_store.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/system_services.h"
 #include "services.h"
 
@@ -46,7 +47,8 @@ void checkSettingsText(vl::win32::Win32FileSystem& fs, const std::string& folder
 }  // namespace
 
 void runFileChecks(const std::string& folder) {
-  vl::win32::Win32FileSystem fs;
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32FileSystem fs(libraries);
   checkSettingsText(fs, folder);
   // Nine folders of 30 characters below the sample folder.
   std::string deep = folder + "long";

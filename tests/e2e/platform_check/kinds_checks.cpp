@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../pictures.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/window_of.h"
 #include "services.h"
@@ -290,7 +291,8 @@ void checkPictureButton(KindsForm& form) {
 }  // namespace
 
 void runKindsChecks(HINSTANCE instance, const std::string& folder) {
-  vl::win32::Win32Ui ui(instance);
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32Ui ui(instance, libraries);
   KindsForm form(ui);
   form.show();
   pump();

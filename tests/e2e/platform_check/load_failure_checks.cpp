@@ -2,6 +2,7 @@
 // leaves no window behind; it loads once the system makes them again.
 #include <string>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/window_of.h"
 #include "services.h"
@@ -32,7 +33,8 @@ LRESULT CALLBACK refuseChildren(int code, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 void runLoadFailureChecks(HINSTANCE instance) {
-  vl::win32::Win32Ui ui(instance);
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32Ui ui(instance, libraries);
   PlainForm form(ui);
   HHOOK hook = SetWindowsHookExW(WH_CBT, &refuseChildren, nullptr, GetCurrentThreadId());
   CHECK_MSG(hook != nullptr, "child windows can be refused", "no hook");

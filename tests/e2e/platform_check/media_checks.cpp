@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/mci_device.h"
+#include "platform/win32/system_library.h"
 #include "../media_files.h"
 #include "samples.h"
 #include "services.h"
@@ -202,7 +203,8 @@ void checkRmi(vl::MediaDevices& devices, const std::string& folder) {
 void runMediaChecks(const std::string& folder) {
   std::string wave = folder + "silence.wav";
   CHECK_EQ_MSG(writeFile(wave, testmedia::silentWave(3)), true, "silence.wav written");
-  vl::win32::MciDevices devices;
+  vl::win32::SystemLibraries libraries;
+  vl::win32::MciDevices devices(libraries);
 
   auto device = devices.create();
   std::optional<vl::MediaNotify> done;

@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "samples.h"
 #include "services.h"
@@ -177,7 +178,8 @@ void checkMadeByTools(vl::PictureDecoder& decoder, const std::string& folder) {
 }  // namespace
 
 void runPictureChecks(HINSTANCE instance, const std::string& folder) {
-  vl::win32::Win32PictureDecoder decoder(instance, kDpi);
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32PictureDecoder decoder(instance, kDpi, libraries);
   const std::vector<Sample> samples = {
       {"red24.bmp", bmp24BottomUp(16, 8), 240, 120},
       {"topdown32.bmp", bmp32TopDown(16, 8), 240, 120},

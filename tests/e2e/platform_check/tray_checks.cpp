@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/win32/shell_tray_icon.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/window_of.h"
 #include "services.h"
@@ -85,9 +86,10 @@ void checkCallback(vl::TrayIcon& tray, HWND hook, int mouseMessage) {
 }  // namespace
 
 void runTrayChecks(HINSTANCE instance) {
-  vl::win32::Win32Ui ui(instance);
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32Ui ui(instance, libraries);
   HookForm form(ui);
-  vl::win32::ShellTrayIcon tray(instance, kIconResource);
+  vl::win32::ShellTrayIcon tray(instance, kIconResource, libraries);
 
   std::string unloaded = tray.add(form.pichook, "Varilume SE", 96);
   CHECK_MSG(!unloaded.empty() && !tray.shown(), "a hook without a window is refused",

@@ -1,0 +1,21 @@
+#include "platform/win32/backend.h"
+
+#include <utility>
+
+namespace vl::win32 {
+
+namespace {
+constexpr int kTrayIconResource = 1;
+}  // namespace
+
+Backend::Backend(HINSTANCE instance, std::string commandLine)
+    : ui_(instance, libraries_),
+      fs_(libraries_),
+      media_(libraries_),
+      tray_(instance, kTrayIconResource, libraries_),
+      fileDialog_(libraries_),
+      services_{ui_,       fs_,         codec_,
+                launcher_, random_,     media_,
+                tray_,     fileDialog_, std::move(commandLine)} {}
+
+}  // namespace vl::win32
