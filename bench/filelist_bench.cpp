@@ -15,6 +15,7 @@
 
 #include "browse/browser_pane.h"
 #include "browse/media_types.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/ui.h"
@@ -78,8 +79,9 @@ int wmain(int argc, wchar_t** argv) {
   int runs = argc > 1 ? _wtoi(argv[1]) : 7;
   makeFiles();
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  vl::win32::Win32Ui ui(instance);
-  vl::win32::Win32FileSystem fs;
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32Ui ui(instance, libraries);
+  vl::win32::Win32FileSystem fs(libraries);
   HWND floorWindow = CreateWindowW(L"STATIC", L"Floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
                                    400, nullptr, nullptr, instance, nullptr);
   HWND floorList = CreateWindowW(

@@ -151,9 +151,6 @@ std::string Win32FileSystem::programDirectory() {
 
 Win32FileSystem::Win32FileSystem(SystemLibraries& libraries) : libraries_(libraries) {}
 
-Win32FileSystem::Win32FileSystem()
-    : ownLibraries_(std::make_unique<SystemLibraries>()), libraries_(*ownLibraries_) {}
-
 Win32FileSystem::~Win32FileSystem() = default;
 
 std::string Win32FileSystem::userSettingsDirectory() {

@@ -12,8 +12,6 @@ class SystemLibraries;
 class Win32FileSystem : public FileSystem {
  public:
   explicit Win32FileSystem(SystemLibraries& libraries);
-  // Standing alone (a tool that makes no Backend): loads the libraries itself.
-  Win32FileSystem();
   ~Win32FileSystem() override;
   std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
   bool writeFile(const std::string& path, std::string_view bytes) override;
@@ -38,7 +36,6 @@ class Win32FileSystem : public FileSystem {
   bool sameVolume(const std::string& a, const std::string& b) override;
 
  private:
-  std::unique_ptr<SystemLibraries> ownLibraries_;
   SystemLibraries& libraries_;
   std::optional<std::string> settingsDirectory_;
   // Volume names of fixed drives, asked once: asking is slow on some drives.

@@ -14,14 +14,9 @@
 
 namespace vl::win32 {
 
-Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries) : Win32Ui(instance, &libraries) {}
-
-Win32Ui::Win32Ui(HINSTANCE instance) : Win32Ui(instance, nullptr) {}
-
-Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries* libraries)
+Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries)
     : instance_(instance),
-      ownLibraries_(libraries ? nullptr : std::make_unique<SystemLibraries>()),
-      libraries_(libraries ? *libraries : *ownLibraries_),
+      libraries_(libraries),
       nameAtom_(GlobalAddAtomW(L"VarilumeName")),
       buttonArt_(instance) {
   SetProcessDPIAware();

@@ -25,8 +25,6 @@ class WindowPeer;
 class Win32Ui : public Ui {
  public:
   Win32Ui(HINSTANCE instance, SystemLibraries& libraries);
-  // Standing alone (a tool that makes no Backend): loads the libraries itself.
-  explicit Win32Ui(HINSTANCE instance);
   Win32Ui(const Win32Ui&) = delete;
   Win32Ui& operator=(const Win32Ui&) = delete;
   // Destroys the windows still open, and their peers with them.
@@ -74,13 +72,10 @@ class Win32Ui : public Ui {
   }
 
  private:
-  Win32Ui(HINSTANCE instance, SystemLibraries* libraries);  // null: its own
-
   std::vector<std::function<void()>> afterPainting_;
   bool preTranslate(MSG& msg);
 
   HINSTANCE instance_;
-  std::unique_ptr<SystemLibraries> ownLibraries_;
   SystemLibraries& libraries_;
   int dpi_ = 96;
   bool classesRegistered_ = false;  // no form can be made without them
