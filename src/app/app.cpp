@@ -57,7 +57,7 @@ void App::continueStartup() {
   if (form5_) form5_->unload();
   // The reminder's hidden window comes once the main window has painted.
   reminder_ = std::make_unique<Reminder>(services_, windowsPath_,
-                                         [this](bool on) { mainWindow().RS.setEnabled(on); });
+                                         [this](bool on) { mainWindow().enableReminderSetup(on); });
   ui().afterPainting([this] {
     if (!quitting_) reminder_->start();
   });
@@ -87,7 +87,7 @@ void App::finishFirstRun(const std::string& windowsPath) {
   settings_.write("windir.cfg", windowsPath);
   windowsPath_ = windowsPath;
   createTipsWindow().enterWelcomeMode();
-  mainWindow().DYK.setEnabled(false);
+  mainWindow().holdTipsMenu();
   continueStartup();
   if (form15_) form15_->unload();
 }

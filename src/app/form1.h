@@ -28,9 +28,28 @@ inline constexpr int kWideWidth = 11230;
 inline constexpr int kNarrowPanelWidth = 389 * kStandardTwipsPerPixel;
 inline constexpr int kWidePanelWidth = kWideWidth - Form::kStandardFrameWidth;
 
+namespace test {
+struct MainWindowParts;
+}
+
 class Form1 : public Form, private ViewingLayout {
  public:
   explicit Form1(App& app);
+
+  // A file named on the command line or dropped on the window, handed to
+  // the page its extension belongs to; false when no page takes it.
+  bool openFile(const std::string& path);
+  // The File menu's "Reminder Setup", while the break reminder can be set up.
+  void enableReminderSetup(bool on) { RS.setEnabled(on); }
+  // The first run's welcome holds the tips: "Did you know..." waits.
+  void holdTipsMenu() { DYK.setEnabled(false); }
+
+ protected:
+  void Load() override;
+
+ private:
+  // The unit tests look at the parts as a user looks at the window.
+  friend struct test::MainWindowParts;
 
   // Pop-up menus of the pages, never shown in the menu bar; their items come
   // with the pages.
@@ -76,29 +95,20 @@ class Form1 : public Form, private ViewingLayout {
 
   // The wide layout shows the High-Res view beside the tab control.
   void setWide(bool wide) override;
+  void centreOnScreen() override { center(); }
+  void enableLogoMenu(bool on) override { LCM.setEnabled(on); }
+  void openViewMenu() override;
 
   // Files named on the command line, handed to their pages.
   void openImageFromCommandLine(const std::string& path);
   void openMusicFromCommandLine(const std::string& path);
   void openSoundFromCommandLine(const std::string& path);
   void openMciFromCommandLine(const std::string& path);
-  // A file named on the command line or dropped on the window, handed to
-  // the page its extension belongs to; false when no page takes it.
-  bool openFile(const std::string& path);
   BrowserPage& browserPage(MediaPage page);
 
   // Reads c:\res.cfg and sets its mode's option.
   void applySavedDisplayMode();
   void applyShowAtStartFlag();
-
- protected:
-  void Load() override;
-
- private:
-  void centreOnScreen() override { center(); }
-  void enableLogoMenu(bool on) override { LCM.setEnabled(on); }
-  void openViewMenu() override;
-
   void dispatchCommandLine();
   void chooseHighRes();
   void chooseLowRes();

@@ -13,7 +13,7 @@ using test::TestSystem;
 
 struct BrowserPageTest : ::testing::Test {
   TestSystem sys;
-  Form1* main = nullptr;
+  test::MainWindowParts* main = nullptr;
   void SetUp() override {
     sys.knowWindowsPath();
     sys.put("C:\\tip.cfg", "0\r\n");
@@ -25,7 +25,7 @@ struct BrowserPageTest : ::testing::Test {
     sys.fs.addDirectory("C:\\PICS\\June");
     sys.fs.addDirectory("D:\\ART");
     sys.fs.currentDir = "C:\\PICS";
-    main = &sys.start().mainWindow();
+    main = &sys.startMain();
   }
   BrowserPage& page(MediaPage p) { return main->browserPage(p); }
   std::vector<std::string> files(MediaPage p) {
@@ -226,7 +226,7 @@ TEST_F(LocationTest, TheDialogIsCentredNotModalAndHoldsItsOperation) {
   EXPECT_EQ(d.Label2.text(), "copy");
   EXPECT_FALSE(d.Label2.visible());
   EXPECT_EQ(d.lists.path(), "C:\\PICS");  // the process's current directory
-  EXPECT_TRUE(main->enabled());
+  EXPECT_TRUE(main->form.enabled());
   // Asked again while open: the same dialog, with the new operation.
   LocationDialog& again = ask(MediaPage::Image, "AUTUMN.BMP", "IMF");
   EXPECT_EQ(&again, &d);
@@ -310,7 +310,7 @@ TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
   int reports = 0;
   sys.ui.DoEvents = [&] {
     ++reports;
-    EXPECT_FALSE(main->enabled());  // the windows wait while the file is copied
+    EXPECT_FALSE(main->form.enabled());  // the windows wait while the file is copied
     if (reports == 3) {
       auto it = std::find(sys.ui.loadedForms.begin(), sys.ui.loadedForms.end(), "Form3");
       EXPECT_NE(it, sys.ui.loadedForms.end());
@@ -318,7 +318,7 @@ TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
   };
   d.SSCommand2.userClick();
   EXPECT_EQ(reports, 10);
-  EXPECT_TRUE(main->enabled());
+  EXPECT_TRUE(main->form.enabled());
   EXPECT_EQ(sys.fs.fileSize("D:\\big.avi"), 10 << 20);
   EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\big.avi"));
 }
@@ -336,7 +336,7 @@ TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhil
     if (++reports != 3) return;
     other.SSCommand2.userClick();
     main->DYK.userClick();
-    main->userCloseRequest();
+    main->form.userCloseRequest();
     EXPECT_FALSE(sys.ui.ended);  // not before the copy has stopped
   };
   d.SSCommand2.userClick();
@@ -353,7 +353,7 @@ struct QuitDuringCopyTest : LocationTest, ::testing::WithParamInterface<int> {
   void quitBy(int path) {
     if (path == 0) main->quit.userClick();
     if (path == 1) main->popup.Q.userClick();
-    if (path == 2) main->userCloseRequest();
+    if (path == 2) main->form.userCloseRequest();
   }
 };
 

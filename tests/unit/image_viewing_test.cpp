@@ -13,7 +13,7 @@ using test::TestSystem;
 
 struct ImageViewingTest : ::testing::Test {
   TestSystem sys;
-  Form1* main = nullptr;
+  test::MainWindowParts* main = nullptr;
   ViewPane* low = nullptr;
   ViewPane* high = nullptr;
 
@@ -27,7 +27,7 @@ struct ImageViewingTest : ::testing::Test {
     sys.ui.pictures.add("C:\\PICS\\wide.emf", 9000, 2000);
     sys.fs.currentDir = "C:\\PICS";
     sys.ui.setScreen(widthPx, heightPx);
-    main = &sys.start().mainWindow();
+    main = &sys.startMain();
     low = &main->lowRes.pane;
     high = &main->highRes.pane;
   }
@@ -96,7 +96,7 @@ TEST_F(ImageViewingTest, HighResOnASmallScreenFallsBackToLowResOnce) {
   EXPECT_EQ(main->imagePage.Option2.value(), 1);
   EXPECT_EQ(main->imagePage.Option1.value(), 0);
   EXPECT_EQ(sys.file("C:\\res.cfg"), "0\r\n");
-  EXPECT_EQ(main->width(), kNarrowWidth);
+  EXPECT_EQ(main->form.width(), kNarrowWidth);
   EXPECT_TRUE(main->lowRes.raised());
   EXPECT_EQ(low->image.width(), 1500);
   EXPECT_EQ(high->image.width(), 1500);  // shown in both viewers
@@ -108,7 +108,7 @@ TEST_F(ImageViewingTest, AStretchChangeNeedsATallerScreenThanAView) {
   start("1", 800, 600);
   view("wide.emf");
   EXPECT_TRUE(sys.ui.messages.empty());
-  EXPECT_EQ(main->width(), kWideWidth);
+  EXPECT_EQ(main->form.width(), kWideWidth);
   EXPECT_EQ(main->Frame25.width(), 10935);
   EXPECT_EQ(high->image.width(), 9000);
   EXPECT_EQ(high->HScroll.max(), 4515 - 9000);
@@ -123,7 +123,7 @@ TEST_F(ImageViewingTest, AStretchChangeNeedsATallerScreenThanAView) {
             "Low-Res mode now.");
   EXPECT_EQ(main->lowRes.Check2.value(), 1);
   EXPECT_EQ(main->imagePage.Option2.value(), 1);
-  EXPECT_EQ(main->width(), kNarrowWidth);
+  EXPECT_EQ(main->form.width(), kNarrowWidth);
   EXPECT_EQ(low->image.width(), 4515);
 }
 
@@ -136,13 +136,13 @@ TEST_F(ImageViewingTest, ClosingTheViewsAndTheLogoMenu) {
   main->imagePage.browser.item("VI").userClick();
   EXPECT_EQ(main->highRes.Check1.value(), 0);
   EXPECT_TRUE(main->LCM.enabled());
-  EXPECT_EQ(main->width(), kWideWidth);
+  EXPECT_EQ(main->form.width(), kWideWidth);
   main->highRes.SSCommand8.userClick();
   EXPECT_FALSE(main->LCM.enabled());
-  EXPECT_EQ(main->width(), kNarrowWidth);
+  EXPECT_EQ(main->form.width(), kNarrowWidth);
   EXPECT_EQ(main->Frame25.width(), 5715);
   ScreenInfo s = sys.ui.screen();
-  EXPECT_EQ(main->left(), (s.width - main->width()) / 2);
+  EXPECT_EQ(main->form.left(), (s.width - main->form.width()) / 2);
 
   main->imagePage.Option2.userClick();
   view("small.bmp");
@@ -223,7 +223,7 @@ TEST_F(ImageViewingTest, FullScreenShowsTheCurrentFileAndClosesOnAClickOrEsc) {
 TEST_F(ImageViewingTest, OnlyAPressAndReleaseOnThePictureOpenFullScreen) {
   start("1");
   view("small.bmp");
-  ASSERT_EQ(main->width(), kWideWidth);
+  ASSERT_EQ(main->form.width(), kWideWidth);
   high->image.userLeftUp(true);
   high->viewport.userLeftUp(true);
   EXPECT_EQ(main->viewing.fullScreen(), nullptr);
@@ -248,7 +248,7 @@ TEST_F(ImageViewingTest, TheLowResViewShowsOnlyOnTheImagePageAndComesBackWithIt)
   main->lowRes.SSCommand6.userClick();  // out of sight, out of reach
   EXPECT_TRUE(main->lowRes.raised());
 
-  ASSERT_EQ(main->tabStrip(), &main->SSTab1);
+  ASSERT_EQ(main->form.tabStrip(), &main->SSTab1);
   for (int i = 0; i < 3; ++i) main->SSTab1.userStep(-1);
   EXPECT_EQ(main->SSTab1.tab(), 0);
   EXPECT_TRUE(main->lowRes.Frame17.shownOnScreen());
@@ -261,12 +261,12 @@ TEST_F(ImageViewingTest, TheLowResViewShowsOnlyOnTheImagePageAndComesBackWithIt)
 TEST_F(ImageViewingTest, KeysAndTheWheelZoomAndScroll) {
   start("0");
   view("wide.emf");  // 9000 x 2000: wider than the viewport
-  EXPECT_TRUE(main->userAltKey('I'));
+  EXPECT_TRUE(main->form.userAltKey('I'));
   EXPECT_EQ(low->image.width(), 9900);
   EXPECT_EQ(high->image.width(), 4967);  // the other viewer, from its viewport size
-  EXPECT_TRUE(main->userAltKey('O'));
+  EXPECT_TRUE(main->form.userAltKey('O'));
   EXPECT_EQ(low->image.width(), 9000);
-  EXPECT_FALSE(main->userAltKey('Q'));
+  EXPECT_FALSE(main->form.userAltKey('Q'));
 
   low->image.userWheel(-2, true, false);  // towards the user, with Shift: across
   EXPECT_EQ(low->image.left(), -200);
@@ -288,7 +288,7 @@ TEST(ImageCommandLine, APictureOnTheCommandLineOpensInTheSavedModesView) {
   sys.put("C:\\tip.cfg", "0\r\n");
   sys.ui.pictures.add("C:\\My Pics\\a.bmp", 1500, 750);
   sys.commandLine = "C:\\My Pics\\a.bmp";
-  Form1& main = sys.start().mainWindow();
+  auto& main = sys.startMain();
   EXPECT_TRUE(main.lowRes.raised());
   EXPECT_EQ(main.lowRes.pane.image.height(), 750);
   EXPECT_TRUE(main.LCM.enabled());

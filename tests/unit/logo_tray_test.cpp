@@ -18,7 +18,7 @@ const std::string kRestoreText = "All logo files have been restored to last prev
 
 struct LogoTest : ::testing::Test {
   TestSystem sys;
-  Form1* main = nullptr;
+  test::MainWindowParts* main = nullptr;
   LogoChanger* logo = nullptr;
   void SetUp() override {
     sys.knowWindowsPath();
@@ -32,7 +32,7 @@ struct LogoTest : ::testing::Test {
     for (const char* p : {"c:\\windows\\logow.sys", "c:\\windows\\logos.sys", "C:\\PICS\\new.bmp"})
       sys.ui.pictures.add(p, 4800, 6000);
     sys.fs.currentDir = "C:\\PICS";
-    main = &sys.start().mainWindow();
+    main = &sys.startMain();
     logo = &main->logo;
   }
   void viewNewPicture() {
@@ -227,12 +227,12 @@ TEST_F(LogoTest, TrayMessagesMenuAndQuitRemoveTheIconFirst) {
   report(0x205);
   EXPECT_EQ(sys.ui.popups, std::vector<std::string>{"mnubar"});
   popup.HM.userClick();
-  EXPECT_FALSE(main->visible());
+  EXPECT_FALSE(main->form.visible());
   report(0x203);  // to the front, still hidden
   EXPECT_EQ(sys.ui.frontmost, "Form1");
-  EXPECT_FALSE(main->visible());
+  EXPECT_FALSE(main->form.visible());
   popup.SM.userClick();
-  EXPECT_TRUE(main->visible());
+  EXPECT_TRUE(main->form.visible());
 
   // The taskbar came back: the icon is added again.
   popup.userTaskbarCreated();
@@ -253,18 +253,18 @@ TEST_F(LogoTest, ADroppedFileOpensAsTheCommandLineWouldAndOthersAreIgnored) {
   sys.put("C:\\M\\ding.wav", "RIFF");
   sys.media.lengths["C:\\M\\ding.wav"] = 1200;
   sys.fs.addDirectory("C:\\folder.bmp");
-  ASSERT_TRUE(main->acceptsFiles());
-  main->FilesDropped(
+  ASSERT_TRUE(main->form.acceptsFiles());
+  main->form.FilesDropped(
       {"C:\\folder.bmp", "C:\\M\\notes.txt", "C:\\M\\ding.wav", "C:\\PICS\\new.bmp"});
   EXPECT_EQ(main->SSTab1.tab(), 2);
   EXPECT_EQ(main->soundPage.field.text(), "C:\\M\\ding.wav");
   EXPECT_EQ(main->soundPlayer.device.mode(), MediaMode::Playing);
   EXPECT_EQ(main->imagePage.Text1.text(), "");
 
-  main->FilesDropped({"C:\\PICS\\new.bmp"});
+  main->form.FilesDropped({"C:\\PICS\\new.bmp"});
   EXPECT_EQ(main->SSTab1.tab(), 0);
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
-  main->FilesDropped({"C:\\folder.bmp", "C:\\M\\readme.doc"});
+  main->form.FilesDropped({"C:\\folder.bmp", "C:\\M\\readme.doc"});
   EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\new.bmp");
   EXPECT_TRUE(sys.ui.messages.empty());
 }
@@ -287,7 +287,7 @@ TEST(WindowsPathWithoutBackslash, LogosEditorAndProfileLandInTheFolder) {
   sys.ui.pictures.add("C:\\PICS\\new.bmp", 4800, 6000);
   sys.ui.pictures.add("c:\\windows\\logow.sys", 4800, 6000);
   sys.fs.currentDir = "C:\\PICS";
-  Form1& main = sys.start().mainWindow();
+  auto& main = sys.startMain();
 
   main.imagePage.browser.pane.file.userSelect(0);
   main.imagePage.browser.pane.file.userDblClick();

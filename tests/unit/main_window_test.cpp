@@ -11,11 +11,11 @@ using test::TestSystem;
 
 struct MainWindowTest : ::testing::Test {
   TestSystem sys;
-  Form1* main = nullptr;
+  test::MainWindowParts* main = nullptr;
   void SetUp() override {
     sys.knowWindowsPath();
     sys.put("c:\\tip.cfg", "0\r\n");
-    main = &sys.start().mainWindow();
+    main = &sys.startMain();
   }
 };
 
@@ -36,7 +36,8 @@ TEST_F(MainWindowTest, StatusBarShowsHelpAndClearsOverBareAreas) {
   image.Option2.userMouseMove();
   EXPECT_EQ(main->StatusBar1.text(),
             "Use this mode if your screen resolution is less than 800x600");
-  for (Control* bare : std::initializer_list<Control*>{main, &main->SSTab1, &main->SSPanel9}) {
+  for (Control* bare :
+       std::initializer_list<Control*>{&main->form, &main->SSTab1, &main->SSPanel9}) {
     image.Option2.userMouseMove();
     bare->userMouseMove();
     EXPECT_EQ(main->StatusBar1.text(), "") << bare->name();
@@ -77,7 +78,7 @@ TEST(ShowAtStart, OnlyOneShowsTheTipsWindow) {
     sys.put("c:\\tip.cfg", content);
     App& app = sys.start();
     EXPECT_EQ(app.tipsWindow() != nullptr, shown) << content;
-    EXPECT_EQ(app.mainWindow().DYK.checked(), ticked) << content;
+    EXPECT_EQ(sys.mainWindow().DYK.checked(), ticked) << content;
   }
   TestSystem missing;
   missing.knowWindowsPath();
@@ -107,7 +108,7 @@ TEST_F(MainWindowTest, QuitFromTheMenuAndTheSystemEndsTheProgram) {
   EXPECT_TRUE(sys.ui.ended);
   TestSystem other;
   other.knowWindowsPath();
-  other.start().mainWindow().userCloseRequest();
+  other.startMain().form.userCloseRequest();
   EXPECT_TRUE(other.ui.ended);
 }
 
@@ -126,9 +127,9 @@ TEST_F(MainWindowTest, QuitLetsFeaturesReleaseThenClosesEveryWindowAndEndsTheLoo
   // The main, reminder and tips windows were still there for the features.
   EXPECT_EQ(windowsAtRelease, 3u);
   EXPECT_TRUE(sys.ui.loadedForms.empty());
-  EXPECT_FALSE(main->loaded());
+  EXPECT_FALSE(main->form.loaded());
   EXPECT_EQ(sys.ui.exitCode, 0);
-  main->userCloseRequest();  // a late close request does not quit twice
+  main->form.userCloseRequest();  // a late close request does not quit twice
   EXPECT_EQ(steps.size(), 2u);
 }
 

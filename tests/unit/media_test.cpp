@@ -12,7 +12,7 @@ using Commands = std::vector<std::string>;
 
 struct MediaTest : ::testing::Test {
   TestSystem sys;
-  Form1* main = nullptr;
+  test::MainWindowParts* main = nullptr;
   void SetUp() override {
     sys.knowWindowsPath();
     sys.put("C:\\tip.cfg", "0\r\n");
@@ -24,7 +24,7 @@ struct MediaTest : ::testing::Test {
                          {"C:\\M\\ding.wav", 1200},
                          {"C:\\M\\long.wav", 20000},
                          {"C:\\M\\clip.avi", 5000}};
-    main = &sys.start().mainWindow();
+    main = &sys.startMain();
     sys.media.commands.clear();
   }
   // The user turns to the page and clicks the file.
@@ -250,7 +250,7 @@ TEST_F(MediaTest, CommandLineFilesPlayOnTheirPagesAndTheWindowOpensOnTheImagePag
   second.put("C:\\S\\ding.WAV", "data");
   second.media.lengths["C:\\S\\ding.WAV"] = 1200;
   second.commandLine = "C:\\S\\ding.WAV";
-  Form1& window = second.start().mainWindow();
+  auto& window = second.startMain();
   EXPECT_EQ(second.media.commands, playSequence("C:\\S\\ding.WAV"));
   EXPECT_EQ(window.soundPage.field.text(), "C:\\S\\ding.WAV");
   EXPECT_EQ(window.soundPlayer.device.mode(), MediaMode::Playing);
@@ -363,7 +363,7 @@ TEST_F(DiscTest, WithoutADriveNothingIsShownButTheDeviceAnswersAndQuitStopsTheDi
 TEST_F(DiscTest, TheSystemsCloseRequestStopsThePlayingDiscToo) {
   disc->SSCommand9.userClick();
   ASSERT_EQ(disc->MMControl4.mode(), MediaMode::Playing);
-  main->userCloseRequest();
+  main->form.userCloseRequest();
   EXPECT_EQ(disc->MMControl4.mode(), MediaMode::Stopped);
   EXPECT_TRUE(sys.ui.ended);
 }

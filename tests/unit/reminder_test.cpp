@@ -20,13 +20,13 @@ std::string rem(int n) {
 
 struct ReminderTest : ::testing::Test {
   TestSystem sys;
-  Form1* main = nullptr;
+  test::MainWindowParts* main = nullptr;
   void SetUp() override {
     sys.knowWindowsPath();
     sys.put("C:\\tip.cfg", "0\r\n");
     sys.fs.addDirectory("c:\\windows");
   }
-  void start() { main = &sys.start().mainWindow(); }
+  void start() { main = &sys.startMain(); }
   Reminder& reminder() { return *sys.app->reminder(); }
   Form19& props() { return *reminder().properties(); }
   // A profile written as the program writes it.
@@ -322,7 +322,7 @@ TEST_F(ReminderTest, SavingNeverLosesTheProfileAndAReadOnlyWindowsDirectoryFalls
   locked.fs.refuseWrite = [](const std::string& p) { return p.rfind("c:\\windows\\", 0) == 0; };
   locked.start();
   Form19& g = *locked.app->reminder()->properties();
-  locked.app->mainWindow().RS.userClick();
+  locked.mainWindow().RS.userClick();
   g.Text1.userEdit("25");
   g.SSCommand3.userClick();
   EXPECT_EQ(locked.file(locked.fs.userSettingsDir + "\\rem1.cfg"), "25\r\n");

@@ -41,8 +41,8 @@ TEST(StartUp, WithoutTheTrayHolderOrTheTipsTheProgramRuns) {
   TestSystem sys;
   sys.knowWindowsPath();
   sys.ui.refusedForms = {"Form2", "Form14"};
-  Form1& main = sys.start().mainWindow();
-  EXPECT_TRUE(main.visible());
+  auto& main = sys.startMain();
+  EXPECT_TRUE(main.form.visible());
   EXPECT_TRUE(sys.ui.messages.empty());
   EXPECT_FALSE(sys.ui.ended);
   EXPECT_FALSE(sys.tray.shown());
@@ -64,8 +64,8 @@ TEST(FirstRun, AsksForTheWindowsPathThenGreets) {
   EXPECT_EQ(app.windowsPath(), "c:\\windows\\");
   EXPECT_FALSE(dialog->loaded());
   EXPECT_EQ(sys.form<Form5>("Form5"), nullptr);
-  Form1& main = app.mainWindow();
-  EXPECT_TRUE(main.visible());
+  auto& main = sys.mainWindow();
+  EXPECT_TRUE(main.form.visible());
   EXPECT_EQ(main.SSTab1.tab(), 0);
   Form14* tips = app.tipsWindow();
   ASSERT_NE(tips, nullptr);
@@ -126,10 +126,10 @@ TEST(SecondStart, NoDialogAndTheMainWindowIsCentred) {
     App& app = sys.start();
     EXPECT_EQ(sys.firstRun(), nullptr);
     EXPECT_EQ(app.windowsPath(), "c:\\win\\");
-    Form1& main = app.mainWindow();
-    EXPECT_TRUE(main.visible());
-    EXPECT_EQ(main.left(), (w * 15 - main.width()) / 2);
-    EXPECT_EQ(main.top(), (h * 15 - main.height()) / 2);
+    auto& main = sys.mainWindow();
+    EXPECT_TRUE(main.form.visible());
+    EXPECT_EQ(main.form.left(), (w * 15 - main.form.width()) / 2);
+    EXPECT_EQ(main.form.top(), (h * 15 - main.form.height()) / 2);
     ASSERT_NE(app.tipsWindow(), nullptr);
     EXPECT_EQ(app.tipsWindow()->Label1.text(), "Only tip.");
     EXPECT_EQ(app.tipsWindow()->Label2.text(), "Did you know...");
@@ -162,7 +162,7 @@ TEST(SecondStart, SavedDisplayModeSetsItsOption) {
     TestSystem sys;
     sys.knowWindowsPath();
     if (c.file) sys.put("c:\\res.cfg", c.file);
-    Form1& main = sys.start().mainWindow();
+    auto& main = sys.startMain();
     std::string what = c.file ? c.file : "(missing)";
     EXPECT_EQ(main.imagePage.Option1.value(), c.option1) << what;
     EXPECT_EQ(main.imagePage.Option2.value(), c.option2) << what;
@@ -175,7 +175,7 @@ TEST(SecondStart, NarrowScreenGreysHighResButTheSavedModeStillHolds) {
   sys.ui.setScreen(590, 480);  // under 9000 twips
   sys.knowWindowsPath();
   sys.put("c:\\res.cfg", "1\r\n");
-  Form1& main = sys.start().mainWindow();
+  auto& main = sys.startMain();
   EXPECT_FALSE(main.imagePage.Option1.enabled());
   EXPECT_TRUE(main.imagePage.Option2.enabled());
   EXPECT_EQ(main.imagePage.Option1.value(), 1);
@@ -183,51 +183,51 @@ TEST(SecondStart, NarrowScreenGreysHighResButTheSavedModeStillHolds) {
   TestSystem wide;
   wide.ui.setScreen(640, 480);
   wide.knowWindowsPath();
-  EXPECT_TRUE(wide.start().mainWindow().imagePage.Option1.enabled());
+  EXPECT_TRUE(wide.startMain().imagePage.Option1.enabled());
 }
 
 TEST(SecondStart, ChoosingAModeSavesItAndLowResRecentres) {
   TestSystem sys;
   sys.ui.setScreen(1024, 768);
   sys.knowWindowsPath();
-  Form1& main = sys.start().mainWindow();
-  main.setBounds(0, 0, main.width(), main.height());
+  auto& main = sys.startMain();
+  main.form.setBounds(0, 0, main.form.width(), main.form.height());
   main.imagePage.Option2.userClick();
   EXPECT_EQ(sys.file("c:\\res.cfg"), "0\r\n");
-  EXPECT_EQ(main.width(), kNarrowWidth);
-  EXPECT_EQ(main.left(), (1024 * 15 - kNarrowWidth) / 2);
+  EXPECT_EQ(main.form.width(), kNarrowWidth);
+  EXPECT_EQ(main.form.left(), (1024 * 15 - kNarrowWidth) / 2);
   EXPECT_EQ(main.SSPanel9.width(), 389 * 15);
-  main.setBounds(0, 0, main.width(), main.height());
+  main.form.setBounds(0, 0, main.form.width(), main.form.height());
   main.imagePage.Option1.userClick();
   EXPECT_EQ(sys.file("c:\\res.cfg"), "1\r\n");
-  EXPECT_EQ(main.left(), 0);  // High-Res does not re-centre
+  EXPECT_EQ(main.form.left(), 0);  // High-Res does not re-centre
 }
 
 TEST(SecondStart, UnwritableDriveCNeitherHangsNorLosesSettings) {
   TestSystem sys;
   sys.fs.refuseWrite = inRootOfC;
-  App& app = sys.start();
+  sys.start();
   sys.firstRun()->SSCommand1.userClick();
   std::string dir = "C:\\Users\\user\\AppData\\Roaming\\Varilume SE\\";
   EXPECT_EQ(sys.file(dir + "windir.cfg"), "c:\\windows\\\r\n");
   EXPECT_EQ(sys.file(dir + "res.cfg"), "1\r\n");
   EXPECT_EQ(sys.file(dir + "tip.cfg"), "1\r\n");
-  app.mainWindow().imagePage.Option2.userClick();
+  sys.mainWindow().imagePage.Option2.userClick();
 
   TestSystem again;
   again.fs.refuseWrite = inRootOfC;
   for (const char* name : {"windir.cfg", "res.cfg", "tip.cfg"})
     again.put(dir + name, sys.file(dir + name));
-  App& next = again.start();
+  again.start();
   EXPECT_EQ(again.firstRun(), nullptr);
-  EXPECT_EQ(next.mainWindow().imagePage.Option2.value(), 1);
+  EXPECT_EQ(again.mainWindow().imagePage.Option2.value(), 1);
 
   // Nowhere to write at all: defaults, and the program goes on.
   TestSystem locked;
   locked.knowWindowsPath();
   locked.fs.refuseWrite = [](const std::string&) { return true; };
   App& bare = locked.start();
-  EXPECT_EQ(bare.mainWindow().imagePage.Option1.value(), 1);
+  EXPECT_EQ(locked.mainWindow().imagePage.Option1.value(), 1);
   ASSERT_NE(bare.tipsWindow(), nullptr);
   EXPECT_LT(locked.fs.writeAttempts, 10);
 }
@@ -256,7 +256,7 @@ TEST(CommandLine, FilesGoToTheirPagesAndTheImagePageIsShownAfterwards) {
     TestSystem sys;
     sys.knowWindowsPath();
     sys.commandLine = c.line;
-    Form1& main = sys.start().mainWindow();
+    auto& main = sys.startMain();
     EXPECT_EQ(main.imagePage.Text1.text(), c.image) << c.line;
     EXPECT_EQ(main.musicPage.field.text(), c.music) << c.line;
     EXPECT_EQ(main.soundPage.field.text(), c.sound) << c.line;

@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "app/form15.h"
+#include "main_window_parts.h"
 #include "platform/memory/memory_devices.h"
 #include "platform/memory/memory_files.h"
 #include "platform/memory/memory_services.h"
@@ -25,12 +26,22 @@ struct TestSystem {
   std::string commandLine;
   std::unique_ptr<Services> services;
   std::unique_ptr<App> app;
+  std::unique_ptr<MainWindowParts> main;
 
   Services& servicesOnly() {
     if (!services)
       services = std::make_unique<Services>(
           Services{ui, fs, codec, launcher, random, media, tray, fileDialog, commandLine});
     return *services;
+  }
+  // The main window, made if need be, by its parts.
+  MainWindowParts& mainWindow() {
+    if (!main) main = std::make_unique<MainWindowParts>(app->mainWindow());
+    return *main;
+  }
+  MainWindowParts& startMain() {
+    start();
+    return mainWindow();
   }
   App& start() {
     app = std::make_unique<App>(servicesOnly());
