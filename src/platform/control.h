@@ -148,6 +148,8 @@ class Control {
 
   // Visible on screen: itself, its page and all its parents.
   bool shownOnScreen() const;
+  // Enabled, and so are all its parents.
+  bool enabledWithParents() const;
 
   // Events.
   Event<void()> Click;
@@ -214,6 +216,7 @@ class Control {
   bool border_ = false;
   int tabPage_ = -1;
   int tabIndex_ = 0;
+  int tabCounter_ = 0;    // at the root: the next control's tab index
   bool pressed_ = false;  // the left button went down here and is still down
 };
 

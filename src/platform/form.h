@@ -147,8 +147,6 @@ class Form : public Control {
   void setDesignedWidth(int width) { setWidth(width - kStandardFrameWidth + frameWidth_); }
   static constexpr int kStandardFrameWidth = 90;
   void registerMenu(MenuItem* menu) { menus_.push_back(menu); }
-  // Next creation-order index for the tab order of a new control.
-  int nextTabIndex() { return tabCounter_++; }
 
  protected:
   virtual void Load() {}
@@ -163,7 +161,6 @@ class Form : public Control {
   bool topmost_ = false;
   bool acceptsFiles_ = false;
   bool loaded_ = false;
-  int tabCounter_ = 0;
   int frameWidth_ = kStandardFrameWidth;
   std::vector<MenuItem*> menus_;
 };
