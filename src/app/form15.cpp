@@ -31,6 +31,7 @@ Form15::Form15(App& app)
   SSCommand1.setTabIndex(2);
 
   SSCommand1.Click = [this] { app_.finishFirstRun(Text1.text()); };
+  setDefaultButton(&SSCommand1);
   SSCommand2.Click = [this] { app_.quitFirstRun(); };
   CloseRequest = [this] { app_.quitFirstRun(); };
 }

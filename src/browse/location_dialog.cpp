@@ -29,6 +29,8 @@ LocationDialog::LocationDialog(FileSystem& fs, Ui& ui, const char* name, int cli
     if (Done) Done();
   };
   SSCommand1.Click = [this] { unload(); };
+  setDefaultButton(&SSCommand2);
+  setCancelButton(&SSCommand1);
   CloseRequest = [this] { unload(); };
 }
 

@@ -106,6 +106,15 @@ void Form::center() {
   setBounds((s.width - width()) / 2, (s.height - height()) / 2, width(), height());
 }
 
+bool Form::userDialogKey(int keyCode) {
+  CommandButton* button = keyCode == key::Enter    ? defaultButton_
+                          : keyCode == key::Escape ? cancelButton_
+                                                   : nullptr;
+  if (!button) return false;
+  button->userClick();
+  return true;
+}
+
 void Form::userCloseRequest() {
   if (CloseRequest) CloseRequest();
 }

@@ -136,6 +136,11 @@ class Form : public Control {
   // Alt and a letter that no control or menu of the form claims; true when handled.
   Event<bool(char letter)> AltKey;
   bool userAltKey(char letter);
+  // The buttons that Enter and Esc press wherever the focus is in the form.
+  void setDefaultButton(CommandButton* b) { defaultButton_ = b; }
+  void setCancelButton(CommandButton* b) { cancelButton_ = b; }
+  // Enter or Esc in the form: true when a button took it.
+  bool userDialogKey(int keyCode);
 
   // The back end reports the window's real place and outer size, and the
   // width of its frame (outer width less client width).
@@ -162,6 +167,8 @@ class Form : public Control {
   bool acceptsFiles_ = false;
   bool loaded_ = false;
   int frameWidth_ = kStandardFrameWidth;
+  CommandButton* defaultButton_ = nullptr;
+  CommandButton* cancelButton_ = nullptr;
   std::vector<MenuItem*> menus_;
 };
 

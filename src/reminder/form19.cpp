@@ -87,6 +87,7 @@ Form19::Form19(Services& services, ProfileFiles& profile)
     saveProfile();
     hide();
   };
+  setCancelButton(&SSCommand3);
   Timer2.Tick = [this] { tick(); };
 }
 

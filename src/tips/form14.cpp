@@ -42,6 +42,7 @@ Form14::Form14(Services& services, SharedSettings& settings)
   Command2.Click = [this] { next(); };
   Command3.Click = [this] { previous(); };
   Command1.Click = [this] { close(); };
+  setCancelButton(&Command1);
   CloseRequest = [this] { close(); };
   Check1.Click = [this] { settings_.setShowTipsAtStart(Check1.value() != 0); };
   showAtStart_ =

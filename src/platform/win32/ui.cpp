@@ -203,6 +203,24 @@ bool pressMnemonic(WindowPeer& form, wchar_t letter) {
   return false;
 }
 
+// Enter presses the focused push button, else the form's default one; Esc
+// its cancelling one. A control that takes Enter itself keeps it, and so
+// does a text box of many lines.
+bool dialogKey(const Win32Ui& ui, FormPeer& form, WPARAM key) {
+  WindowPeer* focus = ui.peerOf(GetFocus());
+  Control* focused = focus ? focus->control() : nullptr;
+  if (key == VK_RETURN && focused) {
+    auto* box = dynamic_cast<TextBox*>(focused);
+    if (focused->KeyDown || (box && box->multiLine())) return false;
+    if (auto* button = dynamic_cast<CommandButton*>(focused)) {
+      button->userClick();
+      return true;
+    }
+  }
+  auto& f = static_cast<Form&>(*form.control());
+  return f.userDialogKey(key == VK_RETURN ? key::Enter : key::Escape);
+}
+
 // The shortcut a key makes with the keys held now, as the menus' shortcut
 // keys match it: Ctrl and a letter, or a function key alone.
 Shortcut shortcutOfKey(WPARAM key) {
@@ -231,6 +249,9 @@ bool Win32Ui::preTranslate(MSG& msg) {
   if (pageKey && turnPage(*form, forward)) return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
+      dialogKey(*this, *form, msg.wParam))
+    return true;
   if (msg.message == WM_SYSCHAR) {
     if (pressMnemonic(*form, static_cast<wchar_t>(msg.wParam))) return true;
     wchar_t letter = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(msg.wParam)));
