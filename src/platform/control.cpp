@@ -153,8 +153,18 @@ bool Control::enabledWithParents() const {
   return true;
 }
 
+bool Control::inSight() const {
+  for (const Control* c = this; c->parent_; c = c->parent_) {
+    int w = c->parent_->innerWidth(), h = c->parent_->innerHeight();
+    if (w <= 0 || h <= 0) continue;  // a parent of no size yet hides nothing
+    if (c->left_ >= w || c->top_ >= h || c->left_ + c->width_ <= 0 || c->top_ + c->height_ <= 0)
+      return false;
+  }
+  return true;
+}
+
 bool Control::focusable() const {
-  return takesFocus() && shownOnScreen() && enabledWithParents();
+  return takesFocus() && shownOnScreen() && enabledWithParents() && inSight();
 }
 
 bool ProgressBar::setMax(int m) {

@@ -150,6 +150,12 @@ class Control {
   bool shownOnScreen() const;
   // Enabled, and so are all its parents.
   bool enabledWithParents() const;
+  // Lies at least partly inside its parent's area, and so does each parent:
+  // a view parked beside or below the window is out of sight.
+  bool inSight() const;
+  // The area children are placed in.
+  virtual int innerWidth() const { return width_; }
+  virtual int innerHeight() const { return height_; }
 
   // Events.
   Event<void()> Click;

@@ -91,6 +91,9 @@ class Form : public Control {
 
   Ui& ui() const { return ui_; }
   Form* asForm() override { return this; }
+  // The client area: the outer width less the frame, the designed height.
+  int innerWidth() const override { return width() - frameWidth_; }
+  int innerHeight() const override { return clientHeight_; }
   int clientWidth() const { return clientWidth_; }
   int clientHeight() const { return clientHeight_; }
   BorderStyle borderStyle() const { return borderStyle_; }

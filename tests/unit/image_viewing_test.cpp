@@ -46,6 +46,22 @@ struct ImageViewingTest : ::testing::Test {
   }
 };
 
+// The keyboard never reaches a view out of sight: the High-Res view beside
+// the narrow window, the Low-Res view parked below its page.
+TEST_F(ImageViewingTest, AViewOutOfSightTakesNoFocus) {
+  start("0");
+  for (Control* c : std::initializer_list<Control*>{
+           &main->highRes.Check1, &main->highRes.SSCommand8, &high->HScroll, &main->lowRes.Check2,
+           &main->lowRes.SSCommand6, &low->VScroll})
+    EXPECT_FALSE(c->focusable()) << c->name();
+  EXPECT_TRUE(main->imagePage.SSCommand1.focusable());
+  view("small.bmp");
+  EXPECT_TRUE(main->lowRes.raised());
+  EXPECT_TRUE(main->lowRes.Check2.focusable());
+  EXPECT_TRUE(main->lowRes.SSCommand6.focusable());
+  EXPECT_FALSE(main->highRes.Check1.focusable());
+}
+
 TEST_F(ImageViewingTest, NaturalSizeStretchAndZoomSetTheScrollRanges) {
   start("0");
   view("small.bmp");
