@@ -164,10 +164,13 @@ bool moveFocus(WindowPeer& form, bool backwards) {
   std::vector<Control*> stops = tabStops(*form.control());
   if (stops.empty()) return false;
   HWND focus = GetFocus();
-  auto at = std::find_if(stops.begin(), stops.end(), [&](Control* c) {
-    HWND h = hwndOf(c);
-    return h == focus || IsChild(h, focus);
-  });
+  // The control that has the focus itself; else the one holding it (a combo
+  // box's edit). The tab strip holds every page's controls: it comes last.
+  auto at =
+      std::find_if(stops.begin(), stops.end(), [&](Control* c) { return hwndOf(c) == focus; });
+  if (at == stops.end())
+    at = std::find_if(stops.begin(), stops.end(),
+                      [&](Control* c) { return IsChild(hwndOf(c), focus) != FALSE; });
   std::ptrdiff_t n = static_cast<std::ptrdiff_t>(stops.size());
   std::ptrdiff_t i = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
   i = ((backwards ? i - 1 : i + 1) % n + n) % n;
