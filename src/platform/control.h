@@ -237,30 +237,36 @@ using Frame = Typed<ControlKind::Frame>;
 using Panel = Typed<ControlKind::Panel>;
 using StatusBar = Typed<ControlKind::StatusBar>;
 
-// Ticked (1) or not (0); a click, or a change made here, ticks or unticks
-// it and raises Click.
-class CheckBox : public Control {
+// A control that is on (1) or off (0), and that the keyboard reaches.
+class Toggle : public Control {
  public:
-  CheckBox(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::CheckBox) {}
+  using Control::Control;
 
  protected:
   bool takesFocus() const override { return true; }
   int normalisedValue(int v) const override { return v ? 1 : 0; }
+};
+
+// Ticked or not; a click, or a change made here, ticks or unticks it and
+// raises Click.
+class CheckBox : public Toggle {
+ public:
+  CheckBox(Control* parent, std::string name)
+      : Toggle(parent, std::move(name), ControlKind::CheckBox) {}
+
+ protected:
   void valueChanged() override;
   bool clickChangesValue() override;
 };
 
-// Selected (1) or not (0). Selecting one clears the other option buttons of
-// its container and raises Click; a click on a selected one still reports it.
-class OptionButton : public Control {
+// Selected or not. Selecting one clears the other option buttons of its
+// container and raises Click; a click on a selected one still reports it.
+class OptionButton : public Toggle {
  public:
   OptionButton(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::OptionButton) {}
+      : Toggle(parent, std::move(name), ControlKind::OptionButton) {}
 
  protected:
-  bool takesFocus() const override { return true; }
-  int normalisedValue(int v) const override { return v ? 1 : 0; }
   void valueChanged() override;
   bool clickChangesValue() override;
 };

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "platform/win32/gdi_object.h"
+#include "platform/win32/owned_handle.h"
 
 namespace vl::win32 {
 

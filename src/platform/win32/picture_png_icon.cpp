@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/win32/com_ref.h"
-#include "platform/win32/gdi_object.h"
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/picture_kinds.h"

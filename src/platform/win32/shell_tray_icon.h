@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "platform/tray_icon.h"
-#include "platform/win32/icon_handle.h"
+#include "platform/win32/owned_handle.h"
 
 namespace vl::win32 {
 

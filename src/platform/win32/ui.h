@@ -14,7 +14,7 @@
 
 #include "platform/form.h"
 #include "platform/win32/button_art.h"
-#include "platform/win32/gdi_object.h"
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/picture_decoder.h"
 
 namespace vl::win32 {
