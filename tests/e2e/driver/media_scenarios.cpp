@@ -142,6 +142,7 @@ SCENARIO(media_pages) {
   click(control(main, "SSCommand20"));
   CHECK(waitFor([&] { return bar(soundBar).max == 12000 && bar(soundBar).pos > 500; }));
   click(control(main, "SSCommand7"));
+  CHECK(p.idle());  // the stop is handled: the bar no longer shows the play
   CHECK(waitFor([&] { return bar(soundBar).pos > 0; }));
   int stoppedAt = bar(soundBar).pos;
   tick(p, main, "Timer2");
