@@ -26,9 +26,6 @@ Form15::Form15(App& app)
   place(SSPanel2, 180, 2220, 4575, 615);
   place(SSCommand1, 120, 120, 2175, 375, "&Done");
   place(SSCommand2, 2280, 120, 2175, 375, "&Quit");
-  Text1.setTabIndex(0);
-  SSCommand2.setTabIndex(1);
-  SSCommand1.setTabIndex(2);
 
   SSCommand1.Click = [this] { app_.finishFirstRun(Text1.text()); };
   setDefaultButton(&SSCommand1);

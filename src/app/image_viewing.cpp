@@ -20,7 +20,7 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
   HighResView& high = parts_.high;
   LowResView& low = parts_.low;
   auto help = [this](Control& c, std::string text) {
-    c.MouseMove = [this, text = std::move(text)](int, int) { parts_.status.setText(text); };
+    statusHelp(c, parts_.status, std::move(text));
   };
 
   page.Image2.MouseMove = [this](int, int) {

@@ -20,10 +20,6 @@ LocationDialog::LocationDialog(FileSystem& fs, Ui& ui, const char* name, int cli
     place(*hidden, 120, 2520, 1500, 255);
     hidden->setVisible(false);
   }
-  Drive1.setTabIndex(0);
-  Dir1.setTabIndex(1);
-  SSCommand2.setTabIndex(2);
-  SSCommand1.setTabIndex(3);
   lists.Tell = [this](const std::string& message) { this->ui().warn(this, message); };
   SSCommand2.Click = [this] {
     if (Done) Done();

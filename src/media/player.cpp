@@ -59,7 +59,10 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
   timer.setEnabled(kind == PlayerKind::Sound);
   restWhileClosed();
 
-  if (*names.stopHelp) statusHelp(stopButton, status, names.stopHelp);
+  if (*names.stopHelp)
+    statusHelp(stopButton, status, names.stopHelp);
+  else
+    stopButton.setHelp("Stop Playback");  // no status text, but a name to speak
   statusHelp(bar, status, "This will show the playing status");
 
   page.Open = [this](const std::string& path) { openAndPlay(path); };

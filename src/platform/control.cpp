@@ -9,12 +9,7 @@ namespace vl {
 
 Control::Control(Control* parent, std::string name, ControlKind kind)
     : parent_(parent), name_(std::move(name)), kind_(kind) {
-  if (parent_) {
-    parent_->children_.push_back(this);
-    Control* root = parent_;
-    while (root->parent_) root = root->parent_;
-    if (root->asForm()) tabIndex_ = root->tabCounter_++;
-  }
+  if (parent_) parent_->children_.push_back(this);
 }
 
 Control::~Control() {

@@ -138,9 +138,10 @@ class Control {
   // Children of a tab strip belong to one of its pages (-1: shown on all).
   int tabPage() const { return tabPage_; }
   void setTabPage(int page) { tabPage_ = page; }
-  // Keyboard order within the form; defaults to creation order.
-  int tabIndex() const { return tabIndex_; }
-  void setTabIndex(int i) { tabIndex_ = i; }
+  // The help text shown for it in the status bar; a screen reader speaks it
+  // for a button that shows only a picture.
+  const std::string& help() const { return help_; }
+  void setHelp(std::string text) { help_ = std::move(text); }
   // The keyboard can reach it: a kind that takes the focus, shown and enabled.
   bool focusable() const;
   // The form at the root of the tree, if it is one.
@@ -221,8 +222,7 @@ class Control {
   Align alignment_ = Align::Left;
   bool border_ = false;
   int tabPage_ = -1;
-  int tabIndex_ = 0;
-  int tabCounter_ = 0;    // at the root: the next control's tab index
+  std::string help_;
   bool pressed_ = false;  // the left button went down here and is still down
 };
 
@@ -473,6 +473,7 @@ void selectPageOf(Control& c);
 
 // Moving the mouse over the control writes its help text into the status bar.
 inline void statusHelp(Control& c, Control& statusBar, std::string text) {
+  c.setHelp(text);
   c.MouseMove = [&statusBar, text = std::move(text)](int, int) { statusBar.setText(text); };
 }
 

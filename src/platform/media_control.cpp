@@ -91,6 +91,7 @@ void MediaControl::showTransport(std::initializer_list<TransportButton> shown) {
     if (!buttons_[i]) {
       buttons_[i] = std::make_unique<CommandButton>(this, kButtonNames[i]);
       buttons_[i]->setPicture(kButtonPictures[i]);
+      buttons_[i]->setHelp(kButtonNames[i]);
       auto b = static_cast<TransportButton>(i);
       buttons_[i]->Click = [this, b] { press(b); };
     }

@@ -30,6 +30,7 @@ Form20::Form20(Services& services)
   Label2.setFont(Font{"Arial", 1200, true});
   place(Command1, 2955, 1395, 1095, 915);
   Command1.setPicture("res:ENDBREAK");
+  Command1.setHelp("End the break");
   MMControl1.setVisible(false);
   Timer1.setInterval(kMinuteMs);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/keyboard_order.h"
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/system_library.h"
@@ -168,6 +169,13 @@ bool moveFocus(WindowPeer& form, bool backwards) {
   // box's edit). The tab strip holds every page's controls: it comes last.
   auto at =
       std::find_if(stops.begin(), stops.end(), [&](Control* c) { return hwndOf(c) == focus; });
+  // An option button that is not its group's stop: the group's stop stands for it.
+  WindowPeer* focusPeer = focus ? form.ui().peerOf(focus) : nullptr;
+  Control* focused = focusPeer ? focusPeer->control() : nullptr;
+  if (at == stops.end() && focused && focused->kind() == ControlKind::OptionButton)
+    at = std::find_if(stops.begin(), stops.end(), [&](Control* c) {
+      return c->kind() == ControlKind::OptionButton && c->parent() == focused->parent();
+    });
   if (at == stops.end())
     at = std::find_if(stops.begin(), stops.end(),
                       [&](Control* c) { return IsChild(hwndOf(c), focus) != FALSE; });
@@ -175,6 +183,20 @@ bool moveFocus(WindowPeer& form, bool backwards) {
   std::ptrdiff_t i = at == stops.end() ? (backwards ? 0 : -1) : at - stops.begin();
   i = ((backwards ? i - 1 : i + 1) % n + n) % n;
   SetFocus(hwndOf(stops[static_cast<std::size_t>(i)]));
+  return true;
+}
+
+// The arrow keys move among the option buttons of a group and select the
+// one they reach, as in a dialog box.
+bool moveAmongOptions(const Win32Ui& ui, WPARAM key) {
+  if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) return false;
+  WindowPeer* focus = ui.peerOf(GetFocus());
+  Control* option = focus ? focus->control() : nullptr;
+  Control* next = option ? nextOption(*option, key == VK_LEFT || key == VK_UP ? -1 : 1) : nullptr;
+  WindowPeer* peer = next ? windowPeerOf(*next) : nullptr;
+  if (!peer) return false;
+  SetFocus(peer->hwnd());
+  if (!next->value()) next->userClick();
   return true;
 }
 
@@ -252,6 +274,7 @@ bool Win32Ui::preTranslate(MSG& msg) {
   if (pageKey && turnPage(*form, forward)) return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
+  if (msg.message == WM_KEYDOWN && moveAmongOptions(*this, msg.wParam)) return true;
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
       dialogKey(*this, *form, msg.wParam))
     return true;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/button_art.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/picture_decoder.h"
@@ -47,6 +48,8 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance() const { return instance_; }
   SystemLibraries& libraries() const { return libraries_; }
+  // COM on the window thread, started when something first needs it.
+  ComApartment& com() { return com_; }
   int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
   int toTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
   HFONT font(const Font& f);
@@ -77,6 +80,7 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance_;
   SystemLibraries& libraries_;
+  ComApartment com_{libraries_};
   int dpi_ = 96;
   bool classesRegistered_ = false;  // no form can be made without them
   std::unique_ptr<Win32PictureDecoder> decoder_;

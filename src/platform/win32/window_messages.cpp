@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "platform/keyboard_order.h"
+#include "platform/win32/accessible.h"
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/window_internal.h"
@@ -144,6 +146,7 @@ LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
   LRESULT result = 0;
+  if (msg == WM_GETOBJECT && answerAccessibleObject(*peer, wp, lp, result)) return result;
   if (handleChildMessage(*peer, msg, wp, lp, result)) return result;
   if (peer->home().message(*peer, msg, wp, lp, result)) return result;
   switch (msg) {
@@ -207,6 +210,7 @@ LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
   }
   if (peer->control()) {
     LRESULT result = 0;
+    if (msg == WM_GETOBJECT && answerAccessibleObject(*peer, wp, lp, result)) return result;
     if (handleChildMessage(*peer, msg, wp, lp, result)) return result;
     if (peer->home().message(*peer, msg, wp, lp, result)) return result;
     if (msg == WM_MOUSEWHEEL && reportWheel(*peer, wp)) return 0;
@@ -216,18 +220,8 @@ LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
 }
 
 std::vector<Control*> tabStops(Control& form) {
-  std::vector<Control*> stops;
-  std::vector<Control*> pending{&form};
-  while (!pending.empty()) {
-    Control* c = pending.back();
-    pending.pop_back();
-    for (Control* child : c->children()) {
-      if (child->focusable() && windowPeerOf(*child)) stops.push_back(child);
-      pending.push_back(child);
-    }
-  }
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+  std::vector<Control*> stops = tabOrder(form);
+  std::erase_if(stops, [](Control* c) { return windowPeerOf(*c) == nullptr; });
   return stops;
 }
 

@@ -1,0 +1,163 @@
+#include "platform/keyboard_order.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "platform/control.h"
+
+namespace vl {
+
+namespace {
+
+// A container's children as they are read: in rows from the top, each row
+// from the left. A child joins a row when its top lies above the middle of
+// the row's first child.
+std::vector<Control*> readingOrder(const Control& parent) {
+  std::vector<Control*> kids = parent.children();
+  std::stable_sort(kids.begin(), kids.end(), [](const Control* a, const Control* b) {
+    return a->top() != b->top() ? a->top() < b->top() : a->left() < b->left();
+  });
+  for (auto row = kids.begin(); row != kids.end();) {
+    int middle = (*row)->top() + std::max((*row)->height(), 1) / 2;
+    auto end =
+        std::find_if(row + 1, kids.end(), [&](const Control* c) { return c->top() >= middle; });
+    std::stable_sort(row, end,
+                     [](const Control* a, const Control* b) { return a->left() < b->left(); });
+    row = end;
+  }
+  return kids;
+}
+
+// The option buttons of a container that the keyboard reaches, in reading order.
+std::vector<Control*> reachableOptions(const Control& container) {
+  std::vector<Control*> options;
+  for (Control* c : readingOrder(container))
+    if (c->kind() == ControlKind::OptionButton && c->focusable()) options.push_back(c);
+  return options;
+}
+
+void collect(const Control& container, std::vector<Control*>& stops) {
+  bool optionsDone = false;
+  for (Control* c : readingOrder(container)) {
+    if (!c->visible()) continue;
+    if (c->kind() == ControlKind::OptionButton) {
+      if (optionsDone || !c->focusable()) continue;
+      optionsDone = true;
+      std::vector<Control*> group = reachableOptions(container);
+      auto selected = std::find_if(group.begin(), group.end(),
+                                   [](const Control* o) { return o->value() != 0; });
+      stops.push_back(selected != group.end() ? *selected : c);
+      continue;
+    }
+    if (c->focusable()) stops.push_back(c);
+    collect(*c, stops);
+  }
+}
+
+std::string withoutAmpersand(const std::string& caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // "&&" stands for one
+    out += caption[i];
+  }
+  return out;
+}
+
+// What a label says of the control after it: its caption without the
+// colon that points at the control.
+std::string labelText(const Control& label) {
+  std::string text = withoutAmpersand(label.text());
+  while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
+  return text;
+}
+
+// The caption of the frame or window a control sits in.
+std::string containerCaption(const Control& c) {
+  const Control* parent = c.parent();
+  if (!parent) return "";
+  if (parent->kind() == ControlKind::Frame || parent->kind() == ControlKind::Form)
+    return withoutAmpersand(parent->text());
+  // A panel without a caption of its own: the frame or window round it.
+  return parent->kind() == ControlKind::Panel && parent->text().empty() ? containerCaption(*parent)
+                                                                        : "";
+}
+
+// The label read just before the control, if it is the sibling before it.
+std::string labelBefore(const Control& c) {
+  if (!c.parent()) return "";
+  std::vector<Control*> order = readingOrder(*c.parent());
+  auto at = std::find(order.begin(), order.end(), &c);
+  if (at == order.begin() || at == order.end()) return "";
+  const Control& before = **std::prev(at);
+  return before.kind() == ControlKind::Label && !before.text().empty() ? labelText(before) : "";
+}
+
+// "Frame: what", or the one that is there.
+std::string joinedName(const std::string& frame, const std::string& what) {
+  if (frame.empty() || frame == what) return what;
+  return what.empty() ? frame : frame + ": " + what;
+}
+
+}  // namespace
+
+std::vector<Control*> tabOrder(Control& root) {
+  std::vector<Control*> stops;
+  collect(root, stops);
+  return stops;
+}
+
+Control* nextOption(Control& option, int step) {
+  if (!option.parent() || option.kind() != ControlKind::OptionButton) return nullptr;
+  std::vector<Control*> group = reachableOptions(*option.parent());
+  auto at = std::find(group.begin(), group.end(), &option);
+  if (at == group.end() || group.size() < 2) return nullptr;
+  auto n = static_cast<std::ptrdiff_t>(group.size());
+  std::ptrdiff_t i = ((at - group.begin() + (step < 0 ? -1 : 1)) % n + n) % n;
+  return group[static_cast<std::size_t>(i)];
+}
+
+std::string accessibleName(const Control& c) {
+  std::string caption = withoutAmpersand(c.text());
+  switch (c.kind()) {
+    case ControlKind::DriveList:
+      return joinedName(containerCaption(c), "drives");
+    case ControlKind::DirList:
+      return joinedName(containerCaption(c), "folders");
+    case ControlKind::FileList:
+      return joinedName(containerCaption(c), "files");
+    case ControlKind::TextBox:
+    case ControlKind::ScrollBar:
+    case ControlKind::ProgressBar: {
+      std::string name = joinedName(containerCaption(c), labelBefore(c));
+      if (!name.empty()) return name;
+      if (!c.help().empty()) return c.help();
+      if (const auto* bar = dynamic_cast<const ScrollBar*>(&c))
+        return bar->orientation() == Orientation::Vertical ? "Vertical scroll bar"
+                                                           : "Horizontal scroll bar";
+      return c.kind() == ControlKind::TextBox ? "Text" : "Progress";
+    }
+    case ControlKind::TabStrip:
+      return "Pages";
+    default:
+      // "+", "-" or "X" says less than the help text beside it.
+      return caption.size() > 1 || c.help().empty() ? caption : c.help();
+  }
+}
+
+std::string accessibleValue(const Control& c) {
+  switch (c.kind()) {
+    case ControlKind::ScrollBar:
+      return std::to_string(c.value());
+    case ControlKind::ProgressBar: {
+      const auto* bar = dynamic_cast<const ProgressBar*>(&c);
+      int max = bar ? bar->max() : 100;
+      return std::to_string(static_cast<long long>(c.value()) * 100 / (max > 0 ? max : 1)) + "%";
+    }
+    case ControlKind::TextBox:
+      return c.text();
+    default:
+      return "";
+  }
+}
+
+}  // namespace vl

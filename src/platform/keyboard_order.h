@@ -1,0 +1,30 @@
+// The order the keyboard visits a window's controls in, and the names a
+// screen reader speaks for them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vl {
+
+class Control;
+
+// The controls Tab visits, in reading order: top to bottom, left to right,
+// into frames and panels. Of a group of option buttons only one is visited,
+// the selected one (else the first), where the group begins.
+std::vector<Control*> tabOrder(Control& root);
+
+// The option button the arrow keys move to from this one: the next (step
+// +1) or previous (-1) of its group that the keyboard reaches, round the
+// ends; null when it has no such neighbour.
+Control* nextOption(Control& option, int step);
+
+// What a screen reader calls the control: its caption; for a button with a
+// picture only, its help text; for a list, a text box or a bar, what its
+// label or frame says it is.
+std::string accessibleName(const Control& c);
+// The value a screen reader reads with the name: a bar's position, a text
+// box's text; empty for controls without one.
+std::string accessibleValue(const Control& c);
+
+}  // namespace vl

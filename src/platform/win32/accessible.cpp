@@ -1,0 +1,230 @@
+#include "platform/win32/accessible.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+#include "platform/control.h"
+#include "platform/keyboard_order.h"
+#include "platform/win32/peer.h"
+#include "platform/win32/system_library.h"
+#include "platform/win32/text.h"
+#include "platform/win32/ui.h"
+
+namespace vl::win32 {
+
+namespace {
+
+long roleOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      return ROLE_SYSTEM_PUSHBUTTON;
+    case ControlKind::CheckBox:
+      return ROLE_SYSTEM_CHECKBUTTON;
+    case ControlKind::OptionButton:
+      return ROLE_SYSTEM_RADIOBUTTON;
+    case ControlKind::Label:
+      return ROLE_SYSTEM_STATICTEXT;
+    case ControlKind::TextBox:
+      return ROLE_SYSTEM_TEXT;
+    case ControlKind::Frame:
+      return ROLE_SYSTEM_GROUPING;
+    case ControlKind::Panel:
+    case ControlKind::MediaControl:
+      return ROLE_SYSTEM_PANE;
+    case ControlKind::TabStrip:
+      return ROLE_SYSTEM_PAGETABLIST;
+    case ControlKind::StatusBar:
+      return ROLE_SYSTEM_STATUSBAR;
+    case ControlKind::ImageBox:
+      return ROLE_SYSTEM_GRAPHIC;
+    case ControlKind::ProgressBar:
+      return ROLE_SYSTEM_PROGRESSBAR;
+    case ControlKind::DriveList:
+      return ROLE_SYSTEM_COMBOBOX;
+    case ControlKind::DirList:
+    case ControlKind::FileList:
+      return ROLE_SYSTEM_LIST;
+    case ControlKind::ScrollBar:
+      return ROLE_SYSTEM_SCROLLBAR;
+    case ControlKind::Form:
+    case ControlKind::Timer:
+      break;
+  }
+  return ROLE_SYSTEM_CLIENT;
+}
+
+bool isSelf(const VARIANT& child) {
+  return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The system's object for the window, answering for the control itself
+// (not for items inside it, which the system knows) with the control's own
+// name, role and value, read when asked: captions change.
+class ControlAccessible final : public IAccessible {
+ public:
+  ControlAccessible(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
+  ControlAccessible(const ControlAccessible&) = delete;
+  ControlAccessible& operator=(const ControlAccessible&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) ||
+        riid == __uuidof(IAccessible)) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    // The children's enumeration and the window it stands for are the system's.
+    if (riid == __uuidof(IEnumVARIANT) || riid == __uuidof(IOleWindow))
+      return standard_->QueryInterface(riid, out);
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override {
+    return static_cast<ULONG>(InterlockedIncrement(&refs_));
+  }
+  ULONG STDMETHODCALLTYPE Release() override {
+    LONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+    return standard_->GetTypeInfoCount(n);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID lcid, ITypeInfo** info) override {
+    return standard_->GetTypeInfo(i, lcid, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT n, LCID lcid,
+                                          DISPID* ids) override {
+    return standard_->GetIDsOfNames(riid, names, n, lcid, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
+                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* error,
+                                   UINT* badArgument) override {
+    return standard_->Invoke(id, riid, lcid, flags, params, result, error, badArgument);
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* n) override {
+    return standard_->get_accChildCount(n);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+    return standard_->get_accChild(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    const Control* c = isSelf(child) ? control() : nullptr;
+    if (!c) return standard_->get_accName(child, name);
+    return answer(accessibleName(*c), name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    const Control* c = isSelf(child) ? control() : nullptr;
+    std::string own = c ? accessibleValue(*c) : std::string();
+    if (own.empty()) return standard_->get_accValue(child, value);
+    return answer(own, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+    return standard_->get_accDescription(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    const Control* c = isSelf(child) ? control() : nullptr;
+    if (!c || c->kind() == ControlKind::Form) return standard_->get_accRole(child, role);
+    if (!role) return E_POINTER;
+    VariantInit(role);
+    role->vt = VT_I4;
+    role->lVal = roleOf(c->kind());
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    return standard_->get_accState(child, state);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return standard_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return standard_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+    return standard_->get_accKeyboardShortcut(child, keys);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    return standard_->get_accFocus(child);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    return standard_->get_accSelection(children);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    return standard_->get_accDefaultAction(child, action);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(long how, VARIANT child) override {
+    return standard_->accSelect(how, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                        VARIANT child) override {
+    return standard_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(long dir, VARIANT start, VARIANT* end) override {
+    return standard_->accNavigate(dir, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
+    return standard_->accHitTest(x, y, child);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return standard_->accDoDefaultAction(child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return standard_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return standard_->put_accValue(child, value);
+  }
+
+ private:
+  ~ControlAccessible() { standard_->Release(); }
+
+  // The control while its window lives.
+  const Control* control() const {
+    WindowPeer* peer = IsWindow(hwnd_) ? WindowPeer::of(hwnd_) : nullptr;
+    return peer ? peer->control() : nullptr;
+  }
+  static HRESULT answer(const std::string& text, BSTR* out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (text.empty()) return S_FALSE;
+    std::wstring wide = widen(text);
+    *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+  }
+
+  LONG refs_ = 1;
+  HWND hwnd_;
+  IAccessible* standard_;  // owned: one reference
+};
+
+}  // namespace
+
+bool answerAccessibleObject(WindowPeer& peer, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (static_cast<LONG>(lp) != OBJID_CLIENT || !peer.control()) return false;
+  Win32Ui& ui = peer.ui();
+  if (!ui.com().enter()) return false;
+  // oleacc is loaded only once a screen reader (or a test) asks.
+  auto standardObject = ui.libraries().function<decltype(&::CreateStdAccessibleObject)>(
+      L"oleacc.dll", "CreateStdAccessibleObject");
+  auto fromObject =
+      ui.libraries().function<decltype(&::LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+  if (!standardObject || !fromObject) return false;
+  IAccessible* standard = nullptr;
+  if (FAILED(standardObject(peer.hwnd(), OBJID_CLIENT, __uuidof(IAccessible),
+                            reinterpret_cast<void**>(&standard))) ||
+      !standard)
+    return false;
+  auto* own = new ControlAccessible(peer.hwnd(), standard);
+  result = fromObject(__uuidof(IAccessible), wp, own);
+  own->Release();
+  return true;
+}
+
+}  // namespace vl::win32

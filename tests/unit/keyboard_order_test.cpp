@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "platform/form.h"
+#include "platform/keyboard_order.h"
+#include "platform/memory/memory_ui.h"
+#include "reminder/reminder.h"
+#include "test_system.h"
+
+namespace vl {
+namespace {
+
+std::string names(const std::vector<Control*>& controls) {
+  std::string all;
+  for (const Control* c : controls) all += (all.empty() ? "" : " ") + c->name();
+  return all;
+}
+
+// Made in an order unlike the one they are read in.
+struct Shuffled : Form {
+  explicit Shuffled(Ui& ui) : Form(ui, "Shuffled", "Shuffled", 6000, 5000) {
+    place(bottom, 120, 3000, 1000, 375, "Bottom");
+    place(frame, 120, 600, 5000, 2000, "Choices");
+    place(right, 2500, 100, 1000, 375, "Right");
+    place(left, 120, 140, 1000, 375, "Left");  // a little lower, still the same row
+    place(later, 2000, 600, 1200, 255, "Later");
+    place(first, 120, 600, 1200, 255, "First");
+    place(list, 120, 1200, 3000, 600);
+    place(check, 3300, 1200, 1000, 255, "&Check");
+    place(parked, 120, 6000, 1000, 375, "Parked");  // below the window
+    place(hidden, 120, 3500, 1000, 375, "Hidden");
+    hidden.setVisible(false);
+  }
+  CommandButton bottom{this, "bottom"};
+  Frame frame{this, "frame"};
+  CommandButton right{this, "right"};
+  CommandButton left{this, "left"};
+  OptionButton later{&frame, "later"};
+  OptionButton first{&frame, "first"};
+  Control list{&frame, "list", ControlKind::FileList};
+  CheckBox check{&frame, "check"};
+  CommandButton parked{this, "parked"};
+  CommandButton hidden{this, "hidden"};
+};
+
+TEST(KeyboardOrder, TabReadsRowsFromTheLeftIntoFramesAndVisitsOneOptionOfAGroup) {
+  MemoryUi ui;
+  Shuffled f(ui);
+  f.show();
+  EXPECT_EQ(names(tabOrder(f)), "left right first check bottom");
+  f.later.userClick();  // the selected option stands for its group, where the group begins
+  EXPECT_EQ(names(tabOrder(f)), "left right later check bottom");
+  f.later.setEnabled(false);  // a disabled option is not visited, even when selected
+  f.right.setEnabled(false);
+  EXPECT_EQ(names(tabOrder(f)), "left first check bottom");
+}
+
+TEST(KeyboardOrder, ArrowsGoRoundTheOptionsOfAGroupThatTheKeyboardReaches) {
+  MemoryUi ui;
+  Shuffled f(ui);
+  f.show();
+  EXPECT_EQ(nextOption(f.first, 1), &f.later);
+  EXPECT_EQ(nextOption(f.later, 1), &f.first);  // round the end
+  EXPECT_EQ(nextOption(f.first, -1), &f.later);
+  f.later.setVisible(false);
+  EXPECT_EQ(nextOption(f.first, 1), nullptr);  // alone in its group
+  EXPECT_EQ(nextOption(f.check, 1), nullptr);  // not an option button
+}
+
+TEST(KeyboardOrder, NamesComeFromCaptionsHelpLabelsAndFrames) {
+  MemoryUi ui;
+  Shuffled f(ui);
+  EXPECT_EQ(accessibleName(f.check), "Check");
+  EXPECT_EQ(accessibleName(f.list), "Choices: files");
+  f.parked.setText("");
+  statusHelp(f.parked, f.bottom, "Open the selected file");
+  EXPECT_EQ(accessibleName(f.parked), "Open the selected file");
+  f.parked.userMouseMove();
+  EXPECT_EQ(f.bottom.text(), "Open the selected file");  // the status text is the same
+}
+
+struct ProgramWindows : ::testing::Test {
+  test::TestSystem sys;
+  void SetUp() override {
+    sys.knowWindowsPath();
+    sys.put("C:\\tip.cfg", "0\r\n");
+    sys.fs.addDirectory("c:\\windows");
+  }
+};
+
+TEST_F(ProgramWindows, TheReminderPropertiesAreReadFrameByFrame) {
+  sys.startMain();
+  Form19& f = *sys.app->reminder()->properties();
+  f.show();
+  const std::string fromTheTop =
+      "Text1 Command3 Command1 Text2 Command5 Command4 Text3 Check1 Text4 Command2 Check2 Text5 "
+      "Command8 ";
+  EXPECT_EQ(names(tabOrder(f)), fromTheTop + "Option2 Command6 SSCommand3");
+  f.Option1.userClick();
+  EXPECT_EQ(names(tabOrder(f)), fromTheTop + "Option1 Command6 SSCommand3");
+  EXPECT_EQ(accessibleName(f.Text1), "Interval: Minutes");
+  EXPECT_EQ(accessibleName(f.Text2), "Break: Length in minutes");
+  EXPECT_EQ(accessibleName(f.Text3), "Message to show");
+  EXPECT_EQ(accessibleName(f.Text4), "Sound or music to play");
+  EXPECT_EQ(accessibleName(f.SSCommand3), "Hide");
+}
+
+TEST_F(ProgramWindows, EveryPictureButtonListAndBarOfTheMainWindowHasAName) {
+  test::MainWindowParts& m = sys.startMain();
+  const std::vector<std::pair<const Control*, std::string>> expected = {
+      {&m.imagePage.browser.openButton, "Open the selected file"},
+      {&m.imagePage.SSCommand1, "Zoom Into Current Image"},
+      {&m.imagePage.SSCommand2, "Zoom Out Of Current Image"},
+      {&m.imagePage.browser.pane.drive, "Image Browser: drives"},
+      {&m.imagePage.browser.pane.dir, "Image Browser: folders"},
+      {&m.imagePage.browser.pane.file, "Image Browser: files"},
+      {&m.mciPage.openButton, "Start Playback"},
+      {&m.musicPlayer.stopButton, "This stops the playing of MIDI music"},
+      {&m.mciPlayer.stopButton, "Stop Playback"},
+      {&m.musicPlayer.bar, "Music Browser: Current Position"},
+      {&m.discPage.SSCommand9, "This will start the playback of the CD in your drive"},
+      {m.discPage.MMControl4.button(TransportButton::Prev), "Prev"},
+      {m.discPage.MMControl4.button(TransportButton::Eject), "Eject"},
+      {&m.highRes.SSCommand18, "Click to view Full-Screen"},
+      {&m.lowRes.SSCommand13, "Click to view Full-Screen"},
+      {&m.lowRes.SSCommand19, "Zoom Into Current Image - Alt + I"},
+      {&m.lowRes.SSCommand6, "Click this to close the Full-Size view window"},
+  };
+  for (const auto& [control, name] : expected) EXPECT_EQ(accessibleName(*control), name);
+  EXPECT_EQ(accessibleValue(m.musicPlayer.bar), "0%");
+}
+
+}  // namespace
+}  // namespace vl
