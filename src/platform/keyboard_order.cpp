@@ -9,48 +9,94 @@ namespace vl {
 
 namespace {
 
-// A container's children as they are read: in rows from the top, each row
-// from the left. A child joins a row when its top lies above the middle of
-// the row's first child.
-std::vector<Control*> readingOrder(const Control& parent) {
-  std::vector<Control*> kids = parent.children();
-  std::stable_sort(kids.begin(), kids.end(), [](const Control* a, const Control* b) {
-    return a->top() != b->top() ? a->top() < b->top() : a->left() < b->left();
+bool isBackdrop(const Control& c) {
+  return c.kind() == ControlKind::Panel || c.kind() == ControlKind::Frame;
+}
+
+bool contains(const Control& outer, const Control& inner) {
+  return inner.left() >= outer.left() && inner.top() >= outer.top() &&
+         inner.left() + inner.width() <= outer.left() + outer.width() &&
+         inner.top() + inner.height() <= outer.top() + outer.height();
+}
+
+long long area(const Control& c) {
+  return static_cast<long long>(c.width()) * c.height();
+}
+
+// The panel or frame beside a control (its sibling) that it lies on: it is
+// read with that panel's own controls, as the user sees it.
+const Control* backdropOf(const Control& c) {
+  const Control* best = nullptr;
+  if (!c.parent()) return best;
+  for (const Control* s : c.parent()->children())
+    if (s != &c && isBackdrop(*s) && s->visible() && area(c) < area(*s) && contains(*s, c) &&
+        (!best || area(*s) < area(*best)))
+      best = s;
+  return best;
+}
+
+struct Placed {
+  Control* control;
+  int left, top, height;
+};
+
+// In rows from the top, each row from the left. One joins a row when its
+// top lies above the middle of the row's first.
+std::vector<Control*> inRows(std::vector<Placed> items) {
+  std::stable_sort(items.begin(), items.end(), [](const Placed& a, const Placed& b) {
+    return a.top != b.top ? a.top < b.top : a.left < b.left;
   });
-  for (auto row = kids.begin(); row != kids.end();) {
-    int middle = (*row)->top() + std::max((*row)->height(), 1) / 2;
-    auto end =
-        std::find_if(row + 1, kids.end(), [&](const Control* c) { return c->top() >= middle; });
-    std::stable_sort(row, end,
-                     [](const Control* a, const Control* b) { return a->left() < b->left(); });
+  for (auto row = items.begin(); row != items.end();) {
+    int middle = row->top + std::max(row->height, 1) / 2;
+    auto end = std::find_if(row + 1, items.end(), [&](const Placed& p) { return p.top >= middle; });
+    std::stable_sort(row, end, [](const Placed& a, const Placed& b) { return a.left < b.left; });
     row = end;
   }
-  return kids;
+  std::vector<Control*> order;
+  for (const Placed& p : items) order.push_back(p.control);
+  return order;
 }
 
-// The option buttons of a container that the keyboard reaches, in reading order.
+// What is read within a control: its children and the siblings that lie on it.
+std::vector<Control*> readingOrder(const Control& within) {
+  std::vector<Placed> items;
+  for (Control* c : within.children())
+    if (!backdropOf(*c)) items.push_back({c, c->left(), c->top(), c->height()});
+  if (within.parent())
+    for (Control* s : within.parent()->children())
+      if (backdropOf(*s) == &within)
+        items.push_back({s, s->left() - within.left(), s->top() - within.top(), s->height()});
+  return inRows(std::move(items));
+}
+
+// The option buttons of a group (the children of one container) that the
+// keyboard reaches, in reading order.
 std::vector<Control*> reachableOptions(const Control& container) {
-  std::vector<Control*> options;
-  for (Control* c : readingOrder(container))
-    if (c->kind() == ControlKind::OptionButton && c->focusable()) options.push_back(c);
-  return options;
+  std::vector<Placed> options;
+  for (Control* c : container.children())
+    if (c->kind() == ControlKind::OptionButton && c->focusable())
+      options.push_back({c, c->left(), c->top(), c->height()});
+  return inRows(std::move(options));
 }
 
-void collect(const Control& container, std::vector<Control*>& stops) {
-  bool optionsDone = false;
-  for (Control* c : readingOrder(container)) {
+void collect(const Control& within, std::vector<Control*>& stops,
+             std::vector<const Control*>& groupsDone) {
+  for (Control* c : readingOrder(within)) {
     if (!c->visible()) continue;
     if (c->kind() == ControlKind::OptionButton) {
-      if (optionsDone || !c->focusable()) continue;
-      optionsDone = true;
-      std::vector<Control*> group = reachableOptions(container);
-      auto selected = std::find_if(group.begin(), group.end(),
+      const Control* group = c->parent();
+      if (!c->focusable() ||
+          std::find(groupsDone.begin(), groupsDone.end(), group) != groupsDone.end())
+        continue;
+      groupsDone.push_back(group);
+      std::vector<Control*> options = reachableOptions(*group);
+      auto selected = std::find_if(options.begin(), options.end(),
                                    [](const Control* o) { return o->value() != 0; });
-      stops.push_back(selected != group.end() ? *selected : c);
+      stops.push_back(selected != options.end() ? *selected : c);
       continue;
     }
     if (c->focusable()) stops.push_back(c);
-    collect(*c, stops);
+    collect(*c, stops, groupsDone);
   }
 }
 
@@ -102,7 +148,8 @@ std::string joinedName(const std::string& frame, const std::string& what) {
 
 std::vector<Control*> tabOrder(Control& root) {
   std::vector<Control*> stops;
-  collect(root, stops);
+  std::vector<const Control*> groupsDone;
+  collect(root, stops, groupsDone);
   return stops;
 }
 

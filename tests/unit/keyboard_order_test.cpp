@@ -36,7 +36,7 @@ struct Shuffled : Form {
   CommandButton left{this, "left"};
   OptionButton later{&frame, "later"};
   OptionButton first{&frame, "first"};
-  Control list{&frame, "list", ControlKind::FileList};
+  ListControl list{&frame, "list", ControlKind::FileList};
   CheckBox check{&frame, "check"};
   CommandButton parked{this, "parked"};
   CommandButton hidden{this, "hidden"};
@@ -46,12 +46,37 @@ TEST(KeyboardOrder, TabReadsRowsFromTheLeftIntoFramesAndVisitsOneOptionOfAGroup)
   MemoryUi ui;
   Shuffled f(ui);
   f.show();
-  EXPECT_EQ(names(tabOrder(f)), "left right first check bottom");
+  EXPECT_EQ(names(tabOrder(f)), "left right first list check bottom");
   f.later.userClick();  // the selected option stands for its group, where the group begins
-  EXPECT_EQ(names(tabOrder(f)), "left right later check bottom");
+  EXPECT_EQ(names(tabOrder(f)), "left right later list check bottom");
   f.later.setEnabled(false);  // a disabled option is not visited, even when selected
   f.right.setEnabled(false);
-  EXPECT_EQ(names(tabOrder(f)), "left first check bottom");
+  EXPECT_EQ(names(tabOrder(f)), "left first list check bottom");
+}
+
+// Lists made on the window, lying on a panel that holds the buttons below
+// them: they are read with the panel's own controls.
+struct OnAPanel : Form {
+  explicit OnAPanel(Ui& ui) : Form(ui, "OnAPanel", "OnAPanel", 4500, 3200) {
+    place(panel, 60, 60, 4395, 3015);
+    place(done, 60, 2460, 2115, 435, "&Done");
+    place(cancel, 2220, 2460, 2115, 435, "&Cancel");
+    place(drives, 120, 120, 4275, 330);
+    place(folders, 120, 480, 4275, 1950);
+  }
+  Panel panel{this, "panel"};
+  CommandButton done{&panel, "done"};
+  CommandButton cancel{&panel, "cancel"};
+  ListControl drives{this, "drives", ControlKind::DriveList};
+  ListControl folders{this, "folders", ControlKind::DirList};
+};
+
+TEST(KeyboardOrder, ControlsLyingOnAPanelAreReadWithIt) {
+  MemoryUi ui;
+  OnAPanel f(ui);
+  f.show();
+  EXPECT_EQ(names(tabOrder(f)), "drives folders done cancel");
+  EXPECT_EQ(accessibleName(f.folders), "OnAPanel: folders");
 }
 
 TEST(KeyboardOrder, ArrowsGoRoundTheOptionsOfAGroupThatTheKeyboardReaches) {

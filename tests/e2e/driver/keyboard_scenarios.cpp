@@ -95,35 +95,100 @@ SCENARIO(keyboard_dialog_keys) {
   CHECK(shown(main));
 }
 
-// Tab and Shift+Tab walk the shown page's controls and wrap round through
-// the tab strip; nothing hidden, parked or beside the window is visited.
+// Tab from the control that has the focus round to it again: the names the
+// focus visits, beginning with that control. Shift+Tab goes round the other
+// way through the same controls.
+std::string round(Program& p, HWND form) {
+  std::string start = focusedName(form);
+  std::vector<std::string> visited{start};
+  for (int i = 0; i < 40; ++i) {
+    std::string at = tabThrough(p, form, 1).back();
+    if (at == start) break;
+    visited.push_back(at);
+  }
+  std::vector<std::string> back(visited.rbegin(), visited.rend() - 1);
+  back.push_back(start);
+  CHECK_EQ_MSG(joined(tabThrough(p, form, static_cast<int>(back.size()), true)), joined(back),
+               "Shift+Tab from " + start);
+  return joined(visited);
+}
+
+// Every window's controls in reading order, from the one that has the focus
+// when the window opens; arrows move among option buttons and select them.
 SCENARIO(keyboard_tab_order) {
-  knowWindowsPath();
-  showTipsAtStart(false);
+  makeDirectory("C:\\PICS");
+  REQUIRE(writeFile("C:\\PICS\\red.bmp",
+                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
   REQUIRE(writeFile("C:\\res.cfg", "0\r\n"));  // Low-Res: the High-Res view is beside the window
   Program p;
-  HWND main = startMain(p);
+  REQUIRE(p.start("", "C:\\PICS"));
+  HWND first = p.form("Form15");
+  REQUIRE(first != nullptr);
+  CHECK(waitFor([&] { return focusedName(first) == "Text1"; }));
+  CHECK_EQ(round(p, first), std::string("Text1 SSCommand1 SSCommand2 "));
+  keys(first, {VK_RETURN});
+
+  HWND tips = p.form("Form14");
+  REQUIRE(tips != nullptr);
+  CHECK(waitFor([&] { return focusedName(tips) == "Command1"; }));
+  CHECK_EQ(round(p, tips), std::string("Command1 "));  // the welcome: Close alone
+  keys(tips, {VK_ESCAPE});
+
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
   HWND tabs = control(main, "SSTab1");
-  using Names = std::vector<std::string>;
-  const std::vector<Names> pages = {
-      {"SSCommand22", "Drive1", "Dir1", "File1", "SSCommand1", "SSCommand2", "Option1", "Option2",
-       "SSTab1"},
-      {"SSCommand21", "Drive2", "Dir2", "File2", "SSCommand3", "SSTab1"},
-      {"SSCommand20", "Drive3", "Dir3", "File3", "SSCommand7", "SSTab1"},
-      {"SSCommand16", "Drive4", "Dir4", "File4", "SSCommand15", "SSTab1"},
+  const char* pages[] = {
+      "SSTab1 SSCommand22 SSCommand1 SSCommand2 Option2 Drive1 Dir1 File1 ",
+      "SSTab1 SSCommand21 SSCommand3 Drive2 Dir2 File2 ",
+      "SSTab1 SSCommand20 SSCommand7 Drive3 Dir3 File3 ",
+      "SSTab1 SSCommand16 SSCommand15 Drive4 Dir4 File4 ",
+      "SSTab1 SSCommand9 ",
+      "SSTab1 ",
+      "SSTab1 SSOption1 ",
   };
-  for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
+  for (int page = 0; page < 7; ++page) {
     p.selectTab(tabs, page);
-    // Round to the tab strip, where the page's order begins.
+    SetFocus(nullptr);
+    keys(main, {VK_CONTROL, VK_TAB});  // round to this page again, from anywhere
+    keys(main, {VK_CONTROL, VK_SHIFT, VK_TAB});
+    CHECK(p.idle());
+    CHECK_EQ(currentTab(tabs), page);
     for (int i = 0; i < 12 && focusedName(main) != "SSTab1"; ++i) tabThrough(p, main, 1);
     REQUIRE(focusedName(main) == "SSTab1");
-    Names twice = pages[page];
-    twice.insert(twice.end(), pages[page].begin(), pages[page].end());
-    CHECK_EQ(joined(tabThrough(p, main, static_cast<int>(twice.size()))), joined(twice));
-    Names back(pages[page].rbegin() + 1, pages[page].rend());
-    back.push_back("SSTab1");
-    CHECK_EQ(joined(tabThrough(p, main, static_cast<int>(back.size()), true)), joined(back));
+    CHECK_EQ_MSG(round(p, main), std::string(pages[page]), "page " + std::to_string(page));
   }
+
+  // The arrows select the other option of a group, and Tab then stops there.
+  p.selectTab(tabs, 0);
+  SetFocus(nullptr);
+  HWND low = control(main, "Option2");
+  for (int i = 0; i < 12 && focusedName(main) != "Option2"; ++i) tabThrough(p, main, 1);
+  keys(main, {VK_UP});
+  CHECK(waitFor([&] { return checked(control(main, "Option1")) && !checked(low); }));
+  CHECK_EQ(focusedName(main), std::string("Option1"));
+  keys(main, {VK_DOWN});
+  CHECK(waitFor([&] { return checked(low); }));
+  CHECK_EQ(focusedName(main), std::string("Option2"));
+
+  HWND files = control(main, "File1");
+  REQUIRE(clickItem(files, "red.bmp"));
+  REQUIRE(p.choosePopupItem(files, "Copy File"));
+  HWND location = p.form("Form4");
+  REQUIRE(location != nullptr);
+  CHECK(waitFor([&] { return focusedName(location) == "Drive1"; }));
+  CHECK_EQ(round(p, location), std::string("Drive1 Dir1 SSCommand2 SSCommand1 "));
+  keys(location, {VK_ESCAPE});
+  CHECK(waitFor([&] { return !shown(location); }));
+
+  keys(main, {VK_CONTROL, 'R'});
+  HWND properties = p.form("FORM19");
+  REQUIRE(properties != nullptr);
+  CHECK(waitFor([&] { return shown(properties) && focusedName(properties) == "Text1"; }));
+  CHECK_EQ(round(p, properties),
+           std::string("Text1 Command3 Command1 Text2 Command5 Command4 Text3 Check1 Text4 "
+                       "Command2 Check2 Text5 Command8 Option2 Command6 SSCommand3 "));
+  keys(properties, {VK_ESCAPE});
+  CHECK(waitFor([&] { return !shown(properties); }));
 }
 
 }  // namespace e2e
