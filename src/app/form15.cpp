@@ -29,6 +29,7 @@ Form15::Form15(App& app)
 
   SSCommand1.Click = [this] { app_.finishFirstRun(Text1.text()); };
   setDefaultButton(&SSCommand1);
+  setTabOrder({&Text1, &SSCommand2, &SSCommand1});  // "Quit" before "Done", as designed
   SSCommand2.Click = [this] { app_.quitFirstRun(); };
   CloseRequest = [this] { app_.quitFirstRun(); };
 }

@@ -132,8 +132,13 @@ class Control {
   void setAlignment(Align a);
   bool border() const { return border_; }
   void setBorder(bool b);
-  // Over its siblings.
-  void bringToFront() { changed(Prop::ZOrder); }
+  // Over its siblings, and over whatever it covers.
+  void bringToFront() {
+    raised_ = ++raisings_;
+    changed(Prop::ZOrder);
+  }
+  // When it was last brought to the front (0: never), later ones over earlier.
+  long raised() const { return raised_; }
 
   // Children of a tab strip belong to one of its pages (-1: shown on all).
   int tabPage() const { return tabPage_; }
@@ -223,6 +228,8 @@ class Control {
   bool border_ = false;
   int tabPage_ = -1;
   std::string help_;
+  long raised_ = 0;
+  static inline long raisings_ = 0;
   bool pressed_ = false;  // the left button went down here and is still down
 };
 

@@ -142,6 +142,10 @@ class Form : public Control {
   // The buttons that Enter and Esc press wherever the focus is in the form.
   void setDefaultButton(CommandButton* b) { defaultButton_ = b; }
   void setCancelButton(CommandButton* b) { cancelButton_ = b; }
+  // A window whose design gives its own keyboard order, instead of the order
+  // its controls are read in.
+  void setTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
+  const std::vector<Control*>& designedTabOrder() const { return tabOrder_; }
   // Enter or Esc in the form: true when a button took it.
   bool userDialogKey(int keyCode);
 
@@ -172,6 +176,7 @@ class Form : public Control {
   int frameWidth_ = kStandardFrameWidth;
   CommandButton* defaultButton_ = nullptr;
   CommandButton* cancelButton_ = nullptr;
+  std::vector<Control*> tabOrder_;
   std::vector<MenuItem*> menus_;
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "platform/control.h"
+#include "platform/form.h"
 
 namespace vl {
 
@@ -144,12 +144,69 @@ std::string joinedName(const std::string& frame, const std::string& what) {
   return what.empty() ? frame : frame + ": " + what;
 }
 
+struct Box {
+  long long left, top, right, bottom;
+};
+
+// Where the control lies in its form's client area.
+Box boxInForm(const Control& c) {
+  long long x = c.left(), y = c.top();
+  for (const Control* p = c.parent(); p && p->parent(); p = p->parent()) {
+    x += p->left();
+    y += p->top();
+  }
+  return {x, y, x + c.width(), y + c.height()};
+}
+
+bool isWithin(const Control& inner, const Control& outer) {
+  for (const Control* p = &inner; p; p = p->parent())
+    if (p == &outer) return true;
+  return false;
+}
+
+// When the control, or the part of the window it belongs to, was last brought
+// to the front.
+long raisedLevel(const Control& c) {
+  long level = 0;
+  for (const Control* p = &c; p; p = p->parent()) level = std::max(level, p->raised());
+  return level;
+}
+
+void collectRaised(const Control& within, std::vector<const Control*>& raised) {
+  for (const Control* c : within.children()) {
+    if (c->raised() > 0 && c->shownOnScreen() && c->inSight()) raised.push_back(c);
+    collectRaised(*c, raised);
+  }
+}
+
+// Lies wholly under something brought in front of it (a view or a panel
+// raised over the page): the user cannot see it.
+bool covered(const Control& c, const std::vector<const Control*>& raised) {
+  Box b = boxInForm(c);
+  long level = raisedLevel(c);
+  for (const Control* over : raised) {
+    if (over->raised() <= level || isWithin(c, *over)) continue;
+    Box o = boxInForm(*over);
+    if (b.left >= o.left && b.top >= o.top && b.right <= o.right && b.bottom <= o.bottom)
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::vector<Control*> tabOrder(Control& root) {
   std::vector<Control*> stops;
+  if (Form* form = root.asForm(); form && !form->designedTabOrder().empty()) {
+    for (Control* c : form->designedTabOrder())
+      if (c->focusable()) stops.push_back(c);
+    return stops;
+  }
   std::vector<const Control*> groupsDone;
   collect(root, stops, groupsDone);
+  std::vector<const Control*> raised;
+  collectRaised(root, raised);
+  if (!raised.empty()) std::erase_if(stops, [&](Control* c) { return covered(*c, raised); });
   return stops;
 }
 

@@ -79,6 +79,21 @@ TEST(KeyboardOrder, ControlsLyingOnAPanelAreReadWithIt) {
   EXPECT_EQ(accessibleName(f.folders), "OnAPanel: folders");
 }
 
+TEST(KeyboardOrder, WhatARaisedPanelCoversIsNotVisited) {
+  MemoryUi ui;
+  OnAPanel f(ui);
+  Panel over{&f, "over"};
+  CommandButton close{&over, "close"};
+  place(over, 90, 90, 4335, 2400);  // over the lists, not the buttons
+  place(close, 60, 60, 1000, 375, "Close");
+  f.show();
+  EXPECT_EQ(names(tabOrder(f)), "drives close folders done cancel");  // not in front yet
+  over.bringToFront();
+  EXPECT_EQ(names(tabOrder(f)), "close done cancel");
+  over.setTop(9000);  // parked below the window: it covers nothing
+  EXPECT_EQ(names(tabOrder(f)), "drives folders done cancel");
+}
+
 TEST(KeyboardOrder, ArrowsGoRoundTheOptionsOfAGroupThatTheKeyboardReaches) {
   MemoryUi ui;
   Shuffled f(ui);

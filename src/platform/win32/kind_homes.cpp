@@ -108,15 +108,18 @@ void syncCommon(WindowPeer& peer, Prop what) {
       SetWindowPos(hwnd, nullptr, ui.toPixels(c.left()), ui.toPixels(c.top()),
                    ui.toPixels(c.width()), peer.home().windowHeight(ui, c),
                    SWP_NOZORDER | SWP_NOACTIVATE);
+      settleFocus(peer, false);
       break;
     case Prop::Visible: {
       bool shown = shownInParent(c);
       if (shown) createPendingChildren(peer);
       ShowWindow(hwnd, shown ? SW_SHOWNA : SW_HIDE);
+      settleFocus(peer, false);
       break;
     }
     case Prop::Enabled:
       EnableWindow(hwnd, c.enabled());
+      settleFocus(peer, false);
       break;
     case Prop::Text:
       syncText(peer);
@@ -127,6 +130,7 @@ void syncCommon(WindowPeer& peer, Prop what) {
       break;
     case Prop::ZOrder:
       SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      settleFocus(peer, true);
       break;
     case Prop::Value:
     case Prop::Items:

@@ -126,6 +126,10 @@ void buildMenus(FormPeer& formPeer);
 void destroyMenus(FormPeer& formPeer);
 // The form's controls that take the focus, in tab order.
 std::vector<Control*> tabStops(Control& form);
+// The control has moved, hidden, been disabled or (raised) come to the
+// front: a focus it leaves where the keyboard cannot reach goes to the first
+// control it can, inside the raised control when there is one there.
+void settleFocus(WindowPeer& changed, bool raised);
 // Whether the control is shown by its own window (its page is current).
 bool shownInParent(const Control& c);
 // Whether any part of the control lies inside its parent: a container out of

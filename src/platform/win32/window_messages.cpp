@@ -225,6 +225,37 @@ std::vector<Control*> tabStops(Control& form) {
   return stops;
 }
 
+void settleFocus(WindowPeer& changed, bool raised) {
+  HWND focus = GetFocus();
+  HWND root = GetAncestor(changed.hwnd(), GA_ROOT);
+  if (!focus || !root || GetAncestor(focus, GA_ROOT) != root) return;
+  bool focusInside = focus == changed.hwnd() || IsChild(changed.hwnd(), focus);
+  // Only a change round the focus can strand it; a raised control takes it.
+  if (!raised && !focusInside) return;
+  WindowPeer* formPeer = changed.ui().peerOf(root);
+  if (!formPeer || !formPeer->control() || focus == root) return;
+  std::vector<Control*> stops = tabStops(*formPeer->control());
+  auto inside = std::find_if(stops.begin(), stops.end(), [&](Control* c) {
+    for (Control* p = c; p; p = p->parent())
+      if (p == changed.control()) return true;
+    return false;
+  });
+  // A view or panel brought over the page takes the focus, as a window that opens does.
+  if (raised && !focusInside && inside != stops.end()) {
+    SetFocus(windowPeerOf(**inside)->hwnd());
+    return;
+  }
+  // A window of a control's own (a combo box's edit) stands for the control.
+  HWND owner = changed.ui().peerOf(focus) ? focus : GetParent(focus);
+  if (std::any_of(stops.begin(), stops.end(),
+                  [&](Control* c) { return windowPeerOf(*c)->hwnd() == owner; }))
+    return;
+  if (inside != stops.end())
+    SetFocus(windowPeerOf(**inside)->hwnd());
+  else
+    SetFocus(stops.empty() ? root : windowPeerOf(*stops.front())->hwnd());
+}
+
 bool inSight(const Control& c) {
   const Control* parent = c.parent();
   // A parent of no size yet (a form before its window) hides nothing.

@@ -389,6 +389,7 @@ SCENARIO(cancel_copy) {
   HWND progress = startLongCopy(p, main);
   CHECK_EQ(text(progress), std::string("Copying"));
   CHECK(!enabled(main));
+  CHECK(waitFor([&] { return focusOf(progress) == control(progress, "Command1"); }));
   click(control(progress, "Command1"));
   CHECK(waitFor([&] { return !IsWindow(progress); }));
   CHECK(waitFor([&] { return enabled(main); }));

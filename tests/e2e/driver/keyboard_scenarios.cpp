@@ -125,7 +125,7 @@ SCENARIO(keyboard_tab_order) {
   HWND first = p.form("Form15");
   REQUIRE(first != nullptr);
   CHECK(waitFor([&] { return focusedName(first) == "Text1"; }));
-  CHECK_EQ(round(p, first), std::string("Text1 SSCommand1 SSCommand2 "));
+  CHECK_EQ(round(p, first), std::string("Text1 SSCommand2 SSCommand1 "));  // as designed
   keys(first, {VK_RETURN});
 
   HWND tips = p.form("Form14");
@@ -189,6 +189,100 @@ SCENARIO(keyboard_tab_order) {
                        "Command2 Check2 Text5 Command8 Option2 Command6 SSCommand3 "));
   keys(properties, {VK_ESCAPE});
   CHECK(waitFor([&] { return !shown(properties); }));
+
+  // The logo changer over the page: the focus goes into it; the page's
+  // controls it covers are not visited, the tab strip beside it is.
+  REQUIRE(doubleClickItem(files, "red.bmp"));
+  keys(main, {VK_CONTROL, 'L'});
+  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top == 300; }));
+  CHECK(p.idle());
+  CHECK_EQ(round(p, main),
+           std::string("Option4 SSCommand12 SSCommand10 SSCommand5 SSCommand11 SSTab1 "));
+  keys(main, {VK_DOWN});  // the arrows choose the logo
+  CHECK(waitFor([&] { return checked(control(main, "Option3")); }));
+  click(control(main, "SSCommand11"));
+  CHECK(waitFor([&] { return twipsRect(control(main, "SSPanel10")).top != 300; }));
+
+  // The tips as the Help menu shows them, and the full-screen picture, which
+  // has nothing to focus: Tab leaves the focus where it is.
+  keys(main, {VK_F1});
+  CHECK(p.idle());
+  SetFocus(nullptr);
+  CHECK_EQ(round(p, main), std::string("SSTab1 SSOption1 "));
+}
+
+// The tips as a later start shows them, and the full-screen picture, which
+// has nothing to focus: Tab leaves the focus in it.
+SCENARIO(keyboard_other_windows) {
+  knowWindowsPath();
+  auto tip = [](const std::string& t) { return t + std::string(255 - t.size(), ' '); };
+  REQUIRE(writeFile(std::string(kInstallDir) + "\\tip.dat", tip("One.") + tip("Two.")));
+  makeDirectory("C:\\PICS");
+  REQUIRE(writeFile("C:\\PICS\\red.bmp",
+                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+  Program p;
+  REQUIRE(p.start("", "C:\\PICS"));
+  HWND tips = p.form("Form14");
+  REQUIRE(tips != nullptr);
+  CHECK(waitFor([&] { return focusedName(tips) == "Command2"; }));
+  CHECK_EQ(round(p, tips), std::string("Command2 Command3 Command1 Check1 "));
+  keys(tips, {VK_ESCAPE});
+  CHECK(waitFor([&] { return !shown(tips); }));
+
+  HWND main = p.form("Form1");
+  REQUIRE(main != nullptr);
+  HWND files = control(main, "File1");
+  REQUIRE(clickItem(files, "red.bmp"));
+  REQUIRE(p.choosePopupItem(files, "View Full Screen"));
+  HWND full = p.form("Form6");
+  REQUIRE(full != nullptr);
+  CHECK(waitFor([&] { return GetForegroundWindow() == full; }));
+  keys(full, {VK_TAB});
+  CHECK(p.idle());
+  HWND focus = focusOf(full);
+  CHECK_MSG(focus == full || focus == nullptr, "the full-screen window",
+            "gave the focus to " + nameOf(focus));
+  keys(full, {VK_ESCAPE});
+  CHECK(waitFor([&] { return !IsWindow(full); }));
+}
+
+// The dots of a focus rectangle along the top of a picture button: pixels
+// of the row the rectangle is drawn on that are not the button's face.
+int focusDots(HWND button) {
+  RECT client;
+  GetClientRect(button, &client);
+  int inset = 60 * dpi() / 1440;
+  COLORREF face = pixelAt(button, inset - 1, client.bottom / 2);
+  int dots = 0;
+  for (int x = inset; x < client.right - inset; ++x)
+    if (pixelAt(button, x, inset) != face) ++dots;
+  return dots;
+}
+
+// A picture button shows the focus, in its normal and its pressed look.
+SCENARIO(keyboard_focus_cue) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  Program p;
+  HWND main = startMain(p);
+  HWND open = control(main, "SSCommand22");
+  RECT client;
+  GetClientRect(open, &client);
+  const int many = (client.right - 2 * (60 * dpi() / 1440)) / 3;
+  SetFocus(nullptr);
+  for (int i = 0; i < 12 && focusedName(main) != "SSCommand22"; ++i) tabThrough(p, main, 1);
+  REQUIRE(focusedName(main) == "SSCommand22");
+  CHECK_MSG(waitFor([&] { return focusDots(open) >= many; }), "the focused Open button",
+            "shows " + std::to_string(focusDots(open)) + " dots");
+  tabThrough(p, main, 1);
+  CHECK(waitFor([&] { return focusDots(open) == 0; }));
+  SendMessageW(open, BM_SETSTATE, TRUE, 0);  // pressed, without the focus
+  CHECK(p.idle());
+  CHECK_EQ(focusDots(open), 0);
+  tabThrough(p, main, 1, true);
+  CHECK_MSG(waitFor([&] { return focusDots(open) >= many; }), "the pressed, focused Open button",
+            "shows " + std::to_string(focusDots(open)) + " dots");
+  SendMessageW(open, BM_SETSTATE, FALSE, 0);
 }
 
 }  // namespace e2e
