@@ -48,6 +48,17 @@ TEST_F(MainWindowTest, StatusBarShowsHelpAndClearsOverBareAreas) {
   EXPECT_EQ(main->StatusBar1.text(), "");
 }
 
+TEST_F(MainWindowTest, APageChangeClearsTheHelpOfThePageLeft) {
+  main->imagePage.SSCommand1.userMouseMove();
+  EXPECT_EQ(main->StatusBar1.text(), "Zoom Into Current Image");
+  main->SSTab1.userSelectTab(1);  // by the mouse
+  EXPECT_EQ(main->StatusBar1.text(), "");
+  main->musicPlayer.stopButton.userMouseMove();
+  EXPECT_FALSE(main->StatusBar1.text().empty());
+  main->SSTab1.userStep(1);  // by the keyboard
+  EXPECT_EQ(main->StatusBar1.text(), "");
+}
+
 TEST_F(MainWindowTest, ShowAtStartFlagSwitchesFromMenuAndCheckBox) {
   EXPECT_FALSE(main->DYK.checked());
   main->DYK.userClick();

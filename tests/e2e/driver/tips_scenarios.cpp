@@ -136,6 +136,14 @@ SCENARIO(menus_and_help) {
   }
   postMouseMove(control(main, "Option2"));
   CHECK(waitFor([&] { return p.statusText(status) == low; }));
+
+  // A page change, by the keyboard or the mouse, clears the help of the page left.
+  keys(main, {VK_CONTROL, VK_TAB});
+  CHECK(waitFor([&] { return currentTab(tabs) == 1 && p.statusText(status).empty(); }));
+  postMouseMove(control(main, "SSCommand3"));
+  CHECK(waitFor([&] { return !p.statusText(status).empty(); }));
+  p.selectTab(tabs, 0);
+  CHECK(waitFor([&] { return currentTab(tabs) == 0 && p.statusText(status).empty(); }));
 }
 
 SCENARIO(tips_window) {
