@@ -71,9 +71,7 @@ SCENARIO(screen_reader_names) {
   knowWindowsPath();
   showTipsAtStart(false);
   REQUIRE(writeFile("C:\\res.cfg", "0\r\n"));  // Low-Res
-  makeDirectory("C:\\PICS");
-  REQUIRE(writeFile("C:\\PICS\\red.bmp",
-                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+  putRedPicture();
   Program p;
   REQUIRE(p.start("", "C:\\PICS"));
   HWND main = p.form("Form1");

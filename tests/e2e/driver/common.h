@@ -21,6 +21,13 @@ inline void showTipsAtStart(bool show) {
   REQUIRE(writeFile("C:\\tip.cfg", show ? "1\r\n" : "0\r\n"));
 }
 
+// A small red picture, C:\PICS\red.bmp, to open and to act on.
+inline void putRedPicture() {
+  makeDirectory("C:\\PICS");
+  REQUIRE(writeFile("C:\\PICS\\red.bmp",
+                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+}
+
 // Starts the program and waits for its main window.
 inline HWND startMain(Program& p, const std::string& arguments = "") {
   REQUIRE(p.start(arguments));

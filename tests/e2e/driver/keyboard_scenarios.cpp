@@ -48,9 +48,7 @@ std::vector<std::string> tabThrough(Program& p, HWND form, int n, bool backwards
 // dialog closed with Esc and finished with Enter, the reminder properties
 // hidden (and saved) with Esc.
 SCENARIO(keyboard_dialog_keys) {
-  makeDirectory("C:\\PICS");
-  REQUIRE(writeFile("C:\\PICS\\red.bmp",
-                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+  putRedPicture();
   Program p;
   REQUIRE(p.start("", "C:\\PICS"));
   HWND first = p.form("Form15");
@@ -116,9 +114,7 @@ std::string round(Program& p, HWND form) {
 // Every window's controls in reading order, from the one that has the focus
 // when the window opens; arrows move among option buttons and select them.
 SCENARIO(keyboard_tab_order) {
-  makeDirectory("C:\\PICS");
-  REQUIRE(writeFile("C:\\PICS\\red.bmp",
-                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+  putRedPicture();
   REQUIRE(writeFile("C:\\res.cfg", "0\r\n"));  // Low-Res: the High-Res view is beside the window
   Program p;
   REQUIRE(p.start("", "C:\\PICS"));
@@ -217,9 +213,7 @@ SCENARIO(keyboard_other_windows) {
   knowWindowsPath();
   auto tip = [](const std::string& t) { return t + std::string(255 - t.size(), ' '); };
   REQUIRE(writeFile(std::string(kInstallDir) + "\\tip.dat", tip("One.") + tip("Two.")));
-  makeDirectory("C:\\PICS");
-  REQUIRE(writeFile("C:\\PICS\\red.bmp",
-                    testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
+  putRedPicture();
   Program p;
   REQUIRE(p.start("", "C:\\PICS"));
   HWND tips = p.form("Form14");
