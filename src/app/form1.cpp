@@ -173,6 +173,14 @@ void Form1::applySavedDisplayMode() {
   // Anything but the two modes was not written by the program: it is mended
   // with the first run's High-Res.
   std::string mode = app_.settings().readOneOf("res.cfg", {"1", "0"}, "1");
+  if (mode == "1" && !imagePage.Option1.enabled()) {
+    // The screen cannot hold the wide window: the narrow one from the start,
+    // and the saved choice stands until the user makes another.
+    keepSavedMode_ = true;
+    imagePage.Option2.setValue(1);
+    keepSavedMode_ = false;
+    return;
+  }
   if (mode == "1") imagePage.Option1.setValue(1);
   if (mode == "0") imagePage.Option2.setValue(1);
 }
@@ -202,7 +210,7 @@ void Form1::chooseLowRes() {
   SSPanel9.setWidth(kNarrowPanelWidth);
   Frame25.setWidth(5715);  // the rule stays inside its panel
   center();
-  app_.settings().write("res.cfg", "0");
+  if (!keepSavedMode_) app_.settings().write("res.cfg", "0");
 }
 
 void Form1::toggleShowAtStart() {

@@ -53,6 +53,9 @@ class Form1 : public Form, private ViewingLayout {
 
   // Pop-up menus of the pages, never shown in the menu bar; their items come
   // with the pages.
+  // Set while the start selects Low-Res for a screen too narrow for High-Res.
+  bool keepSavedMode_ = false;
+
   MenuItem imgpop{*this, nullptr, "imgpop", "Image Popup"};
   MenuItem winpop{*this, nullptr, "winpop", "Window Popup"};
   MenuItem muspop{*this, nullptr, "muspop", "Music Popup"};

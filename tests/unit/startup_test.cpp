@@ -170,15 +170,25 @@ TEST(SecondStart, SavedDisplayModeSetsItsOption) {
   }
 }
 
-TEST(SecondStart, NarrowScreenGreysHighResButTheSavedModeStillHolds) {
-  TestSystem sys;
-  sys.ui.setScreen(590, 480);  // under 9000 twips
-  sys.knowWindowsPath();
-  sys.put("c:\\res.cfg", "1\r\n");
-  auto& main = sys.startMain();
-  EXPECT_FALSE(main.imagePage.Option1.enabled());
-  EXPECT_TRUE(main.imagePage.Option2.enabled());
-  EXPECT_EQ(main.imagePage.Option1.value(), 1);
+// A saved High-Res on a screen that cannot hold the wide window starts in
+// Low-Res, and the file keeps the saved choice until the user makes one.
+TEST(SecondStart, NarrowScreenStartsInLowResAndKeepsTheSavedMode) {
+  for (const char* saved : {"1\r\n", "2\r\n", "0\r\n"}) {
+    TestSystem sys;
+    sys.ui.setScreen(590, 480);  // under 9000 twips
+    sys.knowWindowsPath();
+    sys.put("c:\\res.cfg", saved);
+    auto& main = sys.startMain();
+    EXPECT_FALSE(main.imagePage.Option1.enabled());
+    EXPECT_TRUE(main.imagePage.Option2.enabled());
+    EXPECT_EQ(main.imagePage.Option1.value(), 0) << saved;
+    EXPECT_EQ(main.imagePage.Option2.value(), 1) << saved;
+    EXPECT_EQ(main.form.width(), kNarrowWidth);
+    // The mended value is written as before; a good one is left alone.
+    EXPECT_EQ(sys.file("c:\\res.cfg"), saved[0] == '0' ? "0\r\n" : "1\r\n") << saved;
+    main.imagePage.Option2.userClick();
+    EXPECT_EQ(sys.file("c:\\res.cfg"), "0\r\n") << saved;
+  }
 
   TestSystem wide;
   wide.ui.setScreen(640, 480);

@@ -234,6 +234,37 @@ SCENARIO(display_modes) {
   CHECK_EQ(windowRect(main).left, 0L);
 }
 
+// On a screen too narrow for the wide window (800 pixels at 144 DPI are
+// 8000 twips) a saved High-Res starts in Low-Res: a picture named on the
+// command line opens in the narrow window, on the screen, and c:\res.cfg
+// keeps the saved mode until the user chooses one.
+SCENARIO(high_res_start) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  putRedPicture();
+  REQUIRE(writeFile("C:\\res.cfg", "1\r\n"));
+  Program p;
+  HWND main = startMain(p, "C:\\PICS\\red.bmp");
+  HWND high = control(main, "Option1");
+  HWND low = control(main, "Option2");
+  CHECK(!enabled(high) && !checked(high));
+  CHECK(enabled(low) && checked(low));
+  CHECK(waitFor([&] { return twipsRect(control(main, "Frame17")).top == 60; }));
+  REQUIRE(p.idle());
+  CHECK(!p.messageBoxOpen());
+  RECT r = windowRect(main);
+  CHECK(r.left >= 0 && r.top >= 0 && r.right <= screenWidth() && r.bottom <= screenHeight());
+  // The status bar lies along the whole bottom of the narrow window.
+  RECT client, bar;
+  GetClientRect(main, &client);
+  CHECK(std::abs(twips(client.right) - 5865) <= twips(2));
+  GetWindowRect(control(main, "StatusBar1"), &bar);
+  CHECK_EQ(bar.right - bar.left, client.right);
+  CHECK_EQ(readFile("C:\\res.cfg").value_or("<none>"), std::string("1\r\n"));
+  click(low);
+  CHECK(waitFor([] { return readFile("C:\\res.cfg") == std::optional<std::string>("0\r\n"); }));
+}
+
 SCENARIO(quit_paths) {
   knowWindowsPath();
   Program p;
