@@ -21,6 +21,7 @@ BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuIte
       field(&frame, setup.field),
       services_(services),
       form_(form),
+      status_(status),
       popup_(popup),
       setup_(setup) {
   frame.setTabPage(setup.tab);
@@ -127,6 +128,7 @@ void BrowserPage::askLocation(Transfer operation) {
     dialog_ = std::make_unique<LocationDialog>(services_.fs, services_.ui, setup_.dialog,
                                                setup_.dialogWidth, setup_.dialogHeight,
                                                setup_.greyDialog);
+    dialog_->setOwner(&form_);
     dialog_->Done = [this] { finishTransfer(); };
     if (!dialog_->load()) {
       dialog_.reset();
@@ -145,6 +147,8 @@ void BrowserPage::finishTransfer() {
   std::string destinationDir = dialog.lists.path();
   dialog.Label1.setText(joinPath(destinationDir, fileNameOf(source)));
   Transfer op = dialog.Label2.text() == "move" ? Transfer::Move : Transfer::Copy;
+  // The dialog has done its part: it leaves the screen before the copy begins.
+  dialog.unload();
 
   TransferOutcome outcome;
   {
@@ -156,22 +160,26 @@ void BrowserPage::finishTransfer() {
     if (size && *size > kProgressThreshold) {
       progress = std::make_unique<Form3>(form_.ui(), op == Transfer::Copy ? "Copying" : "Moving",
                                          fileNameOf(source) + " to " + destinationDir);
+      progress->setOwner(&form_);
       progress->show();
       busy.emplace(form_.ui(), *progress, [window = progress.get()] { window->cancel(); });
     }
     form_.setEnabled(false);
-    dialog.setEnabled(false);
     outcome = transferFile(services_.fs, source, destinationDir, op,
                            [&](std::int64_t done, std::int64_t total) {
                              return !progress || progress->report(done, total);
                            });
     form_.setEnabled(true);
-    dialog.setEnabled(true);
     pane.refreshFiles();
-    dialog.unload();
   }
   // The program may have ended meanwhile: then there is nobody to tell.
-  if (!outcome.message.empty() && form_.loaded()) tell(outcome.message);
+  if (!form_.loaded()) return;
+  if (!outcome.message.empty()) {
+    tell(outcome.message);
+  } else if (outcome.kind == TransferOutcome::Done) {
+    status_.setText((op == Transfer::Copy ? "Copied " : "Moved ") + fileNameOf(source) + " to " +
+                    destinationDir);
+  }
 }
 
 }  // namespace vl

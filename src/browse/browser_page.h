@@ -76,6 +76,7 @@ class BrowserPage {
 
   Services& services_;
   Form& form_;
+  StatusBar& status_;
   MenuItem& popup_;
   BrowserPageSetup setup_;
   std::vector<std::unique_ptr<MenuItem>> items_;

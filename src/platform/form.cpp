@@ -74,6 +74,7 @@ Form::Form(Ui& ui, std::string name, std::string caption, int clientWidth, int c
 
 Form::~Form() {
   if (!loaded_) return;
+  unloadOwned();
   loaded_ = false;
   ui_.formUnloaded(*this);
   ui_.unload(*this);
@@ -94,11 +95,18 @@ void Form::show() {
 
 void Form::unload() {
   if (!loaded_) return;
+  unloadOwned();
   loaded_ = false;
   Unload();
   ui_.formUnloaded(*this);
   ui_.unload(*this);
   setVisible(false);
+}
+
+void Form::unloadOwned() {
+  std::vector<Form*> forms = ui_.loadedForms();  // a copy: each unload changes the list
+  for (Form* f : forms)
+    if (f->owner_ == this) f->unload();
 }
 
 void Form::center() {

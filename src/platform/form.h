@@ -106,6 +106,10 @@ class Form : public Control {
     controlBox_ = controlBox;
   }
   const std::vector<MenuItem*>& menus() const { return menus_; }
+  // The window this one belongs to (set before the window is made): it stays
+  // in front of it, is minimised with it and is unloaded before it.
+  Form* owner() const { return owner_; }
+  void setOwner(Form* owner) { owner_ = owner; }
 
   bool loaded() const { return loaded_; }
   // Creates the window (hidden) and runs Load the first time. False, with
@@ -170,7 +174,10 @@ class Form : public Control {
   int clientWidth_, clientHeight_;
   BorderStyle borderStyle_ = BorderStyle::FixedSingle;
   bool controlBox_ = false;
+  void unloadOwned();
+
   bool topmost_ = false;
+  Form* owner_ = nullptr;
   bool acceptsFiles_ = false;
   bool loaded_ = false;
   int frameWidth_ = kStandardFrameWidth;

@@ -227,6 +227,7 @@ TEST_F(LocationTest, TheDialogIsCentredNotModalAndHoldsItsOperation) {
   EXPECT_FALSE(d.Label2.visible());
   EXPECT_EQ(d.lists.path(), "C:\\PICS");  // the process's current directory
   EXPECT_TRUE(main->form.enabled());
+  EXPECT_EQ(d.owner(), &main->form);  // in front of the main window, minimised with it
   // Asked again while open: the same dialog, with the new operation.
   LocationDialog& again = ask(MediaPage::Image, "AUTUMN.BMP", "IMF");
   EXPECT_EQ(&again, &d);
@@ -254,6 +255,7 @@ TEST_F(LocationTest, DoneCopiesIntoTheDirectoryLastOpenedAndCancelDoesNothing) {
   EXPECT_FALSE(copy.loaded());
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\AUTUMN.BMP"));
   EXPECT_TRUE(sys.ui.messages.empty());
+  EXPECT_EQ(main->StatusBar1.text(), "Copied AUTUMN.BMP to D:\\");
 }
 
 TEST_F(LocationTest, MoveTakesTheNameFromTheStoredSourceNotTheCurrentSelection) {
@@ -267,6 +269,7 @@ TEST_F(LocationTest, MoveTakesTheNameFromTheStoredSourceNotTheCurrentSelection) 
   EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\AUTUMN.BMP"));
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\b.dib"));
   EXPECT_EQ(files(MediaPage::Image).size(), 2u);  // refreshed
+  EXPECT_EQ(main->StatusBar1.text(), "Moved AUTUMN.BMP to C:\\PICS\\June");
 }
 
 TEST_F(LocationTest, IntoTheSameFolderTheFileStaysAndTheUserIsTold) {
@@ -288,6 +291,7 @@ TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
   EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
   EXPECT_EQ(sys.ui.messages[0].title, "Varilume SE 3.5a");
   EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\song.mid"));
+  EXPECT_EQ(main->StatusBar1.text(), "");  // told once, in the message alone
 }
 
 TEST_F(LocationTest, ADriveTheDialogCannotReadIsAWarningAndTheListsStay) {
@@ -311,9 +315,16 @@ TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
   sys.ui.DoEvents = [&] {
     ++reports;
     EXPECT_FALSE(main->form.enabled());  // the windows wait while the file is copied
-    if (reports == 3) {
-      auto it = std::find(sys.ui.loadedForms.begin(), sys.ui.loadedForms.end(), "Form3");
-      EXPECT_NE(it, sys.ui.loadedForms.end());
+    EXPECT_FALSE(d.loaded());            // the dialog left before the copy began
+    Form3* progress = sys.form<Form3>("Form3");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->owner(), &main->form);
+    EXPECT_EQ(sys.form<Form>("Form13"), nullptr);
+    EXPECT_EQ(progress->Label1.text(), "big.avi to D:\\");
+    // The figures show from the first report on; the last one shows it whole.
+    EXPECT_NE(progress->Label2.text(), "");
+    if (reports == 10) {
+      EXPECT_EQ(progress->Label2.text(), "10 MB of 10 MB (100%)");
     }
   };
   d.SSCommand2.userClick();
@@ -321,6 +332,8 @@ TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
   EXPECT_TRUE(main->form.enabled());
   EXPECT_EQ(sys.fs.fileSize("D:\\big.avi"), 10 << 20);
   EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\big.avi"));
+  EXPECT_EQ(sys.form<Form3>("Form3"), nullptr);
+  EXPECT_EQ(main->StatusBar1.text(), "Moved big.avi to D:\\");
 }
 
 TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhile) {

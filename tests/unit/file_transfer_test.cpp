@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "browse/file_transfer.h"
+#include "browse/progress_window.h"
 #include "platform/memory/memory_files.h"
 
 namespace vl {
@@ -16,6 +17,21 @@ struct TransferTest : ::testing::Test {
     return transferFile(fs, "C:\\PICS\\A.BMP", dir, op, progress);
   }
 };
+
+TEST(ProgressText, SaysTheBytesDoneOfTheTotalInOneUnitAndThePercentage) {
+  constexpr std::int64_t MB = 1 << 20;
+  EXPECT_EQ(progressText(120 * MB, 320 * MB), "120 MB of 320 MB (37%)");
+  EXPECT_EQ(progressText(0, 320 * MB), "0 MB of 320 MB (0%)");
+  EXPECT_EQ(progressText(MB / 2, 5 * MB), "0.5 MB of 5 MB (10%)");
+  EXPECT_EQ(progressText(1536 * MB, 1024 * 12 * MB), "1.5 GB of 12 GB (12%)");
+  EXPECT_EQ(progressText(700, 2048), "0.7 KB of 2 KB (34%)");
+  EXPECT_EQ(progressText(3, 9), "3 bytes of 9 bytes (33%)");
+  // Figures a file system should never give still read sensibly.
+  EXPECT_EQ(progressText(11 * MB, 10 * MB), "10 MB of 10 MB (100%)");
+  EXPECT_EQ(progressText(-5, 10 * MB), "0 MB of 10 MB (0%)");
+  EXPECT_EQ(progressText(0, 0), "0 bytes of 0 bytes (100%)");
+  EXPECT_EQ(progressText(INT64_MAX, INT64_MAX), "8589934591 GB of 8589934591 GB (100%)");
+}
 
 TEST_F(TransferTest, CopyGoesUnderItsOwnNameIntoRootsAndFolders) {
   EXPECT_EQ(run("D:\\", Transfer::Copy).kind, TransferOutcome::Done);

@@ -96,6 +96,7 @@ class StatusBarHome : public KindHome {
     return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, true};
   }
   void initialise(WindowPeer& peer) const override {
+    applyFont(peer);  // the window's own, scaled with it
     sync(peer, Prop::Style);
     sync(peer, Prop::Text);
   }
@@ -111,6 +112,16 @@ class StatusBarHome : public KindHome {
       SendMessageW(peer.hwnd(), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
     }
     syncCommon(peer, what);
+    if (what == Prop::Bounds) spanParentWidth(peer);
+  }
+  static void spanParentWidth(WindowPeer& peer) {
+    RECT parent, bar;
+    GetClientRect(GetParent(peer.hwnd()), &parent);
+    GetWindowRect(peer.hwnd(), &bar);
+    MapWindowPoints(nullptr, GetParent(peer.hwnd()), reinterpret_cast<POINT*>(&bar), 2);
+    if (bar.left == 0 && bar.right == parent.right) return;
+    SetWindowPos(peer.hwnd(), nullptr, 0, bar.top, parent.right, bar.bottom - bar.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 };
 
@@ -142,6 +153,12 @@ class ProgressBarHome : public KindHome {
 const KindHome& tabStripHome() {
   static const TabStripHome home;
   return home;
+}
+
+void spanStatusBars(const Control& parent) {
+  for (Control* c : parent.children())
+    if (c->kind() == ControlKind::StatusBar)
+      if (WindowPeer* peer = windowPeerOf(*c)) StatusBarHome::spanParentWidth(*peer);
 }
 
 const KindHome& statusBarHome() {

@@ -28,6 +28,31 @@ void restoreFocus(FormPeer& peer) {
   SetFocus(stops.empty() ? peer.hwnd() : windowPeerOf(*stops.front())->hwnd());
 }
 
+// The windows a form owns stand right in front of it wherever it goes in the
+// z-order: some systems (Wine without a window manager) let an activated
+// owner rise over them.
+void keepOwnedInFront(HWND owner) {
+  struct Search {
+    HWND owner;
+    std::vector<HWND> owned;
+  } search{owner, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM context) {
+        auto& found = *reinterpret_cast<Search*>(context);
+        if (GetWindow(w, GW_OWNER) == found.owner && IsWindowVisible(w)) found.owned.push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  std::vector<HWND>& owned = search.owned;
+  for (HWND w : owned) {
+    HWND above = GetWindow(owner, GW_HWNDPREV);
+    if (above == w) continue;
+    SetWindowPos(w, above ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  }
+}
+
 // The paths of a drop; shell32 is loaded only when something is dropped.
 std::vector<std::string> droppedPaths(SystemLibraries& libraries, HDROP drop) {
   auto query = libraries.function<decltype(&::DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
@@ -105,9 +130,18 @@ class FormHome : public KindHome {
           HWND focus = GetFocus();
           if (focus && IsChild(hwnd, focus)) own->lastFocus = focus;
         } else {
+          // After the system has raised it, which may come later.
+          PostMessageW(hwnd, kRestackOwned, 0, 0);
           restoreFocus(*own);
         }
         return true;
+      case kRestackOwned:
+        keepOwnedInFront(hwnd);
+        return true;
+      case WM_WINDOWPOSCHANGED:
+        if (!(reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_NOZORDER))
+          PostMessageW(hwnd, kRestackOwned, 0, 0);
+        return false;  // the system makes WM_MOVE and WM_SIZE of it
       case WM_MOVE:
       case WM_SIZE: {
         RECT r;
@@ -115,6 +149,14 @@ class FormHome : public KindHome {
         Win32Ui& ui = peer.ui();
         form.setActualBounds(ui.toTwips(r.left), ui.toTwips(r.top), ui.toTwips(r.right - r.left),
                              ui.toTwips(r.bottom - r.top));
+        if (msg == WM_SIZE) {
+          spanStatusBars(form);
+          // The windows it owns leave with it and come back with it, however
+          // it was minimised.
+          if (wp == SIZE_MINIMIZED) ShowOwnedPopups(hwnd, FALSE);
+          if (wp == SIZE_RESTORED && own->minimised) ShowOwnedPopups(hwnd, TRUE);
+          own->minimised = wp == SIZE_MINIMIZED;
+        }
         return false;
       }
       default:

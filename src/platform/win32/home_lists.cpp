@@ -162,7 +162,7 @@ class DriveListHome : public KindHome {
     return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, true};
   }
   int windowHeight(Win32Ui& ui, const Control& c) const override {
-    return ui.toPixels(c.height()) + ui.toPixels(2400);
+    return ui.toPixelSpan(c.top(), c.height()) + ui.toPixels(2400);
   }
   void initialise(WindowPeer& peer) const override {
     applyFont(peer);
@@ -171,8 +171,9 @@ class DriveListHome : public KindHome {
     SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);  // lays it out
     RECT r;
     GetWindowRect(hwnd, &r);
-    int wanted =
-        static_cast<int>(field) + peer.ui().toPixels(peer.control()->height()) - (r.bottom - r.top);
+    int wanted = static_cast<int>(field) +
+                 peer.ui().toPixelSpan(peer.control()->top(), peer.control()->height()) -
+                 (r.bottom - r.top);
     if (wanted > 0) SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
     sync(peer, Prop::Items);
   }

@@ -36,7 +36,9 @@ class KindHome {
   // true; the others get their window from recipe().
   virtual bool attachWithoutWindow(Win32Ui&, Control&, HWND /*parent*/) const { return false; }
   // The window's height: a drop-down list reaches over its open list.
-  virtual int windowHeight(Win32Ui& ui, const Control& c) const { return ui.toPixels(c.height()); }
+  virtual int windowHeight(Win32Ui& ui, const Control& c) const {
+    return ui.toPixelSpan(c.top(), c.height());
+  }
   // Alt and the letter after the caption's ampersand press the control;
   // kinds whose text is the user's own, or a list of captions, have none.
   virtual bool mnemonicFromCaption() const { return true; }
@@ -58,6 +60,9 @@ const KindHome& homeOf(ControlKind kind);
 // What most kinds do with a property: place, show, enable, caption, font.
 void syncCommon(WindowPeer& peer, Prop what);
 void applyFont(WindowPeer& peer);
+// A status bar lies along the bottom of its window from edge to edge, however
+// its width in twips rounds to pixels and whatever width the window takes.
+void spanStatusBars(const Control& parent);
 // Replaces the style bits under the mask with the wanted ones and redraws the frame.
 void restyle(HWND hwnd, LONG_PTR mask, LONG_PTR wanted);
 

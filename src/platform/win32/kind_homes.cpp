@@ -106,7 +106,7 @@ void syncCommon(WindowPeer& peer, Prop what) {
         catchUpDeferred(*peer.control());
       }
       SetWindowPos(hwnd, nullptr, ui.toPixels(c.left()), ui.toPixels(c.top()),
-                   ui.toPixels(c.width()), peer.home().windowHeight(ui, c),
+                   ui.toPixelSpan(c.left(), c.width()), peer.home().windowHeight(ui, c),
                    SWP_NOZORDER | SWP_NOACTIVATE);
       settleFocus(peer, false);
       break;

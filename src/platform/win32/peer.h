@@ -106,6 +106,7 @@ class FormPeer : public WindowPeer {
   std::vector<std::unique_ptr<MenuPeer>> menus;
   std::map<const MenuItem*, HMENU> popups;
   HWND lastFocus = nullptr;
+  bool minimised = false;
   std::unordered_map<UINT_PTR, std::unique_ptr<TimerPeer>> timers;
 };
 

@@ -121,7 +121,9 @@ HFONT Win32Ui::font(const Font& f) {
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second.get();
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(f.centiPoints, dpi_, 7200);
+  // Rounded down, so that a text never grows faster than the layout it sits in:
+  // 8.25 points are 11 pixels at 96 DPI and 16, not 17, at 144.
+  lf.lfHeight = -(f.centiPoints * dpi_ / 7200);
   lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;

@@ -52,6 +52,17 @@ class Win32Ui : public Ui {
   ComApartment& com() { return com_; }
   int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
   int toTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
+  // The pixels from a place to a place further on: edges that meet in twips
+  // meet in pixels too, where two rounded lengths may not.
+  int toPixelSpan(int start, int length) const {
+    return toPixels(start + length) - toPixels(start);
+  }
+  // Whether the pointer stands somewhere else than at the last move seen.
+  bool pointerMovedTo(POINT at) {
+    bool moved = at.x != pointer_.x || at.y != pointer_.y;
+    pointer_ = at;
+    return moved;
+  }
   HFONT font(const Font& f);
   HBRUSH brush(COLORREF color);
 
@@ -80,6 +91,7 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance_;
   SystemLibraries& libraries_;
+  POINT pointer_{-32768, -32768};  // nowhere yet
   ComApartment com_{libraries_};
   int dpi_ = 96;
   bool classesRegistered_ = false;  // no form can be made without them

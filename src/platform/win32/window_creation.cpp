@@ -18,6 +18,9 @@ DWORD formStyle(const Form& f, DWORD& exStyle) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (f.controlBox() ? WS_SYSMENU : 0u);
   // No caption and no control box: no title bar at all, only the thin border.
   if (f.text().empty() && !f.controlBox()) style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+  // An owned window is a pop-up, as a dialog is: the system keeps it in
+  // front of its owner only then.
+  if (f.owner()) style |= WS_POPUP;
   exStyle = 0;
   if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
   if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;
@@ -60,8 +63,8 @@ bool createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
                   (c->enabled() ? 0u : WS_DISABLED);
     HWND hwnd =
         CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
-                        ui.toPixels(c->top()), ui.toPixels(c->width()), home.windowHeight(ui, *c),
-                        parentHwnd, nullptr, ui.instance(), nullptr);
+                        ui.toPixels(c->top()), ui.toPixelSpan(c->left(), c->width()),
+                        home.windowHeight(ui, *c), parentHwnd, nullptr, ui.instance(), nullptr);
     if (!hwnd) {
       all = false;
       continue;
@@ -175,9 +178,11 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
   DWORD style = formStyle(form, exStyle);
   RECT rc{0, 0, ui.toPixels(form.clientWidth()), ui.toPixels(form.clientHeight())};
   AdjustWindowRectEx(&rc, style, hasVisibleMenu(form), exStyle);
+  WindowPeer* owner = form.owner() ? windowPeerOf(*form.owner()) : nullptr;
   HWND hwnd = CreateWindowExW(exStyle, kFormClass, widen(form.text()).c_str(), style,
                               ui.toPixels(form.left()), ui.toPixels(form.top()), rc.right - rc.left,
-                              rc.bottom - rc.top, nullptr, nullptr, ui.instance(), nullptr);
+                              rc.bottom - rc.top, owner ? owner->hwnd() : nullptr, nullptr,
+                              ui.instance(), nullptr);
   if (!hwnd) return nullptr;
   auto* peer = new FormPeer(ui, form, hwnd);
   form.attachPeer(peer);

@@ -24,6 +24,8 @@ DWORD alignStyle(const Control& c);
 // The form's window timer that makes the windows of its hidden containers
 // one by one while the program is idle; apart from the timers' atom IDs.
 inline constexpr UINT_PTR kPendingTimer = 1;
+// Posted to a form that has just been activated: its owned windows come back in front of it.
+inline constexpr UINT kRestackOwned = WM_APP + 1;
 
 LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

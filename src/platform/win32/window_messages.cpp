@@ -116,9 +116,21 @@ bool reportWheel(WindowPeer& peer, WPARAM wp) {
 void reportInput(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp) {
   Control* c = peer.control();
   switch (msg) {
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+      // The system also says the pointer moved when only the windows under it
+      // changed (one closed, one appeared): that is no move of the user's,
+      // and must not replace what the status bar says with a help text. A
+      // move posted to a hidden window (the notification icon's messages) or
+      // away from the pointer is no pointer's and is always passed on.
+      POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      ClientToScreen(peer.hwnd(), &at);
+      DWORD pointer = GetMessagePos();
+      if (IsWindowVisible(peer.hwnd()) && at.x == GET_X_LPARAM(pointer) &&
+          at.y == GET_Y_LPARAM(pointer) && !peer.ui().pointerMovedTo(at))
+        break;
       c->userMouseMove(twipsX(peer, lp), twipsY(peer, lp));
       break;
+    }
     case WM_RBUTTONDOWN:
       c->userMouseDown(2, twipsX(peer, lp), twipsY(peer, lp));
       break;
@@ -152,6 +164,9 @@ LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
+    // The font its caption is drawn in, as a standard control answers.
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(peer->ui().font(peer->control()->font()));
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);

@@ -411,4 +411,93 @@ SCENARIO(quit_during_copy) {
   CHECK_EQ(readFile("C:\\tip.cfg").value_or(""), std::string("0\r\n"));  // as it was
 }
 
+// A real click of the left button at the point of the window's client area.
+void pressMouse(HWND window, POINT at) {
+  ClientToScreen(window, &at);
+  SetCursorPos(at.x, at.y);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+// Whether the window stands in front of the other one.
+bool inFrontOf(HWND window, HWND other) {
+  for (HWND h = GetWindow(window, GW_HWNDNEXT); h; h = GetWindow(h, GW_HWNDNEXT))
+    if (h == other) return true;
+  return false;
+}
+
+// The figures of the progress window: "N MB of 256 MB (P%)"; nothing when
+// the text says something else.
+std::optional<std::pair<int, int>> figures(const std::string& shown) {
+  int megabytes = -1, percent = -1;
+  char rest = 0;
+  if (std::sscanf(shown.c_str(), "%d MB of 256 MB (%d%%)%c", &megabytes, &percent, &rest) != 2)
+    return std::nullopt;
+  return std::pair{megabytes, percent};
+}
+
+// The location dialog belongs to the main window; it leaves before the copy,
+// whose window shows the file, its destination and figures that grow; the
+// finished copy is said in the status bar.
+SCENARIO(copy_progress) {
+  makeDirectory("C:\\BIG");
+  makeDirectory("C:\\ART");
+  makeHugeFile(L"C:\\BIG\\huge.avi");
+  Program p;
+  HWND main = startIn(p, "C:\\BIG");
+  showPage(p, main, 3);
+  HWND d = askLocation(p, main, kPages[3], "huge.avi", "Copy File", "Form13");
+  // It belongs to the main window: a click there leaves it in front, and it
+  // is minimised with the main window and back with it.
+  CHECK(GetWindow(d, GW_OWNER) == main);
+  pressMouse(main, {4, 4});
+  CHECK(waitFor([&] { return GetForegroundWindow() == main; }));
+  CHECK(p.idle());
+  CHECK(inFrontOf(d, main));
+  ShowWindow(main, SW_MINIMIZE);
+  CHECK(waitFor([&] { return IsIconic(main) && !IsWindowVisible(d); }));
+  ShowWindow(main, SW_RESTORE);
+  CHECK(waitFor([&] { return !IsIconic(main) && IsWindowVisible(d); }));
+  enter(p, control(d, "Dir1"), "C:\\");
+  enter(p, control(d, "Dir1"), "ART");
+  click(control(d, "SSCommand2"));
+
+  HWND progress = p.form("Form3");
+  REQUIRE(progress != nullptr);
+  CHECK(!IsWindow(d) || !IsWindowVisible(d));  // gone before the copy began
+  CHECK(GetWindow(progress, GW_OWNER) == main);
+  CHECK_EQ(text(control(progress, "Label1")), std::string("huge.avi to C:\\ART"));
+  // The figures grow while the copy runs, up to the whole file.
+  HWND figuresLabel = control(progress, "Label2");
+  std::vector<std::pair<int, int>> seen;
+  std::string last;
+  waitFor([&] {
+    if (!IsWindow(figuresLabel)) return true;
+    std::string now = text(figuresLabel);
+    if (now != last && !now.empty()) {
+      auto f = figures(now);
+      CHECK_MSG(f.has_value(), "figures in the progress window", now);
+      if (f) seen.push_back(*f);
+      last = now;
+    }
+    return false;
+  });
+  CHECK(seen.size() >= 2);
+  for (std::size_t i = 1; i < seen.size(); ++i) {
+    CHECK(seen[i].first >= seen[i - 1].first && seen[i].second >= seen[i - 1].second);
+    CHECK(seen[i].second >= seen[i].first * 100 / 256 &&
+          seen[i].second <= (seen[i].first + 1) * 100 / 256);
+  }
+  HWND status = control(main, "StatusBar1");
+  CHECK(waitFor([&] { return p.statusText(status) == "Copied huge.avi to C:\\ART"; }));
+  CHECK(waitFor([&] { return enabled(main); }));
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  CHECK(GetFileAttributesExW(L"C:\\ART\\huge.avi", GetFileExInfoStandard, &data));
+  CHECK_EQ(data.nFileSizeLow, static_cast<DWORD>(256u << 20));
+  CHECK(!p.messageBoxOpen());
+}
+
 }  // namespace e2e

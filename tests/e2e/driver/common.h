@@ -74,6 +74,11 @@ std::vector<std::string> installedTips();
 // Whether the window stands centred on the screen (within a pixel).
 bool centred(HWND window);
 
+bool isOneOf(const std::string& name, std::initializer_list<const char*> names);
+// Every shown control of the form but those named lies inside its parent, and
+// every caption fits its control in the control's font; names each that does not.
+void checkNothingCutOff(Program& p, HWND form, std::initializer_list<const char*> outside);
+
 // The colour on the screen at a point of the window's client area.
 inline COLORREF pixelAt(HWND hwnd, int x, int y) {
   return testpics::screenPixel(hwnd, x, y);

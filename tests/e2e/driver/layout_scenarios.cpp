@@ -28,13 +28,24 @@ void checkClient(HWND form, int width, int height) {
   CHECK(std::abs(twips(r.bottom) - height) <= twips(1));
 }
 
+// Buttons, labels, option buttons, check boxes and frames show their caption.
+bool showsText(HWND c) {
+  wchar_t cls[32] = {};
+  GetClassNameW(c, cls, 32);
+  return (lstrcmpiW(cls, L"Button") == 0 || lstrcmpiW(cls, L"Static") == 0 ||
+          lstrcmpiW(cls, L"VarilumeFrame") == 0) &&
+         !text(c).empty();
+}
+
+}  // namespace
+
 bool isOneOf(const std::string& name, std::initializer_list<const char*> names) {
   for (const char* n : names)
     if (name == n) return true;
   return false;
 }
 
-// Every shown control lies inside its parent, and every caption fits its control.
+// Every shown control lies inside its parent, and every text it shows fits it.
 void checkNothingCutOff(Program& p, HWND form, std::initializer_list<const char*> outside) {
   for (HWND c : namedDescendants(form)) {
     if (!IsWindowVisible(c)) continue;
@@ -49,17 +60,13 @@ void checkNothingCutOff(Program& p, HWND form, std::initializer_list<const char*
       std::printf("  %ld,%ld-%ld,%ld in %ldx%ld\n", r.left, r.top, r.right, r.bottom, parent.right,
                   parent.bottom);
     }
-    wchar_t cls[32] = {};
-    GetClassNameW(c, cls, 32);
-    bool captioned = lstrcmpiW(cls, L"Button") == 0 || lstrcmpiW(cls, L"Static") == 0;
-    if (captioned && !text(c).empty()) {
+    if (showsText(c)) {
       std::string fits = p.probe(vlprobe::kTextFits, c);
-      if (fits != "1") fail(__FILE__, __LINE__, "text of " + name + " does not fit: " + fits);
+      if (fits != "1")
+        fail(__FILE__, __LINE__, "the text of " + nameOf(form) + "." + name + " is cut: " + fits);
     }
   }
 }
-
-}  // namespace
 
 SCENARIO(layout) {
   // A picture for the Image page's list, in the directory the program starts in.

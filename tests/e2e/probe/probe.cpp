@@ -57,34 +57,79 @@ BOOL CALLBACK findPopup(HWND hwnd, LPARAM out) {
   return TRUE;
 }
 
-// Whether the caption, wrapped at word breaks, fits the control with its own font.
-std::string textFits(HWND hwnd) {
+// What a control shows of its text: the text, the box it is drawn in, and
+// whether the control wraps it at word breaks or keeps it on one line.
+struct Shown {
+  std::wstring text;
+  RECT box{};
+  bool wraps = false;
+  HFONT font = nullptr;
+  bool prefix = true;  // an ampersand marks the access key, not itself
+};
+
+Shown shownText(HWND hwnd) {
+  Shown s;
+  wchar_t cls[64] = {};
+  GetClassNameW(hwnd, cls, 64);
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  s.font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+  GetClientRect(hwnd, &s.box);
+  if (lstrcmpiW(cls, STATUSCLASSNAMEW) == 0) {
+    // Part 1's text, inside the part's edges.
+    int length = LOWORD(SendMessageW(hwnd, SB_GETTEXTLENGTHW, 0, 0));
+    s.text.assign(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(s.text.data()));
+    s.text.resize(static_cast<std::size_t>(length));
+    SendMessageW(hwnd, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&s.box));
+    s.box.left += 3;  // where the bar begins its text
+    s.prefix = false;
+    return s;
+  }
   wchar_t text[4096] = {};
   GetWindowTextW(hwnd, text, 4096);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  wchar_t cls[32] = {};
-  GetClassNameW(hwnd, cls, 32);
-  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-  int inset = 0, vertical = 0;
+  s.text = text;
   if (lstrcmpiW(cls, L"Button") == 0) {
     LONG type = style & BS_TYPEMASK;
     bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-               type == BS_AUTORADIOBUTTON;
-    inset = box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 2 * GetSystemMetrics(SM_CXEDGE) + 4;
-    vertical = box ? 0 : 2 * GetSystemMetrics(SM_CYEDGE);
+               type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
+    // A box's text stands beside its glyph; a push button's inside its edges.
+    if (box) {
+      s.box.left += GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    } else {
+      InflateRect(&s.box, -2 * GetSystemMetrics(SM_CXEDGE) - 2, -2 * GetSystemMetrics(SM_CYEDGE));
+    }
+    s.wraps = (style & BS_MULTILINE) != 0;
+  } else if (lstrcmpiW(cls, L"Static") == 0) {
+    LONG type = style & SS_TYPEMASK;
+    s.wraps = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
+  } else if (lstrcmpiW(cls, L"VarilumeFrame") == 0) {
+    // The caption stands in the top edge, a little in from each side.
+    HDC screen = GetDC(nullptr);
+    InflateRect(&s.box, -MulDiv(120, GetDeviceCaps(screen, LOGPIXELSX), 1440), 0);
+    ReleaseDC(nullptr, screen);
   }
-  int width = client.right - inset;
+  return s;
+}
+
+// Whether the control's text fits it in the control's own font: on one line
+// where the control keeps it on one, else wrapped at word breaks.
+std::string textFits(HWND hwnd) {
+  Shown s = shownText(hwnd);
+  int width = s.box.right - s.box.left;
+  int height = s.box.bottom - s.box.top;
   HDC dc = GetDC(hwnd);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  HGDIOBJ old =
+      SelectObject(dc, s.font ? static_cast<HGDIOBJ>(s.font) : GetStockObject(SYSTEM_FONT));
   RECT need{0, 0, width, 0};
-  DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK);
+  DrawTextW(dc, s.text.c_str(), -1, &need,
+            DT_CALCRECT | (s.wraps ? DT_WORDBREAK : DT_SINGLELINE) |
+                (s.prefix ? 0u : static_cast<UINT>(DT_NOPREFIX)));
   SelectObject(dc, old);
   ReleaseDC(hwnd, dc);
-  bool fits = need.right <= width && need.bottom + vertical <= client.bottom;
+  bool fits = need.right <= width && need.bottom <= height;
   if (fits) return "1";
-  return "0 " + std::to_string(need.right + inset) + "x" + std::to_string(need.bottom + vertical) +
-         " in " + std::to_string(client.right) + "x" + std::to_string(client.bottom);
+  return "0 " + std::to_string(need.right) + "x" + std::to_string(need.bottom) + " in " +
+         std::to_string(width) + "x" + std::to_string(height) + " \"" + utf8(s.text) + "\"";
 }
 
 // A drop as the shell makes it: a DROPFILES block in global memory, which the
