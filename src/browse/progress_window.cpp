@@ -50,15 +50,14 @@ Form3::Form3(Ui& ui, const std::string& caption, const std::string& what)
 }
 
 bool Form3::report(std::int64_t done, std::int64_t total) {
+  std::int64_t now = ui().milliseconds();
+  if (shown_ && done < total && now - shownAt_ < kRefreshMs) return !cancelled_;
+  shown_ = true;
+  shownAt_ = now;
   ProgressBar1.setValue(total > 0 ? static_cast<int>(std::clamp(
                                         static_cast<double>(done) * 1000 / total, 0.0, 1000.0))
                                   : 1000);
-  Clock::time_point now = Clock::now();
-  if (!figuresShown_ || done >= total || now - figuresAt_ >= kFiguresInterval) {
-    Label2.setText(progressText(done, total));
-    figuresShown_ = true;
-    figuresAt_ = now;
-  }
+  Label2.setText(progressText(done, total));
   ui().doEvents();
   return !cancelled_;
 }

@@ -1,7 +1,6 @@
 // The window that shows how far a long copy has gone and lets the user stop it.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -21,8 +20,12 @@ class Form3 : public Form {
   Label Label2{this, "Label2"};  // how much of it is done
   CommandButton Command1{this, "Command1"};
 
-  // Shows the progress and lets events run; false once the user cancelled.
+  // Shows the progress and lets events run, at most every refresh interval
+  // and at the end; false once the user cancelled.
   bool report(std::int64_t done, std::int64_t total);
+  // Often enough for the figures to be seen moving and for Cancel to answer
+  // at once; rarely enough that a fast copy does not wait for the drawing.
+  static constexpr std::int64_t kRefreshMs = 100;
   bool cancelled() const { return cancelled_; }
   void cancel() { cancelled_ = true; }
 
@@ -30,14 +33,9 @@ class Form3 : public Form {
   void Load() override { center(); }
 
  private:
-  using Clock = std::chrono::steady_clock;
-  // The figures change often enough to be seen moving, yet rarely enough
-  // that drawing them costs the copy nothing worth measuring.
-  static constexpr Clock::duration kFiguresInterval = std::chrono::milliseconds(100);
-
   bool cancelled_ = false;
-  bool figuresShown_ = false;
-  Clock::time_point figuresAt_{};
+  bool shown_ = false;
+  std::int64_t shownAt_ = 0;
 };
 
 }  // namespace vl

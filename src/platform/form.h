@@ -214,6 +214,8 @@ class Ui {
   virtual void popupMenu(Form& form, MenuItem& menu) = 0;
   // Lets waiting window events run, in the middle of a long operation.
   virtual void doEvents() = 0;
+  // A clock in milliseconds for pacing what a long operation shows.
+  virtual std::int64_t milliseconds() = 0;
   // A picture file or resource, decoded once while anyone shows it.
   virtual PictureLoad loadPicture(const std::string& source) = 0;
 

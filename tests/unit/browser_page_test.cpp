@@ -336,6 +336,22 @@ TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
   EXPECT_EQ(main->StatusBar1.text(), "Moved big.avi to D:\\");
 }
 
+// A fast copy does not wait for its window: the figures and events come at
+// the window's pace, and always at the end with the whole file.
+TEST_F(LocationTest, ALongCopyRefreshesItsWindowAtItsPaceAndAtTheEnd) {
+  sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);  // ten steps of a megabyte
+  page(MediaPage::MciDevices).pane.refreshFiles();
+  LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "ACF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  sys.ui.msPerClockReading = 30;  // a step takes 30 ms
+  std::vector<std::string> shown;
+  sys.ui.DoEvents = [&] { shown.push_back(sys.form<Form3>("Form3")->Label2.text()); };
+  d.SSCommand2.userClick();
+  EXPECT_EQ(shown, (std::vector<std::string>{"1 MB of 10 MB (10%)", "5 MB of 10 MB (50%)",
+                                             "9 MB of 10 MB (90%)", "10 MB of 10 MB (100%)"}));
+  EXPECT_EQ(sys.fs.fileSize("D:\\big.avi"), 10 << 20);
+}
+
 TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhile) {
   sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);
   page(MediaPage::MciDevices).pane.refreshFiles();

@@ -50,6 +50,9 @@ class MemoryUi : public Ui {
   void doEvents() override {
     if (DoEvents) DoEvents();
   }
+  // Each reading is a while later than the one before, so that whatever is
+  // paced by it happens at every step unless a test holds the clock.
+  std::int64_t milliseconds() override { return clockMs += msPerClockReading; }
   PictureLoad loadPicture(const std::string& source) override { return pictureCache_.load(source); }
 
   // Screen of width x height pixels at the given twips per pixel.
@@ -71,6 +74,8 @@ class MemoryUi : public Ui {
   MemoryPictureDecoder pictures;
   // What "the user" does while a long operation lets events run.
   std::function<void()> DoEvents;
+  std::int64_t clockMs = 0;
+  int msPerClockReading = 1000;
 
  private:
   class TimerClock;

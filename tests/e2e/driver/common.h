@@ -62,8 +62,9 @@ inline int currentTab(HWND tabs) {
   return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
 }
 
-// Starts the copy of C:\BIG\huge.avi, a quarter of a gigabyte, into C:\ART
+// Starts the copy of C:\BIG\huge.avi, kLongCopyMegabytes large, into C:\ART
 // from the MCI Devices page; returns its progress window.
+inline constexpr long long kLongCopyMegabytes = 2048;
 HWND startLongCopy(Program& p, HWND& main);
 // Neither C:\ART\huge.avi nor its partial copy is there; the source is whole.
 void checkSourceKeptAndNoCopyLeft();
