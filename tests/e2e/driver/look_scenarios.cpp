@@ -87,6 +87,24 @@ RECT pictureExtent(HWND button, COLORREF& face) {
 }  // namespace
 
 // The main window on each page and the tips window, for the user guide.
+// The reminder's properties, and a break with its message.
+void shootReminder(Program& p, HWND main, const std::string& suffix) {
+  keys(main, {VK_CONTROL, 'R'});
+  HWND props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  setText(control(props, "Text1"), "45");
+  setText(control(props, "Text2"), "5");
+  setText(control(props, "Text3"), "Time to stretch your legs and rest your eyes.");
+  click(control(props, "Option1"));
+  settle(p);
+  saveShot(props, "reminder" + suffix);
+  click(control(props, "Command6"));
+  HWND pause = p.form("Form20");
+  REQUIRE(pause != nullptr);
+  settle(p);
+  saveShot(pause, "break" + suffix);
+}
+
 SCENARIO(screenshots) {
   knowWindowsPath();
   showTipsAtStart(false);
@@ -130,21 +148,19 @@ SCENARIO(screenshots) {
   saveShot(tips, "tips");
   click(control(tips, "Command1"));
 
-  // The reminder's properties, and a break with its message.
-  keys(main, {VK_CONTROL, 'R'});
-  HWND props = p.form("FORM19");
-  REQUIRE(props != nullptr);
-  setText(control(props, "Text1"), "45");
-  setText(control(props, "Text2"), "5");
-  setText(control(props, "Text3"), "Time to stretch your legs and rest your eyes.");
-  click(control(props, "Option1"));
+  shootReminder(p, main, "");
+}
+
+// At 144 DPI: the main window, the reminder's properties and a break.
+SCENARIO(screenshots_144dpi) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  Program p;
+  HWND main = startMain(p);
+  postMouseMove(main, 1, 1);
   settle(p);
-  saveShot(props, "reminder");
-  click(control(props, "Command6"));
-  HWND pause = p.form("Form20");
-  REQUIRE(pause != nullptr);
-  settle(p);
-  saveShot(pause, "break");
+  saveShot(main, "main-144dpi");
+  shootReminder(p, main, "-144dpi");
 }
 
 // The grey of the pages, the picture buttons, and readable disabled text.
