@@ -77,7 +77,6 @@ Run copyOnce(vl::Ui& ui, vl::FileSystem& fs, bool withWindow) {
   }
   vl::Form3 window(ui, "Copying", "source.bin to C:\\copybench\\to");
   window.show();
-  ui.doEvents();  // drawn whole before the copy begins, as the program does
   run.windowMs = msSince(start);
   start = Clock::now();
   std::string shown;

@@ -163,7 +163,6 @@ void BrowserPage::finishTransfer() {
       progress->setOwner(&form_);
       progress->show();
       busy.emplace(form_.ui(), *progress, [window = progress.get()] { window->cancel(); });
-      form_.ui().doEvents();  // drawn whole before the first byte is copied
     }
     form_.setEnabled(false);
     outcome = transferFile(services_.fs, source, destinationDir, op,

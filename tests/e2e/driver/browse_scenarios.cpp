@@ -349,7 +349,6 @@ namespace e2e {
 
 // A long copy shows its progress, and Cancel stops it without a trace.
 
-// A sparse file of that many megabytes: made at once, copied at the disk's pace.
 void makeHugeFile(const wchar_t* path, long long megabytes) {
   HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   REQUIRE(h != INVALID_HANDLE_VALUE);

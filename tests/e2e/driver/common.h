@@ -62,6 +62,8 @@ inline int currentTab(HWND tabs) {
   return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
 }
 
+// A sparse file of that many megabytes: made at once, copied at the disk's pace.
+void makeHugeFile(const wchar_t* path, long long megabytes);
 // Starts the copy of C:\BIG\huge.avi, kLongCopyMegabytes large, into C:\ART
 // from the MCI Devices page; returns its progress window.
 inline constexpr long long kLongCopyMegabytes = 2048;

@@ -47,12 +47,17 @@ void checkPage(Program& p, HWND main, std::initializer_list<const char*> outside
   checkHelpTexts(p, main, status);
 }
 
+// "Copy File" from the menu of the file under the pointer.
+bool rightClickCopy(Program& p, HWND list, const std::string& file) {
+  auto at = itemPoint(list, file);
+  return at && p.choosePopupItem(list, "Copy File", *at);
+}
+
 // Opens the location dialog of the page for its file, checks it and cancels it.
 void checkLocationDialog(Program& p, HWND main, int tab, const char* list, const char* file,
                          const char* dialogName) {
   p.selectTab(control(main, "SSTab1"), tab);
-  REQUIRE(clickItem(control(main, list), file));
-  REQUIRE(p.choosePopupItem(control(main, list), "Copy File"));
+  REQUIRE(rightClickCopy(p, control(main, list), file));
   HWND dialog = p.form(dialogName);
   REQUIRE(dialog != nullptr);
   checkNothingCutOff(p, dialog, {});
@@ -66,6 +71,8 @@ SCENARIO(text_fits) {
   putRedPicture();
   for (const char* name : {"tune.mid", "ding.wav", "clip.avi"})
     REQUIRE(writeFile(std::string("C:\\PICS\\") + name, "data"));
+  makeHugeFile(L"C:\\PICS\\huge.avi", kLongCopyMegabytes);
+  makeDirectory("C:\\ART");
   Program p;
   REQUIRE(p.start("", "C:\\PICS"));
 
@@ -137,6 +144,39 @@ SCENARIO(text_fits) {
   checkNothingCutOff(p, pause, {});
   click(control(pause, "Command1"));
   CHECK(waitFor([&] { return !IsWindow(pause) || !IsWindowVisible(pause); }));
+  keys(properties, {VK_ESCAPE});
+
+  // A long copy's window, stopped once looked at.
+  p.selectTab(tabs, 3);
+  REQUIRE(rightClickCopy(p, control(main, "File4"), "huge.avi"));
+  HWND location = p.form("Form13");
+  REQUIRE(location != nullptr);
+  HWND dirs = control(location, "Dir1");
+  for (const char* folder : {"C:\\", "ART"}) {
+    REQUIRE(doubleClickItem(dirs, folder));
+    CHECK(waitFor([&] {
+      int i = listSelection(dirs);
+      return i >= 0 && listItems(dirs)[static_cast<std::size_t>(i)] == folder;
+    }));
+    REQUIRE(p.idle());
+  }
+  click(control(location, "SSCommand2"));
+  HWND progress = p.form("Form3");
+  REQUIRE(progress != nullptr);
+  checkNothingCutOff(p, progress, {});
+  click(control(progress, "Command1"));
+  CHECK(waitFor([&] { return !IsWindow(progress); }));
+  REQUIRE(p.idle());
+  CHECK(!fileExists("C:\\ART\\huge.avi"));
+
+  // The tip of the day as it shows on later starts, with all its buttons.
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  CHECK(p.waitExit(kPatience));
+  Program again;
+  REQUIRE(again.start("", "C:\\PICS"));
+  HWND tips2 = again.form("Form14");
+  REQUIRE(tips2 != nullptr);
+  checkNothingCutOff(again, tips2, {});
 }
 
 }  // namespace e2e
