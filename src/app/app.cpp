@@ -7,6 +7,8 @@
 #include "tips/form14.h"
 #include "tips/tip_file.h"
 
+#include <utility>
+
 namespace vl {
 
 App::App(Services& services) : services_(services), settings_(services.fs, services.codec) {
@@ -16,6 +18,13 @@ App::App(Services& services) : services_(services), settings_(services.fs, servi
 App::~App() = default;
 
 void App::start() {
+  if (!services_.instances.claim(services_.commandLine)) {
+    // The copy that runs has the command line: this one makes nothing.
+    quitting_ = true;
+    ui().endMessageLoop(0);
+    return;
+  }
+  services_.instances.Arrived = [this](const std::string& line) { arrived(line); };
   form5_ = std::make_unique<Form5>(*this);
   if (!form5_->load()) cannotStart();
 }
@@ -60,6 +69,21 @@ void App::continueStartup() {
                                          [this](bool on) { mainWindow().enableReminderSetup(on); });
   ui().afterPainting([this] {
     if (!quitting_) reminder_->start();
+  });
+  mainUp_ = true;
+  for (const std::string& line : std::exchange(waitingLines_, {})) arrived(line);
+}
+
+void App::arrived(const std::string& commandLine) {
+  if (quitting_) return;
+  if (!mainUp_) {
+    // The first-run question comes first, and keeps the keyboard.
+    waitingLines_.push_back(commandLine);
+    if (form15_ && form15_->loaded()) ui().activate(*form15_);
+    return;
+  }
+  ui().whenIdle([this, commandLine] {
+    if (!quitting_) mainWindow().receive(commandLine);
   });
 }
 

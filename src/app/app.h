@@ -31,7 +31,9 @@ class App {
   SettingsStore& settings() { return settings_; }
   SharedSettings& shared() { return shared_; }
 
-  // Creates the startup window, whose creation runs the startup sequence.
+  // Creates the startup window, whose creation runs the startup sequence;
+  // or, when another copy of the program runs, hands it the command line and
+  // ends at once.
   void start();
   // Startup steps: read the Windows path or ask for it, then go on.
   void runStartup();
@@ -71,6 +73,12 @@ class App {
  private:
   Services& services_;
   void shutDown();
+  // A later start's command line: acted on once the main window is up and
+  // no operation runs.
+  void arrived(const std::string& commandLine);
+
+  std::vector<std::string> waitingLines_;
+  bool mainUp_ = false;
 
   SettingsStore settings_;
   SharedSettings shared_{settings_};

@@ -126,6 +126,12 @@ void Form1::dispatchCommandLine() {
   openFile(commandLinePath(app_.services().commandLine));
 }
 
+void Form1::receive(const std::string& commandLine) {
+  show();
+  ui().activate(*this);
+  openFile(commandLinePath(commandLine));
+}
+
 bool Form1::openFile(const std::string& path) {
   auto page = pageForCommandLine(path);
   if (!page) return false;

@@ -39,6 +39,9 @@ class Form1 : public Form, private ViewingLayout {
   // A file named on the command line or dropped on the window, handed to
   // the page its extension belongs to; false when no page takes it.
   bool openFile(const std::string& path);
+  // Another start's command line: the window comes back from the tray and to
+  // the front, and the file it names opens as at start-up.
+  void receive(const std::string& commandLine);
   // The File menu's "Reminder Setup", while the break reminder can be set up.
   void enableReminderSetup(bool on) { RS.setEnabled(on); }
   // The first run's welcome holds the tips: "Did you know..." waits.

@@ -196,6 +196,9 @@ class Ui {
   virtual void unload(Form& form) = 0;
   // Puts the window at the front of the window order, visible or not.
   virtual void bringToFront(Form& form) = 0;
+  // Brings the form to the front with the keyboard, restored if minimised:
+  // for another start of the program that hands it over.
+  virtual void activate(Form& form) = 0;
   // A modal box with one OK button.
   virtual void messageBox(Form* owner, const std::string& text, const std::string& title,
                           MsgIcon icon) = 0;

@@ -1,8 +1,10 @@
 // Everything the program is given by the system it runs on.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "platform/event.h"
 #include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/form.h"
@@ -37,6 +39,28 @@ class ClockRandom : public Random {
   unsigned long long state_ = 0x9E3779B97F4A7C15ull;
 };
 
+// One program per user session: the first start serves the later ones.
+class Instances {
+ public:
+  virtual ~Instances() = default;
+  // Whether this start is the one that serves. False when another copy runs
+  // and has taken the command line: this start is then to end at once.
+  virtual bool claim(const std::string& commandLine) = 0;
+  // A later start's command line, empty when it named nothing.
+  Event<void(const std::string& commandLine)> Arrived;
+};
+
+// What the user is doing, for a reminder that notices them.
+class UserActivity {
+ public:
+  virtual ~UserActivity() = default;
+  // Milliseconds since the last key press or mouse move, in any program.
+  virtual std::int64_t idleMilliseconds() = 0;
+  // Whether the window in front covers its whole monitor: a video, a slide
+  // show, a picture shown full screen.
+  virtual bool fullScreenInFront() = 0;
+};
+
 struct Services {
   Ui& ui;
   FileSystem& fs;
@@ -47,6 +71,8 @@ struct Services {
   TrayIcon& tray;
   FileDialog& fileDialog;
   std::string commandLine;
+  Instances& instances;
+  UserActivity& activity;
 };
 
 }  // namespace vl

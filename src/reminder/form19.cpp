@@ -1,5 +1,7 @@
 #include "reminder/form19.h"
 
+#include <algorithm>
+
 namespace vl {
 
 namespace {}
@@ -133,12 +135,26 @@ void Form19::browse(TextBox& box, const char* title, const char* filter) {
 }
 
 void Form19::tick() {
+  // No key or mouse for a break's length is a break already taken: the count
+  // stands while the user is away and starts again, whole, once they are back.
+  long long breakMinutes = std::max(1LL, numericValue(Text2.text()));
+  if (services_.activity.idleMilliseconds() >= breakMinutes * kMinuteMs) {
+    away_ = true;
+    return;
+  }
+  if (away_) {
+    away_ = false;
+    restartCountdown();
+    return;
+  }
   long long left = numericValue(Label2.text());
   if (left > 1) {
     Label2.setText(std::to_string(left - 1));
     return;
   }
-  if (Option1.value() && BreakDue) BreakDue();
+  // Nothing comes over a video or a slide show: the break waits, and the
+  // next minute looks again.
+  if (Option1.value() && !services_.activity.fullScreenInFront() && BreakDue) BreakDue();
 }
 
 }  // namespace vl

@@ -62,6 +62,7 @@ class Form19 : public Form {
 
   Services& services_;
   ProfileFiles& profile_;
+  bool away_ = false;  // no input for a break's length: a break the user took
 };
 
 }  // namespace vl

@@ -219,6 +219,62 @@ TEST_F(ReminderTest, CountdownBreakAndAFreshCountdownAfterIt) {
   EXPECT_TRUE(main->RS.enabled());
 }
 
+// Away from the keyboard and mouse for a break's length is a break taken:
+// the count stands meanwhile and starts again, whole, when the user is back;
+// a shorter pause changes nothing.
+TEST_F(ReminderTest, ANaturalBreakRestartsTheCountdownWithoutABreakWindow) {
+  profile({"10", "5", "", "", "", "0", "0", "True", "False"});
+  start();
+  Form19& f = props();
+  sys.ui.advance(3 * kMinute);
+  EXPECT_EQ(f.Label2.text(), "7");
+  sys.activity.idleMs = 5 * kMinute - 1000;  // not quite a break
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(f.Label2.text(), "6");
+  for (int away = 5; away <= 30; away += 5) {
+    sys.activity.idleMs = away * kMinute;
+    sys.ui.advance(kMinute);
+    EXPECT_EQ(f.Label2.text(), "6") << away;
+  }
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+  sys.activity.idleMs = 2000;  // back
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(f.Label2.text(), "10");
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(f.Label2.text(), "9");
+  // An odd break length counts as a minute.
+  f.Text2.userEdit("x");
+  sys.activity.idleMs = kMinute;
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(f.Label2.text(), "9");
+}
+
+// A break due while something runs full screen waits, looking again each
+// minute, and comes once it is gone; Test does not wait.
+TEST_F(ReminderTest, ABreakWaitsWhileSomethingRunsFullScreenButTestDoesNot) {
+  profile({"2", "5", "", "", "", "0", "0", "True", "False"});
+  start();
+  sys.activity.fullScreen = true;
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(props().Label2.text(), "1");
+  for (int minute = 0; minute < 5; ++minute) {
+    sys.ui.advance(kMinute);
+    EXPECT_EQ(reminder().breakWindow(), nullptr);
+  }
+  sys.activity.fullScreen = false;
+  sys.ui.advance(kMinute);
+  ASSERT_NE(reminder().breakWindow(), nullptr);
+  reminder().breakWindow()->Command1.userClick();
+  ASSERT_NE(reminder().properties(), nullptr);
+
+  sys.activity.fullScreen = true;
+  sys.activity.idleMs = 60 * kMinute;
+  main->RS.userClick();
+  reminder().properties()->Command6.userClick();
+  EXPECT_NE(reminder().breakWindow(), nullptr);
+}
+
 TEST_F(ReminderTest, TestWhileShownAndTenBreaksInARowLeaveNothingOpen) {
   profile({"60", "1", "Rest", "C:\\S\\gong.wav", "C:\\P\\calm.bmp", "1", "1", "False", "True"});
   sys.put("C:\\S\\gong.wav", "RIFF");

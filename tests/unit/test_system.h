@@ -24,14 +24,16 @@ struct TestSystem {
   RecordingTrayIcon tray;
   ScriptedFileDialog fileDialog;
   std::string commandLine;
+  MemoryInstances instances;
+  MemoryActivity activity;
   std::unique_ptr<Services> services;
   std::unique_ptr<App> app;
   std::unique_ptr<MainWindowParts> main;
 
   Services& servicesOnly() {
     if (!services)
-      services = std::make_unique<Services>(
-          Services{ui, fs, codec, launcher, random, media, tray, fileDialog, commandLine});
+      services = std::make_unique<Services>(Services{ui, fs, codec, launcher, random, media, tray,
+                                                     fileDialog, commandLine, instances, activity});
     return *services;
   }
   // The main window, made if need be, by its parts.

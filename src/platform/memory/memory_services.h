@@ -36,4 +36,24 @@ class ScriptedRandom : public Random {
   int seeds = 0;
 };
 
+// Another copy runs when told; what it was handed is kept.
+class MemoryInstances : public Instances {
+ public:
+  bool claim(const std::string& commandLine) override {
+    if (!anotherRuns) return true;
+    handedOver.push_back(commandLine);
+    return false;
+  }
+  bool anotherRuns = false;
+  std::vector<std::string> handedOver;
+};
+
+class MemoryActivity : public UserActivity {
+ public:
+  std::int64_t idleMilliseconds() override { return idleMs; }
+  bool fullScreenInFront() override { return fullScreen; }
+  std::int64_t idleMs = 0;
+  bool fullScreen = false;
+};
+
 }  // namespace vl

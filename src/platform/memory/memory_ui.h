@@ -39,6 +39,10 @@ class MemoryUi : public Ui {
   bool load(Form& form) override;
   void unload(Form& form) override;
   void bringToFront(Form& form) override { frontmost = form.name(); }
+  void activate(Form& form) override {
+    frontmost = form.name();
+    activated.push_back(form.name());
+  }
   void messageBox(Form* owner, const std::string& text, const std::string& title,
                   MsgIcon icon) override;
   ScreenInfo screen() const override { return screenInfo; }
@@ -64,6 +68,7 @@ class MemoryUi : public Ui {
   ScreenInfo screenInfo{800 * 15, 600 * 15, 15, 15, 96};
   std::vector<ShownMessage> messages;
   std::string frontmost;
+  std::vector<std::string> activated;
   bool ended = false;
   int exitCode = -1;
   std::vector<std::string> loadedForms;

@@ -14,8 +14,10 @@ Backend::Backend(HINSTANCE instance, std::string commandLine)
       media_(libraries_),
       tray_(instance, kTrayIconResource, libraries_),
       fileDialog_(libraries_),
-      services_{ui_,       fs_,         codec_,
-                launcher_, random_,     media_,
-                tray_,     fileDialog_, std::move(commandLine)} {}
+      instances_(instance),
+      services_{ui_,        fs_,         codec_,
+                launcher_,  random_,     media_,
+                tray_,      fileDialog_, std::move(commandLine),
+                instances_, activity_} {}
 
 }  // namespace vl::win32

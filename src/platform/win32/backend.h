@@ -8,12 +8,14 @@
 #include <string>
 
 #include "platform/services.h"
+#include "platform/win32/instances.h"
 #include "platform/win32/mci_device.h"
 #include "platform/win32/open_file_dialog.h"
 #include "platform/win32/shell_tray_icon.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/ui.h"
+#include "platform/win32/user_activity.h"
 
 namespace vl::win32 {
 
@@ -39,6 +41,8 @@ class Backend {
   MciDevices media_;
   ShellTrayIcon tray_;
   Win32FileDialog fileDialog_;
+  Win32Instances instances_;
+  Win32Activity activity_;
   Services services_;
 };
 

@@ -28,24 +28,24 @@ void restoreFocus(FormPeer& peer) {
   SetFocus(stops.empty() ? peer.hwnd() : windowPeerOf(*stops.front())->hwnd());
 }
 
+struct OwnedSearch {
+  HWND owner;
+  std::vector<HWND> owned;
+};
+
+BOOL CALLBACK collectOwned(HWND w, LPARAM context) {
+  auto& search = *reinterpret_cast<OwnedSearch*>(context);
+  if (GetWindow(w, GW_OWNER) == search.owner && IsWindowVisible(w)) search.owned.push_back(w);
+  return TRUE;
+}
+
 // The windows a form owns stand right in front of it wherever it goes in the
 // z-order: some systems (Wine without a window manager) let an activated
 // owner rise over them.
 void keepOwnedInFront(HWND owner) {
-  struct Search {
-    HWND owner;
-    std::vector<HWND> owned;
-  } search{owner, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM context) {
-        auto& found = *reinterpret_cast<Search*>(context);
-        if (GetWindow(w, GW_OWNER) == found.owner && IsWindowVisible(w)) found.owned.push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  std::vector<HWND>& owned = search.owned;
-  for (HWND w : owned) {
+  OwnedSearch search{owner, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &collectOwned, reinterpret_cast<LPARAM>(&search));
+  for (HWND w : search.owned) {
     HWND above = GetWindow(owner, GW_HWNDPREV);
     if (above == w) continue;
     SetWindowPos(w, above ? above : HWND_TOP, 0, 0, 0, 0,

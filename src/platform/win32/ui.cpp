@@ -68,6 +68,13 @@ void Win32Ui::bringToFront(Form& form) {
     SetWindowPos(peer->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Win32Ui::activate(Form& form) {
+  auto* peer = static_cast<WindowPeer*>(form.peer());
+  if (!peer) return;
+  if (IsIconic(peer->hwnd())) ShowWindow(peer->hwnd(), SW_RESTORE);
+  SetForegroundWindow(peer->hwnd());
+}
+
 void Win32Ui::messageBox(Form* owner, const std::string& text, const std::string& title,
                          MsgIcon icon) {
   HWND ownerHwnd = nullptr;

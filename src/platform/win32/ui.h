@@ -40,6 +40,7 @@ class Win32Ui : public Ui {
   void endMessageLoop(int exitCode) override;
   void popupMenu(Form& form, MenuItem& menu) override;
   void doEvents() override;
+  void activate(Form& form) override;
   std::int64_t milliseconds() override { return static_cast<std::int64_t>(GetTickCount64()); }
   PictureLoad loadPicture(const std::string& source) override;
 

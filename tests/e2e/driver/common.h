@@ -77,6 +77,13 @@ std::vector<std::string> installedTips();
 // Whether the window stands centred on the screen (within a pixel).
 bool centred(HWND window);
 
+// A minute passes for the form's named timer.
+inline void minute(HWND form, const wchar_t* timer) {
+  UINT id = GlobalFindAtomW(timer);
+  CHECK(id != 0);
+  postTimer(form, id);
+}
+
 bool isOneOf(const std::string& name, std::initializer_list<const char*> names);
 // Every shown control of the form but those named lies inside its parent, and
 // every caption fits its control in the control's font; names each that does not.

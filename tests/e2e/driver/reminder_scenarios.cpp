@@ -13,13 +13,6 @@ std::string rem(int n) {
   return kWin + "rem" + std::to_string(n) + ".cfg";
 }
 
-// A minute passes for the form's named timer.
-void minute(HWND form, const wchar_t* timer) {
-  UINT id = GlobalFindAtomW(timer);
-  CHECK(id != 0);
-  postTimer(form, id);
-}
-
 // The file-open dialog of that title: a file typed into it and OK, or Cancel.
 bool answerFileDialog(Program& p, const std::string& title, const std::string& typed) {
   HWND dialog = nullptr;
