@@ -10,6 +10,14 @@ namespace {
 
 using test::TestSystem;
 
+// The program running after its first run, with a sound to hand it.
+test::MainWindowParts& runningWithASound(TestSystem& sys) {
+  sys.knowWindowsPath();
+  sys.put("C:\\tip.cfg", "0\r\n");
+  sys.put("C:\\SND\\ding.wav", "RIFF");
+  return sys.startMain();
+}
+
 // A second start while a copy runs hands its command line over and ends at
 // once: no window, no tray icon, no file.
 TEST(OneCopy, ASecondStartHandsItsCommandLineOverAndMakesNothing) {
@@ -32,10 +40,7 @@ TEST(OneCopy, ASecondStartHandsItsCommandLineOverAndMakesNothing) {
 // on its page, and the window comes back from the tray and to the front.
 TEST(OneCopy, ALaterStartOpensItsFileInTheRunningWindow) {
   TestSystem sys;
-  sys.knowWindowsPath();
-  sys.put("C:\\tip.cfg", "0\r\n");
-  sys.put("C:\\SND\\ding.wav", "RIFF");
-  auto& main = sys.startMain();
+  auto& main = runningWithASound(sys);
   main.popup.HM.userClick();  // hidden from the tray menu
   ASSERT_FALSE(main.form.visible());
   sys.ui.activated.clear();
@@ -74,10 +79,7 @@ TEST(OneCopy, DuringTheFirstRunALaterStartWaitsForTheAnswer) {
 // A later start in the middle of a long copy waits for its end.
 TEST(OneCopy, ALaterStartWaitsForALongCopy) {
   TestSystem sys;
-  sys.knowWindowsPath();
-  sys.put("C:\\tip.cfg", "0\r\n");
-  sys.put("C:\\SND\\ding.wav", "RIFF");
-  auto& main = sys.startMain();
+  auto& main = runningWithASound(sys);
   Form waiting(sys.ui, "Busy", "", 100, 100);
   ASSERT_TRUE(waiting.load());
   sys.ui.beginBusy(waiting, [] {});
