@@ -54,11 +54,11 @@ class Form1 : public Form, private ViewingLayout {
   // The unit tests look at the parts as a user looks at the window.
   friend struct test::MainWindowParts;
 
-  // Pop-up menus of the pages, never shown in the menu bar; their items come
-  // with the pages.
   // Set while the start selects Low-Res for a screen too narrow for High-Res.
   bool keepSavedMode_ = false;
 
+  // Pop-up menus of the pages, never shown in the menu bar; their items come
+  // with the pages.
   MenuItem imgpop{*this, nullptr, "imgpop", "Image Popup"};
   MenuItem winpop{*this, nullptr, "winpop", "Window Popup"};
   MenuItem muspop{*this, nullptr, "muspop", "Music Popup"};
