@@ -66,6 +66,11 @@ Form1::Form1(App& app)
   popup.Q.Click = [this] { app_.quit(); };
   popup.Q.setActsWhileBusy(true);
   popup.BringMainToFront = [this] { ui().bringToFront(*this); };
+  // The menu took the keyboard to the hidden holder: a shown main window
+  // takes it back, so that its shortcut keys work at once.
+  popup.MenuClosed = [this] {
+    if (visible()) ui().activate(*this);
+  };
   setAcceptsFiles(true);
   FilesDropped = [this](const std::vector<std::string>& paths) {
     for (const std::string& path : paths)
@@ -201,8 +206,8 @@ void Form1::setWide(bool wide) {
   SSPanel9.setWidth(wide ? kWidePanelWidth : kNarrowPanelWidth);
 }
 
-void Form1::openViewMenu() {
-  ui().popupMenu(*this, winpop);
+void Form1::openViewMenu(const Control* at) {
+  ui().popupMenuAt(*this, winpop, at);
 }
 
 void Form1::chooseHighRes() {

@@ -103,7 +103,7 @@ class Form1 : public Form, private ViewingLayout {
   void setWide(bool wide) override;
   void centreOnScreen() override { center(); }
   void enableLogoMenu(bool on) override { LCM.setEnabled(on); }
-  void openViewMenu() override;
+  void openViewMenu(const Control* at) override;
 
   // Files named on the command line, handed to their pages.
   void openImageFromCommandLine(const std::string& path);

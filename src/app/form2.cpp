@@ -32,7 +32,9 @@ void Form2::addIcon() {
 
 void Form2::trayMessage(int number) {
   if (number == tray::LeftDoubleClick && BringMainToFront) BringMainToFront();
-  if (number == tray::RightUp) services_.ui.popupMenu(*this, mnubar);
+  if (number != tray::RightUp) return;
+  services_.ui.popupMenu(*this, mnubar);
+  if (MenuClosed) MenuClosed();
 }
 
 }  // namespace vl

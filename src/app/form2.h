@@ -23,6 +23,8 @@ class Form2 : public Form {
 
   // A left double click on the icon: the main window to the front.
   Event<void()> BringMainToFront;
+  // The icon's menu has closed: the keyboard goes back where it was.
+  Event<void()> MenuClosed;
 
  protected:
   void Load() override;

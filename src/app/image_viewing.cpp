@@ -1,6 +1,7 @@
 #include "app/image_viewing.h"
 
 #include "platform/files.h"
+#include "platform/picture.h"
 
 namespace vl {
 
@@ -30,10 +31,9 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
   page.browser.pane.file.Click = [this, &page] {
     page.Text1.setText(page.browser.pane.selectedPath());
     std::string error = page.Image2.setPicture(page.Text1.text());
-    if (!error.empty()) {
+    if (!error.empty())
       (void)page.Image2.setPicture("");  // never the previous picture under the new name
-      cannotShow(page.Text1.text(), error);
-    }
+    tell(page.Text1.text(), error, page.Image2);
   };
   page.browser.Open = [this](const std::string&) { showView(kOrdinaryHeight); };
   page.browser.takeItem("VI").Click = [this] {
@@ -90,7 +90,7 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
     for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport}) {
       c->Click = [this] { openFullScreen(); };
       c->MouseDown = [this](int button, int, int) {
-        if (button == 2) layout_.openViewMenu();
+        if (button == 2) layout_.openViewMenu(nullptr);
       };
     }
     help(pane->image, kImageHelp);
@@ -99,10 +99,23 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
     full->Click = [this] { openFullScreen(); };
     help(*full, kFullHelp);
   }
+  // The menu key opens a view's menu wherever the focus is in the view.
+  low.Frame17.MenuKey = [this, &low] { layout_.openViewMenu(&low.pane.viewport); };
+  high.SSPanel11.MenuKey = [this, &high] { layout_.openViewMenu(&high.pane.viewport); };
+  // Esc closes the Low-Res view as its X does, and the keyboard goes back to the files.
+  auto escape = [this, &page] {
+    closeLowRes();
+    services_.ui.setFocus(page.browser.pane.file);
+  };
+  for (ScrollBar* bar : {&low.pane.HScroll, &low.pane.VScroll})
+    bar->KeyDown = [escape](int key) {
+      if (key == key::Escape) escape();
+    };
   // The arrows and Page Up/Down scroll the view whose controls have the focus
   // (its scroll bars do so themselves).
-  auto keys = [](ViewPane& pane) {
-    return [&pane](int key) {
+  auto keys = [escape](ViewPane& pane, bool lowRes) {
+    return [&pane, escape, lowRes](int key) {
+      if (key == key::Escape && lowRes) escape();
       if (key == key::Left || key == key::Right) pane.HScroll.userLine(key == key::Left ? -1 : 1);
       if (key == key::Up || key == key::Down) pane.VScroll.userLine(key == key::Up ? -1 : 1);
       if (key == key::PageUp || key == key::PageDown)
@@ -111,10 +124,10 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
   };
   for (Control* c : std::initializer_list<Control*>{&low.Check2, &low.SSCommand6, &low.SSCommand13,
                                                     &low.SSCommand19, &low.SSCommand14})
-    c->KeyDown = keys(low.pane);
+    c->KeyDown = keys(low.pane, true);
   for (Control* c :
        std::initializer_list<Control*>{&high.Check1, &high.SSCommand8, &high.SSCommand18})
-    c->KeyDown = keys(high.pane);
+    c->KeyDown = keys(high.pane, false);
   help(low.SSCommand6, kCloseHelp);
   help(high.SSCommand8, kCloseHelp);
   help(high.Check1, kStretchHelp);
@@ -174,23 +187,29 @@ void ImageViewing::showView(int threshold, const std::string* path) {
       page.Option2.setValue(1);  // chooses Low-Res: centres and saves the mode
     }
     layout_.centreOnScreen();
-    if (std::string error = parts_.high.pane.show(file(), stretch()); !error.empty())
-      cannotShow(page.Text1.text(), error);
+    std::string error = parts_.high.pane.show(file(), stretch());
+    tell(page.Text1.text(), error, parts_.high.pane.image);
   }
   if (page.Option2.value()) {
     parts_.low.raise();
-    if (std::string error = parts_.low.pane.show(file(), stretch()); !error.empty())
-      cannotShow(page.Text1.text(), error);
+    std::string error = parts_.low.pane.show(file(), stretch());
+    tell(page.Text1.text(), error, parts_.low.pane.image);
   }
 }
 
-void ImageViewing::cannotShow(const std::string& path, const std::string& why) {
-  parts_.status.setText(fileNameOf(path) + " cannot be shown: " + why);
+void ImageViewing::tell(const std::string& path, const std::string& error, const ImageBox& shown) {
+  if (!error.empty())
+    parts_.status.setText(fileNameOf(path) + " cannot be shown: " + error);
+  else if (shown.picture() && shown.picture()->incomplete())
+    parts_.status.setText(fileNameOf(path) + " is incomplete");
 }
 
 void ImageViewing::zoomIn() {
-  parts_.low.pane.zoomIn();
-  parts_.high.pane.zoomIn();
+  bool low = parts_.low.pane.zoomIn();
+  bool high = parts_.high.pane.zoomIn();
+  // The limit keeps a large photo from growing without end; the user is told
+  // why the button does nothing.
+  if (!low || !high) parts_.status.setText("This picture cannot be zoomed in any further");
 }
 
 bool ImageViewing::altKey(char letter) {

@@ -19,8 +19,9 @@ class ViewingLayout {
   virtual void centreOnScreen() = 0;
   // The logo changer takes the picture last viewed.
   virtual void enableLogoMenu(bool on) = 0;
-  // The pop-up menu of a view: close the file, stretch it.
-  virtual void openViewMenu() = 0;
+  // The pop-up menu of a view: close the file, stretch it; at the pointer,
+  // or at the control when asked for from the keyboard.
+  virtual void openViewMenu(const Control* at) = 0;
 
  protected:
   ~ViewingLayout() = default;
@@ -63,8 +64,9 @@ class ImageViewing {
 
  private:
   void stretchChanged(CheckBox& from, CheckBox& to);
-  // A status-bar line naming the file and why it cannot be shown.
-  void cannotShow(const std::string& path, const std::string& why);
+  // A status-bar line naming the file and why it cannot be shown, or that it
+  // stopped early and shows only what it holds.
+  void tell(const std::string& path, const std::string& error, const ImageBox& shown);
   bool screenTooLow(int threshold);
 
   Form& owner() { return *parts_.page.browser.frame.form(); }

@@ -55,6 +55,8 @@ BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuIte
     if (int pointed = pane.file.pressedItem(); pointed >= 0) pane.file.userSelect(pointed);
     form_.ui().popupMenu(form_, popup_);
   };
+  // From the keyboard, the menu opens at the selected file.
+  pane.file.MenuKey = [this] { form_.ui().popupMenuAt(form_, popup_, &pane.file); };
   openButton.Click = [this] { openSelection(); };
 
   for (auto [name, caption] : setup.openItems) {

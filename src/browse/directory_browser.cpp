@@ -16,11 +16,17 @@ DirectoryBrowser::DirectoryBrowser(Control& parent, const char* driveName, const
     std::size_t i = static_cast<std::size_t>(drive.listIndex());
     if (i < driveLetters_.size()) changeDrive(driveLetters_[i]);
   };
-  // A single click only moves the highlight; a double click enters.
-  dir.DblClick = [this] {
-    std::size_t i = static_cast<std::size_t>(dir.listIndex());
-    if (i < itemPaths_.size()) changeDirectory(itemPaths_[i]);
+  // A single click only moves the highlight; a double click enters, and so
+  // does Enter, for those who walk the folders with the keyboard.
+  dir.DblClick = [this] { enterHighlighted(); };
+  dir.KeyDown = [this](int key) {
+    if (key == key::Enter) enterHighlighted();
   };
+}
+
+void DirectoryBrowser::enterHighlighted() {
+  std::size_t i = static_cast<std::size_t>(dir.listIndex());
+  if (i < itemPaths_.size()) changeDirectory(itemPaths_[i]);
 }
 
 void DirectoryBrowser::showDrives() {

@@ -36,6 +36,7 @@ class DirectoryBrowser {
 
  private:
   bool enter(const std::string& target, bool newDrive);
+  void enterHighlighted();
   void showDrives();
   FileSystem& fs_;
   std::string path_;

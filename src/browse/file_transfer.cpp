@@ -30,6 +30,11 @@ TransferOutcome transferFile(FileSystem& fs, const std::string& source,
   auto size = fs.fileSize(source);
   if (!size)
     return failed(name, destinationDirectory, op, "The system cannot find the file specified.");
+  // A file of the same name is replaced without a question, unless its owner
+  // marked it read-only: then it keeps its content and its mark.
+  if (fs.fileExists(destination) && fs.isReadOnly(destination))
+    return {TransferOutcome::Failed, destination,
+            name + " in " + destinationDirectory + " is read-only; it was left as it is."};
 
   // Within one volume a move is a rename: nothing is copied, nothing can be half done.
   if (op == Transfer::Move && fs.sameVolume(source, destination)) {

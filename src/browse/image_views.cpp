@@ -44,10 +44,13 @@ std::string ViewPane::show(const std::string& path, bool stretch) {
   return error;
 }
 
-void ViewPane::zoomIn() {
+bool ViewPane::zoomIn() {
   image.setStretch(true);
-  if (HScroll.max() > kZoomLimit && VScroll.max() > kZoomLimit)
+  if (HScroll.max() > kZoomLimit && VScroll.max() > kZoomLimit) {
     resize(width_ * kZoom, height_ * kZoom);
+    return true;
+  }
+  return !image.picture();
 }
 
 void ViewPane::zoomOut() {

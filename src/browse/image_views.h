@@ -30,8 +30,9 @@ class ViewPane {
   // zoom starts afresh. A file that cannot be shown leaves the view empty and
   // its reason is returned.
   std::string show(const std::string& path, bool stretch);
-  // Larger by 1.1 while both range ends are above the limit; smaller with no limit.
-  void zoomIn();
+  // Larger by 1.1 while both range ends are above the limit; smaller with no
+  // limit. False when a picture shown stays as it is, at the limit.
+  bool zoomIn();
   void zoomOut();
 
  private:

@@ -172,6 +172,9 @@ class Control {
   Event<void(int button, int x, int y)> MouseDown;
   // The wheel turned by notches (positive away from the user), with Shift or Ctrl held.
   Event<void(int notches, bool shift, bool ctrl)> MouseWheel;
+  // The menu key or Shift+F10 asks for the pop-up menu of the control, or of
+  // the part of the window it lies in.
+  Event<void()> MenuKey;
 
   // Input as the user gives it.
   void userClick();
@@ -185,6 +188,9 @@ class Control {
   void userMouseDown(int button, int x = 0, int y = 0);
   // False when the control does nothing with the wheel.
   bool userWheel(int notches, bool shift, bool ctrl);
+  // The menu key on the focused control: the nearest of it and its containers
+  // that has a menu opens it; false when none has.
+  bool userMenuKey();
   void userEdit(std::string text);
 
   void attachPeer(ControlPeer* peer) { peer_ = peer; }

@@ -67,6 +67,16 @@ bool Control::userWheel(int notches, bool shift, bool ctrl) {
   return true;
 }
 
+bool Control::userMenuKey() {
+  for (Control* c = this; c; c = c->parent()) {
+    if (!c->MenuKey) continue;
+    if (!acting(c)) return false;
+    c->MenuKey();
+    return true;
+  }
+  return false;
+}
+
 void Control::userEdit(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);  // the window already shows it

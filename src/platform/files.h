@@ -68,6 +68,8 @@ class FileSystem {
   virtual std::optional<std::vector<DirEntry>> listDirectory(const std::string& dir,
                                                              std::string& error) = 0;
   virtual bool isDirectory(const std::string& path) = 0;
+  // A file marked read-only, which the program leaves as it is.
+  virtual bool isReadOnly(const std::string& path) = 0;
   virtual std::optional<std::int64_t> fileSize(const std::string& path) = 0;
   // Copies to a file that must not exist yet.
   virtual FsResult copyFile(const std::string& from, const std::string& to,

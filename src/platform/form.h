@@ -213,8 +213,12 @@ class Ui {
   // Ends the message loop once the current event is handled; the program
   // then returns this exit code.
   virtual void endMessageLoop(int exitCode) = 0;
-  // Opens one of the form's menus as a pop-up menu at the mouse pointer.
-  virtual void popupMenu(Form& form, MenuItem& menu) = 0;
+  // Opens one of the form's menus as a pop-up menu at the mouse pointer; or,
+  // asked for from the keyboard, at the control (a list's selected item).
+  void popupMenu(Form& form, MenuItem& menu) { popupMenuAt(form, menu, nullptr); }
+  virtual void popupMenuAt(Form& form, MenuItem& menu, const Control* anchor) = 0;
+  // Gives the control the keyboard focus, where it can take it.
+  virtual void setFocus(Control& control) = 0;
   // Lets waiting window events run, in the middle of a long operation.
   virtual void doEvents() = 0;
   // A clock in milliseconds for pacing what a long operation shows.

@@ -1,6 +1,7 @@
 #include "platform/keyboard_order.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 #include "platform/form.h"
@@ -210,14 +211,40 @@ std::vector<Control*> tabOrder(Control& root) {
   return stops;
 }
 
-Control* nextOption(Control& option, int step) {
+Control* nextOption(Control& option, Direction way) {
   if (!option.parent() || option.kind() != ControlKind::OptionButton) return nullptr;
-  std::vector<Control*> group = reachableOptions(*option.parent());
-  auto at = std::find(group.begin(), group.end(), &option);
-  if (at == group.end() || group.size() < 2) return nullptr;
-  auto n = static_cast<std::ptrdiff_t>(group.size());
-  std::ptrdiff_t i = ((at - group.begin() + (step < 0 ? -1 : 1)) % n + n) % n;
-  return group[static_cast<std::size_t>(i)];
+  bool across = way == Direction::Left || way == Direction::Right;
+  int sign = way == Direction::Right || way == Direction::Down ? 1 : -1;
+  // Centres, doubled so that they stay whole numbers.
+  auto along = [&](const Control& c) {
+    return across ? 2 * c.left() + c.width() : 2 * c.top() + c.height();
+  };
+  auto beside = [&](const Control& c) {
+    return across ? 2 * c.top() + c.height() : 2 * c.left() + c.width();
+  };
+  // Whether the two share a column (moving up or down) or a row (moving across).
+  auto inLine = [&](const Control& c) {
+    int from = across ? option.top() : option.left(),
+        size = across ? option.height() : option.width();
+    int at = across ? c.top() : c.left(), extent = across ? c.height() : c.width();
+    return at < from + size && from < at + extent;
+  };
+  Control* best = nullptr;
+  long long bestScore = 0;
+  Control* wrap = nullptr;
+  for (Control* c : reachableOptions(*option.parent())) {
+    if (c == &option) continue;
+    long long ahead = static_cast<long long>(along(*c) - along(option)) * sign;
+    long long off = std::abs(static_cast<long long>(beside(*c) - beside(option)));
+    if (ahead > 0) {
+      // Out of line counts double, so that the neighbour in the column wins.
+      long long score = ahead + 2 * off;
+      if (!best || score < bestScore) best = c, bestScore = score;
+    } else if (ahead < 0 && inLine(*c) && (!wrap || (along(*c) - along(*wrap)) * sign < 0)) {
+      wrap = c;
+    }
+  }
+  return best ? best : wrap;
 }
 
 std::string accessibleName(const Control& c) {

@@ -14,10 +14,13 @@ class Control;
 // the selected one (else the first), where the group begins.
 std::vector<Control*> tabOrder(Control& root);
 
-// The option button the arrow keys move to from this one: the next (step
-// +1) or previous (-1) of its group that the keyboard reaches, round the
-// ends; null when it has no such neighbour.
-Control* nextOption(Control& option, int step);
+enum class Direction { Left, Up, Right, Down };
+
+// The option button an arrow key moves to from this one: of its group's
+// options that the keyboard reaches, the nearest that lies that way on the
+// screen, in its column or row before any other; at the edge, round to the
+// far end of the same column or row. Null when it has no such neighbour.
+Control* nextOption(Control& option, Direction way);
 
 // What a screen reader calls the control: its caption; for a button with a
 // picture only, its help text; for a list, a text box or a bar, what its

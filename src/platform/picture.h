@@ -17,6 +17,8 @@ class Picture {
   // bitmaps and icons, the picture's own extent for metafiles.
   virtual int widthTwips() const = 0;
   virtual int heightTwips() const = 0;
+  // The file stopped early: what it held is shown, the rest is blank.
+  virtual bool incomplete() const { return false; }
 };
 
 struct PictureLoad {

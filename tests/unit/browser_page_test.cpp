@@ -281,6 +281,34 @@ TEST_F(LocationTest, IntoTheSameFolderTheFileStaysAndTheUserIsTold) {
   EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
+// A file of the same name is replaced, as designed, unless it is read-only:
+// its content and its mark are kept, and the user is told.
+TEST_F(LocationTest, AReadOnlyFileInTheWayIsLeftAsItIs) {
+  sys.put("D:\\ART\\AUTUMN.BMP", "kept");
+  sys.fs.setReadOnly("D:\\ART\\AUTUMN.BMP");
+  sys.put("D:\\ART\\b.dib", "old");
+  for (auto [name, item] : {std::pair{"AUTUMN.BMP", "ICF"}, {"AUTUMN.BMP", "IMF"}}) {
+    LocationDialog& d = ask(MediaPage::Image, name, item);
+    d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+    enter(d.Dir1, "ART");
+    d.SSCommand2.userClick();
+    EXPECT_EQ(sys.fs.contents("D:\\ART\\AUTUMN.BMP"), "kept") << item;
+    EXPECT_TRUE(sys.fs.isReadOnly("D:\\ART\\AUTUMN.BMP"));
+    EXPECT_TRUE(sys.fs.fileExists("C:\\PICS\\AUTUMN.BMP")) << item;  // the move left it too
+    ASSERT_EQ(sys.ui.messages.size(), 1u);
+    EXPECT_EQ(sys.ui.messages[0].text, "AUTUMN.BMP in D:\\ART is read-only; it was left as it is.");
+    EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
+    sys.ui.messages.clear();
+  }
+  // A plain file there is still replaced without a question.
+  LocationDialog& d = ask(MediaPage::Image, "b.dib", "ICF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  enter(d.Dir1, "ART");
+  d.SSCommand2.userClick();
+  EXPECT_EQ(sys.fs.contents("D:\\ART\\b.dib"), "data of C:\\PICS\\b.dib");
+  EXPECT_TRUE(sys.ui.messages.empty());
+}
+
 TEST_F(LocationTest, AFailingCopyIsToldWithTheFileAndTheReason) {
   sys.fs.refuseWrite = [](const std::string& p) { return p.rfind("D:", 0) == 0; };
   LocationDialog& d = ask(MediaPage::Music, "song.mid", "MCF");

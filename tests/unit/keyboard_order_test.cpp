@@ -4,6 +4,7 @@
 #include "platform/keyboard_order.h"
 #include "platform/memory/memory_ui.h"
 #include "reminder/reminder.h"
+#include "tips/help_page.h"
 #include "test_system.h"
 
 namespace vl {
@@ -98,12 +99,38 @@ TEST(KeyboardOrder, ArrowsGoRoundTheOptionsOfAGroupThatTheKeyboardReaches) {
   MemoryUi ui;
   Shuffled f(ui);
   f.show();
-  EXPECT_EQ(nextOption(f.first, 1), &f.later);
-  EXPECT_EQ(nextOption(f.later, 1), &f.first);  // round the end
-  EXPECT_EQ(nextOption(f.first, -1), &f.later);
+  EXPECT_EQ(nextOption(f.first, Direction::Right), &f.later);
+  EXPECT_EQ(nextOption(f.later, Direction::Right), &f.first);  // round the end of the row
+  EXPECT_EQ(nextOption(f.first, Direction::Left), &f.later);
+  EXPECT_EQ(nextOption(f.first, Direction::Down), nullptr);  // nothing in its column
   f.later.setVisible(false);
-  EXPECT_EQ(nextOption(f.first, 1), nullptr);  // alone in its group
-  EXPECT_EQ(nextOption(f.check, 1), nullptr);  // not an option button
+  EXPECT_EQ(nextOption(f.first, Direction::Right), nullptr);  // alone in its group
+  EXPECT_EQ(nextOption(f.check, Direction::Right), nullptr);  // not an option button
+}
+
+// The "?" page's options stand in three columns: the arrows follow them as
+// they are seen, not the order they were made in.
+TEST(KeyboardOrder, ArrowsFollowTheOptionsColumnsAndRowsOnTheScreen) {
+  MemoryUi ui;
+  Form f(ui, "Help", "Help", 6000, 5000);
+  TabStrip tabs{&f, "tabs"};
+  place(tabs, 0, 0, 6000, 5000);
+  tabs.setCaptions({"?"});
+  HelpPage help(tabs);
+  help.Frame26.setTabPage(0);
+  f.show();
+  auto [images, music, sound, mci, cd, logo, reminder] = help.options();
+  EXPECT_EQ(nextOption(*images, Direction::Down), music);
+  EXPECT_EQ(nextOption(*music, Direction::Down), sound);
+  EXPECT_EQ(nextOption(*sound, Direction::Down), images);  // round to the top of the column
+  EXPECT_EQ(nextOption(*sound, Direction::Up), music);
+  EXPECT_EQ(nextOption(*music, Direction::Right), cd);
+  EXPECT_EQ(nextOption(*images, Direction::Right), mci);
+  EXPECT_EQ(nextOption(*mci, Direction::Right), reminder);
+  EXPECT_EQ(nextOption(*reminder, Direction::Right), images);  // round to the start of the row
+  EXPECT_EQ(nextOption(*logo, Direction::Left), sound);
+  EXPECT_EQ(nextOption(*logo, Direction::Up), cd);
+  EXPECT_EQ(nextOption(*reminder, Direction::Down), cd);  // the nearest below, in another column
 }
 
 TEST(KeyboardOrder, NamesComeFromCaptionsHelpLabelsAndFrames) {

@@ -105,6 +105,16 @@ void MemoryFileSystem::setHidden(const std::string& path) {
   if (it != files_.end()) it->second.hidden = true;
 }
 
+void MemoryFileSystem::setReadOnly(const std::string& path) {
+  auto it = files_.find(key(path));
+  if (it != files_.end()) it->second.readOnly = true;
+}
+
+bool MemoryFileSystem::isReadOnly(const std::string& path) {
+  auto it = files_.find(key(path));
+  return it != files_.end() && it->second.readOnly;
+}
+
 std::optional<std::string> MemoryFileSystem::contents(const std::string& path) const {
   auto it = files_.find(key(path));
   if (it == files_.end()) return std::nullopt;

@@ -29,6 +29,7 @@ class MemoryFileSystem : public FileSystem {
   std::optional<std::vector<DirEntry>> listDirectory(const std::string& dir,
                                                      std::string& error) override;
   bool isDirectory(const std::string& path) override;
+  bool isReadOnly(const std::string& path) override;
   std::optional<std::int64_t> fileSize(const std::string& path) override;
   FsResult copyFile(const std::string& from, const std::string& to,
                     const CopyProgress& progress) override;
@@ -41,6 +42,8 @@ class MemoryFileSystem : public FileSystem {
   void addSparseFile(const std::string& path, std::int64_t length);
   void addDirectory(const std::string& path);
   void setHidden(const std::string& path);
+  // Marked read-only; a rename still replaces it, as Wine's does.
+  void setReadOnly(const std::string& path);
   std::optional<std::string> contents(const std::string& path) const;
 
   std::string currentDir = "C:\\work";
@@ -66,6 +69,7 @@ class MemoryFileSystem : public FileSystem {
     std::string bytes;
     std::int64_t sparseLength = -1;  // >= 0: all zero bytes of this length
     bool hidden = false;
+    bool readOnly = false;
     std::int64_t size() const {
       return sparseLength >= 0 ? sparseLength : static_cast<std::int64_t>(bytes.size());
     }

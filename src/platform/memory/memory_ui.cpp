@@ -8,28 +8,33 @@ namespace {
 
 class MemoryPicture : public Picture {
  public:
-  MemoryPicture(int w, int h) : w_(w), h_(h) {}
+  MemoryPicture(int w, int h, bool incomplete) : w_(w), h_(h), incomplete_(incomplete) {}
   int widthTwips() const override { return w_; }
   int heightTwips() const override { return h_; }
+  bool incomplete() const override { return incomplete_; }
 
  private:
   int w_, h_;
+  bool incomplete_;
 };
 
 }  // namespace
 
 PictureLoad MemoryPictureDecoder::decode(const std::string& source) {
   ++decodes[source];
-  if (source.rfind("res:", 0) == 0) return {std::make_shared<MemoryPicture>(480, 480), {}};
+  if (source.rfind("res:", 0) == 0) return {std::make_shared<MemoryPicture>(480, 480, false), {}};
   if (auto refused = refused_.find(source); refused != refused_.end())
     return {nullptr, refused->second};
   auto it = sizes_.find(source);
   if (it == sizes_.end()) return {nullptr, "The system cannot find the file specified."};
-  return {std::make_shared<MemoryPicture>(it->second.first, it->second.second), {}};
+  return {
+      std::make_shared<MemoryPicture>(it->second.width, it->second.height, it->second.incomplete),
+      {}};
 }
 
-void MemoryPictureDecoder::add(const std::string& path, int widthTwips, int heightTwips) {
-  sizes_[path] = {widthTwips, heightTwips};
+void MemoryPictureDecoder::add(const std::string& path, int widthTwips, int heightTwips,
+                               bool incomplete) {
+  sizes_[path] = {widthTwips, heightTwips, incomplete};
 }
 
 // A timer's time since it was last started.

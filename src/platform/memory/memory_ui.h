@@ -22,14 +22,19 @@ struct ShownMessage {
 class MemoryPictureDecoder : public PictureDecoder {
  public:
   PictureLoad decode(const std::string& source) override;
-  void add(const std::string& path, int widthTwips, int heightTwips);
+  // A picture file; an incomplete one stopped early.
+  void add(const std::string& path, int widthTwips, int heightTwips, bool incomplete = false);
   // A file the decoder refuses, with its reason.
   void refuse(const std::string& path, std::string reason) { refused_[path] = std::move(reason); }
   // How often each source was decoded.
   std::map<std::string, int> decodes;
 
  private:
-  std::map<std::string, std::pair<int, int>> sizes_;
+  struct Registered {
+    int width, height;
+    bool incomplete;
+  };
+  std::map<std::string, Registered> sizes_;
   std::map<std::string, std::string> refused_;
 };
 
@@ -50,7 +55,11 @@ class MemoryUi : public Ui {
     ended = true;
     exitCode = code;
   }
-  void popupMenu(Form&, MenuItem& menu) override { popups.push_back(menu.name()); }
+  void popupMenuAt(Form&, MenuItem& menu, const Control* anchor) override {
+    popups.push_back(menu.name());
+    popupAnchors.push_back(anchor ? anchor->name() : "");
+  }
+  void setFocus(Control& control) override { focused = control.name(); }
   void doEvents() override {
     if (DoEvents) DoEvents();
   }
@@ -76,6 +85,8 @@ class MemoryUi : public Ui {
   // load fails.
   std::set<std::string> refusedForms;
   std::vector<std::string> popups;
+  std::vector<std::string> popupAnchors;  // "" for a menu opened at the pointer
+  std::string focused;
   MemoryPictureDecoder pictures;
   // What "the user" does while a long operation lets events run.
   std::function<void()> DoEvents;

@@ -41,6 +41,14 @@ ButtonArt load(HINSTANCE instance, const std::wstring& name) {
   if (!art.normal || !art.greyed) return {};
   auto* normal = static_cast<BYTE*>(normalBits);
   auto* greyed = static_cast<BYTE*>(greyedBits);
+  auto alphaAt = [&](int x, int y) -> int {
+    if (x < 0 || y < 0 || x >= size || y >= size) return 0;
+    return source[(bottomUp ? size - 1 - y : y) * size * 4 + x * 4 + 3];
+  };
+  // Greyed as Windows greys a disabled picture: the shape in the shadow's
+  // grey over the same shape in white, a pixel down and right, so that it
+  // stands out from a grey face and still reads as not available.
+  int shift = size >= 64 ? 2 : 1;
   for (int y = 0; y < size; ++y) {
     const BYTE* row = source + (bottomUp ? size - 1 - y : y) * size * 4;
     for (int x = 0; x < size; ++x) {
@@ -49,12 +57,11 @@ ButtonArt load(HINSTANCE instance, const std::wstring& name) {
       BYTE* n = normal + (y * size + x) * 4;
       for (int c = 0; c < 3; ++c) n[c] = static_cast<BYTE>(p[c] * alpha / 255);
       n[3] = static_cast<BYTE>(alpha);
-      // Greyed: a light grey of the same shape, half as strong.
-      int light = (255 + (p[2] * 30 + p[1] * 59 + p[0] * 11) / 100) / 2;
-      int faint = alpha / 2;
+      int shade = alpha, light = alphaAt(x - shift, y - shift);
+      int under = light * (255 - shade) / 255;  // the white that shows beside the shape
       BYTE* g = greyed + (y * size + x) * 4;
-      for (int c = 0; c < 3; ++c) g[c] = static_cast<BYTE>(light * faint / 255);
-      g[3] = static_cast<BYTE>(faint);
+      for (int c = 0; c < 3; ++c) g[c] = static_cast<BYTE>((128 * shade + 255 * under) / 255);
+      g[3] = static_cast<BYTE>(shade + under);
     }
   }
   return art;

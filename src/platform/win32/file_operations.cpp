@@ -108,6 +108,11 @@ std::optional<std::vector<DirEntry>> Win32FileSystem::listDirectory(const std::s
   return entries;
 }
 
+bool Win32FileSystem::isReadOnly(const std::string& path) {
+  DWORD a = GetFileAttributesW(filePath(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY);
+}
+
 bool Win32FileSystem::isDirectory(const std::string& path) {
   DWORD a = GetFileAttributesW(filePath(path).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
@@ -128,7 +133,7 @@ FsResult Win32FileSystem::copyFile(const std::string& from, const std::string& t
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!source.valid()) return lastError();
   LARGE_INTEGER size{};
-  GetFileSizeEx(source.get(), &size);
+  if (!GetFileSizeEx(source.get(), &size)) return lastError();
   FileHandle target(CreateFileW(filePath(to).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!target.valid()) return lastError();

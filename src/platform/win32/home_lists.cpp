@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/dc_selection.h"
 #include "platform/win32/kind_home.h"
 #include "platform/win32/peer.h"
@@ -77,6 +79,18 @@ class ListBoxHome : public KindHome {
     listOf(peer).userPress(2, itemAt(hwnd, at), ui.toTwips(at.x), ui.toTwips(at.y));
     result = CallWindowProcW(peer.original, hwnd, msg, wp, lp);
     return true;
+  }
+  // Under the selected item, a little in from its left.
+  POINT menuPoint(WindowPeer& peer) const override {
+    RECT item{};
+    LRESULT at = SendMessageW(peer.hwnd(), LB_GETCURSEL, 0, 0);
+    if (at == LB_ERR || SendMessageW(peer.hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(at),
+                                     reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+      return KindHome::menuPoint(peer);
+    RECT client;
+    GetClientRect(peer.hwnd(), &client);
+    int inset = peer.ui().toPixels(120);
+    return {item.left + inset, std::clamp<LONG>(item.bottom, client.top, client.bottom)};
   }
   bool command(WindowPeer& peer, UINT code) const override {
     if (code == LBN_SELCHANGE)

@@ -39,6 +39,9 @@ class KindHome {
   virtual int windowHeight(Win32Ui& ui, const Control& c) const {
     return ui.toPixelSpan(c.top(), c.height());
   }
+  // Where a pop-up menu asked for from the keyboard opens, in the window's
+  // client area: under its top-left corner, unless the kind knows better.
+  virtual POINT menuPoint(WindowPeer& peer) const;
   // Alt and the letter after the caption's ampersand press the control;
   // kinds whose text is the user's own, or a list of captions, have none.
   virtual bool mnemonicFromCaption() const { return true; }

@@ -68,6 +68,11 @@ const KindHome& homeOf(ControlKind kind) {
   return panelHome();
 }
 
+POINT KindHome::menuPoint(WindowPeer& peer) const {
+  int inset = peer.ui().toPixels(120);
+  return {inset, inset};
+}
+
 void applyFont(WindowPeer& peer) {
   SendMessageW(peer.hwnd(), WM_SETFONT,
                reinterpret_cast<WPARAM>(peer.ui().font(peer.control()->font())), FALSE);

@@ -68,15 +68,17 @@ bool visiblePart(HDC dc, const RECT& to, int w, int h, Part& p) {
 class DibPicture : public Win32Picture {
  public:
   DibPicture(std::vector<DWORD> info, std::string file, std::size_t bitsAt, int width, int height,
-             int dpi)
+             int dpi, bool incomplete)
       : info_(std::move(info)),
         file_(std::move(file)),
         bitsAt_(bitsAt),
         width_(width),
         height_(height),
-        dpi_(dpi) {}
+        dpi_(dpi),
+        incomplete_(incomplete) {}
   int widthTwips() const override { return MulDiv(width_, 1440, dpi_); }
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
+  bool incomplete() const override { return incomplete_; }
   void draw(HDC dc, const RECT& to) const override {
     int tw = to.right - to.left, th = to.bottom - to.top;
     // Halved `level` times, the copy is still at least as large as the target.
@@ -174,6 +176,7 @@ class DibPicture : public Win32Picture {
   std::string file_;         // the whole file; the bits start at bitsAt_
   std::size_t bitsAt_;
   int width_, height_, dpi_;
+  bool incomplete_;
   mutable std::map<int, GdiObject<HBITMAP>> reduced_;
 };
 
@@ -228,12 +231,13 @@ PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
   } else {
     needed = d.rowsBytes();
   }
-  // Rows missing at the end read as black rather than past the buffer.
-  if (available < needed) {
-    file.resize(offset + needed, '\0');
-  }
+  // Rows missing at the end read as black rather than past the buffer; the
+  // picture says it stopped early.
+  bool incomplete = available < needed;
+  if (incomplete) file.resize(offset + needed, '\0');
   return {std::make_shared<DibPicture>(std::move(info), std::move(file), offset,
-                                       static_cast<int>(d.width), static_cast<int>(height), dpi),
+                                       static_cast<int>(d.width), static_cast<int>(height), dpi,
+                                       incomplete),
           {}};
 }
 

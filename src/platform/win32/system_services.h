@@ -27,6 +27,7 @@ class Win32FileSystem : public FileSystem {
   std::optional<std::vector<DirEntry>> listDirectory(const std::string& dir,
                                                      std::string& error) override;
   bool isDirectory(const std::string& path) override;
+  bool isReadOnly(const std::string& path) override;
   std::optional<std::int64_t> fileSize(const std::string& path) override;
   FsResult copyFile(const std::string& from, const std::string& to,
                     const CopyProgress& progress) override;

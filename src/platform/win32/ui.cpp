@@ -98,16 +98,26 @@ PictureLoad Win32Ui::loadPicture(const std::string& source) {
   return pictures_->load(source);
 }
 
-void Win32Ui::popupMenu(Form& form, MenuItem& menu) {
+void Win32Ui::popupMenuAt(Form& form, MenuItem& menu, const Control* anchor) {
   auto* peer = dynamic_cast<FormPeer*>(form.peer());
   if (!peer) return;
   auto it = peer->popups.find(&menu);
   if (it == peer->popups.end()) return;
   POINT at;
-  GetCursorPos(&at);
+  WindowPeer* anchorPeer = anchor ? windowPeerOf(*anchor) : nullptr;
+  if (anchorPeer) {
+    at = anchorPeer->home().menuPoint(*anchorPeer);
+    ClientToScreen(anchorPeer->hwnd(), &at);
+  } else {
+    GetCursorPos(&at);
+  }
   SetForegroundWindow(peer->hwnd());
   TrackPopupMenu(it->second, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, peer->hwnd(), nullptr);
   PostMessageW(peer->hwnd(), WM_NULL, 0, 0);  // lets the menu close properly
+}
+
+void Win32Ui::setFocus(Control& control) {
+  if (WindowPeer* peer = windowPeerOf(control)) SetFocus(peer->hwnd());
 }
 
 void Win32Ui::doEvents() {
@@ -201,7 +211,11 @@ bool moveAmongOptions(const Win32Ui& ui, WPARAM key) {
   if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) return false;
   WindowPeer* focus = ui.peerOf(GetFocus());
   Control* option = focus ? focus->control() : nullptr;
-  Control* next = option ? nextOption(*option, key == VK_LEFT || key == VK_UP ? -1 : 1) : nullptr;
+  Direction way = key == VK_LEFT   ? Direction::Left
+                  : key == VK_UP   ? Direction::Up
+                  : key == VK_DOWN ? Direction::Down
+                                   : Direction::Right;
+  Control* next = option ? nextOption(*option, way) : nullptr;
   WindowPeer* peer = next ? windowPeerOf(*next) : nullptr;
   if (!peer) return false;
   SetFocus(peer->hwnd());
@@ -255,6 +269,13 @@ bool dialogKey(const Win32Ui& ui, FormPeer& form, WPARAM key) {
   return f.userDialogKey(key == VK_RETURN ? key::Enter : key::Escape);
 }
 
+// The menu key, or Shift+F10, asks the focused control for its pop-up menu.
+bool isMenuKey(const MSG& msg) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_APPS) return true;
+  return (msg.message == WM_SYSKEYDOWN || msg.message == WM_KEYDOWN) && msg.wParam == VK_F10 &&
+         GetKeyState(VK_SHIFT) < 0;
+}
+
 // The shortcut a key makes with the keys held now, as the menus' shortcut
 // keys match it: Ctrl and a letter, or a function key alone.
 Shortcut shortcutOfKey(WPARAM key) {
@@ -283,6 +304,20 @@ bool Win32Ui::preTranslate(MSG& msg) {
   if (pageKey && turnPage(*form, forward)) return true;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB)
     return moveFocus(*form, GetKeyState(VK_SHIFT) < 0);
+  if (isMenuKey(msg)) {
+    WindowPeer* focus = peerOf(GetFocus());
+    if (!focus) focus = peerOf(GetParent(GetFocus()));  // a combo box's own edit
+    if (focus && focus->control() && focus->control()->userMenuKey()) {
+      // The key's release would ask the window for its menu a second time.
+      menuKeyUp_ = static_cast<UINT>(msg.wParam);
+      return true;
+    }
+  }
+  if ((msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && menuKeyUp_ &&
+      msg.wParam == menuKeyUp_) {
+    menuKeyUp_ = 0;
+    return true;
+  }
   if (msg.message == WM_KEYDOWN && moveAmongOptions(*this, msg.wParam)) return true;
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
       dialogKey(*this, *form, msg.wParam))

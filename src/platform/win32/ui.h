@@ -38,7 +38,8 @@ class Win32Ui : public Ui {
                   MsgIcon icon) override;
   ScreenInfo screen() const override;
   void endMessageLoop(int exitCode) override;
-  void popupMenu(Form& form, MenuItem& menu) override;
+  void popupMenuAt(Form& form, MenuItem& menu, const Control* anchor) override;
+  void setFocus(Control& control) override;
   void doEvents() override;
   void activate(Form& form) override;
   std::int64_t milliseconds() override { return static_cast<std::int64_t>(GetTickCount64()); }
@@ -90,6 +91,7 @@ class Win32Ui : public Ui {
  private:
   std::vector<std::function<void()>> afterPainting_;
   bool preTranslate(MSG& msg);
+  UINT menuKeyUp_ = 0;  // the menu key whose release is to be swallowed
 
   HINSTANCE instance_;
   SystemLibraries& libraries_;
