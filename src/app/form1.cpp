@@ -46,8 +46,9 @@ Form1::Form1(App& app)
     if (Reminder* reminder = app_.reminder()) reminder->showProperties();
   };
   ff.Click = [this] { SSTab1.setTab(6); };
-  // The help text of a control on the page left behind describes nothing shown.
-  SSTab1.Click = [this] { StatusBar1.setText(""); };
+  // The help text of a control on the page left behind describes nothing
+  // shown; a message of what happened stays.
+  SSTab1.Click = [this] { StatusBar1.clearHelp(); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
   CloseRequest = [this] { app_.quit(); };
   AltKey = [this](char letter) { return viewing.altKey(letter); };

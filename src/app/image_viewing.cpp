@@ -25,9 +25,11 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
   };
 
   page.Image2.MouseMove = [this](int, int) {
-    parts_.status.setText("This is the preview window for the selected image");
+    parts_.status.showHelp("This is the preview window for the selected image");
   };
-  page.Image2.Click = [this] { parts_.status.setText("This is the preview of the current image"); };
+  page.Image2.Click = [this] {
+    parts_.status.showHelp("This is the preview of the current image");
+  };
   page.browser.pane.file.Click = [this, &page] {
     page.Text1.setText(page.browser.pane.selectedPath());
     std::string error = page.Image2.setPicture(page.Text1.text());

@@ -5,7 +5,7 @@
 namespace vl {
 
 DiscPage::DiscPage(Services& services, TabStrip& tabs, StatusBar& status)
-    : Frame21(&tabs, "Frame21"), MMControl4(&SSPanel13, "MMControl4", services.media) {
+    : Frame21(&tabs, "Frame21"), MMControl4(&SSPanel13, "MMControl4", services.media, services.fs) {
   Frame21.setTabPage(4);
   place(Frame21, kPageFrameLeft, kPageFrameTop, kPageFrameWidth, kPageFrameHeight, "Disc Browser");
   place(SSCommand9, 120, 240, 735, 915);

@@ -38,7 +38,7 @@ Player::Player(Services& services, BrowserPage& page, StatusBar& status, PlayerK
       panel(&page.frame, namesOf(kind).panel),
       label(&panel, namesOf(kind).label),
       bar(&panel, namesOf(kind).bar),
-      device(&page.frame, namesOf(kind).device, services.media),
+      device(&page.frame, namesOf(kind).device, services.media, services.fs),
       timer(&page.frame, namesOf(kind).timer),
       kind_(kind),
       status_(status) {
@@ -82,7 +82,10 @@ void Player::openAndPlay(const std::string& path) {
   if (!device.command("Open").empty()) {
     // Nothing plays: the bar stays at its start and the status bar says why.
     bar.setValue(0);
-    status_.setText(fileNameOf(path) + " cannot be played: the sound device refused it");
+    std::string why = device.refusal().empty() ? "the sound device refused it" : device.refusal();
+    status_.showMessage(fileNameOf(path) + " cannot be played: " + why, &kRefusal);
+  } else {
+    status_.takeBack(&kRefusal);  // a file refused before is not what plays now
   }
   // A device that opened nothing has no length; the bar keeps its maximum.
   (void)bar.setMax(toInt(device.length()));

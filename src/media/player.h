@@ -48,6 +48,8 @@ class Player {
 
   PlayerKind kind_;
   StatusBar& status_;
+  // What every player says of a file it refused, taken back by the next play.
+  static constexpr char kRefusal = 0;
 };
 
 }  // namespace vl

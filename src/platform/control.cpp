@@ -51,6 +51,28 @@ void Control::setText(std::string text) {
   textChanged();
 }
 
+void StatusBar::showHelp(std::string text) {
+  helping_ = true;
+  setText(std::move(text));
+  helping_ = false;
+  showsHelp_ = true;  // also when it already said the same
+}
+
+void StatusBar::clearHelp() {
+  if (showsHelp_) showHelp("");
+}
+
+void StatusBar::showMessage(std::string text, const void* subject) {
+  saying_ = subject;
+  setText(std::move(text));
+  saying_ = nullptr;
+  subject_ = subject;
+}
+
+void StatusBar::takeBack(const void* subject) {
+  if (subject && subject_ == subject) setText("");
+}
+
 void TextBox::textChanged() {
   if (Change) Change();
 }

@@ -248,7 +248,34 @@ class Typed : public Control {
 using Label = Typed<ControlKind::Label>;
 using Frame = Typed<ControlKind::Frame>;
 using Panel = Typed<ControlKind::Panel>;
-using StatusBar = Typed<ControlKind::StatusBar>;
+
+// The line along the bottom of a window. It says what the control under the
+// pointer does (its help), or what has just happened (a message, set as its
+// text), which stays until something else is said.
+class StatusBar : public Control {
+ public:
+  StatusBar(Control* parent, std::string name)
+      : Control(parent, std::move(name), ControlKind::StatusBar) {}
+  void showHelp(std::string text);
+  // Clears the help of a control no longer in sight; a message stays.
+  void clearHelp();
+  // A message about something that may stop being so; its subject (any
+  // address its sayers share) lets them take it back while it is shown.
+  void showMessage(std::string text, const void* subject);
+  void takeBack(const void* subject);
+
+ protected:
+  void textChanged() override {
+    showsHelp_ = helping_;
+    subject_ = saying_;
+  }
+
+ private:
+  bool helping_ = false;           // the text being set is a help text
+  bool showsHelp_ = false;         // what it says is a help text
+  const void* saying_ = nullptr;   // the subject of the text being set
+  const void* subject_ = nullptr;  // the subject of what it says
+};
 
 // A control that is on (1) or off (0), and that the keyboard reaches.
 class Toggle : public Control {
@@ -485,9 +512,9 @@ class ListControl : public Control {
 void selectPageOf(Control& c);
 
 // Moving the mouse over the control writes its help text into the status bar.
-inline void statusHelp(Control& c, Control& statusBar, std::string text) {
+inline void statusHelp(Control& c, StatusBar& statusBar, std::string text) {
   c.setHelp(text);
-  c.MouseMove = [&statusBar, text = std::move(text)](int, int) { statusBar.setText(text); };
+  c.MouseMove = [&statusBar, text = std::move(text)](int, int) { statusBar.showHelp(text); };
 }
 
 // Builds a control and sets its place and caption in one statement.

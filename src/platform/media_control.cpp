@@ -1,5 +1,8 @@
 #include "platform/media_control.h"
 
+#include "platform/media_gate.h"
+#include "platform/text_codec.h"
+
 #include <algorithm>
 #include <cctype>
 #include <utility>
@@ -17,16 +20,13 @@ constexpr const char* kButtonPictures[kTransportButtons] = {"res:PREV",  "res:NE
 // Prev within this much of a track's start goes to the track before.
 constexpr long kRestartWindowMs = 3000;
 
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
 }  // namespace
 
-MediaControl::MediaControl(Control* parent, std::string name, MediaDevices& devices)
-    : Control(parent, std::move(name), ControlKind::MediaControl), device_(devices.create()) {
+MediaControl::MediaControl(Control* parent, std::string name, MediaDevices& devices, FileSystem& fs)
+    : Control(parent, std::move(name), ControlKind::MediaControl),
+      devices_(devices),
+      fs_(fs),
+      device_(devices.create()) {
   device_->Done = [this](MediaNotify how) { played(how); };
 }
 
@@ -35,12 +35,11 @@ MediaControl::~MediaControl() {
 }
 
 std::string MediaControl::command(const std::string& word) {
-  std::string w = lower(word);
+  std::string w = asciiLower(word);
   bool wait = std::exchange(Wait, false);
   std::string result;
   if (w == "open")
-    result = device_->isOpen() ? "The device is already open."
-                               : device_->open(DeviceType, FileName, Shareable);
+    result = open();
   else if (w == "close")
     result = device_->close();
   else if (w == "play")
@@ -63,6 +62,17 @@ std::string MediaControl::command(const std::string& word) {
     result = "The command \"" + word + "\" is not known to the device.";
   enableButtons();
   return result;
+}
+
+std::string MediaControl::open() {
+  refusal_.clear();
+  if (device_->isOpen()) return "The device is already open.";
+  if (!FileName.empty()) {
+    std::string device = DeviceType.empty() ? devices_.deviceTypeFor(FileName) : DeviceType;
+    refusal_ = refusalToPlay(fs_, device, FileName);
+    if (!refusal_.empty()) return refusal_;
+  }
+  return device_->open(DeviceType, FileName, Shareable);
 }
 
 std::string MediaControl::previousTrack() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/control.h"
+#include "platform/files.h"
 #include "platform/media_device.h"
 #include "platform/event.h"
 
@@ -29,7 +30,8 @@ class MediaControl : public Control {
   std::array<ButtonEvents, kTransportButtons> events_;
 
  public:
-  MediaControl(Control* parent, std::string name, MediaDevices& devices);
+  // A file is read from `fs` and checked before the system's device sees it.
+  MediaControl(Control* parent, std::string name, MediaDevices& devices, FileSystem& fs);
   ~MediaControl() override;
 
   // Settings read by the next Open (and Notify by every play after it).
@@ -46,6 +48,9 @@ class MediaControl : public Control {
   // Back, Step, Eject, in any letter case. "" on success, else the reason;
   // a failed command leaves the device as it was.
   [[nodiscard]] std::string command(const std::string& word);
+  // Why the last Open refused the file before any device saw it ("damaged
+  // file"); "" when it went to the device.
+  const std::string& refusal() const { return refusal_; }
   long length() const { return device_->length(); }
   long position() const { return device_->position(); }
   int track() const { return device_->track(); }
@@ -72,12 +77,16 @@ class MediaControl : public Control {
   static std::size_t index(TransportButton b) { return static_cast<std::size_t>(b); }
   void press(TransportButton b);
   std::string act(TransportButton b);
+  std::string open();
   std::string previousTrack();
   std::string nextTrack();
   void played(MediaNotify how);
   void layOutTransport();
   void enableButtons();
 
+  MediaDevices& devices_;
+  FileSystem& fs_;
+  std::string refusal_;
   std::unique_ptr<MediaDevice> device_;
   std::array<std::unique_ptr<CommandButton>, kTransportButtons> buttons_;
 };

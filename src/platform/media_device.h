@@ -56,6 +56,10 @@ class MediaDevices {
  public:
   virtual ~MediaDevices() = default;
   virtual std::unique_ptr<MediaDevice> create() = 0;
+  // The device the system chooses for a file by its extension ("waveaudio"
+  // for a .wav), as an open without a device type would; "" when none is
+  // registered for it.
+  virtual std::string deviceTypeFor(const std::string& fileName) = 0;
 };
 
 }  // namespace vl

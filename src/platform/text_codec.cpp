@@ -112,4 +112,11 @@ std::string Cp1252Codec::fromAnsi(std::string_view bytes) const {
   return out;
 }
 
+std::string asciiLower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
 }  // namespace vl

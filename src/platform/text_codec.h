@@ -22,6 +22,9 @@ class Cp1252Codec : public TextCodec {
   std::string fromAnsi(std::string_view bytes) const override;
 };
 
+// The text with A..Z made a..z; other bytes, UTF-8 ones too, stay as they are.
+std::string asciiLower(std::string_view s);
+
 // UTF-8 helpers shared by the codecs.
 bool isValidUtf8(std::string_view s);
 void appendUtf8(std::string& out, char32_t c);

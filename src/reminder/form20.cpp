@@ -7,7 +7,8 @@ namespace vl {
 namespace {}  // namespace
 
 Form20::Form20(Services& services)
-    : Form(services.ui, "Form20", "", 4230, 4245), MMControl1(this, "MMControl1", services.media) {
+    : Form(services.ui, "Form20", "", 4230, 4245),
+      MMControl1(this, "MMControl1", services.media, services.fs) {
   setBorderStyle(BorderStyle::FixedDialog, false);
   // A reminder hidden behind another program's window reminds nobody.
   setTopmost(true);

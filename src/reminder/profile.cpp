@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include "platform/text_codec.h"
 
 namespace vl {
 
@@ -12,15 +13,9 @@ std::string fileName(int n) {
   return "rem" + std::to_string(n) + ".cfg";
 }
 
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
 bool asBoolean(const std::optional<std::string>& v) {
   if (!v) return false;
-  std::string s = lower(*v);
+  std::string s = asciiLower(*v);
   return s == "true" || s == "#true#" || numericValue(s) != 0;
 }
 

@@ -442,6 +442,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPath, QuitDuringCopyTest, ::testing::Values(0, 1, 
 
 TEST_F(LocationTest, NothingStartsBehindALongCopyButTheDisplaysKeepUp) {
   // A sound plays; the reminder is one tick from its break.
+  sys.putMedia("C:\\PICS\\ding.wav");
   sys.media.lengths["C:\\PICS\\ding.wav"] = 1000;
   select(MediaPage::Sound, "ding.wav");
   page(MediaPage::Sound).pane.file.userDblClick();

@@ -139,10 +139,11 @@ TEST(KeyboardOrder, NamesComeFromCaptionsHelpLabelsAndFrames) {
   EXPECT_EQ(accessibleName(f.check), "Check");
   EXPECT_EQ(accessibleName(f.list), "Choices: files");
   f.parked.setText("");
-  statusHelp(f.parked, f.bottom, "Open the selected file");
+  StatusBar status{&f, "status"};
+  statusHelp(f.parked, status, "Open the selected file");
   EXPECT_EQ(accessibleName(f.parked), "Open the selected file");
   f.parked.userMouseMove();
-  EXPECT_EQ(f.bottom.text(), "Open the selected file");  // the status text is the same
+  EXPECT_EQ(status.text(), "Open the selected file");  // the status text is the same
 }
 
 struct ProgramWindows : ::testing::Test {

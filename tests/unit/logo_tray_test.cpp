@@ -250,7 +250,7 @@ TEST_F(LogoTest, TrayMessagesMenuAndQuitRemoveTheIconFirst) {
 }
 
 TEST_F(LogoTest, ADroppedFileOpensAsTheCommandLineWouldAndOthersAreIgnored) {
-  sys.put("C:\\M\\ding.wav", "RIFF");
+  sys.putMedia("C:\\M\\ding.wav");
   sys.media.lengths["C:\\M\\ding.wav"] = 1200;
   sys.fs.addDirectory("C:\\folder.bmp");
   ASSERT_TRUE(main->form.acceptsFiles());

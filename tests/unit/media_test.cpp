@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
+#include "../e2e/media_files.h"
 #include "platform/riff_midi.h"
 #include "test_system.h"
 
@@ -18,7 +19,7 @@ struct MediaTest : ::testing::Test {
     sys.put("C:\\tip.cfg", "0\r\n");
     for (const char* f : {"C:\\M\\bach.mid", "C:\\M\\song.rmi", "C:\\M\\ding.wav",
                           "C:\\M\\long.wav", "C:\\M\\clip.avi", "C:\\M\\notes.txt"})
-      sys.put(f, "data");
+      sys.putMedia(f);
     sys.fs.currentDir = "C:\\M";
     sys.media.lengths = {{"C:\\M\\bach.mid", 90000},
                          {"C:\\M\\ding.wav", 1200},
@@ -192,7 +193,8 @@ TEST_F(MediaTest, FailuresAreSkippedSilentlyStepByStep) {
   EXPECT_EQ(sound.bar.max(), 1200);
   EXPECT_TRUE(sound.timer.enabled());
   EXPECT_EQ(sound.bar.value(), 0);
-  EXPECT_EQ(main->StatusBar1.text(), "notes.txt cannot be played: the sound device refused it");
+  EXPECT_EQ(main->StatusBar1.text(),
+            "notes.txt cannot be played: Windows has no player for .txt files");
   sys.media.position = 300;
   sys.ui.advance(1);
   EXPECT_EQ(sound.bar.value(), 0);
@@ -247,7 +249,7 @@ TEST_F(MediaTest, CommandLineFilesPlayOnTheirPagesAndTheWindowOpensOnTheImagePag
   TestSystem second;
   second.knowWindowsPath();
   second.put("C:\\tip.cfg", "0\r\n");
-  second.put("C:\\S\\ding.WAV", "data");
+  second.putMedia("C:\\S\\ding.WAV");
   second.media.lengths["C:\\S\\ding.WAV"] = 1200;
   second.commandLine = "C:\\S\\ding.WAV";
   auto& window = second.startMain();
@@ -260,6 +262,78 @@ TEST_F(MediaTest, CommandLineFilesPlayOnTheirPagesAndTheWindowOpensOnTheImagePag
   EXPECT_EQ(main->SSTab1.tab(), 3);
   EXPECT_EQ(main->mciPage.field.text(), "C:\\M\\clip.avi");
   EXPECT_EQ(main->mciPlayer.device.mode(), MediaMode::Playing);
+}
+
+// A wave whose format chunk says 0 channels and 0 bytes a block: the wave
+// driver would divide by them.
+std::string noChannels() {
+  std::string wave = testmedia::silentWave(2);
+  wave[22] = wave[23] = '\0';  // channels
+  wave[32] = wave[33] = '\0';  // block align
+  return wave;
+}
+
+// A file the system's player would trust to its end never reaches it: the
+// page says why, its bar stays at the start, and the next good file plays
+// and clears what was said.
+TEST_F(MediaTest, AFileThatDoesNotHoldTogetherIsRefusedAndToldAndTheNextOnePlays) {
+  sys.put("C:\\M\\zero.wav", noChannels());
+  sys.put("C:\\M\\words.wav", "just words, no sound");
+  sys.put("C:\\M\\film.mov", "moov");
+  sys.media.lengths["C:\\M\\zero.wav"] = 1000;  // the device would open it
+  main->soundPage.pane.refreshFiles();
+  main->mciPage.pane.refreshFiles();
+  Player& sound = main->soundPlayer;
+  struct Case {
+    BrowserPage& page;
+    Player& player;
+    const char *name, *said;
+  } cases[] = {
+      {main->soundPage, sound, "zero.wav", "zero.wav cannot be played: damaged file"},
+      {main->soundPage, sound, "words.wav", "words.wav cannot be played: not a sound file"},
+      {main->mciPage, main->mciPlayer, "notes.txt",
+       "notes.txt cannot be played: Windows has no player for .txt files"},
+      {main->mciPage, main->mciPlayer, "film.mov",
+       "film.mov cannot be played: Windows has no player for .mov files"},
+      {main->mciPage, main->mciPlayer, "zero.wav", "zero.wav cannot be played: damaged file"},
+  };
+  for (const Case& c : cases) {
+    select(c.page, c.name);
+    c.page.pane.file.userDblClick();
+    for (const std::string& command : takeCommands())
+      EXPECT_EQ(command.find("open"), std::string::npos) << c.name << ": " << command;
+    EXPECT_EQ(c.player.bar.value(), 0) << c.name;
+    EXPECT_EQ(main->StatusBar1.text(), c.said);
+    EXPECT_EQ(c.player.device.mode(), MediaMode::NotOpen) << c.name;
+  }
+  EXPECT_TRUE(sys.ui.messages.empty());
+  select(main->soundPage, "ding.wav");
+  main->soundPage.pane.file.userDblClick();
+  EXPECT_EQ(takeCommands(), playSequence("C:\\M\\ding.wav"));
+  EXPECT_EQ(sound.device.mode(), MediaMode::Playing);
+  EXPECT_EQ(main->StatusBar1.text(), "");
+}
+
+// Named on the command line, or dropped: the same check, and the status bar
+// keeps saying why after the window has turned to the Image page.
+TEST_F(MediaTest, ARefusedFileFromTheCommandLineIsToldOnceTheWindowIsUp) {
+  TestSystem second;
+  second.knowWindowsPath();
+  second.put("C:\\tip.cfg", "0\r\n");
+  second.put("C:\\S\\zero.wav", noChannels());
+  second.media.lengths["C:\\S\\zero.wav"] = 1000;
+  second.commandLine = "C:\\S\\zero.wav";
+  auto& window = second.startMain();
+  EXPECT_TRUE(second.media.commands.empty() ||
+              second.media.commands == (Commands{"stop", "close", "play notify"}));
+  EXPECT_EQ(window.SSTab1.tab(), 0);
+  EXPECT_EQ(window.StatusBar1.text(), "zero.wav cannot be played: damaged file");
+  EXPECT_EQ(window.soundPlayer.device.mode(), MediaMode::NotOpen);
+  second.media.commands.clear();
+  window.form.FilesDropped({"C:\\S\\zero.wav"});
+  for (const std::string& command : second.media.commands)
+    EXPECT_EQ(command.find("open"), std::string::npos) << command;
+  EXPECT_TRUE(second.ui.messages.empty());
 }
 
 TEST_F(MediaTest, HelpTextsOfThePlayers) {

@@ -173,7 +173,7 @@ TEST_F(ReminderTest, PlusAndMinusKeepTheirRangeAndIntervalClicksRestartTheCountd
 
 TEST_F(ReminderTest, CountdownBreakAndAFreshCountdownAfterIt) {
   profile({"3", "5", "Time for a walk.", "C:\\S\\gong.wav", "", "1", "0", "True", "False"});
-  sys.put("C:\\S\\gong.wav", "RIFF");
+  sys.putMedia("C:\\S\\gong.wav");
   sys.media.lengths["C:\\S\\gong.wav"] = 4000;
   start();
   Form19* f = &props();
@@ -277,7 +277,7 @@ TEST_F(ReminderTest, ABreakWaitsWhileSomethingRunsFullScreenButTestDoesNot) {
 
 TEST_F(ReminderTest, TestWhileShownAndTenBreaksInARowLeaveNothingOpen) {
   profile({"60", "1", "Rest", "C:\\S\\gong.wav", "C:\\P\\calm.bmp", "1", "1", "False", "True"});
-  sys.put("C:\\S\\gong.wav", "RIFF");
+  sys.putMedia("C:\\S\\gong.wav");
   sys.media.lengths["C:\\S\\gong.wav"] = 4000;
   sys.put("C:\\P\\calm.bmp", "BM");
   sys.ui.pictures.add("C:\\P\\calm.bmp", 1500, 1200);

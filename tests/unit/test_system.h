@@ -65,6 +65,9 @@ struct TestSystem {
     fs.addDirectory(directoryOf(path));
     fs.writeFile(path, bytes);
   }
+  // A sound, music or video file of the kind its extension names, whole and
+  // sound, as the system's players are given it.
+  void putMedia(const std::string& path);
   // A second start already knows the Windows path.
   void knowWindowsPath(const std::string& path = "c:\\windows\\") {
     put("c:\\windir.cfg", path + "\r\n");

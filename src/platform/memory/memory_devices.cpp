@@ -1,7 +1,11 @@
 #include "platform/memory/memory_devices.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
+
+#include "platform/files.h"
+#include "platform/text_codec.h"
 
 namespace vl {
 
@@ -104,6 +108,14 @@ class RecordingMediaDevices::Device : public MediaDevice {
 
 std::unique_ptr<MediaDevice> RecordingMediaDevices::create() {
   return std::make_unique<Device>(*this);
+}
+
+std::string RecordingMediaDevices::deviceTypeFor(const std::string& fileName) {
+  std::string name = fileNameOf(fileName);
+  std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return {};
+  auto it = extensions.find(asciiLower(name.substr(dot + 1)));
+  return it == extensions.end() ? "" : it->second;
 }
 
 int RecordingMediaDevices::openDevices() const {

@@ -21,6 +21,13 @@ namespace vl {
 class RecordingMediaDevices : public MediaDevices {
  public:
   std::unique_ptr<MediaDevice> create() override;
+  std::string deviceTypeFor(const std::string& fileName) override;
+  // The devices registered by extension, as the system keeps them.
+  std::map<std::string, std::string> extensions{{"wav", "waveaudio"},
+                                                {"mid", "sequencer"},
+                                                {"rmi", "sequencer"},
+                                                {"avi", "avivideo"},
+                                                {"mp3", "MPEGVideo"}};
 
   std::vector<std::string> commands;
   // Lengths of the files that open; any other file fails to open. A device

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/temp_midi.h"
 #include "platform/win32/text.h"
@@ -237,6 +238,22 @@ MciDevices::~MciDevices() {
 
 std::unique_ptr<MediaDevice> MciDevices::create() {
   return std::make_unique<MciDevice>(*this);
+}
+
+// Where MCI itself looks up the device for a file's extension.
+std::string MciDevices::deviceTypeFor(const std::string& fileName) {
+  std::wstring name = widen(fileNameOf(fileName));
+  std::size_t dot = name.rfind(L'.');
+  if (dot == std::wstring::npos || dot + 1 == name.size()) return {};
+  auto getValue = libraries_.function<decltype(&::RegGetValueW)>(L"advapi32.dll", "RegGetValueW");
+  if (!getValue) return {};
+  wchar_t device[64] = {};
+  DWORD bytes = sizeof device - sizeof(wchar_t);
+  if (getValue(HKEY_LOCAL_MACHINE,
+               L"Software\\Microsoft\\Windows NT\\CurrentVersion\\MCI Extensions",
+               name.c_str() + dot + 1, RRF_RT_REG_SZ, nullptr, device, &bytes) != ERROR_SUCCESS)
+    return {};
+  return narrow(device);
 }
 
 LRESULT CALLBACK MciDevices::notifyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -23,6 +23,7 @@ class MciDevices : public MediaDevices {
   ~MciDevices() override;
 
   std::unique_ptr<MediaDevice> create() override;
+  std::string deviceTypeFor(const std::string& fileName) override;
 
   SystemLibraries& libraries() { return libraries_; }
   // A hidden window of the UI thread that MCI posts its notifications to.

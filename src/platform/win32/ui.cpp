@@ -27,6 +27,9 @@ Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries)
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   InitCommonControlsEx(&icc);
   dpi_ = std::max(1, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX));
+  // Where the pointer rests as the program starts: a window appearing under
+  // it is no move of the user's, and must not replace what the status bar says.
+  GetCursorPos(&pointer_);
   classesRegistered_ = registerWindowClasses(instance_);
   decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, libraries_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
@@ -91,6 +94,8 @@ ScreenInfo Win32Ui::screen() const {
 }
 
 void Win32Ui::endMessageLoop(int exitCode) {
+  endAsked_ = true;
+  exitCode_ = exitCode;
   PostQuitMessage(exitCode);
 }
 
@@ -124,6 +129,7 @@ void Win32Ui::doEvents() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
+      if (!endAsked_) continue;  // not the program's own end
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
@@ -352,12 +358,17 @@ int Win32Ui::run() {
       afterPainting_.erase(afterPainting_.begin());
       step();
     }
-    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    // Only the program's own end ends it: a quit message that some library
+    // or driver posts to this thread is not the user's Quit.
+    if (got == 0 && endAsked_) break;
+    if (got == 0) continue;
+    if (got < 0) return kLoopFailed;
     if (preTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  return static_cast<int>(msg.wParam);
+  return exitCode_;
 }
 
 }  // namespace vl::win32

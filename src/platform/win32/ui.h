@@ -91,11 +91,16 @@ class Win32Ui : public Ui {
  private:
   std::vector<std::function<void()>> afterPainting_;
   bool preTranslate(MSG& msg);
+  // The program asked to end, with this code; the loop ends on nothing else.
+  bool endAsked_ = false;
+  int exitCode_ = 0;
+  // The message loop itself failed: never mistaken for a clean end.
+  static constexpr int kLoopFailed = 3;
   UINT menuKeyUp_ = 0;  // the menu key whose release is to be swallowed
 
   HINSTANCE instance_;
   SystemLibraries& libraries_;
-  POINT pointer_{-32768, -32768};  // nowhere yet
+  POINT pointer_{-32768, -32768};  // where the user last left the pointer
   ComApartment com_{libraries_};
   int dpi_ = 96;
   bool classesRegistered_ = false;  // no form can be made without them

@@ -468,6 +468,10 @@ void keys(HWND target, std::initializer_list<WORD> chord) {
   SetForegroundWindow(root);
   // Wine may keep another window in front; the keys then go to the focus anyway.
   waitFor([&] { return GetForegroundWindow() == root; }, 5000);
+  typeKeys(chord);
+}
+
+void typeKeys(std::initializer_list<WORD> chord) {
   std::vector<INPUT> inputs;
   for (WORD k : chord) {
     INPUT in{};

@@ -128,6 +128,8 @@ void postCommand(HWND form, UINT id);
 void postTimer(HWND hwnd, UINT id);
 // Real key presses, after bringing the window to the front.
 void keys(HWND target, std::initializer_list<WORD> chord);
+// Real key presses to whichever window has the keyboard now.
+void typeKeys(std::initializer_list<WORD> chord);
 
 // ---- lists ------------------------------------------------------------------
 std::vector<std::string> listItems(HWND list);  // list box or combo box
