@@ -2,7 +2,9 @@
 # Runs the whole end-to-end suite several times in a row while two busy
 # loops keep both cores loaded, to bring out tests that pass only on an idle
 # machine. Not part of the regular test run.
-#   tests/e2e/stress.sh [runs]     (3 runs unless told)
+#   tests/e2e/stress.sh [runs] [tests]   (3 runs of every test unless told)
+# where tests is a CTest regular expression, for example 'reminder|menus' to
+# run the scenarios that read menus from inside the program many times.
 # Each run's CTest output goes to build/logs/stress-<run>.log. The end gives
 # the failures per test over the runs and the total; the exit status is
 # non-zero if any test failed in any run.
@@ -10,8 +12,9 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
 runs=${1:-3}
+tests=${2:-'^(e2e_|platform_)'}
 case $runs in '' | *[!0-9]* | 0)
-  echo "usage: $0 [number of runs, at least 1]" >&2
+  echo "usage: $0 [number of runs, at least 1] [CTest regular expression]" >&2
   exit 2
   ;;
 esac
@@ -50,7 +53,7 @@ for run in $(seq 1 "$runs"); do
   log=$logs/stress-$run.log
   start=$(date +%s)
   echo "Run $run of $runs (log: $log)…"
-  ctest --preset mingw64 -R '^(e2e_|platform_)' -j"$(nproc)" >"$log" 2>&1
+  ctest --preset mingw64 -R "$tests" -j"$(nproc)" >"$log" 2>&1
   # "97% tests passed, 1 tests failed out of 41"
   counts=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n1)
   if [ -z "$counts" ]; then
