@@ -14,18 +14,22 @@ std::string filePattern(MediaPage page) {
   return pattern;
 }
 
-static char upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+static std::string upper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return out;
 }
 
 std::optional<MediaPage> pageForCommandLine(std::string_view path) {
-  if (path.size() < 3) return std::nullopt;
-  std::string_view last = path.substr(path.size() - 3);
   // Windows names files without regard to case: "Open with" hands over
   // Sunset.Bmp as readily as SUNSET.BMP.
-  std::string key{upper(last[0]), upper(last[1]), upper(last[2])};
+  std::string lastThree = path.size() < 3 ? "" : upper(path.substr(path.size() - 3));
+  std::size_t dot = path.find_last_of(".\\");
+  std::string extension =
+      dot == std::string_view::npos || path[dot] != '.' ? "" : upper(path.substr(dot + 1));
   for (const MediaType& t : kMediaTypes)
-    if (key == t.extension) return t.page;
+    if (t.lastThree ? lastThree == t.extension : extension == t.extension) return t.page;
   return std::nullopt;
 }
 

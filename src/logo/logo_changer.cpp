@@ -1,5 +1,7 @@
 #include "logo/logo_changer.h"
 
+#include "platform/picture_format.h"
+
 namespace vl {
 
 LogoChanger::LogoChanger(Services& services, Form& form, TabStrip& tabs, StatusBar& status,
@@ -71,6 +73,19 @@ std::string LogoChanger::replaceWithCopy(const std::string& from, const std::str
   return from + " could not be copied to " + to + ": " + copied.error;
 }
 
+// Windows 95 shows only bitmaps as logos, and the file is copied as it is:
+// a photo of another format would only leave a blank screen.
+std::string LogoChanger::notABitmap(const std::string& image) {
+  std::optional<std::string> head = services_.fs.readFile(image, kPictureHeadBytes);
+  if (!head) return {};  // the copy says why it cannot read it
+  // What is no known picture at all is copied as it always was: the message
+  // leaves its format to the user.
+  PictureFormat format = pictureFormatOf(*head);
+  if (format == PictureFormat::Bitmap || format == PictureFormat::Unknown) return {};
+  return fileNameOf(image) + " is a " + formatName(format) +
+         " picture; Windows 95 shows only BMP logos.";
+}
+
 void LogoChanger::apply() {
   struct Screen {
     OptionButton& option;
@@ -91,8 +106,9 @@ void LogoChanger::apply() {
     if (!s.option.value()) continue;
     std::string image = currentImage_();
     // The installed logo stays unless the new one is complete in its place.
-    std::string failure = image.empty() ? std::string("No picture has been viewed yet.")
-                                        : replaceWithCopy(image, s.logo);
+    std::string failure =
+        image.empty() ? std::string("No picture has been viewed yet.") : notABitmap(image);
+    if (failure.empty()) failure = replaceWithCopy(image, s.logo);
     if (failure.empty())
       services_.ui.messageBox(&form_, s.success, "Success", MsgIcon::Information);
     else

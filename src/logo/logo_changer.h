@@ -55,6 +55,8 @@ class LogoChanger {
   // Copies beside the target and puts the copy in its place only when it is
   // whole; "" on success, else what went wrong, naming the file.
   std::string replaceWithCopy(const std::string& from, const std::string& to);
+  // Why the picture cannot be a logo ("photo.jpg is a JPEG picture; ..."), or "".
+  std::string notABitmap(const std::string& image);
   // Backup and Restore: every copy is tried; "Success" only when all were
   // made, else a warning that names each file not copied ("backed up" or
   // "restored" says what the copies were).

@@ -56,14 +56,6 @@ class Source {
   Pos cacheAt_ = 0;
 };
 
-unsigned readBE16(std::string_view b, std::size_t at) {
-  return static_cast<unsigned>(static_cast<unsigned char>(b[at])) << 8 |
-         static_cast<unsigned char>(b[at + 1]);
-}
-std::uint32_t readBE32(std::string_view b, std::size_t at) {
-  return static_cast<std::uint32_t>(readBE16(b, at)) << 16 | readBE16(b, at + 2);
-}
-
 MediaFormat sniffSource(Source& src) {
   auto head = src.bytes(0, static_cast<std::size_t>(std::min<Pos>(12, src.length())));
   return head ? sniffMediaFormat(*head) : MediaFormat::Unknown;
@@ -236,10 +228,10 @@ MediaFault checkMidiIn(Source& src, Pos begin, Pos end) {
   if (!head) return MediaFault::Damaged;
   if (head->substr(0, 4) != "MThd") return MediaFault::WrongKind;
   if (head->size() < 8) return MediaFault::Damaged;
-  std::uint32_t length = readBE32(*head, 4);
+  std::uint32_t length = readBigU32(*head, 4);
   if (length < 6 || length > end - begin - 8) return MediaFault::Damaged;
-  unsigned format = readBE16(*head, 8), tracks = readBE16(*head, 10),
-           division = readBE16(*head, 12);
+  unsigned format = readBigU16(*head, 8), tracks = readBigU16(*head, 10),
+           division = readBigU16(*head, 12);
   if (format > 2 || tracks == 0 || (format == 0 && tracks != 1) || division == 0)
     return MediaFault::Damaged;
   if (division & 0x8000) {
@@ -254,7 +246,7 @@ MediaFault checkMidiIn(Source& src, Pos begin, Pos end) {
     if (end - at < 8) return MediaFault::Damaged;
     auto chunk = src.bytes(at, 8);
     if (!chunk) return MediaFault::Damaged;
-    std::uint32_t size = readBE32(*chunk, 4);
+    std::uint32_t size = readBigU32(*chunk, 4);
     if (size > end - at - 8) return MediaFault::Damaged;
     if (chunk->substr(0, 4) == "MTrk") ++found;
     at += 8 + Pos{size};

@@ -146,6 +146,26 @@ TEST_F(LogoTest, ApplyReplacesOnlyTheChosenLogoOrKeepsItAndSaysWhy) {
   EXPECT_EQ(messages().size(), 1u);
 }
 
+// Windows 95 shows only bitmaps: a photo of another format, whatever its
+// name, is refused with its name and format, and nothing is written.
+TEST_F(LogoTest, APictureOfAnotherFormatIsNoLogo) {
+  sys.put("C:\\PICS\\photo.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF", 10));
+  sys.put("C:\\PICS\\disguised.bmp", std::string("\x89PNG\r\n\x1A\n", 8));
+  for (auto [name, said] : {std::pair{"photo.jpg", "photo.jpg is a JPEG picture"},
+                            {"disguised.bmp", "disguised.bmp is a PNG picture"}}) {
+    main->imagePage.Text1.setText(std::string("C:\\PICS\\") + name);
+    main->LCM.setEnabled(true);
+    main->LCM.userClick();
+    logo->Option5.userClick();
+    logo->SSCommand12.userClick();
+    EXPECT_EQ(sys.file("c:\\logo.sys"), "startup logo");
+    EXPECT_EQ(warning(),
+              std::string("warning Varilume SE 3.5a: The startup logo was not changed. ") + said +
+                  "; Windows 95 shows only BMP logos.");
+  }
+  EXPECT_FALSE(sys.fs.fileExists("c:\\logo.sys.new"));
+}
+
 TEST_F(LogoTest, BackupAndRestoreSaySuccessOnlyWhenEveryCopyWasMade) {
   main->LCM.setEnabled(true);
   main->LCM.userClick();

@@ -8,7 +8,9 @@ namespace vl {
 namespace {
 
 TEST(MediaTypes, PagePatternsListTheirTypesButNotRle) {
-  EXPECT_EQ(filePattern(MediaPage::Image), "*.BMP;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR");
+  EXPECT_EQ(filePattern(MediaPage::Image),
+            "*.BMP;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR;*.PNG;*.JPG;*.JPEG;*.JPE;*.JFIF;*.GIF;*.TIF;"
+            "*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF;*.JXR;*.WDP");
   EXPECT_EQ(filePattern(MediaPage::Music), "*.MID;*.RMI");
   EXPECT_EQ(filePattern(MediaPage::Sound), "*.WAV");
   EXPECT_EQ(filePattern(MediaPage::MciDevices), "*.*");
@@ -36,6 +38,19 @@ TEST(CommandLineDispatch, EveryExtensionInAnyLetterCase) {
   }
   EXPECT_EQ(pageForCommandLine("C:\\PICS\\Sunset.Bmp"), MediaPage::Image);
   EXPECT_EQ(pageForCommandLine("C:\\Media\\Theme.Wav"), MediaPage::Sound);
+}
+
+// Photos are named by the extension after the dot, however long, in any case.
+TEST(CommandLineDispatch, TodaysPicturesByTheirExtension) {
+  for (const char* line : {"C:\\Photos\\IMG_0001.JPG", "C:\\Photos\\beach.jpeg", "C:\\a.JfIf",
+                           "C:\\web\\logo.png", "C:\\x.jpe", "C:\\scan.tiff", "C:\\scan.TIF",
+                           "C:\\anim.gif", "C:\\p.webp", "C:\\phone.HEIC", "C:\\p.heif",
+                           "C:\\p.avif", "C:\\p.jxr", "C:\\p.wdp", "\"C:\\my photos\\a.jpg\""})
+    EXPECT_EQ(pageForCommandLine(commandLinePath(line)), MediaPage::Image) << line;
+  // Not after a dot of its own name: a folder's, or the name's whole end.
+  for (const char* line :
+       {"C:\\photos.jpeg\\readme", "C:\\jpeg", "C:\\notes.txtpng", "C:\\a.jpeg.txt", "C:\\a.png "})
+    EXPECT_EQ(pageForCommandLine(line), std::nullopt) << line;
 }
 
 TEST(CommandLineDispatch, ShortAndUnknownEndingsMatchNothing) {
