@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace vl {
 
@@ -39,69 +40,81 @@ struct Fields {
   }
 };
 
-// The orientation an IFD entry of tag 274 holds, 1 when it holds none of 1..8.
-int entryOrientation(const Fields& f, std::size_t entry) {
+// The first value of an IFD entry, SHORT or LONG (some writers use LONG).
+std::optional<std::uint32_t> entryValue(const Fields& f, std::size_t entry) {
   unsigned type = f.u16(entry + 2);
   std::uint32_t count = f.u32(entry + 4);
-  std::size_t width = type == kShort ? 2 : type == kLong ? 4 : 0;  // LONG: some writers
-  if (width == 0 || count == 0) return 1;
+  std::size_t width = type == kShort ? 2 : type == kLong ? 4 : 0;
+  if (width == 0 || count == 0) return std::nullopt;
   std::size_t at = entry + 8;
   // Values that do not fit in the entry's four bytes lie where it points.
   if (count > 4 / width) {
     at = f.u32(entry + 8);
-    if (!inside(f.b, at, width)) return 1;
+    if (!inside(f.b, at, width)) return std::nullopt;
   }
-  std::uint32_t value = width == 2 ? f.u16(at) : f.u32(at);
-  return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
+  return width == 2 ? f.u16(at) : f.u32(at);
 }
 
 }  // namespace
 
-int tiffOrientation(std::string_view tiff) {
-  if (tiff.size() < kHeaderBytes) return 1;
+std::optional<std::uint32_t> tiffValue(std::string_view tiff, unsigned tag) {
+  if (tiff.size() < kHeaderBytes) return std::nullopt;
   std::string_view order = tiff.substr(0, 2);
-  if (order != "II" && order != "MM") return 1;
+  if (order != "II" && order != "MM") return std::nullopt;
   Fields f{tiff, order == "MM"};
-  if (f.u16(2) != 42) return 1;
+  if (f.u16(2) != 42) return std::nullopt;
   // IFD0 only: the chain after it holds the thumbnail, and a file can make it
   // loop.
   std::uint32_t ifd = f.u32(4);
-  if (ifd < kHeaderBytes || !inside(tiff, ifd, 2)) return 1;
+  if (ifd < kHeaderBytes || !inside(tiff, ifd, 2)) return std::nullopt;
   std::size_t count = f.u16(ifd);
   std::size_t entries = ifd + 2;
   // A count that runs past the block means the block is damaged, even when
   // the tag itself comes early.
-  if (!inside(tiff, entries, count * kEntryBytes)) return 1;
+  if (!inside(tiff, entries, count * kEntryBytes)) return std::nullopt;
   for (std::size_t i = 0; i < count; ++i) {
     std::size_t entry = entries + i * kEntryBytes;
-    if (f.u16(entry) == kOrientationTag) return entryOrientation(f, entry);
+    if (f.u16(entry) == tag) return entryValue(f, entry);
   }
-  return 1;
+  return std::nullopt;
+}
+
+int tiffOrientation(std::string_view tiff) {
+  std::optional<std::uint32_t> value = tiffValue(tiff, kOrientationTag);
+  return value && *value >= 1 && *value <= 8 ? static_cast<int>(*value) : 1;
+}
+
+bool walkJpegSegments(std::string_view jpeg,
+                      const std::function<bool(unsigned, std::string_view)>& visit) {
+  if (jpeg.size() < 2 || byteAt(jpeg, 0) != 0xFF || byteAt(jpeg, 1) != 0xD8) return false;
+  std::size_t at = 2;
+  // Every step passes a marker's two bytes at least; the walk stops at the
+  // start of scan.
+  while (at < jpeg.size()) {
+    if (byteAt(jpeg, at) != 0xFF) return false;
+    while (at < jpeg.size() && byteAt(jpeg, at) == 0xFF) ++at;  // fill bytes
+    if (at == jpeg.size()) return false;
+    unsigned marker = byteAt(jpeg, at++);
+    if (marker == 0xDA || marker == 0xD9) return false;  // start of scan, end of image
+    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length
+    if (!inside(jpeg, at, 2)) return false;
+    std::size_t length = byteAt(jpeg, at) << 8 | byteAt(jpeg, at + 1);
+    if (length < 2 || !inside(jpeg, at, length)) return false;
+    if (visit(marker, jpeg.substr(at + 2, length - 2))) return true;
+    at += length;
+  }
+  return false;
 }
 
 int jpegOrientation(std::string_view jpeg) {
-  if (jpeg.size() < 2 || byteAt(jpeg, 0) != 0xFF || byteAt(jpeg, 1) != 0xD8) return 1;
-  std::size_t at = 2;
-  // Every step passes a marker's two bytes at least; the Exif block comes
-  // before the start of scan, so the walk stops there.
-  while (at < jpeg.size()) {
-    if (byteAt(jpeg, at) != 0xFF) return 1;
-    while (at < jpeg.size() && byteAt(jpeg, at) == 0xFF) ++at;  // fill bytes
-    if (at == jpeg.size()) return 1;
-    unsigned marker = byteAt(jpeg, at++);
-    if (marker == 0xDA || marker == 0xD9) return 1;  // start of scan, end of image
-    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length
-    if (!inside(jpeg, at, 2)) return 1;
-    std::size_t length = byteAt(jpeg, at) << 8 | byteAt(jpeg, at + 1);
-    if (length < 2 || !inside(jpeg, at, length)) return 1;
-    std::string_view payload = jpeg.substr(at + 2, length - 2);
-    // APP1 also carries XMP; only the first Exif block counts.
-    if (marker == 0xE1 && payload.starts_with(kExifId)) {
-      return tiffOrientation(payload.substr(kExifId.size()));
-    }
-    at += length;
-  }
-  return 1;
+  int orientation = 1;
+  // APP1 also carries XMP; only the first Exif block counts.
+  walkJpegSegments(jpeg, [&](unsigned marker, std::string_view payload) {
+    if (marker != 0xE1 || !payload.starts_with(kExifId)) return false;
+    orientation = tiffOrientation(payload.substr(kExifId.size()));
+    return true;
+  });
+  return orientation;
 }
 
 Oriented orientedSize(int orientation, int width, int height) {

@@ -9,6 +9,9 @@
 //   8 to be turned 90 counter-clockwise to show upright
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 namespace vl {
@@ -23,6 +26,16 @@ int jpegOrientation(std::string_view jpeg);
 // TIFF file or an Exif block holds it; 1 when there is none. Offsets count
 // from the first byte of `tiff`.
 int tiffOrientation(std::string_view tiff);
+
+// The first value of a tag (SHORT or LONG) in IFD0 of a TIFF structure;
+// nothing when it is not there or not readable.
+std::optional<std::uint32_t> tiffValue(std::string_view tiff, unsigned tag);
+
+// Walks a JPEG file's segments up to the start of scan, calling
+// visit(marker, payload) for each that has a length, until visit returns
+// true (then so does the walk); false when the walk ends or meets damage.
+bool walkJpegSegments(std::string_view jpeg,
+                      const std::function<bool(unsigned marker, std::string_view payload)>& visit);
 
 // The size in pixels of a picture of width x height stored with the
 // orientation, once shown upright. An orientation outside 1..8 counts as 1.

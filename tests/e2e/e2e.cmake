@@ -7,11 +7,12 @@ target_link_libraries(vlprobe PRIVATE comctl32 user32 varilume_warnings)
 target_link_options(vlprobe PRIVATE ${VARILUME_STATIC})
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-list(APPEND E2E_DRIVER_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp)
+list(APPEND E2E_DRIVER_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp
+     ${CMAKE_SOURCE_DIR}/tests/e2e/encoded_pictures.cpp)
 add_executable(e2e_driver ${E2E_DRIVER_SOURCES})
 target_compile_definitions(e2e_driver PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0601)
 target_link_libraries(e2e_driver PRIVATE user32 comctl32 shell32 ole32 oleaut32 oleacc psapi
-                      varilume_warnings)
+                      uuid varilume_warnings)
 target_link_options(e2e_driver PRIVATE ${VARILUME_STATIC})
 target_compile_definitions(e2e_driver PRIVATE VARILUME_VERSION="${PROJECT_VERSION}")
 add_dependencies(e2e_driver vlprobe varilume)
@@ -91,7 +92,8 @@ endif()
 # and the scroll bar, timer and image kinds, each
 # checked by platform_check.exe in its own prefix.
 file(GLOB PLATFORM_CHECK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/platform_check/*.cpp)
-list(APPEND PLATFORM_CHECK_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp)
+list(APPEND PLATFORM_CHECK_SOURCES ${CMAKE_SOURCE_DIR}/tests/e2e/check/check.cpp
+     ${CMAKE_SOURCE_DIR}/tests/e2e/encoded_pictures.cpp)
 add_executable(platform_check ${PLATFORM_CHECK_SOURCES} ${CMAKE_SOURCE_DIR}/res/varilume.rc)
 target_link_libraries(platform_check PRIVATE varilume_win32 varilume_warnings)
 target_link_options(platform_check PRIVATE ${VARILUME_STATIC})

@@ -2,12 +2,16 @@
 // Input: any bytes, checked as every kind of picture file, and as the
 // records of a Windows metafile and of an enhanced one behind a sound
 // header, so that mutations reach the records at once. A check decides the
-// same way twice, and an accepted bitmap's header is sound.
+// same way twice, and an accepted bitmap's header is sound. The format the
+// head names is the same for any longer file, and the size a file declares
+// is read for every format alike.
 #include <string>
 
 #include "../common/put_bytes.h"
 #include "fuzz.h"
 #include "platform/picture_check.h"
+#include "platform/picture_format.h"
+#include "platform/picture_size.h"
 
 namespace {
 
@@ -59,5 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   unsigned slots = size ? data[0] % 8 : 1;
   (void)vl::checkWindowsMetafile(metafileAround(b.substr(size ? 1 : 0), slots));
   (void)vl::checkEnhancedMetafile(enhancedAround(b.substr(size ? 1 : 0), slots));
+  vl::PictureFormat format = vl::pictureFormatOf(b);
+  FUZZ_CHECK(vl::pictureFormatOf(std::string(b) + "tail") == format ||
+             b.size() < vl::kPictureHeadBytes);
+  for (vl::PictureFormat as :
+       {vl::PictureFormat::Png, vl::PictureFormat::Gif, vl::PictureFormat::Jpeg,
+        vl::PictureFormat::Tiff, vl::PictureFormat::WebP}) {
+    std::optional<vl::DeclaredSize> declared = vl::declaredSize(b, as);
+    PictureFault fault = vl::checkDeclaredSize(b, as);
+    FUZZ_CHECK(fault == PictureFault::None || fault == PictureFault::TooLarge);
+    FUZZ_CHECK(fault == PictureFault::None || declared);
+  }
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/picture_format.h"
+#include "platform/picture_size.h"
 
 namespace vl {
 namespace {
@@ -58,6 +59,43 @@ TEST(PictureFormat, OnlyTheNewFormatsGoToTheImagingComponent) {
        {PictureFormat::Bitmap, PictureFormat::Icon, PictureFormat::Cursor,
         PictureFormat::WindowsMetafile, PictureFormat::EnhancedMetafile, PictureFormat::Unknown})
     EXPECT_FALSE(readByImagingComponent(f)) << formatName(f);
+}
+
+// The size a header declares, read before any decoder sees the file, so
+// that a frame too large is refused before anything is taken for it.
+TEST(PictureSize, EachHeaderDeclaresItsSize) {
+  std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) +
+                    std::string("\0\0\xEA\x60\0\0\x01\x00", 8);  // 60000 x 256
+  ASSERT_TRUE(declaredSize(png, PictureFormat::Png));
+  EXPECT_EQ(declaredSize(png, PictureFormat::Png)->width, 60000u);
+  EXPECT_EQ(declaredSize(png, PictureFormat::Png)->height, 256u);
+  EXPECT_EQ(checkDeclaredSize(png, PictureFormat::Png), PictureFault::TooLarge);
+  EXPECT_EQ(checkDeclaredSize(png.substr(0, 20), PictureFormat::Png), PictureFault::None);
+
+  // A JPEG's frame header after an Exif block: height then width.
+  std::string jpeg = std::string("\xFF\xD8\xFF\xE1\0\x08" "Exif\0\0\xFF\xC0\0\x11\x08", 17) +
+                     std::string("\x0F\xA0\x17\x70\x03", 5) + std::string(12, '\0');
+  ASSERT_TRUE(declaredSize(jpeg, PictureFormat::Jpeg));
+  EXPECT_EQ(declaredSize(jpeg, PictureFormat::Jpeg)->width, 6000u);
+  EXPECT_EQ(declaredSize(jpeg, PictureFormat::Jpeg)->height, 4000u);
+  EXPECT_EQ(checkDeclaredSize(jpeg, PictureFormat::Jpeg), PictureFault::None);  // 24 megapixels
+
+  // 20000 x 20000 fits each side but not the memory: too large too.
+  std::string gif = std::string("GIF89a\x20\x4E\x20\x4E", 10);
+  EXPECT_EQ(checkDeclaredSize(gif, PictureFormat::Gif), PictureFault::TooLarge);
+
+  std::string tiff = std::string("II*\0\x08\0\0\0\x02\0", 10) +
+                     std::string("\x00\x01\x04\0\x01\0\0\0\x00\x80\0\0", 12) +  // width 32768
+                     std::string("\x01\x01\x03\0\x01\0\0\0\x10\0\0\0", 12);     // height 16
+  EXPECT_EQ(declaredSize(tiff, PictureFormat::Tiff)->width, 32768u);
+  EXPECT_EQ(checkDeclaredSize(tiff, PictureFormat::Tiff), PictureFault::TooLarge);
+
+  std::string webp = std::string("RIFF\0\0\0\0WEBPVP8X\x0A\0\0\0\0\0\0\0", 24) +
+                     std::string("\x3F\x1F\0\x3F\x1F\0", 6);  // 8000 x 8000 canvas
+  EXPECT_EQ(declaredSize(webp, PictureFormat::WebP)->width, 8000u);
+  EXPECT_EQ(checkDeclaredSize(webp, PictureFormat::WebP), PictureFault::None);
+  // Nothing read for the formats whose decoder alone knows their size.
+  EXPECT_FALSE(declaredSize(png, PictureFormat::Heif));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/picture_draw.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/text.h"
 
@@ -18,48 +19,6 @@ namespace {
 
 constexpr std::size_t kFileHeader = 14;  // BITMAPFILEHEADER
 
-void halftone(HDC dc) {
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the origin set again
-}
-
-// A 32-bit top-down DIB section of w x h.
-GdiObject<HBITMAP> dibSection(int w, int h, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  return GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
-// The part of a picture of w x h drawn into `to` that lies in the clip: the
-// source columns and rows under it, widened to whole pixels, and where they go.
-struct Part {
-  int x0, y0, x1, y1;            // source
-  int left, top, right, bottom;  // target
-};
-
-bool visiblePart(HDC dc, const RECT& to, int w, int h, Part& p) {
-  int tw = to.right - to.left, th = to.bottom - to.top;
-  if (tw <= 0 || th <= 0 || w <= 0 || h <= 0) return false;
-  RECT seen = to;
-  RECT clip;
-  if (GetClipBox(dc, &clip) != ERROR && !IntersectRect(&seen, &to, &clip)) return false;
-  auto down = [](long long a, long long b) { return static_cast<int>(a / b); };
-  auto up = [](long long a, long long b) { return static_cast<int>((a + b - 1) / b); };
-  p.x0 = down(static_cast<long long>(seen.left - to.left) * w, tw);
-  p.x1 = std::min(up(static_cast<long long>(seen.right - to.left) * w, tw), w);
-  p.y0 = down(static_cast<long long>(seen.top - to.top) * h, th);
-  p.y1 = std::min(up(static_cast<long long>(seen.bottom - to.top) * h, th), h);
-  p.left = to.left + down(static_cast<long long>(p.x0) * tw, w);
-  p.right = to.left + down(static_cast<long long>(p.x1) * tw, w);
-  p.top = to.top + down(static_cast<long long>(p.y0) * th, h);
-  p.bottom = to.top + down(static_cast<long long>(p.y1) * th, h);
-  return true;
-}
-
 // A packed DIB drawn straight from memory: GDI then reads every depth and
 // compression it knows, in either row order, without a device bitmap. Only the
 // part that can be seen is drawn, and a picture shown much smaller than it is
@@ -67,7 +26,7 @@ bool visiblePart(HDC dc, const RECT& to, int w, int h, Part& p) {
 // more to paint than a small one.
 class DibPicture : public Win32Picture {
  public:
-  DibPicture(std::vector<DWORD> info, std::string file, std::size_t bitsAt, int width, int height,
+  DibPicture(std::vector<DWORD> info, ByteBuffer file, std::size_t bitsAt, int width, int height,
              int dpi, bool incomplete)
       : info_(std::move(info)),
         file_(std::move(file)),
@@ -80,12 +39,8 @@ class DibPicture : public Win32Picture {
   int heightTwips() const override { return MulDiv(height_, 1440, dpi_); }
   bool incomplete() const override { return incomplete_; }
   void draw(HDC dc, const RECT& to) const override {
-    int tw = to.right - to.left, th = to.bottom - to.top;
     // Halved `level` times, the copy is still at least as large as the target.
-    int level = 0;
-    while (level < 12 && (width_ >> (level + 1)) >= tw && (height_ >> (level + 1)) >= th &&
-           (width_ >> (level + 1)) > 0 && (height_ >> (level + 1)) > 0)
-      ++level;
+    int level = reductionLevel(width_, height_, to);
     HBITMAP copy = level >= 2 ? reducedCopy(level) : nullptr;
     Part p{};
     int oldMode = GetStretchBltMode(dc);
@@ -173,7 +128,7 @@ class DibPicture : public Win32Picture {
   const BYTE* bits() const { return reinterpret_cast<const BYTE*>(file_.data()) + bitsAt_; }
 
   std::vector<DWORD> info_;  // DWORDs keep the header aligned as GDI expects
-  std::string file_;         // the whole file; the bits start at bitsAt_
+  ByteBuffer file_;          // the whole file, or the pixels; the bits start at bitsAt_
   std::size_t bitsAt_;
   int width_, height_, dpi_;
   bool incomplete_;
@@ -205,8 +160,8 @@ class BitmapPicture : public Win32Picture {
 }  // namespace
 
 // The file has passed checkBitmapFile: its header is sound and it holds bits.
-PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
-  std::string_view b = file;
+PictureLoad decodeBitmapFile(ByteBuffer&& file, int dpi) {
+  std::string_view b = file.view();
   DibLayout d;
   if (readDibHeader(b.substr(kFileHeader), d) != PictureFault::None)
     return {nullptr, damagedPicture()};
@@ -234,11 +189,28 @@ PictureLoad decodeBitmapFile(std::string&& file, int dpi) {
   // Rows missing at the end read as black rather than past the buffer; the
   // picture says it stopped early.
   bool incomplete = available < needed;
-  if (incomplete) file.resize(offset + needed, '\0');
+  if (incomplete) {
+    ByteBuffer whole(offset + needed);
+    std::memcpy(whole.data(), file.data(), b.size());
+    std::memset(whole.data() + b.size(), 0, offset + needed - b.size());
+    file = std::move(whole);
+  }
   return {std::make_shared<DibPicture>(std::move(info), std::move(file), offset,
                                        static_cast<int>(d.width), static_cast<int>(height), dpi,
                                        incomplete),
           {}};
+}
+
+std::shared_ptr<Win32Picture> opaquePixels(ByteBuffer pixels, int width, int height, int dpi) {
+  std::vector<DWORD> info((sizeof(BITMAPINFOHEADER) + 3) / 4, 0);
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
+  header->biSize = sizeof(BITMAPINFOHEADER);
+  header->biWidth = width;
+  header->biHeight = -height;  // top-down, as decoders write rows
+  header->biPlanes = 1;
+  header->biBitCount = 24;
+  return std::make_shared<DibPicture>(std::move(info), std::move(pixels), 0, width, height, dpi,
+                                      false);
 }
 
 PictureLoad loadBitmapResource(HINSTANCE instance, const std::wstring& name, int dpi) {

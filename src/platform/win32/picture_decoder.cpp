@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/picture_check.h"
+#include "platform/picture_size.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/picture_kinds.h"
 #include "platform/win32/system_services.h"
@@ -16,7 +17,7 @@ namespace {
 // them whole would only exhaust memory.
 constexpr LONGLONG kLargestPicture = 256LL << 20;
 
-std::optional<std::string> readWhole(const std::string& path, std::string& error) {
+std::optional<ByteBuffer> readWhole(const std::string& path, std::string& error) {
   FileHandle file(CreateFileW(filePath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -33,7 +34,7 @@ std::optional<std::string> readWhole(const std::string& path, std::string& error
     error = faultWords(PictureFault::TooLarge);
     return std::nullopt;
   }
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  ByteBuffer bytes(static_cast<std::size_t>(size.QuadPart));
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD got = 0;
@@ -45,24 +46,8 @@ std::optional<std::string> readWhole(const std::string& path, std::string& error
     if (got == 0) break;  // the file shrank while we read it
     done += got;
   }
-  bytes.resize(done);
+  bytes.shrink(done);
   return bytes;
-}
-
-bool isIconOrCursor(std::string_view b) {
-  unsigned type = readU16(b, 2);
-  return b.size() >= 22 && readU16(b, 0) == 0 && (type == 1 || type == 2) && readU16(b, 4) > 0;
-}
-
-bool isWindowsMetafile(std::string_view b) {
-  if (readU32(b, 0) == 0x9AC6CDD7) return true;  // the placeable header's key
-  unsigned type = readU16(b, 0), version = readU16(b, 4);
-  return b.size() >= 18 && (type == 1 || type == 2) && readU16(b, 2) == 9 &&
-         (version == 0x100 || version == 0x300);
-}
-
-bool isEnhancedMetafile(std::string_view b) {
-  return b.size() >= 88 && readU32(b, 0) == EMR_HEADER && readU32(b, 40) == ENHMETA_SIGNATURE;
 }
 
 }  // namespace
@@ -85,28 +70,39 @@ PictureLoad Win32PictureDecoder::decode(const std::string& source) {
     return loadBitmapResource(instance_, widen(source.substr(4)), dpi_);
   }
   std::string error;
-  std::optional<std::string> bytes = readWhole(source, error);
+  std::optional<ByteBuffer> bytes = readWhole(source, error);
   if (!bytes) return {nullptr, error};
   // The content decides: pictures are often saved under the wrong extension.
   // The system's readers trust what a file says: it is checked first.
-  std::string_view b = *bytes;
+  std::string_view b = bytes->view();
   SetLastError(0);
   auto refused = [](PictureFault f) { return PictureLoad{nullptr, faultWords(f)}; };
-  if (b.starts_with("BM")) {
-    if (PictureFault f = checkBitmapFile(b); f != PictureFault::None) return refused(f);
-    return decodeBitmapFile(std::move(*bytes), dpi_);
-  }
-  if (isIconOrCursor(b)) {
-    if (PictureFault f = checkIconFile(b); f != PictureFault::None) return refused(f);
-    return loadIconFile(source, b, dpi_, com_);
-  }
-  if (isEnhancedMetafile(b)) {
-    if (PictureFault f = checkEnhancedMetafile(b); f != PictureFault::None) return refused(f);
-    return decodeEnhancedMetafile(b, dpi_);
-  }
-  if (isWindowsMetafile(b)) {
-    if (PictureFault f = checkWindowsMetafile(b); f != PictureFault::None) return refused(f);
-    return decodeWindowsMetafile(b, dpi_);
+  switch (PictureFormat format = pictureFormatOf(b)) {
+    case PictureFormat::Bitmap:
+      if (PictureFault f = checkBitmapFile(b); f != PictureFault::None) return refused(f);
+      return decodeBitmapFile(std::move(*bytes), dpi_);
+    case PictureFormat::Icon:
+    case PictureFormat::Cursor:
+      if (PictureFault f = checkIconFile(b); f != PictureFault::None) return refused(f);
+      return loadIconFile(source, b, dpi_, com_);
+    case PictureFormat::EnhancedMetafile:
+      if (PictureFault f = checkEnhancedMetafile(b); f != PictureFault::None) return refused(f);
+      return decodeEnhancedMetafile(b, dpi_);
+    case PictureFormat::WindowsMetafile:
+      if (PictureFault f = checkWindowsMetafile(b); f != PictureFault::None) return refused(f);
+      return decodeWindowsMetafile(b, dpi_);
+    case PictureFormat::Png:
+    case PictureFormat::Jpeg:
+    case PictureFormat::Gif:
+    case PictureFormat::Tiff:
+    case PictureFormat::WebP:
+    case PictureFormat::Heif:
+    case PictureFormat::Avif:
+    case PictureFormat::JpegXr:
+      if (PictureFault f = checkDeclaredSize(b, format); f != PictureFault::None) return refused(f);
+      return decodeWithImagingComponent(b, format, dpi_, com_);
+    case PictureFormat::Unknown:
+      break;
   }
   return refused(PictureFault::NotAPicture);
 }

@@ -50,7 +50,7 @@ PictureLoad loadIconFile(const std::string& path, std::string_view b, int dpi, C
     return {nullptr, damagedPicture()};
   // An image stored as PNG: the system's loader swaps its colours under Wine.
   if (b.substr(dataOffset).starts_with("\x89PNG"))
-    return decodePngImage(b.substr(dataOffset, dataSize), dpi, com);
+    return decodeWithImagingComponent(b.substr(dataOffset, dataSize), PictureFormat::Png, dpi, com);
   HANDLE loaded = LoadImageW(nullptr, filePath(path).c_str(), cursor ? IMAGE_CURSOR : IMAGE_ICON,
                              width, height, LR_LOADFROMFILE);
   if (!loaded) return pictureFailure(damagedPicture());

@@ -5,20 +5,50 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/bytes.h"
 #include "platform/picture.h"
+#include "platform/picture_format.h"
 #include "platform/win32/com_apartment.h"
 
 namespace vl::win32 {
 
+class Win32Picture;
+
+// A picture's bytes, held once: unlike a string's, they are not zero-filled
+// before the file or the decoder writes them, which costs a pass over a
+// large picture.
+class ByteBuffer {
+ public:
+  ByteBuffer() = default;
+  explicit ByteBuffer(std::size_t size)
+      : data_(std::make_unique_for_overwrite<char[]>(size)), size_(size) {}
+  char* data() { return data_.get(); }
+  const char* data() const { return data_.get(); }
+  std::size_t size() const { return size_; }
+  std::string_view view() const { return {data_.get(), size_}; }
+  // Keeps the first bytes only (a file that shrank while it was read).
+  void shrink(std::size_t size) { size_ = size < size_ ? size : size_; }
+
+ private:
+  std::unique_ptr<char[]> data_;
+  std::size_t size_ = 0;
+};
+
+// Pictures of the formats the system's imaging component reads (PNG, JPEG,
+// GIF, TIFF and those it has a codec for), upright by their Exif
+// orientation; also the PNG images inside large icons.
+PictureLoad decodeWithImagingComponent(std::string_view bytes, PictureFormat format,
+                                       int pixelsPerInch, ComApartment& com);
 // Bitmap files ("BM"): the packed DIB is kept and drawn as it is.
-// An image in PNG form, as icons of 256 pixels store theirs; read through COM.
-PictureLoad decodePngImage(std::string_view png, int pixelsPerInch, ComApartment& com);
 // Keeps the file's bytes as the picture: no second copy of a large bitmap.
-PictureLoad decodeBitmapFile(std::string&& bytes, int pixelsPerInch);
+PictureLoad decodeBitmapFile(ByteBuffer&& bytes, int pixelsPerInch);
+// Rows of 24-bit pixels, top-down, each padded to four bytes, drawn as a bitmap is.
+std::shared_ptr<Win32Picture> opaquePixels(ByteBuffer pixels, int width, int height,
+                                           int pixelsPerInch);
 // A bitmap resource of the module.
 PictureLoad loadBitmapResource(HINSTANCE instance, const std::wstring& name, int pixelsPerInch);
 // Icon and cursor files, loaded by the system from the path.

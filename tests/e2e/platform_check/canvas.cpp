@@ -37,6 +37,14 @@ bool Canvas::blue(int x, int y) const {
   return (p >> 16 & 0xFF) <= 80 && (p >> 8 & 0xFF) <= 80 && (p & 0xFF) >= 200;
 }
 
+bool Canvas::shows(int x, int y, COLORREF colour) const {
+  GdiFlush();
+  std::uint32_t p = at(x, y);
+  auto close = [](unsigned a, unsigned b) { return (a > b ? a - b : b - a) <= 48; };
+  return close(p >> 16 & 0xFF, GetRValue(colour)) && close(p >> 8 & 0xFF, GetGValue(colour)) &&
+         close(p & 0xFF, GetBValue(colour));
+}
+
 std::string Canvas::describe(int x, int y) const {
   char text[64];
   GdiFlush();

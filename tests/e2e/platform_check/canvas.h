@@ -21,6 +21,8 @@ class Canvas {
   bool blue(int x, int y) const;
   // Still the colour it was filled with.
   bool green(int x, int y) const { return at(x, y) == 0x0000FF00; }
+  // Within a few levels of the colour in each channel, as a lossy format keeps it.
+  bool shows(int x, int y, COLORREF colour) const;
   // "r,g,b" of one pixel, for messages.
   std::string describe(int x, int y) const;
 

@@ -1,10 +1,12 @@
 // The picture decoder on every kind of file it reads, and on files it must refuse.
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "../encoded_pictures.h"
 #include "canvas.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/system_library.h"
@@ -175,6 +177,101 @@ void checkMadeByTools(vl::PictureDecoder& decoder, const std::string& folder) {
   }
 }
 
+// The four quarters of a picture drawn into w x h each show their colour.
+void checkQuarters(const std::string& name, const Win32Picture& picture, int w, int h) {
+  Canvas canvas(w, h);
+  picture.draw(canvas.dc(), canvas.all());
+  const struct {
+    int x, y;
+    const char* where;
+  } points[] = {{w / 4, h / 4, "top left"},
+                {w * 3 / 4, h / 4, "top right"},
+                {w / 4, h * 3 / 4, "bottom left"},
+                {w * 3 / 4, h * 3 / 4, "bottom right"}};
+  for (const auto& at : points) {
+    COLORREF wanted = testpics::quarter(at.x, at.y, w, h);
+    CHECK_MSG(canvas.shows(at.x, at.y, wanted), name + "'s " + at.where + " quarter",
+              canvas.describe(at.x, at.y));
+  }
+}
+
+// Decodes the bytes as the file and checks the size and quarters it shows.
+void checkEncoded(vl::PictureDecoder& decoder, const std::string& folder, const std::string& file,
+                  const std::string& bytes, int w, int h) {
+  if (!CHECK_MSG(!bytes.empty(), file + " was made by the imaging component", "nothing made"))
+    return;
+  writeFile(folder + file, bytes);
+  vl::PictureLoad load = decoder.decode(folder + file);
+  CHECK_MSG(load.picture != nullptr, file + " decodes", seen(load));
+  if (!load.picture) return;
+  CHECK_EQ_MSG(sizeText(*load.picture), twips(w * 15, h * 15), file + "'s size, upright");
+  auto& picture = dynamic_cast<const Win32Picture&>(*load.picture);
+  checkQuarters(file, picture, w, h);
+  checkQuarters(file + " drawn a third of its size", picture, w / 3, h / 3);
+}
+
+// Today's formats through the system's imaging component: each quarter
+// where it belongs, a photo turned upright by its Exif orientation, what is
+// transparent showing what lies under it, and what cannot be shown told.
+void checkImagingComponent(vl::PictureDecoder& decoder, const std::string& folder) {
+  using testpics::Container;
+  const int w = 48, h = 30;
+  auto upright = [&](int x, int y) { return testpics::quarter(x, y, w, h); };
+  const struct {
+    Container container;
+    const char* file;
+  } formats[] = {{Container::Png, "quarters.png"},
+                 {Container::Jpeg, "quarters.jpg"},
+                 {Container::Gif, "quarters.gif"},
+                 {Container::Tiff, "quarters.tif"}};
+  for (const auto& f : formats)
+    checkEncoded(decoder, folder, f.file, testpics::encoded(f.container, w, h, upright), w, h);
+  for (int orientation : {3, 6, 8}) {
+    bool turned = orientation != 3;
+    std::string stored = testpics::encoded(Container::Jpeg, turned ? h : w, turned ? w : h,
+                                           testpics::storedFor(orientation, w, h, upright));
+    checkEncoded(decoder, folder, "turned" + std::to_string(orientation) + ".jpg",
+                 stored.empty() ? stored : testpics::withExif(stored, orientation), w, h);
+  }
+
+  // Red on the left, clear on the right: the canvas's green shows there.
+  std::string clear = testpics::encoded(
+      Container::Png, w, h, [](int, int) { return RGB(255, 0, 0); },
+      [&](int x, int) { return static_cast<BYTE>(x < w / 2 ? 255 : 0); });
+  writeFile(folder + "clear.png", clear);
+  vl::PictureLoad load = decoder.decode(folder + "clear.png");
+  CHECK_MSG(load.picture != nullptr, "clear.png decodes", seen(load));
+  if (load.picture) {
+    for (int scale : {1, 3}) {
+      Canvas canvas(w / scale, h / scale);
+      dynamic_cast<const Win32Picture&>(*load.picture).draw(canvas.dc(), canvas.all());
+      std::string how = scale == 1 ? "" : " drawn smaller";
+      CHECK_MSG(canvas.red(w / scale / 4, h / scale / 2), "clear.png's opaque half" + how,
+                canvas.describe(w / scale / 4, h / scale / 2));
+      CHECK_MSG(canvas.green(w / scale * 3 / 4, h / scale / 2),
+                "clear.png's clear half shows what lies under it" + how,
+                canvas.describe(w / scale * 3 / 4, h / scale / 2));
+    }
+  }
+
+  writeFile(folder + "huge.png", testpics::pngHeaderOnly(60000, 60000));
+  checkRefused(decoder, "a PNG claiming 60000 x 60000", folder + "huge.png", "too large to show");
+  std::string jpeg = testpics::encoded(Container::Jpeg, w, h, upright);
+  writeFile(folder + "cut.jpg", jpeg.substr(0, jpeg.size() / 2));
+  load = decoder.decode(folder + "cut.jpg");
+  CHECK_MSG(load.picture != nullptr || load.error == "damaged picture",
+            "a JPEG cut short shows what it holds or is damaged", seen(load));
+  writeFile(folder + "notes.png", "These are notes, not a picture.\r\n");
+  checkRefused(decoder, "a text file named .png", folder + "notes.png", "not a picture");
+  writeFile(folder + "web.webp",
+            std::string("RIFF\x1A\0\0\0WEBPVP8 \x0E\0\0\0", 20) + std::string(14, '\0'));
+  load = decoder.decode(folder + "web.webp");
+  CHECK_MSG(load.error == "Windows has no decoder for WebP pictures" ||
+                load.error == "damaged picture" || load.picture,
+            "a WebP picture without its codec is told so", seen(load));
+  std::printf("  web.webp: %s\n", seen(load).c_str());
+}
+
 }  // namespace
 
 void runPictureChecks(HINSTANCE instance, const std::string& folder) {
@@ -216,6 +313,7 @@ void runPictureChecks(HINSTANCE instance, const std::string& folder) {
               canvas.describe(14, 6));
   }
   checkMask(decoder, folder);
+  checkImagingComponent(decoder, folder);
   checkResource(instance, decoder);
   checkCache(decoder, folder);
 }
