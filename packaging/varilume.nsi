@@ -48,6 +48,20 @@ UninstPage instfiles
   !insertmacro ${MACRO} "wav"
   !insertmacro ${MACRO} "avi"
   !insertmacro ${MACRO} "mov"
+  !insertmacro ${MACRO} "png"
+  !insertmacro ${MACRO} "jpg"
+  !insertmacro ${MACRO} "jpeg"
+  !insertmacro ${MACRO} "jpe"
+  !insertmacro ${MACRO} "jfif"
+  !insertmacro ${MACRO} "gif"
+  !insertmacro ${MACRO} "tif"
+  !insertmacro ${MACRO} "tiff"
+  !insertmacro ${MACRO} "webp"
+  !insertmacro ${MACRO} "heic"
+  !insertmacro ${MACRO} "heif"
+  !insertmacro ${MACRO} "avif"
+  !insertmacro ${MACRO} "jxr"
+  !insertmacro ${MACRO} "wdp"
 !macroend
 
 !macro OpenWith EXT

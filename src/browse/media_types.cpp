@@ -1,5 +1,7 @@
 #include "browse/media_types.h"
 
+#include "platform/picture_format.h"
+
 namespace vl {
 
 std::string filePattern(MediaPage page) {
@@ -11,6 +13,7 @@ std::string filePattern(MediaPage page) {
     pattern += "*.";
     pattern += t.extension;
   }
+  if (page == MediaPage::Image) pattern += ";" + imagingPatterns();
   return pattern;
 }
 
@@ -29,7 +32,9 @@ std::optional<MediaPage> pageForCommandLine(std::string_view path) {
   std::string extension =
       dot == std::string_view::npos || path[dot] != '.' ? "" : upper(path.substr(dot + 1));
   for (const MediaType& t : kMediaTypes)
-    if (t.lastThree ? lastThree == t.extension : extension == t.extension) return t.page;
+    if (lastThree == t.extension) return t.page;
+  for (std::string_view ext : kImagingExtensions)
+    if (extension == ext) return MediaPage::Image;
   return std::nullopt;
 }
 

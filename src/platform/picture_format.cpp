@@ -117,4 +117,14 @@ bool readByImagingComponent(PictureFormat format) {
   return false;
 }
 
+std::string imagingPatterns() {
+  std::string patterns;
+  for (std::string_view ext : kImagingExtensions) {
+    if (!patterns.empty()) patterns += ';';
+    patterns += "*.";
+    patterns += ext;
+  }
+  return patterns;
+}
+
 }  // namespace vl

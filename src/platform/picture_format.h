@@ -35,4 +35,11 @@ std::string formatName(PictureFormat format);
 // Read by the system's imaging component rather than drawn by GDI.
 bool readByImagingComponent(PictureFormat format);
 
+// The extensions of the pictures the imaging component reads, in capitals,
+// and the same as a file dialog's or a list's pattern: "*.PNG;*.JPG;...".
+inline constexpr std::string_view kImagingExtensions[] = {"PNG",  "JPG",  "JPEG", "JPE",  "JFIF",
+                                                          "GIF",  "TIF",  "TIFF", "WEBP", "HEIC",
+                                                          "HEIF", "AVIF", "JXR",  "WDP"};
+std::string imagingPatterns();
+
 }  // namespace vl

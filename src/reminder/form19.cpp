@@ -2,9 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/picture_format.h"
+
 namespace vl {
 
-namespace {}
+namespace {
+
+// The pictures GDI draws, then those the imaging component reads.
+std::string pictureFilter() {
+  std::string patterns = "*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR;" + imagingPatterns();
+  return "(" + patterns + ")|" + patterns + "|";
+}
+
+}  // namespace
 
 Form19::Form19(Services& services, ProfileFiles& profile)
     : Form(services.ui, "FORM19", "Varilume Reminder Properties", 5355, 5325),
@@ -71,11 +81,7 @@ Form19::Form19(Services& services, ProfileFiles& profile)
   Command5.Click = [this] { step(Text2, +1); };
   Command4.Click = [this] { step(Text2, -1); };
   Command2.Click = [this] { browse(Text4, "Open Sound or Music", "(*.wav;*.mid)|*.wav;*.mid|"); };
-  Command8.Click = [this] {
-    browse(
-        Text5, "Open Picture",
-        "(*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR)|*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR|");
-  };
+  Command8.Click = [this] { browse(Text5, "Open Picture", pictureFilter()); };
   Text4.Change = [this] {
     if (Text4.text().empty()) Check1.setValue(0);
   };
@@ -130,7 +136,7 @@ void Form19::step(TextBox& box, int by) {
   if ((by > 0 && v < 98) || (by < 0 && v > 2)) box.setText(std::to_string(v + by));
 }
 
-void Form19::browse(TextBox& box, const char* title, const char* filter) {
+void Form19::browse(TextBox& box, const char* title, const std::string& filter) {
   if (auto chosen = services_.fileDialog.open(this, {title, filter, ""})) box.setText(*chosen);
 }
 

@@ -57,7 +57,7 @@ class Form19 : public Form {
  private:
   void restartCountdown() { Label2.setText(Text1.text()); }
   void step(TextBox& box, int by);
-  void browse(TextBox& box, const char* title, const char* filter);
+  void browse(TextBox& box, const char* title, const std::string& filter);
   void tick();
 
   Services& services_;

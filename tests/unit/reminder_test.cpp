@@ -336,7 +336,10 @@ TEST_F(ReminderTest, BrowseDialogsAndEmptiedNamesUntickTheirBoxes) {
   EXPECT_EQ(sys.fileDialog.requests[1].title, "Open Picture");
   EXPECT_EQ(
       sys.fileDialog.requests[1].filter,
-      "(*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR)|*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR|");
+      "(*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR;*.PNG;*.JPG;*.JPEG;*.JPE;*.JFIF;*.GIF;*.TIF;"
+      "*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF;*.JXR;*.WDP)|*.BMP;*.RLE;*.DIB;*.WMF;*.EMF;*.ICO;*.CUR;"
+      "*.PNG;*.JPG;*.JPEG;*.JPE;*.JFIF;*.GIF;*.TIF;*.TIFF;*.WEBP;*.HEIC;*.HEIF;*.AVIF;*.JXR;*."
+      "WDP|");
   f.Check1.userClick();
   f.Text4.userEdit("");
   EXPECT_EQ(f.Check1.value(), 0);

@@ -54,16 +54,40 @@ class DibPicture : public Win32Picture {
                    p.x1 - p.x0, p.y1 - p.y0, SRCCOPY);
       }
     } else if (visiblePart(dc, to, width_, height_, p)) {
-      // A bottom-up picture counts its source rows from the bottom.
-      int sourceY = topDown() ? p.y0 : height_ - p.y1;
-      StretchDIBits(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, p.x0, sourceY,
-                    p.x1 - p.x0, p.y1 - p.y0, bits(),
-                    reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+      drawRows(dc, p);
     }
     SetStretchBltMode(dc, oldMode);
   }
 
  private:
+  // The visible part straight from the bits. GDI is given only the band of
+  // rows that shows, as a picture of its own: given the whole of a large
+  // one, it may go through all of it for the few rows it draws.
+  void drawRows(HDC dc, const Part& p) const {
+    auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info_.data());
+    bool plain = header->biSize >= sizeof(BITMAPINFOHEADER) &&
+                 (header->biCompression == BI_RGB || header->biCompression == BI_BITFIELDS);
+    if (!plain) {
+      // A bottom-up picture counts its source rows from the bottom.
+      int sourceY = topDown() ? p.y0 : height_ - p.y1;
+      StretchDIBits(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, p.x0, sourceY,
+                    p.x1 - p.x0, p.y1 - p.y0, bits(),
+                    reinterpret_cast<const BITMAPINFO*>(info_.data()), DIB_RGB_COLORS, SRCCOPY);
+      return;
+    }
+    std::vector<DWORD> band = info_;
+    auto* bandHeader = reinterpret_cast<BITMAPINFOHEADER*>(band.data());
+    int rows = p.y1 - p.y0;
+    bandHeader->biHeight = topDown() ? -rows : rows;
+    bandHeader->biSizeImage = 0;
+    std::size_t stride = (static_cast<std::size_t>(width_) * header->biBitCount + 31) / 32 * 4;
+    // The rows before the band in memory: above it top-down, below it bottom-up.
+    std::size_t skipped = static_cast<std::size_t>(topDown() ? p.y0 : height_ - p.y1);
+    StretchDIBits(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, p.x0, 0, p.x1 - p.x0, rows,
+                  bits() + skipped * stride, reinterpret_cast<const BITMAPINFO*>(band.data()),
+                  DIB_RGB_COLORS, SRCCOPY);
+  }
+
   bool topDown() const {
     auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info_.data());
     return header->biSize != sizeof(BITMAPCOREHEADER) && header->biHeight < 0;
@@ -191,6 +215,7 @@ PictureLoad decodeBitmapFile(ByteBuffer&& file, int dpi) {
   bool incomplete = available < needed;
   if (incomplete) {
     ByteBuffer whole(offset + needed);
+    if (whole.size() != offset + needed) return pictureFailure(damagedPicture());
     std::memcpy(whole.data(), file.data(), b.size());
     std::memset(whole.data() + b.size(), 0, offset + needed - b.size());
     file = std::move(whole);

@@ -1,5 +1,6 @@
 #include "platform/win32/picture_decoder.h"
 
+#include <cstring>
 #include <optional>
 
 #include "platform/picture_check.h"
@@ -16,6 +17,23 @@ namespace {
 // Larger files are not pictures anyone shows with this program, and reading
 // them whole would only exhaust memory.
 constexpr LONGLONG kLargestPicture = 256LL << 20;
+
+// A large file is copied from a view of it: under Wine that is as quick as
+// the system's own loader, where reading it into fresh memory is a sixth
+// slower. The view lasts only as long as the copy (the system keeps the file
+// from being cut short meanwhile), so that the file stays free to be
+// replaced or deleted while the picture is shown.
+bool copyMapped(HANDLE file, ByteBuffer& to) {
+  constexpr std::size_t kWorthMapping = 1 << 20;
+  if (to.size() < kWorthMapping) return false;
+  FileHandle mapping(CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr));
+  if (!mapping.valid()) return false;
+  const void* view = MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, to.size());
+  if (!view) return false;
+  std::memcpy(to.data(), view, to.size());
+  UnmapViewOfFile(view);
+  return true;
+}
 
 std::optional<ByteBuffer> readWhole(const std::string& path, std::string& error) {
   FileHandle file(CreateFileW(filePath(path).c_str(), GENERIC_READ,
@@ -35,6 +53,11 @@ std::optional<ByteBuffer> readWhole(const std::string& path, std::string& error)
     return std::nullopt;
   }
   ByteBuffer bytes(static_cast<std::size_t>(size.QuadPart));
+  if (bytes.size() != static_cast<std::size_t>(size.QuadPart)) {
+    error = errorText(ERROR_NOT_ENOUGH_MEMORY);
+    return std::nullopt;
+  }
+  if (copyMapped(file.get(), bytes)) return bytes;
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD got = 0;

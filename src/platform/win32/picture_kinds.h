@@ -20,12 +20,15 @@ class Win32Picture;
 
 // A picture's bytes, held once: unlike a string's, they are not zero-filled
 // before the file or the decoder writes them, which costs a pass over a
-// large picture.
+// large picture. They come straight from the system's virtual memory, where
+// the heap would add its own bookkeeping to every page of a large one.
 class ByteBuffer {
  public:
   ByteBuffer() = default;
   explicit ByteBuffer(std::size_t size)
-      : data_(std::make_unique_for_overwrite<char[]>(size)), size_(size) {}
+      : data_(static_cast<char*>(
+            VirtualAlloc(nullptr, size ? size : 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))),
+        size_(data_ ? size : 0) {}
   char* data() { return data_.get(); }
   const char* data() const { return data_.get(); }
   std::size_t size() const { return size_; }
@@ -34,7 +37,10 @@ class ByteBuffer {
   void shrink(std::size_t size) { size_ = size < size_ ? size : size_; }
 
  private:
-  std::unique_ptr<char[]> data_;
+  struct Release {
+    void operator()(char* p) const { VirtualFree(p, 0, MEM_RELEASE); }
+  };
+  std::unique_ptr<char, Release> data_;
   std::size_t size_ = 0;
 };
 

@@ -158,6 +158,8 @@ PictureLoad decodeWithImagingComponent(std::string_view bytes, PictureFormat for
     ComRef<IWICFormatConverter> converter;
     std::size_t stride = (static_cast<std::size_t>(size.width) * 3 + 3) / 4 * 4;
     ByteBuffer pixels(stride * static_cast<std::size_t>(size.height));
+    if (pixels.size() != stride * static_cast<std::size_t>(size.height))
+      return pictureFailure(damagedPicture());
     if (SUCCEEDED(factory->CreateFormatConverter(converter.put())) &&
         SUCCEEDED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR,
                                         WICBitmapDitherTypeNone, nullptr, 0,

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "../encoded_pictures.h"
 #include "common.h"
 
 namespace e2e {
@@ -120,20 +121,29 @@ SCENARIO(screenshots) {
       saveShot(main, std::string("main-") + kTabNames[tab]);
     }
   }
-  // A picture in the High-Res view beside the widened window.
+  // A photo in the High-Res view beside the widened window, among pictures
+  // of the other formats the Image page lists.
   {
     REQUIRE(writeFile("C:\\res.cfg", "1\r\n"));
     makeDirectory("C:\\PICS");
-    REQUIRE(writeFile("C:\\PICS\\sunset.bmp", testpics::bitmapFile(400, 300, [](int x, int y) {
-                        int sky = y < 200;
-                        return sky ? RGB(255, 120 + y / 2, 40 + x / 8)
-                                   : RGB(20 + x / 10, 60 + (y - 200), 120);
-                      })));
+    auto sunset = [](int x, int y) {
+      int sky = y < 200;
+      return sky ? RGB(255, 120 + y / 2, 40 + x / 8) : RGB(20 + x / 10, 60 + (y - 200), 120);
+    };
+    REQUIRE(writeFile("C:\\PICS\\sunset.jpg",
+                      testpics::encoded(testpics::Container::Jpeg, 400, 300, sunset)));
+    REQUIRE(writeFile("C:\\PICS\\beach.png",
+                      testpics::encoded(testpics::Container::Png, 40, 30, sunset)));
+    REQUIRE(writeFile("C:\\PICS\\logo.gif",
+                      testpics::encoded(testpics::Container::Gif, 40, 30, sunset)));
+    REQUIRE(writeFile("C:\\PICS\\scan.tif",
+                      testpics::encoded(testpics::Container::Tiff, 40, 30, sunset)));
+    REQUIRE(writeFile("C:\\PICS\\drawing.bmp", testpics::bitmapFile(40, 30, sunset)));
     Program p;
     REQUIRE(p.start("", "C:\\PICS"));
     HWND main = p.form("Form1");
     REQUIRE(main != nullptr);
-    REQUIRE(doubleClickItem(control(main, "File1"), "sunset.bmp"));
+    REQUIRE(doubleClickItem(control(main, "File1"), "sunset.jpg"));
     CHECK(waitFor([&] { return IsWindowVisible(control(main, "Image3")); }));
     postMouseMove(main, 1, 1);
     settle(p);

@@ -10,8 +10,10 @@ namespace e2e {
 
 namespace {
 
-const char* const kExtensions[] = {"bmp", "dib", "rle", "wmf", "emf", "ico",
-                                   "cur", "mid", "rmi", "wav", "avi", "mov"};
+const char* const kExtensions[] = {"bmp",  "dib",  "rle",  "wmf", "emf", "ico",  "cur",
+                                   "mid",  "rmi",  "wav",  "avi", "mov", "png",  "jpg",
+                                   "jpeg", "jpe",  "jfif", "gif", "tif", "tiff", "webp",
+                                   "heic", "heif", "avif", "jxr", "wdp"};
 const std::string kApp = "Software\\Classes\\Applications\\varilume.exe";
 const std::string kUninstallKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VarilumeSE";
