@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/form15.h"
 #include "app/form5.h"
+#include "browse/media_types.h"
 #include "reminder/reminder.h"
 #include "tips/form14.h"
 #include "tips/tip_file.h"
@@ -71,20 +72,34 @@ void App::continueStartup() {
     if (!quitting_) reminder_->start();
   });
   mainUp_ = true;
-  for (const std::string& line : std::exchange(waitingLines_, {})) arrived(line);
+  if (!waitingLines_.empty()) openWaitingLines();
 }
 
 void App::arrived(const std::string& commandLine) {
-  if (quitting_) return;
+  waitingLines_.push_back(commandLine);
+  if (quitting_) {
+    handOn();
+    return;
+  }
   if (!mainUp_) {
     // The first-run question comes first, and keeps the keyboard.
-    waitingLines_.push_back(commandLine);
     if (form15_ && form15_->loaded()) ui().activate(*form15_);
     return;
   }
-  ui().whenIdle([this, commandLine] {
-    if (!quitting_) mainWindow().receive(commandLine);
+  openWaitingLines();
+}
+
+void App::openWaitingLines() {
+  ui().whenIdle([this] {
+    if (quitting_) return;
+    for (const std::string& line : std::exchange(waitingLines_, {})) mainWindow().receive(line);
   });
+}
+
+void App::handOn() {
+  // A later start was told its file was taken: a new copy opens it now.
+  for (const std::string& line : std::exchange(waitingLines_, {}))
+    (void)services_.launcher.startAgain(commandLinePath(line));
 }
 
 Form1& App::mainWindow() {
@@ -134,10 +149,14 @@ void App::openGeneralInformation() {
 void App::quit() {
   if (quitting_) return;
   quitting_ = true;
+  // A later start from now on runs itself; one already taken in opens anew.
+  services_.instances.stopServing();
+  handOn();
   ui().cancelBusy();
-  // What waited for the operation's end does not start: the program ends.
+  // What waited for the operation's end does not start: the program ends,
+  // from the message loop once the operation has stopped.
   ui().dropWaiting();
-  ui().whenIdle([this] { shutDown(); });
+  ui().whenIdle([this] { ui().post([this] { shutDown(); }); });
 }
 
 void App::shutDown() {

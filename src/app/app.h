@@ -76,8 +76,11 @@ class App {
   // A later start's command line: acted on once the main window is up and
   // no operation runs.
   void arrived(const std::string& commandLine);
+  void openWaitingLines();
+  // The command lines taken in but not acted on, as the program ends.
+  void handOn();
 
-  std::vector<std::string> waitingLines_;
+  std::vector<std::string> waitingLines_;  // taken in, not yet opened
   bool mainUp_ = false;
 
   SettingsStore settings_;

@@ -16,10 +16,11 @@ Form1::Form1(App& app)
       soundPlayer(app.services(), soundPage, StatusBar1, PlayerKind::Sound),
       mciPlayer(app.services(), mciPage, StatusBar1, PlayerKind::Mci),
       discPage(app.services(), SSTab1, StatusBar1),
-      viewing(app.services(), {imagePage, highRes, lowRes, StatusBar1, SI, CF}, *this),
+      viewing(app.services(), app.settings(), {imagePage, StatusBar1, *this, SSTab1, winpop},
+              *this),
       logo(
           app.services(), *this, SSTab1, StatusBar1, [&app] { return app.windowsPath(); },
-          [this] { return imagePage.Text1.text(); }),
+          [this] { return imagePage.browser.currentFile(); }),
       popup(app.services()),
       app_(app) {
   setBorderStyle(BorderStyle::FixedSingle, false);
@@ -30,38 +31,44 @@ Form1::Form1(App& app)
   place(SSTab1, 45, 120, 5715, 4635);
   SSTab1.setCaptions({"Image", "Music", "Sound", "MCI Devices", "CD", "About", "?"});
   place(StatusBar1, 0, 4845, 5865, 360);
+  wireMenus();
+  wireLogoChanger();
+  wireTray();
+  wireWindow();
+}
 
-  // The Low-Res view and the logo changer belong to the Image page: raised,
-  // they show while it is selected and come back with it.
-  lowRes.Frame17.setTabPage(imagePage.browser.frame.tabPage());
-  logo.SSPanel10.setTabPage(imagePage.browser.frame.tabPage());
-
+// The File and Help menus; the pages' pop-up menus are never in the bar.
+void Form1::wireMenus() {
   for (MenuItem* pagePopup : {&imgpop, &winpop, &muspop, &sndpop, &anipop})
     pagePopup->setVisible(false);
   LCM.setEnabled(false);
+  LCM.Click = [this] { logo.open(); };
   DYK.Click = [this] { toggleShowAtStart(); };
+  showAtStart_ = app_.shared().observeShowTipsAtStart([this](bool show) { DYK.setChecked(show); });
   quit.Click = [this] { app_.quit(); };
   quit.setActsWhileBusy(true);
   RS.Click = [this] {
     if (Reminder* reminder = app_.reminder()) reminder->showProperties();
   };
   ff.Click = [this] { SSTab1.setTab(6); };
-  // The help text of a control on the page left behind describes nothing
-  // shown; a message of what happened stays.
-  SSTab1.Click = [this] { StatusBar1.clearHelp(); };
   Contents.Click = [this] { app_.openGeneralInformation(); };
-  CloseRequest = [this] { app_.quit(); };
-  AltKey = [this](char letter) { return viewing.altKey(letter); };
-  LCM.Click = [this] { logo.open(); };
-  // A raised Low-Res view makes way for the logo changer while it is open.
-  logo.Opening = [this] {
-    if (lowRes.raised()) lowRes.Frame17.setVisible(false);
+}
+
+// The logo changer belongs to the Image page, over a raised Low-Res view.
+void Form1::wireLogoChanger() {
+  logo.SSPanel10.setTabPage(imagePage.browser.frame.tabPage());
+  LowResView& low = viewing.low;
+  logo.Opening = [&low] {
+    if (low.raised()) low.Frame17.setVisible(false);
   };
-  logo.Closed = [this] { lowRes.Frame17.setVisible(true); };
+  logo.Closed = [&low] { low.Frame17.setVisible(true); };
   imagePage.browser.takeItem("LC").Click = [this] {
     viewing.showView(ImageViewing::kOrdinaryHeight);
     logo.open();
   };
+}
+
+void Form1::wireTray() {
   popup.HM.Click = [this] { hide(); };
   popup.SM.Click = [this] { show(); };
   popup.Q.Click = [this] { app_.quit(); };
@@ -72,18 +79,21 @@ Form1::Form1(App& app)
   popup.MenuClosed = [this] {
     if (visible()) ui().activate(*this);
   };
+}
+
+// The window as a whole: its close request, Alt keys, drops and the status
+// bar's empty text over what describes nothing.
+void Form1::wireWindow() {
+  // The help text of a control on the page left behind describes nothing
+  // shown; a message of what happened stays.
+  SSTab1.Click = [this] { StatusBar1.clearHelp(); };
+  CloseRequest = [this] { app_.quit(); };
+  AltKey = [this](char letter) { return viewing.altKey(letter); };
   setAcceptsFiles(true);
   FilesDropped = [this](const std::vector<std::string>& paths) {
     for (const std::string& path : paths)
       if (!app_.services().fs.isDirectory(path) && openFile(path)) return;
   };
-  showAtStart_ = app_.shared().observeShowTipsAtStart([this](bool show) { DYK.setChecked(show); });
-
-  ImagePage& image = imagePage;
-  image.Option1.Click = [this] { chooseHighRes(); };
-  image.Option2.Click = [this] { chooseLowRes(); };
-  statusHelp(image.Option1, "Use this mode if your screen resolution is 800x600 or higher");
-  statusHelp(image.Option2, "Use this mode if your screen resolution is less than 800x600");
   for (Control* bare : std::initializer_list<Control*>{this, &SSPanel9, &SSTab1, &aboutPage.Frame2,
                                                        &discPage.Frame21, &aboutPage.SSPanel8})
     statusHelp(*bare, "");
@@ -121,7 +131,7 @@ void Form1::Load() {
   }
   // The saved mode first, so that a picture named on the command line opens
   // in its view panel.
-  applySavedDisplayMode();
+  viewing.applySavedMode(imagePage.Option1.enabled());
   dispatchCommandLine();
   center();
   SSTab1.setTab(0);
@@ -165,36 +175,20 @@ void Form1::openImageFromCommandLine(const std::string& path) {
 
 void Form1::openMusicFromCommandLine(const std::string& path) {
   SSTab1.setTab(1);
-  musicPage.field.setText(path);
-  musicPlayer.openAndPlay(musicPage.field.text());
+  musicPage.setCurrentFile(path);
+  musicPlayer.openAndPlay(path);
 }
 
 void Form1::openSoundFromCommandLine(const std::string& path) {
   SSTab1.setTab(2);
-  soundPage.field.setText(path);
-  soundPlayer.openAndPlay(soundPage.field.text());
+  soundPage.setCurrentFile(path);
+  soundPlayer.openAndPlay(path);
 }
 
 void Form1::openMciFromCommandLine(const std::string& path) {
   SSTab1.setTab(3);
-  mciPage.field.setText(path);
-  mciPlayer.openAndPlay(mciPage.field.text());
-}
-
-void Form1::applySavedDisplayMode() {
-  // Anything but the two modes was not written by the program: it is mended
-  // with the first run's High-Res.
-  std::string mode = app_.settings().readOneOf("res.cfg", {"1", "0"}, "1");
-  if (mode == "1" && !imagePage.Option1.enabled()) {
-    // The screen cannot hold the wide window: the narrow one from the start,
-    // and the saved choice stands until the user makes another.
-    keepSavedMode_ = true;
-    imagePage.Option2.setValue(1);
-    keepSavedMode_ = false;
-    return;
-  }
-  if (mode == "1") imagePage.Option1.setValue(1);
-  if (mode == "0") imagePage.Option2.setValue(1);
+  mciPage.setCurrentFile(path);
+  mciPlayer.openAndPlay(path);
 }
 
 void Form1::applyShowAtStartFlag() {
@@ -205,24 +199,6 @@ void Form1::setWide(bool wide) {
   setDesignedWidth(wide ? kWideWidth : kNarrowWidth);
   Frame25.setWidth(wide ? 10935 : 5715);
   SSPanel9.setWidth(wide ? kWidePanelWidth : kNarrowPanelWidth);
-}
-
-void Form1::openViewMenu(const Control* at) {
-  ui().popupMenuAt(*this, winpop, at);
-}
-
-void Form1::chooseHighRes() {
-  lowRes.park();
-  setDesignedWidth(kNarrowWidth);
-  app_.settings().write("res.cfg", "1");
-}
-
-void Form1::chooseLowRes() {
-  setDesignedWidth(kNarrowWidth);
-  SSPanel9.setWidth(kNarrowPanelWidth);
-  Frame25.setWidth(5715);  // the rule stays inside its panel
-  center();
-  if (!keepSavedMode_) app_.settings().write("res.cfg", "0");
 }
 
 void Form1::toggleShowAtStart() {

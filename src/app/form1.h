@@ -54,9 +54,6 @@ class Form1 : public Form, private ViewingLayout {
   // The unit tests look at the parts as a user looks at the window.
   friend struct test::MainWindowParts;
 
-  // Set while the start selects Low-Res for a screen too narrow for High-Res.
-  bool keepSavedMode_ = false;
-
   // Pop-up menus of the pages, never shown in the menu bar; their items come
   // with the pages.
   MenuItem imgpop{*this, nullptr, "imgpop", "Image Popup"};
@@ -68,7 +65,6 @@ class Form1 : public Form, private ViewingLayout {
   Panel SSPanel9{this, "SSPanel9"};
   Frame Frame25{&SSPanel9, "Frame25"};
   TabStrip SSTab1{this, "SSTab1"};
-  HighResView highRes{*this};
   StatusBar StatusBar1{this, "StatusBar1"};
   ImagePage imagePage;
   BrowserPage musicPage;
@@ -80,7 +76,7 @@ class Form1 : public Form, private ViewingLayout {
   DiscPage discPage;
   AboutPage aboutPage{SSTab1};
   HelpPage helpPage{SSTab1};
-  LowResView lowRes{SSTab1};  // over the pages when raised
+  ImageViewing viewing;
 
   MenuItem mnuFile{*this, nullptr, "mnuFile", "&File"};
   MenuItem LCM{*this, &mnuFile, "LCM", "&Logo Change Menu", ctrl('L')};
@@ -92,18 +88,14 @@ class Form1 : public Form, private ViewingLayout {
   MenuItem ff{*this, &mnuHelp, "ff", "&Quick Help", fkey(1)};
   MenuItem sep2{*this, &mnuHelp, "sep2", "-"};
   MenuItem Contents{*this, &mnuHelp, "Contents", "General Information", ctrl('I')};
-  MenuItem CF{*this, &winpop, "CF", "Close File"};
-  MenuItem winSep{*this, &winpop, "winSep", "-"};
-  MenuItem SI{*this, &winpop, "SI", "Stretch Image"};
-  ImageViewing viewing;
   LogoChanger logo;
   Form2 popup;
 
   // The wide layout shows the High-Res view beside the tab control.
   void setWide(bool wide) override;
+  void narrowWindowOnly() override { setDesignedWidth(kNarrowWidth); }
   void centreOnScreen() override { center(); }
   void enableLogoMenu(bool on) override { LCM.setEnabled(on); }
-  void openViewMenu(const Control* at) override;
 
   // Files named on the command line, handed to their pages.
   void openImageFromCommandLine(const std::string& path);
@@ -112,12 +104,12 @@ class Form1 : public Form, private ViewingLayout {
   void openMciFromCommandLine(const std::string& path);
   BrowserPage& browserPage(MediaPage page);
 
-  // Reads c:\res.cfg and sets its mode's option.
-  void applySavedDisplayMode();
+  void wireMenus();
+  void wireLogoChanger();
+  void wireTray();
+  void wireWindow();
   void applyShowAtStartFlag();
   void dispatchCommandLine();
-  void chooseHighRes();
-  void chooseLowRes();
   void toggleShowAtStart();
   // Moving the mouse over the control writes text into the status bar.
   void statusHelp(Control& c, std::string text);

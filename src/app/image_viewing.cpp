@@ -15,67 +15,109 @@ constexpr const char* kStretchHelp =
     "Check this box to make the image stretch to the size of the view window/screen";
 }  // namespace
 
-ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout& layout)
-    : services_(services), parts_(parts), layout_(layout) {
-  ImagePage& page = parts_.page;
-  HighResView& high = parts_.high;
-  LowResView& low = parts_.low;
-  auto help = [this](Control& c, std::string text) {
-    statusHelp(c, parts_.status, std::move(text));
-  };
+ImageViewing::ImageViewing(Services& services, SettingsStore& settings, ViewingParts parts,
+                           ViewingLayout& layout)
+    : high(parts.window),
+      low(parts.tabs),
+      CF(parts.window, &parts.viewMenu, "CF", "Close File"),
+      winSep(parts.window, &parts.viewMenu, "winSep", "-"),
+      SI(parts.window, &parts.viewMenu, "SI", "Stretch Image"),
+      services_(services),
+      settings_(settings),
+      page_(parts.page),
+      status_(parts.status),
+      window_(parts.window),
+      viewMenu_(parts.viewMenu),
+      layout_(layout) {
+  // Raised, the Low-Res view shows while its page is selected and comes back with it.
+  low.Frame17.setTabPage(page_.browser.frame.tabPage());
+  wirePreview();
+  wireCommands();
+  wireModes();
+  wireZoom();
+  wireViews();
+  wireKeys();
+}
 
-  page.Image2.MouseMove = [this](int, int) {
-    parts_.status.showHelp("This is the preview window for the selected image");
+// A click on a file previews it; the page's current file is that file.
+void ImageViewing::wirePreview() {
+  page_.Image2.MouseMove = [this](int, int) {
+    status_.showHelp("This is the preview window for the selected image");
   };
-  page.Image2.Click = [this] {
-    parts_.status.showHelp("This is the preview of the current image");
-  };
-  page.browser.pane.file.Click = [this, &page] {
-    page.Text1.setText(page.browser.pane.selectedPath());
-    std::string error = page.Image2.setPicture(page.Text1.text());
+  page_.Image2.Click = [this] { status_.showHelp("This is the preview of the current image"); };
+  page_.browser.pane.file.Click = [this] {
+    page_.browser.setCurrentFile(page_.browser.pane.selectedPath());
+    const std::string& path = page_.browser.currentFile();
+    std::string error = page_.Image2.setPicture(path);
     if (!error.empty())
-      (void)page.Image2.setPicture("");  // never the previous picture under the new name
-    tell(page.Text1.text(), error, page.Image2);
+      (void)page_.Image2.setPicture("");  // never the previous picture under the new name
+    tell(path, error, page_.Image2);
   };
-  page.browser.Open = [this](const std::string&) { showView(kOrdinaryHeight); };
-  page.browser.takeItem("VI").Click = [this] {
+}
+
+// The page's Open and its menu's view commands.
+void ImageViewing::wireCommands() {
+  page_.browser.Open = [this](const std::string& path) { showView(kOrdinaryHeight, &path); };
+  page_.browser.takeItem("VI").Click = [this] {
     setStretch(false);
     showView(kOrdinaryHeight);
   };
-  page.browser.takeItem("VIS").Click = [this] {
+  page_.browser.takeItem("VIS").Click = [this] {
     setStretch(true);
     showView(kOrdinaryHeight);
   };
   for (auto [name, on] : {std::pair{"VFS", false}, {"VFSS", true}}) {
-    page.browser.takeItem(name).Click = [this, on] {
+    page_.browser.takeItem(name).Click = [this, on] {
       setStretch(on);
       showView(kOrdinaryHeight);
       openFullScreen();
       layout_.enableLogoMenu(false);
     };
   }
+}
 
-  for (CommandButton* in : {&page.SSCommand1, &low.SSCommand19}) in->Click = [this] { zoomIn(); };
-  for (CommandButton* out : {&page.SSCommand2, &low.SSCommand14})
+void ImageViewing::wireModes() {
+  page_.Option1.Click = [this] {
+    low.park();
+    layout_.narrowWindowOnly();
+    settings_.write("res.cfg", "1");
+  };
+  page_.Option2.Click = [this] {
+    layout_.setWide(false);
+    layout_.centreOnScreen();
+    if (!keepSavedMode_) settings_.write("res.cfg", "0");
+  };
+  statusHelp(page_.Option1, status_,
+             "Use this mode if your screen resolution is 800x600 or higher");
+  statusHelp(page_.Option2, status_,
+             "Use this mode if your screen resolution is less than 800x600");
+}
+
+void ImageViewing::wireZoom() {
+  for (CommandButton* in : {&page_.SSCommand1, &low.SSCommand19}) in->Click = [this] { zoomIn(); };
+  for (CommandButton* out : {&page_.SSCommand2, &low.SSCommand14})
     out->Click = [this] { zoomOut(); };
-  help(page.SSCommand1, kZoomInHelp);
-  help(page.SSCommand2, kZoomOutHelp);
-  help(low.SSCommand19, std::string(kZoomInHelp) + " - Alt + I");
-  help(low.SSCommand14, std::string(kZoomOutHelp) + " - Alt + O");
+  statusHelp(page_.SSCommand1, status_, kZoomInHelp);
+  statusHelp(page_.SSCommand2, status_, kZoomOutHelp);
+  statusHelp(low.SSCommand19, status_, std::string(kZoomInHelp) + " - Alt + I");
+  statusHelp(low.SSCommand14, status_, std::string(kZoomOutHelp) + " - Alt + O");
+}
 
-  high.Check1.Click = [this, &high, &low] { stretchChanged(high.Check1, low.Check2); };
-  low.Check2.Click = [this, &high, &low] { stretchChanged(low.Check2, high.Check1); };
-  parts_.stretchItem.Click = [this] {
+// The stretch boxes, the close buttons and menu, and each view's picture:
+// the wheel, a click for full screen, the right button for the menu.
+void ImageViewing::wireViews() {
+  high.Check1.Click = [this] { stretchChanged(high.Check1, low.Check2); };
+  low.Check2.Click = [this] { stretchChanged(low.Check2, high.Check1); };
+  SI.Click = [this] {
     setStretch(true);
     showView(kStretchHeight);
   };
   low.SSCommand6.Click = [this] { closeLowRes(); };
   high.SSCommand8.Click = [this] { closeHighRes(); };
-  parts_.closeItem.Click = [this] {
+  CF.Click = [this] {
     closeLowRes();
     closeHighRes();
   };
-
   for (ViewPane* pane : {&low.pane, &high.pane}) {
     // The wheel scrolls down, Shift+wheel across, Ctrl+wheel zooms.
     auto wheel = [this, pane](int notches, bool shift, bool ctrl) {
@@ -92,22 +134,34 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
     for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport}) {
       c->Click = [this] { openFullScreen(); };
       c->MouseDown = [this](int button, int, int) {
-        if (button == 2) layout_.openViewMenu(nullptr);
+        if (button == 2) window_.ui().popupMenu(window_, viewMenu_);
       };
     }
-    help(pane->image, kImageHelp);
+    statusHelp(pane->image, status_, kImageHelp);
   }
   for (CommandButton* full : {&low.SSCommand13, &high.SSCommand18}) {
     full->Click = [this] { openFullScreen(); };
-    help(*full, kFullHelp);
+    statusHelp(*full, status_, kFullHelp);
   }
+  statusHelp(low.SSCommand6, status_, kCloseHelp);
+  statusHelp(high.SSCommand8, status_, kCloseHelp);
+  statusHelp(high.Check1, status_, kStretchHelp);
+  statusHelp(low.Check2, status_, kStretchHelp);
+}
+
+// The keyboard in a view: the menu key, Esc, the arrows and Page Up/Down.
+void ImageViewing::wireKeys() {
   // The menu key opens a view's menu wherever the focus is in the view.
-  low.Frame17.MenuKey = [this, &low] { layout_.openViewMenu(&low.pane.viewport); };
-  high.SSPanel11.MenuKey = [this, &high] { layout_.openViewMenu(&high.pane.viewport); };
+  low.Frame17.MenuKey = [this] {
+    window_.ui().popupMenuAt(window_, viewMenu_, &low.pane.viewport);
+  };
+  high.SSPanel11.MenuKey = [this] {
+    window_.ui().popupMenuAt(window_, viewMenu_, &high.pane.viewport);
+  };
   // Esc closes the Low-Res view as its X does, and the keyboard goes back to the files.
-  auto escape = [this, &page] {
+  auto escape = [this] {
     closeLowRes();
-    services_.ui.setFocus(page.browser.pane.file);
+    services_.ui.setFocus(page_.browser.pane.file);
   };
   for (ScrollBar* bar : {&low.pane.HScroll, &low.pane.VScroll})
     bar->KeyDown = [escape](int key) {
@@ -130,20 +184,32 @@ ImageViewing::ImageViewing(Services& services, ViewingParts parts, ViewingLayout
   for (Control* c :
        std::initializer_list<Control*>{&high.Check1, &high.SSCommand8, &high.SSCommand18})
     c->KeyDown = keys(high.pane, false);
-  help(low.SSCommand6, kCloseHelp);
-  help(high.SSCommand8, kCloseHelp);
-  help(high.Check1, kStretchHelp);
-  help(low.Check2, kStretchHelp);
+}
+
+void ImageViewing::applySavedMode(bool wideWindowFits) {
+  // Anything but the two modes was not written by the program: it is mended
+  // with the first run's High-Res.
+  std::string mode = settings_.readOneOf("res.cfg", {"1", "0"}, "1");
+  if (mode == "1" && !wideWindowFits) {
+    // The screen cannot hold the wide window: the narrow one from the start,
+    // and the saved choice stands until the user makes another.
+    keepSavedMode_ = true;
+    page_.Option2.setValue(1);
+    keepSavedMode_ = false;
+    return;
+  }
+  if (mode == "1") page_.Option1.setValue(1);
+  if (mode == "0") page_.Option2.setValue(1);
 }
 
 bool ImageViewing::stretch() const {
-  return parts_.high.Check1.value() != 0;
+  return high.Check1.value() != 0;
 }
 
 void ImageViewing::setStretch(bool on) {
   syncing_ = true;
-  parts_.high.Check1.setValue(on ? 1 : 0);
-  parts_.low.Check2.setValue(on ? 1 : 0);
+  high.Check1.setValue(on ? 1 : 0);
+  low.Check2.setValue(on ? 1 : 0);
   syncing_ = false;
 }
 
@@ -161,57 +227,52 @@ bool ImageViewing::screenTooLow(int threshold) {
   return services_.ui.screen().height < threshold;
 }
 
+void ImageViewing::fallBackToLowRes(int threshold) {
+  if (threshold == kOrdinaryHeight)
+    services_.ui.messageBox(&window_,
+                            "You should use 800x600 or higher resolution for this feature.  "
+                            "Use the Low-Resolution option.",
+                            "Changing View Resolution Mode", MsgIcon::Information);
+  else
+    services_.ui.messageBox(
+        &window_,
+        "You should use 1024x768 or higher resolution for this feature.  You should check "
+        "the Low-Res option button for your display resolution.  I'm going to change to "
+        "Low-Res mode now.",
+        "Resolution Error", MsgIcon::Information);
+  layout_.setWide(false);
+  page_.Option2.setValue(1);  // chooses Low-Res: centres and saves the mode
+}
+
 void ImageViewing::showView(int threshold, const std::string* path) {
-  ImagePage& page = parts_.page;
   if (threshold == kOrdinaryHeight) layout_.enableLogoMenu(true);
-  auto file = [&] {
-    page.Text1.setText(path ? *path : page.browser.pane.selectedPath());
-    return page.Text1.text();
-  };
-  if (page.Option1.value()) {
+  page_.browser.setCurrentFile(path ? *path : page_.browser.pane.selectedPath());
+  const std::string file = page_.browser.currentFile();
+  if (highResChosen()) {
     layout_.setWide(true);
-    parts_.high.pane.image.setBounds(parts_.high.pane.image.left(), parts_.high.pane.image.top(),
-                                     ViewPane::kWidth, ViewPane::kHeight);
-    if (screenTooLow(threshold)) {
-      if (threshold == kOrdinaryHeight)
-        services_.ui.messageBox(&owner(),
-                                "You should use 800x600 or higher resolution for this feature.  "
-                                "Use the Low-Resolution option.",
-                                "Changing View Resolution Mode", MsgIcon::Information);
-      else
-        services_.ui.messageBox(
-            &owner(),
-            "You should use 1024x768 or higher resolution for this feature.  You should check "
-            "the Low-Res option button for your display resolution.  I'm going to change to "
-            "Low-Res mode now.",
-            "Resolution Error", MsgIcon::Information);
-      layout_.setWide(false);
-      page.Option2.setValue(1);  // chooses Low-Res: centres and saves the mode
-    }
+    if (screenTooLow(threshold)) fallBackToLowRes(threshold);
     layout_.centreOnScreen();
-    std::string error = parts_.high.pane.show(file(), stretch());
-    tell(page.Text1.text(), error, parts_.high.pane.image);
+    tell(file, high.pane.show(file, stretch()), high.pane.image);
   }
-  if (page.Option2.value()) {
-    parts_.low.raise();
-    std::string error = parts_.low.pane.show(file(), stretch());
-    tell(page.Text1.text(), error, parts_.low.pane.image);
+  if (page_.Option2.value()) {
+    low.raise();
+    tell(file, low.pane.show(file, stretch()), low.pane.image);
   }
 }
 
 void ImageViewing::tell(const std::string& path, const std::string& error, const ImageBox& shown) {
   if (!error.empty())
-    parts_.status.setText(fileNameOf(path) + " cannot be shown: " + error);
+    status_.setText(fileNameOf(path) + " cannot be shown: " + error);
   else if (shown.picture() && shown.picture()->incomplete())
-    parts_.status.setText(fileNameOf(path) + " is incomplete");
+    status_.setText(fileNameOf(path) + " is incomplete");
 }
 
 void ImageViewing::zoomIn() {
-  bool low = parts_.low.pane.zoomIn();
-  bool high = parts_.high.pane.zoomIn();
+  bool lowGrew = low.pane.zoomIn();
+  bool highGrew = high.pane.zoomIn();
   // The limit keeps a large photo from growing without end; the user is told
   // why the button does nothing.
-  if (!low || !high) parts_.status.setText("This picture cannot be zoomed in any further");
+  if (!lowGrew || !highGrew) status_.setText("This picture cannot be zoomed in any further");
 }
 
 bool ImageViewing::altKey(char letter) {
@@ -221,13 +282,13 @@ bool ImageViewing::altKey(char letter) {
 }
 
 void ImageViewing::zoomOut() {
-  parts_.low.pane.zoomOut();
-  parts_.high.pane.zoomOut();
+  low.pane.zoomOut();
+  high.pane.zoomOut();
 }
 
 void ImageViewing::closeLowRes() {
   layout_.enableLogoMenu(false);
-  parts_.low.park();
+  low.park();
 }
 
 void ImageViewing::closeHighRes() {
@@ -244,7 +305,7 @@ Form6* ImageViewing::fullScreen() {
 // picture it was opened with.
 void ImageViewing::openFullScreen() {
   if (!fullScreen())
-    form6_ = std::make_unique<Form6>(services_.ui, parts_.page.Text1.text(), stretch());
+    form6_ = std::make_unique<Form6>(services_.ui, page_.browser.currentFile(), stretch());
   form6_->open();
 }
 

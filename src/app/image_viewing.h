@@ -1,5 +1,6 @@
 // Viewing pictures on the Image page: the preview, the two view panels and
-// the full-screen viewer, with the display modes that choose between the panels.
+// the full-screen viewer, with the display mode that chooses between the
+// panels (High-Res or Low-Res, kept in c:\res.cfg).
 #pragma once
 
 #include <memory>
@@ -8,34 +9,34 @@
 #include "app/pages.h"
 #include "browse/image_views.h"
 #include "platform/services.h"
+#include "settings/settings_store.h"
 
 namespace vl {
 
 // What viewing asks of the window it lives in.
 class ViewingLayout {
  public:
-  // The wide window shows the High-Res view beside the pages.
+  // The wide window shows the High-Res view beside the pages; narrowed, the
+  // window's background panel and rule narrow with it.
   virtual void setWide(bool wide) = 0;
+  // Only the window narrows: a choice of High-Res leaves the rest as it was.
+  virtual void narrowWindowOnly() = 0;
   virtual void centreOnScreen() = 0;
   // The logo changer takes the picture last viewed.
   virtual void enableLogoMenu(bool on) = 0;
-  // The pop-up menu of a view: close the file, stretch it; at the pointer,
-  // or at the control when asked for from the keyboard.
-  virtual void openViewMenu(const Control* at) = 0;
 
  protected:
   ~ViewingLayout() = default;
 };
 
-// The controls viewing works with: its page, the two views, the status bar
-// and the view menu's two items.
+// Where viewing lives: its page, the status bar, the window with its tab
+// strip, and the window's pop-up menu of a view.
 struct ViewingParts {
   ImagePage& page;
-  HighResView& high;
-  LowResView& low;
   StatusBar& status;
-  MenuItem& stretchItem;
-  MenuItem& closeItem;
+  Form& window;
+  TabStrip& tabs;
+  MenuItem& viewMenu;
 };
 
 class ImageViewing {
@@ -44,9 +45,17 @@ class ImageViewing {
   static constexpr int kOrdinaryHeight = 9000;
   static constexpr int kStretchHeight = 11520;
 
-  ImageViewing(Services& services, ViewingParts parts, ViewingLayout& layout);
+  ImageViewing(Services& services, SettingsStore& settings, ViewingParts parts,
+               ViewingLayout& layout);
 
-  // Shows the file list's selection, or the given path, in the view of the
+  HighResView high;
+  LowResView low;  // over the pages when raised
+  // The view menu's items.
+  MenuItem CF;
+  MenuItem winSep;
+  MenuItem SI;
+
+  // Shows the page's current file, or the given path, in the view of the
   // current display mode; the threshold is the screen check's.
   void showView(int threshold, const std::string* path = nullptr);
   void zoomIn();
@@ -62,19 +71,34 @@ class ImageViewing {
   bool stretch() const;
   void setStretch(bool on);
 
+  // The saved display mode (c:\res.cfg), applied at start: a screen too
+  // narrow for the wide window starts in Low-Res and keeps the saved choice.
+  void applySavedMode(bool wideWindowFits);
+  bool highResChosen() const { return page_.Option1.value() != 0; }
+
  private:
+  void wirePreview();
+  void wireCommands();
+  void wireModes();
+  void wireZoom();
+  void wireViews();
+  void wireKeys();
   void stretchChanged(CheckBox& from, CheckBox& to);
   // A status-bar line naming the file and why it cannot be shown, or that it
   // stopped early and shows only what it holds.
   void tell(const std::string& path, const std::string& error, const ImageBox& shown);
   bool screenTooLow(int threshold);
-
-  Form& owner() { return *parts_.page.browser.frame.form(); }
+  void fallBackToLowRes(int threshold);
 
   Services& services_;
-  ViewingParts parts_;
+  SettingsStore& settings_;
+  ImagePage& page_;
+  StatusBar& status_;
+  Form& window_;
+  MenuItem& viewMenu_;
   ViewingLayout& layout_;
   bool syncing_ = false;
+  bool keepSavedMode_ = false;  // while the start chooses Low-Res for the screen
   std::unique_ptr<Form6> form6_;
 };
 

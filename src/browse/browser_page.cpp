@@ -4,6 +4,7 @@
 #include "browse/progress_window.h"
 
 #include <optional>
+#include <utility>
 
 namespace vl {
 
@@ -103,21 +104,26 @@ void BrowserPage::tell(const std::string& message) {
   form_.ui().warn(&form_, message);
 }
 
+void BrowserPage::setCurrentFile(std::string path) {
+  currentFile_ = std::move(path);
+  field.setText(currentFile_);
+}
+
 bool BrowserPage::choose() {
-  field.setText(pane.selectedPath());
+  setCurrentFile(pane.selectedPath());
   return pane.hasSelection();
 }
 
 void BrowserPage::openSelection() {
   choose();
-  if (Open) Open(field.text());
+  if (Open) Open(currentFile_);
 }
 
 void BrowserPage::deleteSelection() {
   if (!choose()) return;  // nothing selected: nothing to delete
-  FsResult r = deleteMediaFile(services_.fs, field.text());
+  FsResult r = deleteMediaFile(services_.fs, currentFile_);
   pane.refreshFiles();
-  if (!r.ok()) tell(fileNameOf(field.text()) + " could not be deleted: " + r.error);
+  if (!r.ok()) tell(fileNameOf(currentFile_) + " could not be deleted: " + r.error);
 }
 
 void BrowserPage::askLocation(Transfer operation) {
@@ -131,56 +137,107 @@ void BrowserPage::askLocation(Transfer operation) {
                                                setup_.dialogWidth, setup_.dialogHeight,
                                                setup_.greyDialog);
     dialog_->setOwner(&form_);
-    dialog_->Done = [this] { finishTransfer(); };
+    dialog_->Done = [this] {
+      // The program may be ending: the posted Done finds the dialog gone.
+      if (!locationDialog()) return;
+      LocationDialog& d = *dialog_;
+      Transfer op = d.operation();
+      std::string source = d.source(), folder = d.lists.path();
+      // The dialog has done its part: it leaves the screen before the copy begins.
+      d.unload();
+      transfer(op, source, folder);
+    };
     if (!dialog_->load()) {
       dialog_.reset();
       tell("The window to choose a location in could not be opened.");
       return;
     }
   }
-  dialog_->Label2.setText(operation == Transfer::Copy ? "copy" : "move");
+  // The dialog holds the file chosen now: whatever is selected or previewed
+  // meanwhile, Done acts on this one.
+  dialog_->ask(operation, currentFile_);
   dialog_->show();
   form_.ui().bringToFront(*dialog_);
 }
 
-void BrowserPage::finishTransfer() {
-  LocationDialog& dialog = *dialog_;
-  std::string source = field.text();
-  std::string destinationDir = dialog.lists.path();
-  dialog.Label1.setText(joinPath(destinationDir, fileNameOf(source)));
-  Transfer op = dialog.Label2.text() == "move" ? Transfer::Move : Transfer::Copy;
-  // The dialog has done its part: it leaves the screen before the copy begins.
-  dialog.unload();
-
+// A copy or move under way: its figures, shared with the worker, and what it
+// holds of the windows meanwhile.
+struct BrowserPage::Transferring {
+  Transfer operation;
+  std::string source, folder;
+  TransferProgress progress;
   TransferOutcome outcome;
-  {
-    // A long copy shows its progress and lets events run: until it ends only
-    // its own window acts, and a quit cancels it first.
-    std::unique_ptr<Form3> progress;
-    std::optional<BusyScope> busy;
-    auto size = services_.fs.fileSize(source);
-    if (size && *size > kProgressThreshold) {
-      progress = std::make_unique<Form3>(form_.ui(), op == Transfer::Copy ? "Copying" : "Moving",
-                                         fileNameOf(source) + " to " + destinationDir);
-      progress->setOwner(&form_);
-      progress->show();
-      busy.emplace(form_.ui(), *progress, [window = progress.get()] { window->cancel(); });
+  std::unique_ptr<Form3> window;  // for a large file
+  std::unique_ptr<Workers::Job> job;
+};
+
+void BrowserPage::transfer(Transfer op, const std::string& source, const std::string& folder) {
+  if (transfer_) return;  // one at a time: input waits while one runs
+  auto t = std::make_unique<Transferring>();
+  t->operation = op;
+  t->source = source;
+  t->folder = folder;
+  auto size = services_.fs.fileSize(source);
+  if (size && *size > kProgressThreshold) {
+    t->window = std::make_unique<Form3>(form_.ui(), op == Transfer::Copy ? "Copying" : "Moving",
+                                        fileNameOf(source) + " to " + folder, t->progress);
+    t->window->setOwner(&form_);
+    if (!t->window->load()) {
+      tell("The window that shows how far a copy has gone could not be opened, so " +
+           fileNameOf(source) + " was not " + (op == Transfer::Copy ? "copied." : "moved."));
+      return;
     }
-    form_.setEnabled(false);
-    outcome = transferFile(services_.fs, source, destinationDir, op,
-                           [&](std::int64_t done, std::int64_t total) {
-                             return !progress || progress->report(done, total);
-                           });
-    form_.setEnabled(true);
-    pane.refreshFiles();
+    t->window->show();
   }
-  // The program may have ended meanwhile: then there is nobody to tell.
+  // Until it ends only its own window acts (or none, for a small file), and
+  // a quit cancels it first.
+  Form& busyWindow = t->window ? static_cast<Form&>(*t->window) : form_;
+  TransferProgress* progress = &t->progress;
+  form_.ui().beginBusy(busyWindow, [progress] { progress->cancel = true; });
+  if (t->window) form_.setEnabled(false);
+  Transferring& running = *t;
+  transfer_ = std::move(t);
+  FileSystem& fs = services_.fs;
+  std::unique_ptr<Workers::Job> job = services_.workers.start(
+      [&fs, &running] {
+        running.outcome = transferFile(fs, running.source, running.folder, running.operation,
+                                       [&running](std::int64_t done, std::int64_t total) {
+                                         running.progress.done = done;
+                                         running.progress.total = total;
+                                         return !running.progress.cancel;
+                                       });
+      },
+      [this] { transferEnded(); });
+  if (!job) {
+    running.outcome = {TransferOutcome::Failed,
+                       {},
+                       fileNameOf(source) + " could not be " +
+                           (op == Transfer::Copy ? "copied" : "moved") +
+                           ": Windows could not start the work."};
+    transferEnded();
+    return;
+  }
+  // A worker in memory has ended already.
+  if (transfer_) transfer_->job = std::move(job);
+}
+
+void BrowserPage::transferEnded() {
+  if (!transfer_) return;
+  std::unique_ptr<Transferring> t = std::move(transfer_);
+  if (t->job) t->job->wait();
+  if (t->window) t->window->unload();
+  form_.setEnabled(true);
+  pane.refreshFiles();
+  const TransferOutcome& outcome = t->outcome;
+  // What waited runs from here: a quit among it ends the program, and then
+  // there is nobody to tell.
+  form_.ui().endBusy();
   if (!form_.loaded()) return;
   if (!outcome.message.empty()) {
     tell(outcome.message);
   } else if (outcome.kind == TransferOutcome::Done) {
-    status_.setText((op == Transfer::Copy ? "Copied " : "Moved ") + fileNameOf(source) + " to " +
-                    destinationDir);
+    status_.setText((t->operation == Transfer::Copy ? "Copied " : "Moved ") +
+                    fileNameOf(t->source) + " to " + t->folder);
   }
 }
 

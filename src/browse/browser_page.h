@@ -50,7 +50,7 @@ class BrowserPage {
   Frame frame;
   CommandButton openButton;
   BrowserPane pane;
-  TextBox field;  // lies beyond the frame's right edge: never seen
+  TextBox field;  // mirrors the current file for those who read windows; never seen
 
   MenuItem& item(const std::string& name);
   // An open item of the pop-up menu that the page's owner gives a meaning of
@@ -60,19 +60,28 @@ class BrowserPage {
 
   // Lists the process's current directory.
   void start();
-  // Stores the selection's path as the page's current file, then opens it.
+  // The file the page last acted on: its selection when it was chosen, or a
+  // file handed to the page.
+  const std::string& currentFile() const { return currentFile_; }
+  void setCurrentFile(std::string path);
+  // Takes the selection's path as the page's current file, then opens it.
   void openSelection();
   void deleteSelection();
   void askLocation(Transfer operation);
-  // The dialog's "&Done": copies or moves the stored file into the dialog's directory.
-  void finishTransfer();
+  // Copies or moves the file into the folder, on a worker: the windows keep
+  // answering meanwhile, and only the progress window, if any, takes input.
+  void transfer(Transfer operation, const std::string& source, const std::string& folder);
+  // Whether a copy or move is under way.
+  bool transferring() const { return static_cast<bool>(transfer_); }
 
   // What the page does with the file the user opens.
   Event<void(const std::string& path)> Open;
 
  private:
+  struct Transferring;
   void tell(const std::string& message);  // what could not be done
-  bool choose();  // stores the selection's path; false when nothing is selected
+  bool choose();  // takes the selection's path; false when nothing is selected
+  void transferEnded();
 
   Services& services_;
   Form& form_;
@@ -81,6 +90,8 @@ class BrowserPage {
   BrowserPageSetup setup_;
   std::vector<std::unique_ptr<MenuItem>> items_;
   std::unique_ptr<LocationDialog> dialog_;
+  std::string currentFile_;
+  std::unique_ptr<Transferring> transfer_;
 };
 
 }  // namespace vl

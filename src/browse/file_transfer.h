@@ -3,6 +3,8 @@
 // only once it is complete; a move removes its source only after that.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "platform/files.h"
@@ -10,6 +12,13 @@
 namespace vl {
 
 enum class Transfer { Copy, Move };
+
+// How far a copy on a worker has gone, read by the windows as it goes, and
+// the windows' wish that it stop.
+struct TransferProgress {
+  std::atomic<std::int64_t> done{0}, total{0};
+  std::atomic<bool> cancel{false};
+};
 
 struct TransferOutcome {
   enum Kind { Done, Failed, Cancelled, SameFolder } kind = Done;

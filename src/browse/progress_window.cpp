@@ -37,29 +37,33 @@ std::string progressText(std::int64_t done, std::int64_t total) {
   return amount(done, unit) + " of " + amount(total, unit) + " (" + std::to_string(percent) + "%)";
 }
 
-Form3::Form3(Ui& ui, const std::string& caption, const std::string& what)
-    : Form(ui, "Form3", caption, 4815, 1860) {
+Form3::Form3(Ui& ui, const std::string& caption, const std::string& what,
+             TransferProgress& progress)
+    : Form(ui, "Form3", caption, 4815, 1860), progress_(progress) {
   setBorderStyle(BorderStyle::FixedDialog, false);
   place(Label1, 120, 120, 4575, 435, what);
   place(ProgressBar1, 120, 600, 4575, 255);
   ProgressBar1.setMax(1000);
   place(Label2, 120, 960, 4575, 255);
   place(Command1, 1680, 1320, 1455, 375, "Cancel");
-  Command1.Click = [this] { cancelled_ = true; };
-  CloseRequest = [this] { cancelled_ = true; };
+  Command1.Click = [this] { progress_.cancel = true; };
+  CloseRequest = [this] { progress_.cancel = true; };
+  Timer1.setInterval(kRefreshMs);
+  Timer1.setOnlyRefreshes(true);
+  Timer1.Tick = [this] { refresh(); };
 }
 
-bool Form3::report(std::int64_t done, std::int64_t total) {
-  std::int64_t now = ui().milliseconds();
-  if (shown_ && done < total && now - shownAt_ < kRefreshMs) return !cancelled_;
-  shown_ = true;
-  shownAt_ = now;
+void Form3::Load() {
+  center();
+  refresh();
+}
+
+void Form3::refresh() {
+  std::int64_t done = progress_.done, total = progress_.total;
   ProgressBar1.setValue(total > 0 ? static_cast<int>(std::clamp(
                                         static_cast<double>(done) * 1000 / total, 0.0, 1000.0))
-                                  : 1000);
-  Label2.setText(progressText(done, total));
-  ui().doEvents();
-  return !cancelled_;
+                                  : 0);
+  Label2.setText(total > 0 ? progressText(done, total) : "");
 }
 
 }  // namespace vl

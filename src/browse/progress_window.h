@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "browse/file_transfer.h"
 #include "platform/form.h"
 
 namespace vl {
@@ -11,31 +12,29 @@ namespace vl {
 // "120 MB of 320 MB (37%)": both sizes in the unit that suits the total.
 std::string progressText(std::int64_t done, std::int64_t total);
 
+// The figures come from the copy's progress, which a worker updates: the
+// window reads them on its own timer, so the copy never waits for it.
 class Form3 : public Form {
  public:
-  Form3(Ui& ui, const std::string& caption, const std::string& what);
+  Form3(Ui& ui, const std::string& caption, const std::string& what, TransferProgress& progress);
 
   Label Label1{this, "Label1"};  // the file and where it goes
   ProgressBar ProgressBar1{this, "ProgressBar1"};
   Label Label2{this, "Label2"};  // how much of it is done
   CommandButton Command1{this, "Command1"};
+  Timer Timer1{this, "Timer1"};
 
-  // Shows the progress and lets events run, at most every refresh interval
-  // and at the end; false once the user cancelled.
-  bool report(std::int64_t done, std::int64_t total);
-  // Often enough for the figures to be seen moving and for Cancel to answer
-  // at once; rarely enough that a fast copy does not wait for the drawing.
-  static constexpr std::int64_t kRefreshMs = 100;
-  bool cancelled() const { return cancelled_; }
-  void cancel() { cancelled_ = true; }
+  // Often enough for the figures to be seen moving; rarely enough that the
+  // drawing costs the copy nothing.
+  static constexpr int kRefreshMs = 100;
+  // Shows the figures as they are now.
+  void refresh();
 
  protected:
-  void Load() override { center(); }
+  void Load() override;
 
  private:
-  bool cancelled_ = false;
-  bool shown_ = false;
-  std::int64_t shownAt_ = 0;
+  TransferProgress& progress_;
 };
 
 }  // namespace vl

@@ -7,6 +7,7 @@
 namespace vl {
 
 class Form;
+class Ui;
 
 struct FileDialogRequest {
   std::string title;
@@ -19,8 +20,11 @@ class FileDialog {
  public:
   virtual ~FileDialog() = default;
   // The chosen file's full path, or nothing when the user cancelled or the
-  // dialog could not be shown.
-  virtual std::optional<std::string> open(Form* owner, const FileDialogRequest& request) = 0;
+  // dialog could not be shown. While it is open nothing else acts.
+  std::optional<std::string> open(Ui& ui, Form* owner, const FileDialogRequest& request);
+
+ protected:
+  virtual std::optional<std::string> show(Form* owner, const FileDialogRequest& request) = 0;
 };
 
 }  // namespace vl

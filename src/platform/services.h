@@ -11,6 +11,7 @@
 #include "platform/media_device.h"
 #include "platform/text_codec.h"
 #include "platform/tray_icon.h"
+#include "platform/workers.h"
 
 namespace vl {
 
@@ -20,6 +21,8 @@ class Launcher {
   // Starts the program with one argument in a normal window that takes the
   // focus, without waiting for it. Empty on success, else the reason.
   virtual std::string start(const std::string& program, const std::string& argument) = 0;
+  // Starts this program anew with the file, as a later start of it would.
+  virtual std::string startAgain(const std::string& file) = 0;
 };
 
 class Random {
@@ -48,6 +51,9 @@ class Instances {
   virtual bool claim(const std::string& commandLine) = 0;
   // A later start's command line, empty when it named nothing.
   Event<void(const std::string& commandLine)> Arrived;
+  // This copy is ending: a later start is no longer told that its command
+  // line was taken, and so runs itself rather than lose it.
+  virtual void stopServing() = 0;
 };
 
 // What the user is doing, for a reminder that notices them.
@@ -73,6 +79,7 @@ struct Services {
   std::string commandLine;
   Instances& instances;
   UserActivity& activity;
+  Workers& workers;
 };
 
 }  // namespace vl

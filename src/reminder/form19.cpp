@@ -137,7 +137,8 @@ void Form19::step(TextBox& box, int by) {
 }
 
 void Form19::browse(TextBox& box, const char* title, const std::string& filter) {
-  if (auto chosen = services_.fileDialog.open(this, {title, filter, ""})) box.setText(*chosen);
+  if (auto chosen = services_.fileDialog.open(services_.ui, this, {title, filter, ""}))
+    box.setText(*chosen);
 }
 
 void Form19::tick() {

@@ -258,12 +258,18 @@ TEST_F(LocationTest, DoneCopiesIntoTheDirectoryLastOpenedAndCancelDoesNothing) {
   EXPECT_EQ(main->StatusBar1.text(), "Copied AUTUMN.BMP to D:\\");
 }
 
-TEST_F(LocationTest, MoveTakesTheNameFromTheStoredSourceNotTheCurrentSelection) {
+// The dialog holds the file it was opened for: whatever the user clicks or
+// previews meanwhile, Done moves that one, and says so as it opens.
+TEST_F(LocationTest, ADialogOpenedForAFileActsOnThatFile) {
+  sys.ui.pictures.add("C:\\PICS\\b.dib", 1500, 1500);
   LocationDialog& d = ask(MediaPage::Image, "AUTUMN.BMP", "IMF");
+  EXPECT_EQ(d.text(), "Select Location");
+  EXPECT_EQ(d.Label3.text(), "Move AUTUMN.BMP into the folder opened above");
+  EXPECT_TRUE(d.Label3.visible());
   enter(d.Dir1, "June");
-  select(MediaPage::Image, "b.dib");  // the selection moves on while the dialog is open
-  EXPECT_EQ(page(MediaPage::Image).field.text(), "C:\\PICS\\b.dib");
-  page(MediaPage::Image).field.setText("C:\\PICS\\AUTUMN.BMP");
+  select(MediaPage::Image, "b.dib");  // the selection moves on, and b.dib is previewed
+  EXPECT_EQ(page(MediaPage::Image).currentFile(), "C:\\PICS\\b.dib");
+  EXPECT_EQ(main->imagePage.Image2.pictureSource(), "C:\\PICS\\b.dib");
   d.SSCommand2.userClick();
   EXPECT_EQ(sys.fs.contents("C:\\PICS\\June\\AUTUMN.BMP"), "data of C:\\PICS\\AUTUMN.BMP");
   EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\AUTUMN.BMP"));
@@ -334,49 +340,64 @@ TEST_F(LocationTest, ADriveTheDialogCannotReadIsAWarningAndTheListsStay) {
   EXPECT_EQ(sys.ui.messages[0].icon, MsgIcon::Warning);
 }
 
-TEST_F(LocationTest, BigCopiesShowProgressAndCanBeCancelled) {
+// A large file is copied by a worker: the windows keep answering, only the
+// progress window takes input, and its figures come from the copy.
+TEST_F(LocationTest, ALargeCopyRunsOnAWorkerBehindItsProgressWindow) {
   sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);
   page(MediaPage::MciDevices).pane.refreshFiles();
   LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "AMF");
   d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
-  int reports = 0;
-  sys.ui.DoEvents = [&] {
-    ++reports;
-    EXPECT_FALSE(main->form.enabled());  // the windows wait while the file is copied
-    EXPECT_FALSE(d.loaded());            // the dialog left before the copy began
-    Form3* progress = sys.form<Form3>("Form3");
-    ASSERT_NE(progress, nullptr);
-    EXPECT_EQ(progress->owner(), &main->form);
-    EXPECT_EQ(sys.form<Form>("Form13"), nullptr);
-    EXPECT_EQ(progress->Label1.text(), "big.avi to D:\\");
-    // The figures show from the first report on; the last one shows it whole.
-    EXPECT_NE(progress->Label2.text(), "");
-    if (reports == 10) {
-      EXPECT_EQ(progress->Label2.text(), "10 MB of 10 MB (100%)");
-    }
-  };
+  sys.workers.hold = true;
   d.SSCommand2.userClick();
-  EXPECT_EQ(reports, 10);
+  EXPECT_FALSE(d.loaded());  // the dialog left before the copy began
+  Form3* progress = sys.form<Form3>("Form3");
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(progress->owner(), &main->form);
+  EXPECT_EQ(progress->Label1.text(), "big.avi to D:\\");
+  EXPECT_FALSE(main->form.enabled());  // the windows wait while the file is copied
+  EXPECT_FALSE(sys.ui.acceptsInput(&main->form));
+  EXPECT_TRUE(sys.ui.acceptsInput(progress));
+  EXPECT_TRUE(page(MediaPage::MciDevices).transferring());
+  EXPECT_EQ(sys.workers.started, 1);
+  sys.workers.finishAll();
   EXPECT_TRUE(main->form.enabled());
   EXPECT_EQ(sys.fs.fileSize("D:\\big.avi"), 10 << 20);
   EXPECT_FALSE(sys.fs.fileExists("C:\\PICS\\big.avi"));
   EXPECT_EQ(sys.form<Form3>("Form3"), nullptr);
   EXPECT_EQ(main->StatusBar1.text(), "Moved big.avi to D:\\");
+
+  // Cancel: the copy stops at its next chunk and leaves nothing behind.
+  sys.fs.addSparseFile("C:\\PICS\\other.avi", 10 << 20);
+  page(MediaPage::MciDevices).pane.refreshFiles();
+  LocationDialog& again = ask(MediaPage::MciDevices, "other.avi", "ACF");
+  again.Drive1.userSelect(indexOf(again.Drive1, "d:"));
+  again.SSCommand2.userClick();
+  sys.form<Form3>("Form3")->Command1.userClick();
+  sys.workers.finishAll();
+  EXPECT_FALSE(sys.fs.fileExists("D:\\other.avi"));
+  EXPECT_FALSE(sys.fs.fileExists(partialCopyName("D:\\other.avi")));
+  EXPECT_EQ(sys.fs.fileSize("C:\\PICS\\other.avi"), 10 << 20);
+  EXPECT_TRUE(sys.ui.messages.empty());
 }
 
-// A fast copy does not wait for its window: the figures and events come at
-// the window's pace, and always at the end with the whole file.
-TEST_F(LocationTest, ALongCopyRefreshesItsWindowAtItsPaceAndAtTheEnd) {
-  sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);  // ten steps of a megabyte
+// The copy never waits for its window: the window reads the copy's figures
+// at its own pace, and the copy goes on between.
+TEST_F(LocationTest, TheProgressWindowReadsTheFiguresAtItsOwnPace) {
+  sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);  // ten chunks of a megabyte
   page(MediaPage::MciDevices).pane.refreshFiles();
   LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "ACF");
   d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
-  sys.ui.msPerClockReading = 30;  // a step takes 30 ms
   std::vector<std::string> shown;
-  sys.ui.DoEvents = [&] { shown.push_back(sys.form<Form3>("Form3")->Label2.text()); };
+  sys.fs.whileCopying = [&](std::int64_t) {
+    Form3* progress = sys.form<Form3>("Form3");
+    ASSERT_NE(progress, nullptr);
+    std::string before = progress->Label2.text();
+    sys.ui.advance(30);  // a chunk takes 30 ms
+    if (progress->Label2.text() != before) shown.push_back(progress->Label2.text());
+  };
   d.SSCommand2.userClick();
-  EXPECT_EQ(shown, (std::vector<std::string>{"1 MB of 10 MB (10%)", "5 MB of 10 MB (50%)",
-                                             "9 MB of 10 MB (90%)", "10 MB of 10 MB (100%)"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"4 MB of 10 MB (40%)", "7 MB of 10 MB (70%)",
+                                             "10 MB of 10 MB (100%)"}));
   EXPECT_EQ(sys.fs.fileSize("D:\\big.avi"), 10 << 20);
 }
 
@@ -388,16 +409,14 @@ TEST_F(LocationTest, QuitDuringALongCopyStopsItFirstAndNothingElseStartsMeanwhil
   other.Drive1.userSelect(indexOf(other.Drive1, "d:"));
   LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "AMF");
   d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
-  int reports = 0;
-  sys.ui.DoEvents = [&] {
-    if (++reports != 3) return;
+  sys.fs.whileCopying = [&](std::int64_t done) {
+    if (done != 3 << 20) return;
     other.SSCommand2.userClick();
     main->DYK.userClick();
     main->form.userCloseRequest();
     EXPECT_FALSE(sys.ui.ended);  // not before the copy has stopped
   };
   d.SSCommand2.userClick();
-  EXPECT_EQ(reports, 3);
   expectEndedWithoutCopy("C:\\PICS\\big.avi", "D:\\big.avi");
   EXPECT_FALSE(sys.fs.fileExists("D:\\ding.wav"));
   EXPECT_FALSE(main->DYK.checked());
@@ -419,18 +438,15 @@ TEST_P(QuitDuringCopyTest, StopsTheCopyLeavesNoTraceAndEndsTheProgram) {
   page(MediaPage::Image).pane.refreshFiles();
   LocationDialog& d = ask(MediaPage::Image, "big.bmp", "ICF");
   d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
-  int reports = 0;
-  sys.ui.DoEvents = [&] {
-    if (++reports != 3) return;
-    // A preview waits for the copy's end; the program ends first.
-    page(MediaPage::Image).pane.file.userSelect(indexOf(page(MediaPage::Image).pane.file, "b.dib"));
-    quitBy(GetParam());
-    EXPECT_FALSE(sys.ui.ended);  // not before the copy has stopped
-  };
+  sys.workers.hold = true;
   d.SSCommand2.userClick();
-  EXPECT_EQ(reports, 3);
+  // A preview waits for the copy's end; the program ends first.
+  page(MediaPage::Image).pane.file.userSelect(indexOf(page(MediaPage::Image).pane.file, "b.dib"));
+  quitBy(GetParam());
+  EXPECT_FALSE(sys.ui.ended);  // not before the worker has stopped
+  sys.workers.finishAll();
   expectEndedWithoutCopy("C:\\PICS\\big.bmp", "D:\\big.bmp");
-  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");  // no preview started
+  EXPECT_EQ(page(MediaPage::Image).currentFile(), "C:\\PICS\\big.bmp");  // no preview started
   EXPECT_EQ(sys.tray.calls.back(), "remove pichook");
 }
 
@@ -454,17 +470,15 @@ TEST_F(LocationTest, NothingStartsBehindALongCopyButTheDisplaysKeepUp) {
   LocationDialog& d = ask(MediaPage::Image, "big.bmp", "IMF");
   d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
   ListControl& images = page(MediaPage::Image).pane.file;
-  int reports = 0;
-  sys.ui.DoEvents = [&] {
-    ++reports;
-    if (reports == 2) {
+  sys.fs.whileCopying = [&](std::int64_t done) {
+    if (done == 2 << 20) {
       images.userSelect(indexOf(images, "b.dib"));
       props.Text4.userEdit("");  // would untick the sound
       sys.media.position = 400;
       sys.ui.advance(60000);
     }
-    if (reports == 3) {
-      EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\big.bmp");
+    if (done == 3 << 20) {
+      EXPECT_EQ(page(MediaPage::Image).currentFile(), "C:\\PICS\\big.bmp");
       EXPECT_EQ(sys.app->reminder()->breakWindow(), nullptr);
       EXPECT_EQ(main->soundPlayer.bar.value(), 400);  // the bar still follows the sound
     }
@@ -472,22 +486,57 @@ TEST_F(LocationTest, NothingStartsBehindALongCopyButTheDisplaysKeepUp) {
   props.Check1.setValue(1);
   props.Text4.setText("C:\\PICS\\ding.wav");
   d.SSCommand2.userClick();
-  EXPECT_EQ(reports, 10);
   EXPECT_EQ(sys.fs.fileSize("D:\\big.bmp"), 10 << 20);
   // Once the move has ended, what waited runs, in order.
-  EXPECT_EQ(main->imagePage.Text1.text(), "C:\\PICS\\b.dib");
+  EXPECT_EQ(page(MediaPage::Image).currentFile(), "C:\\PICS\\b.dib");
   EXPECT_EQ(props.Check1.value(), 0);
   EXPECT_NE(sys.app->reminder()->breakWindow(), nullptr);
 }
 
-TEST(ProgressWindow, CancelStopsTheCopyBetweenChunks) {
+// Without its progress window, or without a worker, a large copy does not
+// begin, and says so; the windows still take input.
+TEST_F(LocationTest, ACopyThatCannotShowItsProgressOrStartIsRefusedAndSaysSo) {
+  sys.fs.addSparseFile("C:\\PICS\\big.avi", 10 << 20);
+  page(MediaPage::MciDevices).pane.refreshFiles();
+  sys.ui.refusedForms.insert("Form3");
+  LocationDialog& d = ask(MediaPage::MciDevices, "big.avi", "ACF");
+  d.Drive1.userSelect(indexOf(d.Drive1, "d:"));
+  d.SSCommand2.userClick();
+  EXPECT_FALSE(sys.fs.fileExists("D:\\big.avi"));
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_EQ(sys.ui.messages[0].text,
+            "The window that shows how far a copy has gone could not be opened, so big.avi was "
+            "not copied.");
+  EXPECT_FALSE(sys.ui.busy());
+  EXPECT_TRUE(main->form.enabled());
+  sys.ui.messages.clear();
+
+  sys.ui.refusedForms.clear();
+  sys.workers.refuse = true;
+  LocationDialog& again = ask(MediaPage::MciDevices, "big.avi", "ACF");
+  again.Drive1.userSelect(indexOf(again.Drive1, "d:"));
+  again.SSCommand2.userClick();
+  EXPECT_FALSE(sys.fs.fileExists("D:\\big.avi"));
+  ASSERT_EQ(sys.ui.messages.size(), 1u);
+  EXPECT_NE(sys.ui.messages[0].text.find("big.avi could not be copied"), std::string::npos);
+  EXPECT_FALSE(sys.ui.busy());
+  EXPECT_TRUE(main->form.enabled());
+  EXPECT_EQ(sys.form<Form3>("Form3"), nullptr);
+}
+
+TEST(ProgressWindow, ShowsTheFiguresItIsGivenAndCancelAsksTheCopyToStop) {
   MemoryUi ui;
-  Form3 progress(ui, "Copying", "big.avi to D:\\");
-  progress.show();
-  EXPECT_TRUE(progress.report(1, 10));
-  EXPECT_EQ(progress.ProgressBar1.value(), 100);
-  progress.Command1.userClick();
-  EXPECT_FALSE(progress.report(2, 10));
+  TransferProgress progress;
+  Form3 window(ui, "Copying", "big.avi to D:\\", progress);
+  window.show();
+  EXPECT_EQ(window.Label2.text(), "");
+  progress.done = 1 << 20;
+  progress.total = 10 << 20;
+  ui.advance(Form3::kRefreshMs);
+  EXPECT_EQ(window.ProgressBar1.value(), 100);
+  EXPECT_EQ(window.Label2.text(), "1 MB of 10 MB (10%)");
+  window.Command1.userClick();
+  EXPECT_TRUE(progress.cancel);
 }
 
 }  // namespace

@@ -153,7 +153,7 @@ TEST_F(LogoTest, APictureOfAnotherFormatIsNoLogo) {
   sys.put("C:\\PICS\\disguised.bmp", std::string("\x89PNG\r\n\x1A\n", 8));
   for (auto [name, said] : {std::pair{"photo.jpg", "photo.jpg is a JPEG picture"},
                             {"disguised.bmp", "disguised.bmp is a PNG picture"}}) {
-    main->imagePage.Text1.setText(std::string("C:\\PICS\\") + name);
+    main->imagePage.browser.setCurrentFile(std::string("C:\\PICS\\") + name);
     main->LCM.setEnabled(true);
     main->LCM.userClick();
     logo->Option5.userClick();

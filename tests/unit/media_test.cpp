@@ -188,7 +188,7 @@ TEST_F(MediaTest, FailuresAreSkippedSilentlyStepByStep) {
 
   // A file no device opens: the bar keeps its maximum, the timer shows 0.
   select(main->soundPage, "notes.txt");  // not listed on this page
-  main->soundPage.field.setText("C:\\M\\notes.txt");
+  main->soundPage.setCurrentFile("C:\\M\\notes.txt");
   sound.openAndPlay("C:\\M\\notes.txt");
   EXPECT_EQ(sound.bar.max(), 1200);
   EXPECT_TRUE(sound.timer.enabled());

@@ -26,6 +26,7 @@ struct TestSystem {
   std::string commandLine;
   MemoryInstances instances;
   MemoryActivity activity;
+  MemoryWorkers workers;
   std::unique_ptr<Services> services;
   std::unique_ptr<App> app;
   std::unique_ptr<MainWindowParts> main;
@@ -33,7 +34,8 @@ struct TestSystem {
   Services& servicesOnly() {
     if (!services)
       services = std::make_unique<Services>(Services{ui, fs, codec, launcher, random, media, tray,
-                                                     fileDialog, commandLine, instances, activity});
+                                                     fileDialog, commandLine, instances, activity,
+                                                     workers});
     return *services;
   }
   // The main window, made if need be, by its parts.

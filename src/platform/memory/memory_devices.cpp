@@ -136,7 +136,7 @@ void RecordingTrayIcon::hide(Control& hook) {
   calls.push_back("remove " + hook.name());
 }
 
-std::optional<std::string> ScriptedFileDialog::open(Form*, const FileDialogRequest& request) {
+std::optional<std::string> ScriptedFileDialog::show(Form*, const FileDialogRequest& request) {
   requests.push_back(request);
   if (answers.empty()) return std::nullopt;
   auto answer = answers.front();

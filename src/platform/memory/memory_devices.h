@@ -64,10 +64,12 @@ class RecordingTrayIcon : public TrayIcon {
 
 class ScriptedFileDialog : public FileDialog {
  public:
-  std::optional<std::string> open(Form* owner, const FileDialogRequest& request) override;
   std::vector<FileDialogRequest> requests;
   // What the user chooses, one answer per dialog; nothing left: Cancel.
   std::deque<std::optional<std::string>> answers;
+
+ protected:
+  std::optional<std::string> show(Form* owner, const FileDialogRequest& request) override;
 };
 
 }  // namespace vl

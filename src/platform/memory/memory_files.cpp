@@ -219,6 +219,7 @@ FsResult MemoryFileSystem::copyFile(const std::string& from, const std::string& 
                                                                    static_cast<std::size_t>(step)));
     done += step;
     if (progress && !progress(done, total)) return {"The request was aborted."};
+    if (whileCopying) whileCopying(done);
     if (done >= total) break;
   }
   return {};

@@ -56,6 +56,9 @@ class MemoryFileSystem : public FileSystem {
   std::set<char> drivesWithoutRecycleBin;
   std::map<char, std::int64_t> freeSpace;  // bytes left on a drive; unlimited if absent
   std::size_t copyChunk = 1 << 20;
+  // What goes on elsewhere while a copy runs, after each chunk it has copied:
+  // the user's actions and the windows' time while a worker copies.
+  std::function<void(std::int64_t done)> whileCopying;
   int writeAttempts = 0;
   // Every path a file was to be written, renamed or copied to, or a folder
   // made at, whether or not it worked.

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,10 @@ class MemoryLauncher : public Launcher {
  public:
   std::string start(const std::string& program, const std::string& argument) override {
     launches.push_back({program, argument});
+    return failure;
+  }
+  std::string startAgain(const std::string& file) override {
+    launches.push_back({"(this program)", file});
     return failure;
   }
   std::vector<LaunchRecord> launches;
@@ -44,8 +50,35 @@ class MemoryInstances : public Instances {
     handedOver.push_back(commandLine);
     return false;
   }
+  void stopServing() override { serving = false; }
+  // A later start hands its command line over, if this copy still serves.
+  bool handOver(const std::string& commandLine) {
+    if (!serving || !Arrived) return false;
+    Arrived(commandLine);
+    return true;
+  }
   bool anotherRuns = false;
+  bool serving = true;
   std::vector<std::string> handedOver;
+};
+
+// Work run in the test's own thread: at once, or, held, when the test says,
+// so that it can act while the work is under way.
+class MemoryWorkers : public Workers {
+ public:
+  std::unique_ptr<Job> start(std::function<void()> work, std::function<void()> ended) override;
+  bool hold = false;
+  bool refuse = false;  // no worker can start
+  // Runs every held work, then its ending, in the order they were started.
+  void finishAll();
+  int started = 0;
+
+ private:
+  struct Pending {
+    std::function<void()> work, ended;
+    std::shared_ptr<bool> alive;
+  };
+  std::vector<Pending> held_;
 };
 
 class MemoryActivity : public UserActivity {

@@ -121,9 +121,10 @@ void MemoryUi::advance(int ms) {
   }
 }
 
-void MemoryUi::messageBox(Form* owner, const std::string& text, const std::string& title,
-                          MsgIcon icon) {
+void MemoryUi::showMessageBox(Form* owner, const std::string& text, const std::string& title,
+                              MsgIcon icon) {
   messages.push_back({owner ? owner->name() : std::string(), text, title, icon});
+  if (WhileModal) WhileModal();
 }
 
 void MemoryUi::setScreen(int widthPx, int heightPx, int twipsPerPixel) {

@@ -48,21 +48,14 @@ class MemoryUi : public Ui {
     frontmost = form.name();
     activated.push_back(form.name());
   }
-  void messageBox(Form* owner, const std::string& text, const std::string& title,
-                  MsgIcon icon) override;
+  void post(std::function<void()> step) override { step(); }
   ScreenInfo screen() const override { return screenInfo; }
   void endMessageLoop(int code) override {
     ended = true;
     exitCode = code;
   }
-  void popupMenuAt(Form&, MenuItem& menu, const Control* anchor) override {
-    popups.push_back(menu.name());
-    popupAnchors.push_back(anchor ? anchor->name() : "");
-  }
   void setFocus(Control& control) override { focused = control.name(); }
-  void doEvents() override {
-    if (DoEvents) DoEvents();
-  }
+  void closeModal() override { modalClosed = true; }
   // Each reading is a while later than the one before, so that whatever is
   // paced by it happens at every step unless a test holds the clock.
   std::int64_t milliseconds() override { return clockMs += msPerClockReading; }
@@ -88,10 +81,21 @@ class MemoryUi : public Ui {
   std::vector<std::string> popupAnchors;  // "" for a menu opened at the pointer
   std::string focused;
   MemoryPictureDecoder pictures;
-  // What "the user" does while a long operation lets events run.
-  std::function<void()> DoEvents;
+  // What happens while a message box or pop-up menu is open: time passing,
+  // a later start handing its file over.
+  std::function<void()> WhileModal;
+  bool modalClosed = false;  // the program closed the box or menu
   std::int64_t clockMs = 0;
   int msPerClockReading = 1000;
+
+ protected:
+  void showMessageBox(Form* owner, const std::string& text, const std::string& title,
+                      MsgIcon icon) override;
+  void showPopupMenu(Form&, MenuItem& menu, const Control* anchor) override {
+    popups.push_back(menu.name());
+    popupAnchors.push_back(anchor ? anchor->name() : "");
+    if (WhileModal) WhileModal();
+  }
 
  private:
   class TimerClock;

@@ -2,10 +2,12 @@
 
 #include <oleacc.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/control.h"
 #include "platform/keyboard_order.h"
+#include "platform/win32/com_ref.h"
 #include "platform/win32/peer.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
@@ -63,7 +65,11 @@ bool isSelf(const VARIANT& child) {
 // name, role and value, read when asked: captions change.
 class ControlAccessible final : public IAccessible {
  public:
-  ControlAccessible(HWND hwnd, IAccessible* standard) : hwnd_(hwnd), standard_(standard) {}
+  ControlAccessible(WindowPeer& peer, ComRef<IAccessible> standard)
+      : peer_(&peer),
+        alive_(peer.alive()),
+        standard_(std::move(standard)),
+        libraries_(peer.ui().libraries()) {}
   ControlAccessible(const ControlAccessible&) = delete;
   ControlAccessible& operator=(const ControlAccessible&) = delete;
 
@@ -78,7 +84,7 @@ class ControlAccessible final : public IAccessible {
     }
     // The children's enumeration and the window it stands for are the system's.
     if (riid == __uuidof(IEnumVARIANT) || riid == __uuidof(IOleWindow))
-      return standard_->QueryInterface(riid, out);
+      return standard_.get()->QueryInterface(riid, out);
     return E_NOINTERFACE;
   }
   ULONG STDMETHODCALLTYPE AddRef() override {
@@ -91,117 +97,122 @@ class ControlAccessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-    return standard_->GetTypeInfoCount(n);
+    return standard_.get()->GetTypeInfoCount(n);
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID lcid, ITypeInfo** info) override {
-    return standard_->GetTypeInfo(i, lcid, info);
+    return standard_.get()->GetTypeInfo(i, lcid, info);
   }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT n, LCID lcid,
                                           DISPID* ids) override {
-    return standard_->GetIDsOfNames(riid, names, n, lcid, ids);
+    return standard_.get()->GetIDsOfNames(riid, names, n, lcid, ids);
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
                                    DISPPARAMS* params, VARIANT* result, EXCEPINFO* error,
                                    UINT* badArgument) override {
-    return standard_->Invoke(id, riid, lcid, flags, params, result, error, badArgument);
+    return standard_.get()->Invoke(id, riid, lcid, flags, params, result, error, badArgument);
   }
 
   HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    return standard_->get_accParent(parent);
+    return standard_.get()->get_accParent(parent);
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* n) override {
-    return standard_->get_accChildCount(n);
+    return standard_.get()->get_accChildCount(n);
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-    return standard_->get_accChild(child, out);
+    return standard_.get()->get_accChild(child, out);
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     const Control* c = isSelf(child) ? control() : nullptr;
-    if (!c) return standard_->get_accName(child, name);
+    if (!c) return standard_.get()->get_accName(child, name);
     return answer(accessibleName(*c), name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     const Control* c = isSelf(child) ? control() : nullptr;
     std::string own = c ? accessibleValue(*c) : std::string();
-    if (own.empty()) return standard_->get_accValue(child, value);
+    if (own.empty()) return standard_.get()->get_accValue(child, value);
     return answer(own, value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-    return standard_->get_accDescription(child, out);
+    return standard_.get()->get_accDescription(child, out);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     const Control* c = isSelf(child) ? control() : nullptr;
-    if (!c || c->kind() == ControlKind::Form) return standard_->get_accRole(child, role);
+    if (!c || c->kind() == ControlKind::Form) return standard_.get()->get_accRole(child, role);
     if (!role) return E_POINTER;
-    VariantInit(role);
+    *role = VARIANT{};
     role->vt = VT_I4;
     role->lVal = roleOf(c->kind());
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    return standard_->get_accState(child, state);
+    return standard_.get()->get_accState(child, state);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return standard_->get_accHelp(child, help);
+    return standard_.get()->get_accHelp(child, help);
   }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-    return standard_->get_accHelpTopic(file, child, topic);
+    return standard_.get()->get_accHelpTopic(file, child, topic);
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-    return standard_->get_accKeyboardShortcut(child, keys);
+    return standard_.get()->get_accKeyboardShortcut(child, keys);
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-    return standard_->get_accFocus(child);
+    return standard_.get()->get_accFocus(child);
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-    return standard_->get_accSelection(children);
+    return standard_.get()->get_accSelection(children);
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-    return standard_->get_accDefaultAction(child, action);
+    return standard_.get()->get_accDefaultAction(child, action);
   }
   HRESULT STDMETHODCALLTYPE accSelect(long how, VARIANT child) override {
-    return standard_->accSelect(how, child);
+    return standard_.get()->accSelect(how, child);
   }
   HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                         VARIANT child) override {
-    return standard_->accLocation(left, top, width, height, child);
+    return standard_.get()->accLocation(left, top, width, height, child);
   }
   HRESULT STDMETHODCALLTYPE accNavigate(long dir, VARIANT start, VARIANT* end) override {
-    return standard_->accNavigate(dir, start, end);
+    return standard_.get()->accNavigate(dir, start, end);
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
-    return standard_->accHitTest(x, y, child);
+    return standard_.get()->accHitTest(x, y, child);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return standard_->accDoDefaultAction(child);
+    return standard_.get()->accDoDefaultAction(child);
   }
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-    return standard_->put_accName(child, name);
+    return standard_.get()->put_accName(child, name);
   }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-    return standard_->put_accValue(child, value);
+    return standard_.get()->put_accValue(child, value);
   }
 
  private:
-  ~ControlAccessible() { standard_->Release(); }
+  ~ControlAccessible() = default;
 
-  // The control while its window lives.
-  const Control* control() const {
-    WindowPeer* peer = IsWindow(hwnd_) ? WindowPeer::of(hwnd_) : nullptr;
-    return peer ? peer->control() : nullptr;
-  }
-  static HRESULT answer(const std::string& text, BSTR* out) {
+  // The control while its window lives: a screen reader may keep the object
+  // after the window has gone, and its handle may by then be another's.
+  const Control* control() const { return alive_.expired() ? nullptr : peer_->control(); }
+  // A string for the screen reader, from oleaut32, which is loaded only now:
+  // a program that imports it loads the COM libraries at every start.
+  HRESULT answer(const std::string& text, BSTR* out) const {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
+    auto allocate =
+        libraries_.function<decltype(&::SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+    if (!allocate) return E_OUTOFMEMORY;
     std::wstring wide = widen(text);
-    *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    *out = allocate(wide.data(), static_cast<UINT>(wide.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
   }
 
   LONG refs_ = 1;
-  HWND hwnd_;
-  IAccessible* standard_;  // owned: one reference
+  WindowPeer* peer_;
+  std::weak_ptr<const void> alive_;  // expires with the peer
+  ComRef<IAccessible> standard_;
+  SystemLibraries& libraries_;
 };
 
 }  // namespace
@@ -216,12 +227,12 @@ bool answerAccessibleObject(WindowPeer& peer, WPARAM wp, LPARAM lp, LRESULT& res
   auto fromObject =
       ui.libraries().function<decltype(&::LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
   if (!standardObject || !fromObject) return false;
-  IAccessible* standard = nullptr;
-  if (FAILED(standardObject(peer.hwnd(), OBJID_CLIENT, __uuidof(IAccessible),
-                            reinterpret_cast<void**>(&standard))) ||
+  ComRef<IAccessible> standard;
+  if (FAILED(
+          standardObject(peer.hwnd(), OBJID_CLIENT, __uuidof(IAccessible), standard.putVoid())) ||
       !standard)
     return false;
-  auto* own = new ControlAccessible(peer.hwnd(), standard);
+  auto* own = new ControlAccessible(peer, std::move(standard));
   result = fromObject(__uuidof(IAccessible), wp, own);
   own->Release();
   return true;

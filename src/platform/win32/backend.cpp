@@ -18,6 +18,6 @@ Backend::Backend(HINSTANCE instance, std::string commandLine)
       services_{ui_,        fs_,         codec_,
                 launcher_,  random_,     media_,
                 tray_,      fileDialog_, std::move(commandLine),
-                instances_, activity_} {}
+                instances_, activity_,   workers_} {}
 
 }  // namespace vl::win32

@@ -16,6 +16,7 @@
 #include "platform/win32/system_services.h"
 #include "platform/win32/ui.h"
 #include "platform/win32/user_activity.h"
+#include "platform/win32/workers.h"
 
 namespace vl::win32 {
 
@@ -43,6 +44,7 @@ class Backend {
   Win32FileDialog fileDialog_;
   Win32Instances instances_;
   Win32Activity activity_;
+  Win32Workers workers_{ui_.posted()};
   Services services_;
 };
 

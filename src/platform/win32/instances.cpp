@@ -65,9 +65,19 @@ void Win32Instances::serve() {
   wc.lpfnWndProc = &windowProc;
   wc.hInstance = instance_;
   wc.lpszClassName = kWindowClass;
-  if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
+  if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return stopServing();
   window_ =
       CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
+  // Without the window nobody could hand this copy a command line; the mark
+  // goes too, so that later starts run instead of waiting for an answer.
+  if (!window_) stopServing();
+}
+
+void Win32Instances::stopServing() {
+  if (window_) DestroyWindow(window_);
+  window_ = nullptr;
+  if (mark_) CloseHandle(mark_);
+  mark_ = nullptr;
 }
 
 LRESULT CALLBACK Win32Instances::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

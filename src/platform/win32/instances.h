@@ -19,6 +19,7 @@ class Win32Instances : public Instances {
   Win32Instances& operator=(const Win32Instances&) = delete;
 
   bool claim(const std::string& commandLine) override;
+  void stopServing() override;
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -31,7 +31,7 @@ std::wstring filterList(const std::string& filter) {
 
 }  // namespace
 
-std::optional<std::string> Win32FileDialog::open(Form* owner, const FileDialogRequest& request) {
+std::optional<std::string> Win32FileDialog::show(Form* owner, const FileDialogRequest& request) {
   auto getOpenFileName =
       libraries_.function<decltype(&::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
   if (!getOpenFileName) return std::nullopt;

@@ -10,7 +10,9 @@ class SystemLibraries;
 class Win32FileDialog : public FileDialog {
  public:
   explicit Win32FileDialog(SystemLibraries& libraries) : libraries_(libraries) {}
-  std::optional<std::string> open(Form* owner, const FileDialogRequest& request) override;
+
+ protected:
+  std::optional<std::string> show(Form* owner, const FileDialogRequest& request) override;
 
  private:
   SystemLibraries& libraries_;

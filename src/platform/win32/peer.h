@@ -74,6 +74,8 @@ class WindowPeer : public ControlPeer {
   const KindHome& home() const { return home_; }
   // The peer of a form's window, else null.
   virtual FormPeer* asFormPeer() { return nullptr; }
+  // Expires when the peer goes: for those who may outlive it.
+  std::weak_ptr<const void> alive() const { return alive_; }
 
   // Standard controls keep their own window procedure behind ours.
   WNDPROC original = nullptr;
@@ -90,6 +92,7 @@ class WindowPeer : public ControlPeer {
   const KindHome& home_;
   HWND hwnd_;
   ATOM nameAtom_;
+  std::shared_ptr<const void> alive_ = std::make_shared<char>(0);
 };
 
 // A form's window also holds its menu bar, pop-up menus, shortcut keys and

@@ -181,6 +181,20 @@ std::string AnsiCodec::fromAnsi(std::string_view bytes) const {
   return narrow(wide);
 }
 
+std::string Win32Launcher::startAgain(const std::string& file) {
+  std::wstring self(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+    if (n == 0) return errorText(GetLastError());
+    if (n < self.size()) {
+      self.resize(n);
+      break;
+    }
+    self.resize(self.size() * 2);  // a long path: ask again with room for it
+  }
+  return start(narrow(self), file);
+}
+
 std::string Win32Launcher::start(const std::string& program, const std::string& argument) {
   std::wstring app = widen(program);
   // Both parts quoted, and the program named explicitly: nothing is guessed

@@ -59,6 +59,7 @@ class AnsiCodec : public TextCodec {
 class Win32Launcher : public Launcher {
  public:
   std::string start(const std::string& program, const std::string& argument) override;
+  std::string startAgain(const std::string& file) override;
 };
 
 }  // namespace vl::win32

@@ -78,8 +78,8 @@ void Win32Ui::activate(Form& form) {
   SetForegroundWindow(peer->hwnd());
 }
 
-void Win32Ui::messageBox(Form* owner, const std::string& text, const std::string& title,
-                         MsgIcon icon) {
+void Win32Ui::showMessageBox(Form* owner, const std::string& text, const std::string& title,
+                             MsgIcon icon) {
   HWND ownerHwnd = nullptr;
   if (owner && owner->visible())
     if (auto* peer = static_cast<WindowPeer*>(owner->peer())) ownerHwnd = peer->hwnd();
@@ -103,7 +103,7 @@ PictureLoad Win32Ui::loadPicture(const std::string& source) {
   return pictures_->load(source);
 }
 
-void Win32Ui::popupMenuAt(Form& form, MenuItem& menu, const Control* anchor) {
+void Win32Ui::showPopupMenu(Form& form, MenuItem& menu, const Control* anchor) {
   auto* peer = dynamic_cast<FormPeer*>(form.peer());
   if (!peer) return;
   auto it = peer->popups.find(&menu);
@@ -125,18 +125,22 @@ void Win32Ui::setFocus(Control& control) {
   if (WindowPeer* peer = windowPeerOf(control)) SetFocus(peer->hwnd());
 }
 
-void Win32Ui::doEvents() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      if (!endAsked_) continue;  // not the program's own end
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    if (preTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+namespace {
+
+// The system's modal dialogs of this thread: message boxes and file dialogs.
+BOOL CALLBACK closeDialog(HWND hwnd, LPARAM) {
+  wchar_t cls[16] = {};
+  GetClassNameW(hwnd, cls, 16);
+  if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd))
+    PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+void Win32Ui::closeModal() {
+  EndMenu();
+  EnumThreadWindows(GetCurrentThreadId(), &closeDialog, 0);
 }
 
 HFONT Win32Ui::font(const Font& f) {

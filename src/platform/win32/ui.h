@@ -17,6 +17,7 @@
 #include "platform/win32/button_art.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/posted_steps.h"
 
 namespace vl::win32 {
 
@@ -34,13 +35,12 @@ class Win32Ui : public Ui {
   bool load(Form& form) override;
   void unload(Form& form) override;
   void bringToFront(Form& form) override;
-  void messageBox(Form* owner, const std::string& text, const std::string& title,
-                  MsgIcon icon) override;
+  void post(std::function<void()> step) override { posted_.post(std::move(step)); }
+  PostedSteps& posted() { return posted_; }
+  void closeModal() override;
   ScreenInfo screen() const override;
   void endMessageLoop(int exitCode) override;
-  void popupMenuAt(Form& form, MenuItem& menu, const Control* anchor) override;
   void setFocus(Control& control) override;
-  void doEvents() override;
   void activate(Form& form) override;
   std::int64_t milliseconds() override { return static_cast<std::int64_t>(GetTickCount64()); }
   PictureLoad loadPicture(const std::string& source) override;
@@ -88,6 +88,11 @@ class Win32Ui : public Ui {
     return buttonArt_.find(name, pixels);
   }
 
+ protected:
+  void showMessageBox(Form* owner, const std::string& text, const std::string& title,
+                      MsgIcon icon) override;
+  void showPopupMenu(Form& form, MenuItem& menu, const Control* anchor) override;
+
  private:
   std::vector<std::function<void()>> afterPainting_;
   bool preTranslate(MSG& msg);
@@ -100,6 +105,7 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance_;
   SystemLibraries& libraries_;
+  PostedSteps posted_{instance_};
   POINT pointer_{-32768, -32768};  // where the user last left the pointer
   ComApartment com_{libraries_};
   int dpi_ = 96;

@@ -141,8 +141,10 @@ SCENARIO(layout) {
     if (p.choosePopupItem(file1, "Copy File")) {
       HWND location = p.form("Form4");
       REQUIRE(location != nullptr);
-      checkClient(location, 4530, 3165);
-      checkPlaces(location, {{"Drive1", {120, 120, 4275, 330}},
+      // The designed dialog, and below its panel the line that names the file.
+      checkClient(location, 4530, 3165 + 300);
+      checkPlaces(location, {{"Label3", {120, 3150, 4275, 255}},
+                             {"Drive1", {120, 120, 4275, 330}},
                              {"Dir1", {120, 480, 4275, 1950}},
                              {"SSPanel1", {60, 60, 4395, 3015}},
                              {"SSCommand2", {60, 2460, 2115, 435}},

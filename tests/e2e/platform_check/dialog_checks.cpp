@@ -65,7 +65,7 @@ struct Driver {
   }
 };
 
-std::optional<std::string> drive(vl::Form* owner, const std::string& title,
+std::optional<std::string> drive(vl::Ui& ui, vl::Form* owner, const std::string& title,
                                  const std::string& typed, const std::string& folder) {
   Driver driver;
   driver.title = vl::win32::widen(title);
@@ -74,7 +74,8 @@ std::optional<std::string> drive(vl::Form* owner, const std::string& title,
   HANDLE thread = CreateThread(nullptr, 0, &Driver::start, &driver, 0, nullptr);
   vl::win32::SystemLibraries libraries;
   vl::win32::Win32FileDialog dialog(libraries);
-  auto chosen = dialog.open(owner, {title, "Bitmaps (*.bmp)|*.bmp|All files (*.*)|*.*", folder});
+  auto chosen =
+      dialog.open(ui, owner, {title, "Bitmaps (*.bmp)|*.bmp|All files (*.*)|*.*", folder});
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
   CHECK_MSG(driver.found, "the dialog \"" + title + "\" appears",
@@ -109,16 +110,18 @@ void runDialogChecks(HINSTANCE instance, const std::string& folder) {
   std::string sample = folder + "chosen.bmp";
   CHECK_EQ_MSG(writeFile(sample, bmp24BottomUp(4, 4)), true, "chosen.bmp written");
 
-  auto cancelled = drive(nullptr, "Check: cancel", "", folder);
+  vl::win32::SystemLibraries libraries;
+  vl::win32::Win32Ui ui(instance, libraries);
+  auto cancelled = drive(ui, nullptr, "Check: cancel", "", folder);
   CHECK_EQ_MSG(Chosen{cancelled}, Chosen{}, "Cancel returns nothing");
 
-  auto chosen = drive(nullptr, "Check: open", sample, folder);
+  auto chosen = drive(ui, nullptr, "Check: open", sample, folder);
   CHECK_EQ_MSG(Chosen{chosen}, Chosen{sample}, "OK returns the typed path");
 
   // A bare name is looked for in the initial folder.
   wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, before);
-  auto named = drive(nullptr, "Check: by name", "chosen.bmp", folder);
+  auto named = drive(ui, nullptr, "Check: by name", "chosen.bmp", folder);
   CHECK_EQ_MSG(Chosen{named}, Chosen{sample}, "a bare name is found in the initial folder");
   GetCurrentDirectoryW(MAX_PATH, after);
   CHECK_MSG(std::wstring(before) == after,
@@ -126,11 +129,10 @@ void runDialogChecks(HINSTANCE instance, const std::string& folder) {
             vl::win32::narrow(after));
 
   // Owned by a loaded (hidden) form.
-  vl::win32::SystemLibraries libraries;
-  vl::win32::Win32Ui ui(instance, libraries);
   vl::Form owner(ui, "Form1", "Owner", 3000, 2000);
   CHECK_MSG(owner.load(), "the owner form loads", "it did not");
-  auto owned = drive(&owner, "Check: owned", sample, folder);
+  auto owned = drive(ui, &owner, "Check: owned", sample, folder);
+  CHECK_MSG(!ui.busy(), "the program takes input again once the dialog has closed", "still busy");
   CHECK_EQ_MSG(Chosen{owned}, Chosen{sample}, "an owned dialog returns the typed path");
   owner.unload();
 }
