@@ -14,10 +14,10 @@
 
 #include "browse/file_transfer.h"
 #include "browse/progress_window.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/system_services.h"
-#include "platform/win32/ui.h"
-#include "platform/win32/workers.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/system_services.h"
+#include "platform/win32/windows/ui.h"
+#include "platform/win32/system/workers.h"
 #include "program_windows.h"
 
 namespace {

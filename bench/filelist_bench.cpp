@@ -15,10 +15,10 @@
 
 #include "browse/browser_pane.h"
 #include "browse/media_types.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/system_services.h"
-#include "platform/win32/peer.h"
-#include "platform/win32/ui.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/system_services.h"
+#include "platform/win32/windows/peer.h"
+#include "platform/win32/windows/ui.h"
 
 namespace {
 

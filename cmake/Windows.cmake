@@ -1,7 +1,7 @@
 # The Windows program, and under Wine its end-to-end tests and benchmarks.
 enable_language(RC)
 
-file(GLOB VARILUME_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+file(GLOB_RECURSE VARILUME_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(varilume_win32 STATIC ${VARILUME_WIN32_SOURCES})
 target_link_libraries(varilume_win32 PUBLIC varilume_core PRIVATE varilume_warnings)
 target_compile_definitions(varilume_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
@@ -10,7 +10,9 @@ target_compile_definitions(varilume_core PUBLIC UNICODE _UNICODE)
 # Each source parses the same large system headers: the Windows builds compile
 # them in batches. The native builds compile them one by one, which keeps
 # each file's own includes honest.
-set_target_properties(varilume_core varilume_win32 PROPERTIES UNITY_BUILD ON)
+# Off checks that each file includes what it uses.
+option(VARILUME_BATCHED "Compile the Windows sources in batches" ON)
+set_target_properties(varilume_core varilume_win32 PROPERTIES UNITY_BUILD ${VARILUME_BATCHED})
 target_link_libraries(varilume_win32 PUBLIC comctl32 gdi32 user32 shell32 ole32 oleaut32 uuid
                       winmm comdlg32)
 

@@ -3,7 +3,7 @@
 
 #include "app/app.h"
 #include "platform/win32/backend.h"
-#include "platform/win32/text.h"
+#include "platform/win32/system/text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   // Ends after the program: the windows, devices and libraries the program

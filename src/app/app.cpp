@@ -7,6 +7,7 @@
 #include "reminder/reminder.h"
 #include "tips/form14.h"
 #include "tips/tip_file.h"
+#include "platform/ui.h"
 
 #include <utility>
 

@@ -3,6 +3,8 @@
 #include "app/app.h"
 #include "browse/media_types.h"
 #include "reminder/reminder.h"
+#include "platform/menu_item.h"
+#include "platform/ui.h"
 
 namespace vl {
 

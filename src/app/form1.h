@@ -13,6 +13,7 @@
 #include "media/player.h"
 #include "platform/form.h"
 #include "tips/help_page.h"
+#include "platform/menu_item.h"
 
 namespace vl {
 

@@ -1,4 +1,5 @@
 #include "app/form2.h"
+#include "platform/ui.h"
 
 namespace vl {
 

@@ -6,6 +6,7 @@
 
 #include "platform/services.h"
 #include "platform/event.h"
+#include "platform/menu_item.h"
 
 namespace vl {
 

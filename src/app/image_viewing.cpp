@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 #include "platform/picture.h"
+#include "platform/menu_item.h"
+#include "platform/ui.h"
 
 namespace vl {
 

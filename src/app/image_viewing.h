@@ -10,6 +10,7 @@
 #include "browse/image_views.h"
 #include "platform/services.h"
 #include "settings/settings_store.h"
+#include "platform/menu_item.h"
 
 namespace vl {
 

@@ -2,6 +2,8 @@
 
 #include "browse/location_dialog.h"
 #include "browse/progress_window.h"
+#include "platform/menu_item.h"
+#include "platform/ui.h"
 
 #include <optional>
 #include <utility>

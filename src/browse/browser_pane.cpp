@@ -7,7 +7,7 @@ namespace vl {
 BrowserPane::BrowserPane(Control& frame, const char* driveName, const char* dirName,
                          const char* fileName, std::string pattern, FileSystem& fs)
     : browser(frame, driveName, dirName, fs),
-      file(&frame, fileName, ControlKind::FileList),
+      file(&frame, fileName),
       pattern_(std::move(pattern)),
       fs_(fs) {
   place(drive, 120, 1200, 4275, 330);

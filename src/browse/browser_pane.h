@@ -15,7 +15,7 @@ class BrowserPane {
   DirectoryBrowser browser;
   ListControl& drive = browser.drive;
   ListControl& dir = browser.dir;
-  ListControl file;
+  FileList file;
 
   // The file list's directory and its selection.
   const std::string& directory() const { return browser.path(); }

@@ -9,9 +9,7 @@ namespace vl {
 
 DirectoryBrowser::DirectoryBrowser(Control& parent, const char* driveName, const char* dirName,
                                    FileSystem& fs)
-    : drive(&parent, driveName, ControlKind::DriveList),
-      dir(&parent, dirName, ControlKind::DirList),
-      fs_(fs) {
+    : drive(&parent, driveName), dir(&parent, dirName), fs_(fs) {
   drive.Click = [this] {
     std::size_t i = static_cast<std::size_t>(drive.listIndex());
     if (i < driveLetters_.size()) changeDrive(driveLetters_[i]);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/control.h"
+#include "platform/list_controls.h"
 #include "platform/files.h"
 #include "platform/event.h"
 
@@ -16,8 +16,8 @@ class DirectoryBrowser {
  public:
   DirectoryBrowser(Control& parent, const char* driveName, const char* dirName, FileSystem& fs);
 
-  ListControl drive;
-  ListControl dir;
+  DriveList drive;
+  DirList dir;
 
   // The directory the directory list stands in ("C:\PICS", "C:\").
   const std::string& path() const { return path_; }

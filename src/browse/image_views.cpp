@@ -1,4 +1,5 @@
 #include "browse/image_views.h"
+#include "platform/ui.h"
 
 #include <cmath>
 

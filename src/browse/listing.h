@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/control.h"
+#include "platform/list_controls.h"
 #include "platform/files.h"
 
 namespace vl {

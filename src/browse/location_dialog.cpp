@@ -1,4 +1,5 @@
 #include "browse/location_dialog.h"
+#include "platform/ui.h"
 
 namespace vl {
 

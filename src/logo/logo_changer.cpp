@@ -1,6 +1,7 @@
 #include "logo/logo_changer.h"
 
 #include "platform/picture_format.h"
+#include "platform/ui.h"
 
 namespace vl {
 

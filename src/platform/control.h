@@ -1,6 +1,7 @@
 // A control of a form: the properties and events the program's windows use.
 // Back ends mirror the properties into real windows (or keep them in memory)
-// and turn the user's input into the user* calls below.
+// and turn the user's input into the user* calls below. The kinds of control
+// are classes of their own (controls.h, list_controls.h), each with its rules.
 #pragma once
 
 #include <cstdint>
@@ -59,6 +60,26 @@ enum class Prop { Text, Bounds, Visible, Enabled, Value, Style, Items, ZOrder, L
 
 class Form;
 class Picture;
+class TabStrip;
+
+// What a control is to a screen reader: the same for every control of a kind.
+enum class Role {
+  Window,
+  PushButton,
+  CheckButton,
+  RadioButton,
+  StaticText,
+  Text,
+  Grouping,
+  Pane,
+  PageTabList,
+  StatusBar,
+  Graphic,
+  ProgressBar,
+  ComboBox,
+  List,
+  ScrollBar,
+};
 
 class ControlPeer {
  public:
@@ -151,6 +172,29 @@ class Control {
   bool focusable() const;
   // The form at the root of the tree, if it is one.
   virtual Form* asForm() { return nullptr; }
+  virtual TabStrip* asTabStrip() { return nullptr; }
+
+  // The rules of each kind.
+  // What a screen reader calls it and reads of it, and what it is.
+  virtual Role role() const { return Role::Pane; }
+  virtual std::string accessibleName() const;
+  virtual std::string accessibleValue() const { return {}; }
+  // Whether Enter goes to the control rather than pressing the window's
+  // default button: it does something with the key itself.
+  virtual bool takesEnter() const { return static_cast<bool>(KeyDown); }
+  // Enter while it has the focus presses it: true for a push button.
+  virtual bool userEnter() { return false; }
+  // The group of option buttons it belongs to (their container), or null.
+  virtual const Control* optionGroup() const { return nullptr; }
+  // A panel or frame, which the controls lying on it are read with.
+  virtual bool isBackdrop() const { return false; }
+  // What it names the controls inside it to a screen reader ("Choices" for
+  // a frame of that caption), or "".
+  virtual std::string groupName() const { return {}; }
+  // A label, which names the control read after it.
+  virtual bool namesNext() const { return false; }
+  // Whether a child (of a page) is on the page shown.
+  virtual bool showsChild(const Control&) const { return true; }
 
   // Visible on screen: itself, its page and all its parents.
   bool shownOnScreen() const;
@@ -209,9 +253,9 @@ class Control {
   virtual void textChanged() {}
   // A click by the user that changes the value; false leaves it to Click.
   virtual bool clickChangesValue() { return false; }
-  // Whether a child (of a page) is on the page shown.
-  virtual bool showsChild(const Control&) const { return true; }
   void setValueQuietly(int v);
+  // Choosing one option clears the others of its group without a Click.
+  friend class OptionButton;
   // Raises the event for a change the window already shows: at once, or,
   // while a long operation runs in another window, once it has ended.
   void raiseWhenFree(Event<void()> Control::*event);
@@ -239,283 +283,12 @@ class Control {
   bool pressed_ = false;  // the left button went down here and is still down
 };
 
-// Typed controls: a control of a fixed kind.
-template <ControlKind K>
-class Typed : public Control {
- public:
-  Typed(Control* parent, std::string name) : Control(parent, std::move(name), K) {}
-};
-using Label = Typed<ControlKind::Label>;
-using Frame = Typed<ControlKind::Frame>;
-using Panel = Typed<ControlKind::Panel>;
-
-// The line along the bottom of a window. It says what the control under the
-// pointer does (its help), or what has just happened (a message, set as its
-// text), which stays until something else is said.
-class StatusBar : public Control {
- public:
-  StatusBar(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::StatusBar) {}
-  void showHelp(std::string text);
-  // Clears the help of a control no longer in sight; a message stays.
-  void clearHelp();
-  // A message about something that may stop being so; its subject (any
-  // address its sayers share) lets them take it back while it is shown.
-  void showMessage(std::string text, const void* subject);
-  void takeBack(const void* subject);
-
- protected:
-  void textChanged() override {
-    showsHelp_ = helping_;
-    subject_ = saying_;
-  }
-
- private:
-  bool helping_ = false;           // the text being set is a help text
-  bool showsHelp_ = false;         // what it says is a help text
-  const void* saying_ = nullptr;   // the subject of the text being set
-  const void* subject_ = nullptr;  // the subject of what it says
-};
-
-// A control that is on (1) or off (0), and that the keyboard reaches.
-class Toggle : public Control {
- public:
-  using Control::Control;
-
- protected:
-  bool takesFocus() const override { return true; }
-  int normalisedValue(int v) const override { return v ? 1 : 0; }
-};
-
-// Ticked or not; a click, or a change made here, ticks or unticks it and
-// raises Click.
-class CheckBox : public Toggle {
- public:
-  CheckBox(Control* parent, std::string name)
-      : Toggle(parent, std::move(name), ControlKind::CheckBox) {}
-
- protected:
-  void valueChanged() override;
-  bool clickChangesValue() override;
-};
-
-// Selected or not. Selecting one clears the other option buttons of its
-// container and raises Click; a click on a selected one still reports it.
-class OptionButton : public Toggle {
- public:
-  OptionButton(Control* parent, std::string name)
-      : Toggle(parent, std::move(name), ControlKind::OptionButton) {}
-
- protected:
-  void valueChanged() override;
-  bool clickChangesValue() override;
-};
-
-// A text box of one line, or of many lines that wrap, with a vertical
-// scroll bar (set before the window is made).
-class TextBox : public Control {
- public:
-  TextBox(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::TextBox) {}
-  bool multiLine() const { return multiLine_; }
-  void setMultiLine(bool m) { multiLine_ = m; }
-
- protected:
-  bool takesFocus() const override { return true; }
-  void textChanged() override;
-
- private:
-  bool multiLine_ = false;
-};
-
-// A push button, with a caption or a bitmap of the program ("res:NAME").
-class CommandButton : public Control {
- public:
-  CommandButton(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::CommandButton) {}
-  const std::string& picture() const { return picture_; }
-  void setPicture(std::string resource);
-
- protected:
-  bool takesFocus() const override { return true; }
-
- private:
-  std::string picture_;
-};
-
-// Shows a picture at its natural size, or stretched to the control's size.
-// Unstretched, the control takes the picture's size; either way its place
-// may lie partly outside its parent, which shows the part inside.
-class ImageBox : public Control {
- public:
-  ImageBox(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::ImageBox) {}
-  // A file path or "res:NAME". "" empties the control. Returns "" when the
-  // picture is shown, else why it could not be read: the previous picture
-  // then stays.
-  std::string setPicture(const std::string& source);
-  const std::string& pictureSource() const { return source_; }
-  const std::shared_ptr<const Picture>& picture() const { return picture_; }
-  bool stretch() const { return stretch_; }
-  void setStretch(bool s);
-
- private:
-  void fitPicture();
-
-  std::string source_;
-  std::shared_ptr<const Picture> picture_;
-  bool stretch_ = false;
-};
-
-// Raises Tick every interval milliseconds while enabled; an interval of 0
-// stops it. It has no window: the form's window keeps its time.
-class Timer : public Control {
- public:
-  Timer(Control* parent, std::string name) : Control(parent, std::move(name), ControlKind::Timer) {
-    setVisible(false);
-  }
-  int interval() const { return interval_; }
-  void setInterval(int ms);
-  // A resting timer stays enabled but is not woken: its owner knows that a
-  // tick could change nothing until it says otherwise.
-  void setResting(bool resting);
-  // Whether ticks are due: enabled, with an interval, and not resting.
-  bool running() const { return enabled() && interval_ > 0 && !resting_; }
-
-  Event<void()> Tick;
-  // The interval has passed: an enabled timer raises Tick. While a long
-  // operation runs in another window the ticks wait, unless they only
-  // refresh a display, and then run one by one once it has ended.
-  void elapse();
-  void setOnlyRefreshes(bool r) { onlyRefreshes_ = r; }
-  bool onlyRefreshes() const { return onlyRefreshes_; }
-
- private:
-  int interval_ = 0;
-  bool resting_ = false;
-  bool onlyRefreshes_ = false;
-  int held_ = 0;  // ticks waiting for a long operation's end
-};
-
-enum class Orientation { Horizontal, Vertical };
-
-// A scroll bar from min to max (max may be the smaller). value() is the
-// thumb's place. Moving the thumb raises Scroll for each step and Change when
-// the user lets go; an arrow, a click beside the thumb or a change made here
-// raise Change.
-class ScrollBar : public Control {
- public:
-  ScrollBar(Control* parent, std::string name, Orientation o)
-      : Control(parent, std::move(name), ControlKind::ScrollBar), orientation_(o) {}
-  Orientation orientation() const { return orientation_; }
-  int min() const { return min_; }
-  int max() const { return max_; }
-  void setRange(int min, int max);
-  int smallChange() const { return smallChange_; }
-  int largeChange() const { return largeChange_; }
-  void setChanges(int small, int large);
-  void setValue(int v) override;
-
-  Event<void()> Scroll;
-
-  // The user drags the thumb to v, then lets it go.
-  void userScroll(int v);
-  void userRelease(int v);
-  // An arrow (small change) or a click beside the thumb (large change),
-  // towards max for a direction of +1, towards min for -1.
-  void userLine(int direction);
-  void userPage(int direction);
-  // The user sends the thumb to an end.
-  void userEnd(bool toMax);
-
- protected:
-  bool takesFocus() const override { return true; }
-
- private:
-  int clamp(int v) const;
-  Orientation orientation_;
-  int min_ = 0, max_ = 32767;
-  int smallChange_ = 1, largeChange_ = 1;
-};
-
-class TabStrip : public Control {
- public:
-  TabStrip(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::TabStrip) {}
-  const std::vector<std::string>& captions() const { return captions_; }
-  void setCaptions(std::vector<std::string> c);
-  int tab() const { return value(); }
-  void setTab(int t) { setValue(t); }
-  // Ctrl+Tab or Ctrl+Page Down (+1), Ctrl+Shift+Tab or Ctrl+Page Up (-1),
-  // wherever the focus is in the form: the next or previous page, round the ends.
-  void userStep(int direction);
-  // The user has brought the page to the front.
-  void userSelectTab(int t);
-
- protected:
-  bool takesFocus() const override { return true; }
-  void valueChanged() override;
-  bool showsChild(const Control& child) const override;
-
- private:
-  std::vector<std::string> captions_;
-};
-
-// A progress bar from 0 to its maximum; value() is its position.
-class ProgressBar : public Control {
- public:
-  ProgressBar(Control* parent, std::string name)
-      : Control(parent, std::move(name), ControlKind::ProgressBar) {}
-  int max() const { return max_; }
-  // False for a maximum of 0 or less, which leaves the old one.
-  bool setMax(int m);
-
- private:
-  int max_ = 100;
-};
-
-struct ListItem {
-  std::string text;
-  int indent = 0;     // levels of indentation (directory lists)
-  bool open = false;  // an open folder: the current directory or one above it
-  friend bool operator==(const ListItem&, const ListItem&) = default;
-};
-
-// Drive, directory and file lists: items and the selected one. value() is
-// the selected index, -1 for none; a change by the user raises Click.
-class ListControl : public Control {
- public:
-  ListControl(Control* parent, std::string name, ControlKind kind)
-      : Control(parent, std::move(name), kind) {}
-  const std::vector<ListItem>& items() const { return items_; }
-  // Replaces all items at once and selects the given one.
-  void setItems(std::vector<ListItem> items, int selected);
-  int listIndex() const { return value(); }
-  // The selected item's text, or "" when nothing is selected.
-  std::string selectedText() const;
-  // The user selects an item (a click on it, or the arrow keys).
-  void userSelect(int index);
-  // A mouse button goes down over the item at index (-1: below the last
-  // item). MouseDown reports it, and meanwhile pressedItem() is that item.
-  void userPress(int button, int index, int x = 0, int y = 0);
-  int pressedItem() const { return pressedItem_; }
-
- protected:
-  bool takesFocus() const override { return true; }
-
- private:
-  std::vector<ListItem> items_;
-  int pressedItem_ = -1;
-};
+// Moving the mouse over the control writes its help text into the status bar.
+class StatusBar;
+void statusHelp(Control& c, StatusBar& statusBar, std::string text);
 
 // A child of a tab strip that belongs to one page brings that page to the front.
 void selectPageOf(Control& c);
-
-// Moving the mouse over the control writes its help text into the status bar.
-inline void statusHelp(Control& c, StatusBar& statusBar, std::string text) {
-  c.setHelp(text);
-  c.MouseMove = [&statusBar, text = std::move(text)](int, int) { statusBar.showHelp(text); };
-}
 
 // Builds a control and sets its place and caption in one statement.
 template <typename C>

@@ -5,6 +5,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/picture.h"
+#include "platform/ui.h"
 
 namespace vl {
 

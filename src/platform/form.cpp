@@ -1,4 +1,5 @@
 #include "platform/form.h"
+#include "platform/ui.h"
 
 #include <algorithm>
 
@@ -55,7 +56,11 @@ void Form::center() {
   setBounds((s.width - width()) / 2, (s.height - height()) / 2, width(), height());
 }
 
-bool Form::userDialogKey(int keyCode) {
+bool Form::userDialogKey(int keyCode, Control* focused) {
+  if (keyCode == key::Enter && focused) {
+    if (focused->takesEnter()) return false;
+    if (focused->userEnter()) return true;
+  }
   CommandButton* button = keyCode == key::Enter    ? defaultButton_
                           : keyCode == key::Escape ? cancelButton_
                                                    : nullptr;
@@ -73,7 +78,7 @@ TabStrip* Form::tabStrip() {
   while (!pending.empty()) {
     Control* c = pending.back();
     pending.pop_back();
-    if (auto* tabs = dynamic_cast<TabStrip*>(c)) return tabs;
+    if (TabStrip* tabs = c->asTabStrip()) return tabs;
     pending.insert(pending.end(), c->children().rbegin(), c->children().rend());
   }
   return nullptr;

@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/controls.h"
 #include "platform/event.h"
-#include "platform/menu_item.h"
-#include "platform/picture.h"
-#include "platform/ui.h"
+#include "platform/list_controls.h"
 
 namespace vl {
 
 enum class BorderStyle { FixedSingle, FixedDialog, FixedToolWindow };
 
 class Ui;
+class MenuItem;
 
 class Form : public Control {
  public:
@@ -27,6 +27,9 @@ class Form : public Control {
 
   Ui& ui() const { return ui_; }
   Form* asForm() override { return this; }
+  Role role() const override { return Role::Window; }
+  // Controls lying straight on the window are read with its caption.
+  std::string groupName() const override;
   // The client area: the outer width less the frame, the designed height.
   int innerWidth() const override { return width() - frameWidth_; }
   int innerHeight() const override { return clientHeight_; }
@@ -86,8 +89,10 @@ class Form : public Control {
   // its controls are read in.
   void setTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
   const std::vector<Control*>& designedTabOrder() const { return tabOrder_; }
-  // Enter or Esc in the form: true when a button took it.
-  bool userDialogKey(int keyCode);
+  // Enter or Esc in the form, with the focus on the given control: a control
+  // that takes Enter itself keeps it; else Enter presses the focused button,
+  // or the default one, and Esc the cancelling one. True when a button took it.
+  bool userDialogKey(int keyCode, Control* focused = nullptr);
 
   // The back end reports the window's real place and outer size, and the
   // width of its frame (outer width less client width).

@@ -10,10 +10,6 @@ namespace vl {
 
 namespace {
 
-bool isBackdrop(const Control& c) {
-  return c.kind() == ControlKind::Panel || c.kind() == ControlKind::Frame;
-}
-
 bool contains(const Control& outer, const Control& inner) {
   return inner.left() >= outer.left() && inner.top() >= outer.top() &&
          inner.left() + inner.width() <= outer.left() + outer.width() &&
@@ -30,7 +26,7 @@ const Control* backdropOf(const Control& c) {
   const Control* best = nullptr;
   if (!c.parent()) return best;
   for (const Control* s : c.parent()->children())
-    if (s != &c && isBackdrop(*s) && s->visible() && area(c) < area(*s) && contains(*s, c) &&
+    if (s != &c && s->isBackdrop() && s->visible() && area(c) < area(*s) && contains(*s, c) &&
         (!best || area(*s) < area(*best)))
       best = s;
   return best;
@@ -75,7 +71,7 @@ std::vector<Control*> readingOrder(const Control& within) {
 std::vector<Control*> reachableOptions(const Control& container) {
   std::vector<Placed> options;
   for (Control* c : container.children())
-    if (c->kind() == ControlKind::OptionButton && c->focusable())
+    if (c->optionGroup() == &container && c->focusable())
       options.push_back({c, c->left(), c->top(), c->height()});
   return inRows(std::move(options));
 }
@@ -84,8 +80,7 @@ void collect(const Control& within, std::vector<Control*>& stops,
              std::vector<const Control*>& groupsDone) {
   for (Control* c : readingOrder(within)) {
     if (!c->visible()) continue;
-    if (c->kind() == ControlKind::OptionButton) {
-      const Control* group = c->parent();
+    if (const Control* group = c->optionGroup()) {
       if (!c->focusable() ||
           std::find(groupsDone.begin(), groupsDone.end(), group) != groupsDone.end())
         continue;
@@ -99,50 +94,6 @@ void collect(const Control& within, std::vector<Control*>& stops,
     if (c->focusable()) stops.push_back(c);
     collect(*c, stops, groupsDone);
   }
-}
-
-std::string withoutAmpersand(const std::string& caption) {
-  std::string out;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // "&&" stands for one
-    out += caption[i];
-  }
-  return out;
-}
-
-// What a label says of the control after it: its caption without the
-// colon that points at the control.
-std::string labelText(const Control& label) {
-  std::string text = withoutAmpersand(label.text());
-  while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
-  return text;
-}
-
-// The caption of the frame or window a control sits in.
-std::string containerCaption(const Control& c) {
-  const Control* parent = c.parent();
-  if (!parent) return "";
-  if (parent->kind() == ControlKind::Frame || parent->kind() == ControlKind::Form)
-    return withoutAmpersand(parent->text());
-  // A panel without a caption of its own: the frame or window round it.
-  return parent->kind() == ControlKind::Panel && parent->text().empty() ? containerCaption(*parent)
-                                                                        : "";
-}
-
-// The label read just before the control, if it is the sibling before it.
-std::string labelBefore(const Control& c) {
-  if (!c.parent()) return "";
-  std::vector<Control*> order = readingOrder(*c.parent());
-  auto at = std::find(order.begin(), order.end(), &c);
-  if (at == order.begin() || at == order.end()) return "";
-  const Control& before = **std::prev(at);
-  return before.kind() == ControlKind::Label && !before.text().empty() ? labelText(before) : "";
-}
-
-// "Frame: what", or the one that is there.
-std::string joinedName(const std::string& frame, const std::string& what) {
-  if (frame.empty() || frame == what) return what;
-  return what.empty() ? frame : frame + ": " + what;
 }
 
 struct Box {
@@ -212,7 +163,7 @@ std::vector<Control*> tabOrder(Control& root) {
 }
 
 Control* nextOption(Control& option, Direction way) {
-  if (!option.parent() || option.kind() != ControlKind::OptionButton) return nullptr;
+  if (!option.optionGroup()) return nullptr;
   bool across = way == Direction::Left || way == Direction::Right;
   int sign = way == Direction::Right || way == Direction::Down ? 1 : -1;
   // Centres, doubled so that they stay whole numbers.
@@ -232,7 +183,7 @@ Control* nextOption(Control& option, Direction way) {
   Control* best = nullptr;
   long long bestScore = 0;
   Control* wrap = nullptr;
-  for (Control* c : reachableOptions(*option.parent())) {
+  for (Control* c : reachableOptions(*option.optionGroup())) {
     if (c == &option) continue;
     long long ahead = static_cast<long long>(along(*c) - along(option)) * sign;
     long long off = std::abs(static_cast<long long>(beside(*c) - beside(option)));
@@ -247,48 +198,26 @@ Control* nextOption(Control& option, Direction way) {
   return best ? best : wrap;
 }
 
-std::string accessibleName(const Control& c) {
-  std::string caption = withoutAmpersand(c.text());
-  switch (c.kind()) {
-    case ControlKind::DriveList:
-      return joinedName(containerCaption(c), "drives");
-    case ControlKind::DirList:
-      return joinedName(containerCaption(c), "folders");
-    case ControlKind::FileList:
-      return joinedName(containerCaption(c), "files");
-    case ControlKind::TextBox:
-    case ControlKind::ScrollBar:
-    case ControlKind::ProgressBar: {
-      std::string name = joinedName(containerCaption(c), labelBefore(c));
-      if (!name.empty()) return name;
-      if (!c.help().empty()) return c.help();
-      if (const auto* bar = dynamic_cast<const ScrollBar*>(&c))
-        return bar->orientation() == Orientation::Vertical ? "Vertical scroll bar"
-                                                           : "Horizontal scroll bar";
-      return c.kind() == ControlKind::TextBox ? "Text" : "Progress";
-    }
-    case ControlKind::TabStrip:
-      return "Pages";
-    default:
-      // "+", "-" or "X" says less than the help text beside it.
-      return caption.size() > 1 || c.help().empty() ? caption : c.help();
-  }
+std::string labelBefore(const Control& c) {
+  if (!c.parent()) return "";
+  std::vector<Control*> order = readingOrder(*c.parent());
+  auto at = std::find(order.begin(), order.end(), &c);
+  if (at == order.begin() || at == order.end()) return "";
+  const Control& before = **std::prev(at);
+  if (!before.namesNext() || before.text().empty()) return "";
+  // Its caption without the colon that points at the control.
+  std::string text = withoutAmpersand(before.text());
+  while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
+  return text;
 }
 
-std::string accessibleValue(const Control& c) {
-  switch (c.kind()) {
-    case ControlKind::ScrollBar:
-      return std::to_string(c.value());
-    case ControlKind::ProgressBar: {
-      const auto* bar = dynamic_cast<const ProgressBar*>(&c);
-      int max = bar ? bar->max() : 100;
-      return std::to_string(static_cast<long long>(c.value()) * 100 / (max > 0 ? max : 1)) + "%";
-    }
-    case ControlKind::TextBox:
-      return c.text();
-    default:
-      return "";
+std::string withoutAmpersand(const std::string& caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;  // "&&" stands for one
+    out += caption[i];
   }
+  return out;
 }
 
 }  // namespace vl

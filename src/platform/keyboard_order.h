@@ -1,5 +1,5 @@
-// The order the keyboard visits a window's controls in, and the names a
-// screen reader speaks for them.
+// The order the keyboard visits a window's controls in, and which label
+// names a control.
 #pragma once
 
 #include <string>
@@ -22,12 +22,10 @@ enum class Direction { Left, Up, Right, Down };
 // far end of the same column or row. Null when it has no such neighbour.
 Control* nextOption(Control& option, Direction way);
 
-// What a screen reader calls the control: its caption; for a button with a
-// picture only, its help text; for a list, a text box or a bar, what its
-// label or frame says it is.
-std::string accessibleName(const Control& c);
-// The value a screen reader reads with the name: a bar's position, a text
-// box's text; empty for controls without one.
-std::string accessibleValue(const Control& c);
+// The caption of the label read just before the control, without the colon
+// that points at the control; "" when the control before it is no label.
+std::string labelBefore(const Control& c);
+// A caption as it reads: "&&" is one ampersand, a lone one marks the mnemonic.
+std::string withoutAmpersand(const std::string& caption);
 
 }  // namespace vl

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/control.h"
+#include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/media_device.h"
 #include "platform/event.h"

@@ -1,6 +1,7 @@
 #include "platform/menu_item.h"
 
 #include "platform/form.h"
+#include "platform/ui.h"
 
 namespace vl {
 

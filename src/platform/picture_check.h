@@ -19,6 +19,9 @@ std::string faultWords(PictureFault fault);
 inline constexpr long kLargestSide = 32767;
 inline constexpr unsigned long long kLargestImageBytes = 256ULL << 20;
 
+// How a bitmap's rows are stored (its header's compression).
+enum : unsigned long { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBitfields = 6 };
+
 // What a bitmap's header says, once it has been found sound.
 struct DibLayout {
   long width = 0, height = 0;  // height < 0: rows run top-down

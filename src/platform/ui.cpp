@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/form.h"
+#include "platform/menu_item.h"
 
 namespace vl {
 

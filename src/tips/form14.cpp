@@ -1,4 +1,5 @@
 #include "tips/form14.h"
+#include "platform/ui.h"
 
 namespace vl {
 

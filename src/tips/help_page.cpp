@@ -1,5 +1,6 @@
 #include "tips/help_page.h"
 
+#include "platform/list_controls.h"
 #include "tips/help_texts.h"
 
 namespace vl {

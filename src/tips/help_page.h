@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "platform/control.h"
+#include "platform/controls.h"
 
 namespace vl {
 

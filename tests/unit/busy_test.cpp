@@ -15,7 +15,7 @@ namespace {
 
 struct Other : Form {
   explicit Other(Ui& ui) : Form(ui, "Other", "Other", 4000, 3000) {}
-  ListControl files{this, "File1", ControlKind::FileList};
+  FileList files{this, "File1"};
   TextBox text{this, "Text1"};
   TabStrip tabs{this, "SSTab1"};
   CheckBox check{this, "Check1"};
@@ -29,7 +29,7 @@ struct Other : Form {
 struct Progress : Form {
   explicit Progress(Ui& ui) : Form(ui, "Form3", "Copying", 4815, 1500) {}
   CommandButton cancel{this, "Command1"};
-  ListControl list{this, "List1", ControlKind::FileList};
+  FileList list{this, "List1"};
 };
 
 struct BusyTest : ::testing::Test {

@@ -37,7 +37,7 @@ struct Shuffled : Form {
   CommandButton left{this, "left"};
   OptionButton later{&frame, "later"};
   OptionButton first{&frame, "first"};
-  ListControl list{&frame, "list", ControlKind::FileList};
+  FileList list{&frame, "list"};
   CheckBox check{&frame, "check"};
   CommandButton parked{this, "parked"};
   CommandButton hidden{this, "hidden"};
@@ -68,8 +68,8 @@ struct OnAPanel : Form {
   Panel panel{this, "panel"};
   CommandButton done{&panel, "done"};
   CommandButton cancel{&panel, "cancel"};
-  ListControl drives{this, "drives", ControlKind::DriveList};
-  ListControl folders{this, "folders", ControlKind::DirList};
+  DriveList drives{this, "drives"};
+  DirList folders{this, "folders"};
 };
 
 TEST(KeyboardOrder, ControlsLyingOnAPanelAreReadWithIt) {
@@ -77,7 +77,7 @@ TEST(KeyboardOrder, ControlsLyingOnAPanelAreReadWithIt) {
   OnAPanel f(ui);
   f.show();
   EXPECT_EQ(names(tabOrder(f)), "drives folders done cancel");
-  EXPECT_EQ(accessibleName(f.folders), "OnAPanel: folders");
+  EXPECT_EQ(f.folders.accessibleName(), "OnAPanel: folders");
 }
 
 TEST(KeyboardOrder, WhatARaisedPanelCoversIsNotVisited) {
@@ -136,12 +136,12 @@ TEST(KeyboardOrder, ArrowsFollowTheOptionsColumnsAndRowsOnTheScreen) {
 TEST(KeyboardOrder, NamesComeFromCaptionsHelpLabelsAndFrames) {
   MemoryUi ui;
   Shuffled f(ui);
-  EXPECT_EQ(accessibleName(f.check), "Check");
-  EXPECT_EQ(accessibleName(f.list), "Choices: files");
+  EXPECT_EQ(f.check.accessibleName(), "Check");
+  EXPECT_EQ(f.list.accessibleName(), "Choices: files");
   f.parked.setText("");
   StatusBar status{&f, "status"};
   statusHelp(f.parked, status, "Open the selected file");
-  EXPECT_EQ(accessibleName(f.parked), "Open the selected file");
+  EXPECT_EQ(f.parked.accessibleName(), "Open the selected file");
   f.parked.userMouseMove();
   EXPECT_EQ(status.text(), "Open the selected file");  // the status text is the same
 }
@@ -165,11 +165,11 @@ TEST_F(ProgramWindows, TheReminderPropertiesAreReadFrameByFrame) {
   EXPECT_EQ(names(tabOrder(f)), fromTheTop + "Option2 Command6 SSCommand3");
   f.Option1.userClick();
   EXPECT_EQ(names(tabOrder(f)), fromTheTop + "Option1 Command6 SSCommand3");
-  EXPECT_EQ(accessibleName(f.Text1), "Interval: Minutes");
-  EXPECT_EQ(accessibleName(f.Text2), "Break: Length in minutes");
-  EXPECT_EQ(accessibleName(f.Text3), "Message to show");
-  EXPECT_EQ(accessibleName(f.Text4), "Sound or music to play");
-  EXPECT_EQ(accessibleName(f.SSCommand3), "Hide");
+  EXPECT_EQ(f.Text1.accessibleName(), "Interval: Minutes");
+  EXPECT_EQ(f.Text2.accessibleName(), "Break: Length in minutes");
+  EXPECT_EQ(f.Text3.accessibleName(), "Message to show");
+  EXPECT_EQ(f.Text4.accessibleName(), "Sound or music to play");
+  EXPECT_EQ(f.SSCommand3.accessibleName(), "Hide");
 }
 
 TEST_F(ProgramWindows, EveryPictureButtonListAndBarOfTheMainWindowHasAName) {
@@ -193,8 +193,8 @@ TEST_F(ProgramWindows, EveryPictureButtonListAndBarOfTheMainWindowHasAName) {
       {&m.lowRes.SSCommand19, "Zoom Into Current Image - Alt + I"},
       {&m.lowRes.SSCommand6, "Click this to close the Full-Size view window"},
   };
-  for (const auto& [control, name] : expected) EXPECT_EQ(accessibleName(*control), name);
-  EXPECT_EQ(accessibleValue(m.musicPlayer.bar), "0%");
+  for (const auto& [control, name] : expected) EXPECT_EQ(control->accessibleName(), name);
+  EXPECT_EQ(m.musicPlayer.bar.accessibleValue(), "0%");
 }
 
 }  // namespace

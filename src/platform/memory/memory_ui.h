@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/menu_item.h"
+#include "platform/picture.h"
+#include "platform/ui.h"
 
 namespace vl {
 

@@ -1,4 +1,5 @@
 #include "platform/win32/backend.h"
+#include "platform/ui.h"
 
 #include <utility>
 

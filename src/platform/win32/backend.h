@@ -8,15 +8,15 @@
 #include <string>
 
 #include "platform/services.h"
-#include "platform/win32/instances.h"
-#include "platform/win32/mci_device.h"
-#include "platform/win32/open_file_dialog.h"
-#include "platform/win32/shell_tray_icon.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/system_services.h"
-#include "platform/win32/ui.h"
-#include "platform/win32/user_activity.h"
-#include "platform/win32/workers.h"
+#include "platform/win32/shell/instances.h"
+#include "platform/win32/media/mci_device.h"
+#include "platform/win32/shell/open_file_dialog.h"
+#include "platform/win32/shell/shell_tray_icon.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/system_services.h"
+#include "platform/win32/windows/ui.h"
+#include "platform/win32/system/user_activity.h"
+#include "platform/win32/system/workers.h"
 
 namespace vl::win32 {
 

@@ -79,9 +79,7 @@ bool centred(HWND window);
 
 // A minute passes for the form's named timer.
 inline void minute(HWND form, const wchar_t* timer) {
-  UINT id = GlobalFindAtomW(timer);
-  CHECK(id != 0);
-  postTimer(form, id);
+  postTimer(form, timer);
 }
 
 bool isOneOf(const std::string& name, std::initializer_list<const char*> names);

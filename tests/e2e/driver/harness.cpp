@@ -459,8 +459,10 @@ void postClick(HWND hwnd, int x, int y) {
 void postCommand(HWND form, UINT id) {
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
-void postTimer(HWND hwnd, UINT id) {
-  PostMessageW(hwnd, WM_TIMER, id, 0);
+void postTimer(HWND form, const std::wstring& timer) {
+  auto id = reinterpret_cast<UINT_PTR>(GetPropW(form, (L"VarilumeTimer " + timer).c_str()));
+  if (id == 0) fail(__FILE__, __LINE__, "the form names no timer " + utf8(timer));
+  PostMessageW(form, WM_TIMER, id, 0);
 }
 
 void keys(HWND target, std::initializer_list<WORD> chord) {

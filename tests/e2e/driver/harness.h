@@ -125,7 +125,8 @@ void click(HWND button);
 void postMouseMove(HWND hwnd, int x = 2, int y = 2);
 void postClick(HWND hwnd, int x, int y);
 void postCommand(HWND form, UINT id);
-void postTimer(HWND hwnd, UINT id);
+// One tick of the form's timer of that name, as its form names it.
+void postTimer(HWND form, const std::wstring& timer);
 // Real key presses, after bringing the window to the front.
 void keys(HWND target, std::initializer_list<WORD> chord);
 // Real key presses to whichever window has the keyboard now.

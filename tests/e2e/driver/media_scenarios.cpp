@@ -27,7 +27,7 @@ bool silent(Program& p) {
 
 // One tick of the form's named timer, handled before this returns.
 void tick(Program& p, HWND form, const char* timer) {
-  postTimer(form, GlobalFindAtomA(timer));
+  postTimer(form, wide(timer));
   CHECK(p.idle());
 }
 

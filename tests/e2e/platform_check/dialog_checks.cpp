@@ -5,10 +5,10 @@
 #include <string>
 #include <ostream>
 
-#include "platform/win32/open_file_dialog.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/text.h"
-#include "platform/win32/ui.h"
+#include "platform/win32/shell/open_file_dialog.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/text.h"
+#include "platform/win32/windows/ui.h"
 #include "samples.h"
 #include "services.h"
 

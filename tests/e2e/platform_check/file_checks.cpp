@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "settings/settings_store.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/system_services.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/system_services.h"
 #include "services.h"
 
 namespace pc {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "../pictures.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/ui.h"
-#include "platform/win32/window_of.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/windows/ui.h"
+#include "platform/win32/windows/window_of.h"
 #include "services.h"
 
 namespace pc {
@@ -91,6 +91,11 @@ std::string colourPair(COLORREF a, COLORREF b) {
   return colourText(a) + " and " + colourText(b);
 }
 
+UINT_PTR timerId(HWND form, const wchar_t* name) {
+  return reinterpret_cast<UINT_PTR>(
+      GetPropW(form, (std::wstring(L"VarilumeTimer ") + name).c_str()));
+}
+
 void checkTimer(KindsForm& form) {
   HWND hwnd = vl::win32::windowOf(form);
   int ticks = 0;
@@ -101,14 +106,48 @@ void checkTimer(KindsForm& form) {
   form.tick.setInterval(600000);
   pump();
   ticks = 0;
-  UINT_PTR id = GlobalFindAtomW(L"Timer2");
+  UINT_PTR id = timerId(hwnd, L"Timer2");
   PostMessageW(hwnd, WM_TIMER, id, 0);
-  pumpUntil([&] { return ticks > 0; }, 1000);
-  CHECK_EQ_MSG(ticks, 1, "a WM_TIMER posted with the atom of the timer's name runs one tick");
+  pump();
+  CHECK_EQ_MSG(ticks, 1, "a WM_TIMER posted with the ID the form names runs one tick");
   form.tick.setEnabled(false);
   PostMessageW(hwnd, WM_TIMER, id, 0);
-  pumpUntil([] { return false; }, 200);
+  pump();
   CHECK_EQ_MSG(ticks, 1, "a disabled timer does not tick");
+}
+
+// Two timers of one name in one form.
+class TwinTimers : public vl::Form {
+ public:
+  explicit TwinTimers(vl::Ui& ui) : Form(ui, "TwinTimers", "Twins", 1500, 900) {}
+  vl::Timer first{this, "Timer1"};
+  vl::Timer second{this, "Timer1"};
+};
+
+// Timers of one name, in one form and in two, each keep their own time: one
+// being stopped, or its form closed, does not stop another.
+void checkTimersOfOneName(vl::Ui& ui) {
+  TwinTimers one(ui), two(ui);
+  one.show();
+  two.show();
+  pump();
+  int ticks[3] = {};
+  one.first.Tick = [&] { ++ticks[0]; };
+  one.second.Tick = [&] { ++ticks[1]; };
+  two.first.Tick = [&] { ++ticks[2]; };
+  for (vl::Timer* t : {&one.first, &one.second, &two.first}) t->setInterval(20);
+  bool all = pumpUntil([&] { return ticks[0] >= 2 && ticks[1] >= 2 && ticks[2] >= 2; }, kDeadline);
+  CHECK_MSG(all, "three timers named Timer1, two in one form, all tick",
+            std::to_string(ticks[0]) + ", " + std::to_string(ticks[1]) + " and " +
+                std::to_string(ticks[2]) + " ticks");
+  one.second.setEnabled(false);
+  two.unload();
+  pump();
+  ticks[0] = 0;
+  bool goesOn = pumpUntil([&] { return ticks[0] >= 2; }, kDeadline);
+  CHECK_MSG(goesOn, "stopping its namesakes leaves a timer running",
+            std::to_string(ticks[0]) + " ticks");
+  one.unload();
 }
 
 void checkScrollBar(KindsForm& form) {
@@ -297,6 +336,7 @@ void runKindsChecks(HINSTANCE instance, const std::string& folder) {
   form.show();
   pump();
   checkTimer(form);
+  checkTimersOfOneName(ui);
   checkScrollBar(form);
   checkImage(form, folder);
   checkPictureButton(form);

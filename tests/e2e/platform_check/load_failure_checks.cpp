@@ -2,9 +2,9 @@
 // leaves no window behind; it loads once the system makes them again.
 #include <string>
 
-#include "platform/win32/system_library.h"
-#include "platform/win32/ui.h"
-#include "platform/win32/window_of.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/windows/ui.h"
+#include "platform/win32/windows/window_of.h"
 #include "services.h"
 
 namespace pc {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/mci_device.h"
-#include "platform/win32/system_library.h"
+#include "platform/win32/media/mci_device.h"
+#include "platform/win32/system/system_library.h"
 #include "../media_files.h"
 #include "samples.h"
 #include "services.h"

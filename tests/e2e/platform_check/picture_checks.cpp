@@ -8,9 +8,9 @@
 
 #include "../encoded_pictures.h"
 #include "canvas.h"
-#include "platform/win32/picture_decoder.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/text.h"
+#include "platform/win32/pictures/picture_decoder.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/text.h"
 #include "samples.h"
 #include "services.h"
 

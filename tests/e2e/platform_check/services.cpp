@@ -1,6 +1,6 @@
 #include "services.h"
 
-#include "platform/win32/text.h"
+#include "platform/win32/system/text.h"
 
 namespace pc {
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <sstream>
 
-#include "platform/win32/shell_tray_icon.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/ui.h"
-#include "platform/win32/window_of.h"
+#include "platform/win32/shell/shell_tray_icon.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/windows/ui.h"
+#include "platform/win32/windows/window_of.h"
 #include "services.h"
 
 namespace pc {

@@ -1,0 +1,204 @@
+#include "platform/win32/windows/ui.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/windows/kind_home.h"
+#include "platform/win32/windows/peer.h"
+#include "platform/win32/system/system_library.h"
+#include "platform/win32/system/text.h"
+#include "platform/win32/system/window_dc.h"
+
+namespace vl::win32 {
+
+Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries)
+    : instance_(instance),
+      libraries_(libraries),
+      nameAtom_(GlobalAddAtomW(L"VarilumeName")),
+      buttonArt_(instance) {
+  SetProcessDPIAware();
+  INITCOMMONCONTROLSEX icc{
+      sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  // A drive without its medium must not bring up the system's own error box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  InitCommonControlsEx(&icc);
+  dpi_ = std::max(1, GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX));
+  // Where the pointer rests as the program starts: a window appearing under
+  // it is no move of the user's, and must not replace what the status bar says.
+  GetCursorPos(&pointer_);
+  classesRegistered_ = registerWindowClasses(instance_);
+  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, libraries_);
+  pictures_ = std::make_unique<PictureCache>(*decoder_);
+}
+
+Win32Ui::~Win32Ui() {
+  // The program has ended its forms by now; whatever is left goes here, the
+  // forms' windows taking their controls' along.
+  std::vector<HWND> forms;
+  for (const auto& [hwnd, peer] : peers_)
+    if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) forms.push_back(hwnd);
+  for (HWND hwnd : forms)
+    if (peers_.contains(hwnd)) DestroyWindow(hwnd);
+  if (nameAtom_) GlobalDeleteAtom(nameAtom_);
+  // The window classes stay registered, their icons with them: another owner
+  // in this module may be using them, and they end with the process.
+}
+
+WindowPeer* Win32Ui::peerOf(HWND hwnd) const {
+  auto it = peers_.find(hwnd);
+  return it == peers_.end() ? nullptr : it->second;
+}
+
+UINT Win32Ui::taskbarCreated() {
+  if (!taskbarCreated_) taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  return taskbarCreated_;
+}
+
+bool Win32Ui::load(Form& form) {
+  return classesRegistered_ && createFormWindow(*this, form) != nullptr;
+}
+
+void Win32Ui::unload(Form& form) {
+  if (auto* peer = static_cast<WindowPeer*>(form.peer())) DestroyWindow(peer->hwnd());
+}
+
+void Win32Ui::bringToFront(Form& form) {
+  if (auto* peer = static_cast<WindowPeer*>(form.peer()))
+    SetWindowPos(peer->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Ui::activate(Form& form) {
+  auto* peer = static_cast<WindowPeer*>(form.peer());
+  if (!peer) return;
+  if (IsIconic(peer->hwnd())) ShowWindow(peer->hwnd(), SW_RESTORE);
+  SetForegroundWindow(peer->hwnd());
+}
+
+void Win32Ui::showMessageBox(Form* owner, const std::string& text, const std::string& title,
+                             MsgIcon icon) {
+  HWND ownerHwnd = nullptr;
+  if (owner && owner->visible())
+    if (auto* peer = static_cast<WindowPeer*>(owner->peer())) ownerHwnd = peer->hwnd();
+  UINT style = MB_OK | (icon == MsgIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING);
+  MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(), style);
+}
+
+ScreenInfo Win32Ui::screen() const {
+  int perPixel = std::max(1, 1440 / dpi_);
+  return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
+          perPixel, dpi_};
+}
+
+void Win32Ui::endMessageLoop(int exitCode) {
+  endAsked_ = true;
+  exitCode_ = exitCode;
+  PostQuitMessage(exitCode);
+}
+
+PictureLoad Win32Ui::loadPicture(const std::string& source) {
+  return pictures_->load(source);
+}
+
+void Win32Ui::showPopupMenu(Form& form, MenuItem& menu, const Control* anchor) {
+  auto* peer = dynamic_cast<FormPeer*>(form.peer());
+  if (!peer) return;
+  auto it = peer->popups.find(&menu);
+  if (it == peer->popups.end()) return;
+  POINT at;
+  WindowPeer* anchorPeer = anchor ? windowPeerOf(*anchor) : nullptr;
+  if (anchorPeer) {
+    at = anchorPeer->home().menuPoint(*anchorPeer);
+    ClientToScreen(anchorPeer->hwnd(), &at);
+  } else {
+    GetCursorPos(&at);
+  }
+  SetForegroundWindow(peer->hwnd());
+  TrackPopupMenu(it->second, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, peer->hwnd(), nullptr);
+  PostMessageW(peer->hwnd(), WM_NULL, 0, 0);  // lets the menu close properly
+}
+
+void Win32Ui::setFocus(Control& control) {
+  if (WindowPeer* peer = windowPeerOf(control)) SetFocus(peer->hwnd());
+}
+
+namespace {
+
+// The system's modal dialogs of this thread: message boxes and file dialogs.
+BOOL CALLBACK closeDialog(HWND hwnd, LPARAM) {
+  wchar_t cls[16] = {};
+  GetClassNameW(hwnd, cls, 16);
+  if (lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd))
+    PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+void Win32Ui::closeModal() {
+  EndMenu();
+  EnumThreadWindows(GetCurrentThreadId(), &closeDialog, 0);
+}
+
+HFONT Win32Ui::font(const Font& f) {
+  auto key = std::make_tuple(f.face, f.centiPoints, f.bold);
+  auto it = fonts_.find(key);
+  if (it != fonts_.end()) return it->second.get();
+  LOGFONTW lf{};
+  // Rounded down, so that a text never grows faster than the layout it sits in:
+  // 8.25 points are 11 pixels at 96 DPI and 16, not 17, at 144.
+  lf.lfHeight = -(f.centiPoints * dpi_ / 7200);
+  lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  std::wstring face = widen(f.face);
+  face.resize(std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+  std::copy(face.begin(), face.end(), lf.lfFaceName);
+  return fonts_.emplace(key, CreateFontIndirectW(&lf)).first->second.get();
+}
+
+HBRUSH Win32Ui::brush(COLORREF color) {
+  auto it = brushes_.find(color);
+  if (it != brushes_.end()) return it->second.get();
+  return brushes_.emplace(color, CreateSolidBrush(color)).first->second.get();
+}
+
+UINT Win32Ui::addMenuCommand(MenuItem& item) {
+  UINT id = nextMenuCommand_++;
+  menuCommands_[id] = &item;
+  return id;
+}
+
+MenuItem* Win32Ui::menuCommand(UINT id) const {
+  auto it = menuCommands_.find(id);
+  return it == menuCommands_.end() ? nullptr : it->second;
+}
+
+void Win32Ui::afterPainting(std::function<void()> step) {
+  afterPainting_.push_back(std::move(step));
+}
+
+int Win32Ui::run() {
+  MSG msg{};
+  for (;;) {
+    // Painting is the last thing the queue yields: an empty queue means the
+    // windows are drawn.
+    while (!afterPainting_.empty() && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      auto step = std::move(afterPainting_.front());
+      afterPainting_.erase(afterPainting_.begin());
+      step();
+    }
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    // Only the program's own end ends it: a quit message that some library
+    // or driver posts to this thread is not the user's Quit.
+    if (got == 0 && endAsked_) break;
+    if (got == 0) continue;
+    if (got < 0) return kLoopFailed;
+    if (keyboard_.translate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return exitCode_;
+}
+
+}  // namespace vl::win32
