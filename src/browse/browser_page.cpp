@@ -37,11 +37,15 @@ BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuIte
     pane.dir.setForeColor(kDarkRed);
   }
   if (setup.darkFiles) pane.file.setForeColor(kDarkRed);
+  wireFiles();
+  buildMenu();
+}
 
-  auto help = [&status](Control& c, std::string text) { statusHelp(c, status, std::move(text)); };
+void BrowserPage::wireFiles() {
+  auto help = [this](Control& c, std::string text) { statusHelp(c, status_, std::move(text)); };
   help(pane.dir, "Double Click to change directory");
   help(pane.file, "Press Enter or Double-click to view, Right-Click for menu");
-  help(openButton, setup.openHelp);
+  help(openButton, setup_.openHelp);
   help(frame, "");
 
   pane.browser.Tell = [this](const std::string& message) { tell(message); };
@@ -61,16 +65,20 @@ BrowserPage::BrowserPage(Services& services, Form& form, TabStrip& tabs, MenuIte
   // From the keyboard, the menu opens at the selected file.
   pane.file.MenuKey = [this] { form_.ui().popupMenuAt(form_, popup_, &pane.file); };
   openButton.Click = [this] { openSelection(); };
+}
 
+void BrowserPage::buildMenu() {
+  const BrowserPageSetup& setup = setup_;
   for (auto [name, caption] : setup.openItems) {
-    items_.push_back(std::make_unique<MenuItem>(form, &popup, name, caption));
+    items_.push_back(std::make_unique<MenuItem>(form_, &popup_, name, caption));
     items_.back()->Click = [this] { openSelection(); };
   }
-  items_.push_back(std::make_unique<MenuItem>(form, &popup, std::string(setup.frame) + "Sep", "-"));
+  items_.push_back(
+      std::make_unique<MenuItem>(form_, &popup_, std::string(setup.frame) + "Sep", "-"));
   for (auto [name, op] :
        {std::pair{setup.deleteItem, 0}, {setup.copyItem, 1}, {setup.moveItem, 2}}) {
     const char* caption = op == 0 ? "Delete File" : op == 1 ? "Copy File" : "Move File";
-    items_.push_back(std::make_unique<MenuItem>(form, &popup, name, caption));
+    items_.push_back(std::make_unique<MenuItem>(form_, &popup_, name, caption));
     items_.back()->Click = [this, op] {
       if (op == 0)
         deleteSelection();

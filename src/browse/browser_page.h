@@ -79,6 +79,10 @@ class BrowserPage {
 
  private:
   struct Transferring;
+  // The lists' and the button's help, and what clicks and keys on them do.
+  void wireFiles();
+  // The page's pop-up menu: open, then delete, copy and move.
+  void buildMenu();
   void tell(const std::string& message);  // what could not be done
   bool choose();  // takes the selection's path; false when nothing is selected
   void transferEnded();

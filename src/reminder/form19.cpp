@@ -21,6 +21,14 @@ Form19::Form19(Services& services, ProfileFiles& profile)
       services_(services),
       profile_(profile) {
   setBorderStyle(BorderStyle::FixedToolWindow, false);
+  layOut();
+  describeControls();
+  wireButtons();
+  setCancelButton(&SSCommand3);
+  Timer2.Tick = [this] { tick(); };
+}
+
+void Form19::layOut() {
   place(Frame1, 120, 60, 2520, 1575, "Interval");
   place(Label1, 120, 330, 1875, 255, "Minutes left before break:");
   place(Label2, 1995, 300, 435, 315);
@@ -54,7 +62,9 @@ Form19::Form19(Services& services, ProfileFiles& profile)
   place(SSCommand3, 3960, 210, 1050, 435, "&Hide");
   place(StatusBar1, 0, 4995, 5355, 330);
   Timer2.setInterval(kMinuteMs);
+}
 
+void Form19::describeControls() {
   const std::pair<Control*, const char*> helps[] = {{&Text1, "Remind Interval"},
                                                     {&Label2, "Time Left"},
                                                     {&Text2, "Break Length"},
@@ -69,7 +79,9 @@ Form19::Form19(Services& services, ProfileFiles& profile)
                                                     {&Command5, "One minute longer breaks"},
                                                     {&Command4, "One minute shorter breaks"}};
   for (auto [control, text] : helps) statusHelp(*control, StatusBar1, text);
+}
 
+void Form19::wireButtons() {
   Command3.Click = [this] {
     step(Text1, +1);
     restartCountdown();
@@ -95,8 +107,6 @@ Form19::Form19(Services& services, ProfileFiles& profile)
     saveProfile();
     hide();
   };
-  setCancelButton(&SSCommand3);
-  Timer2.Tick = [this] { tick(); };
 }
 
 void Form19::Load() {

@@ -55,6 +55,11 @@ class Form19 : public Form {
   void Load() override;
 
  private:
+  void layOut();
+  // The status bar's help for each control.
+  void describeControls();
+  // The steps, browse, test and hide buttons, and the files they choose.
+  void wireButtons();
   void restartCountdown() { Label2.setText(Text1.text()); }
   void step(TextBox& box, int by);
   void browse(TextBox& box, const char* title, const std::string& filter);

@@ -276,7 +276,8 @@ void checkImagingComponent(vl::PictureDecoder& decoder, const std::string& folde
 
 void runPictureChecks(HINSTANCE instance, const std::string& folder) {
   vl::win32::SystemLibraries libraries;
-  vl::win32::Win32PictureDecoder decoder(instance, kDpi, libraries);
+  vl::win32::ComApartment com(libraries);
+  vl::win32::Win32PictureDecoder decoder(instance, kDpi, com);
   const std::vector<Sample> samples = {
       {"red24.bmp", bmp24BottomUp(16, 8), 240, 120},
       {"topdown32.bmp", bmp32TopDown(16, 8), 240, 120},

@@ -84,9 +84,8 @@ std::string damagedPicture() {
   return faultWords(PictureFault::Damaged);
 }
 
-Win32PictureDecoder::Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch,
-                                         SystemLibraries& libraries)
-    : instance_(instance), dpi_(pixelsPerInch > 0 ? pixelsPerInch : 96), com_(libraries) {}
+Win32PictureDecoder::Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch, ComApartment& com)
+    : instance_(instance), dpi_(pixelsPerInch > 0 ? pixelsPerInch : 96), com_(com) {}
 
 PictureLoad Win32PictureDecoder::decode(const std::string& source) {
   if (source.starts_with("res:")) {

@@ -17,15 +17,15 @@ class Win32Picture : public Picture {
 
 class Win32PictureDecoder : public PictureDecoder {
  public:
-  // Resources are looked up in this module; sizes use the screen's DPI.
-  Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch, SystemLibraries& libraries);
+  // Resources are looked up in this module; sizes use the screen's DPI; COM
+  // is the decoding thread's own, shared with whatever else uses it there.
+  Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch, ComApartment& com);
   PictureLoad decode(const std::string& source) override;
 
  private:
   HINSTANCE instance_;
   int dpi_;
-  // Started when a picture first needs it, on the thread that decodes.
-  ComApartment com_;
+  ComApartment& com_;
 };
 
 }  // namespace vl::win32

@@ -19,13 +19,10 @@ constexpr ULONGLONG kPatienceMs = 10000;
 
 }  // namespace
 
-Win32Instances::~Win32Instances() {
-  if (window_) DestroyWindow(window_);
-  if (mark_) CloseHandle(mark_);
-}
+Win32Instances::~Win32Instances() = default;
 
 bool Win32Instances::claim(const std::string& commandLine) {
-  mark_ = CreateMutexW(nullptr, FALSE, kMarkName);
+  mark_.reset(CreateMutexW(nullptr, FALSE, kMarkName));
   // Without a mark nothing can be told apart: this copy runs on its own.
   if (mark_ && GetLastError() == ERROR_ALREADY_EXISTS && handOver(commandLine)) return false;
   serve();
@@ -52,8 +49,8 @@ bool Win32Instances::handOver(const std::string& commandLine) {
     }
     // A copy that is ending, or that ended without a word (a crash), leaves
     // its mark only until the system has closed what it held.
-    CloseHandle(mark_);
-    mark_ = CreateMutexW(nullptr, FALSE, kMarkName);
+    mark_.reset();
+    mark_.reset(CreateMutexW(nullptr, FALSE, kMarkName));
     if (!mark_ || GetLastError() != ERROR_ALREADY_EXISTS) return false;
     Sleep(50);
   }
@@ -66,18 +63,16 @@ void Win32Instances::serve() {
   wc.hInstance = instance_;
   wc.lpszClassName = kWindowClass;
   if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return stopServing();
-  window_ =
-      CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
+  window_.reset(
+      CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this));
   // Without the window nobody could hand this copy a command line; the mark
   // goes too, so that later starts run instead of waiting for an answer.
   if (!window_) stopServing();
 }
 
 void Win32Instances::stopServing() {
-  if (window_) DestroyWindow(window_);
-  window_ = nullptr;
-  if (mark_) CloseHandle(mark_);
-  mark_ = nullptr;
+  window_.reset();
+  mark_.reset();
 }
 
 LRESULT CALLBACK Win32Instances::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -114,7 +109,7 @@ void Win32Instances::take(const COPYDATASTRUCT& data) {
   std::wstring line(chars, chars + count);
   line.resize(line.find(L'\0') == std::wstring::npos ? line.size() : line.find(L'\0'));
   arrived_.push_back(narrow(line));
-  PostMessageW(window_, kDeliver, 0, 0);
+  PostMessageW(window_.get(), kDeliver, 0, 0);
 }
 
 }  // namespace vl::win32

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/services.h"
+#include "platform/win32/system/owned_handle.h"
 
 namespace vl::win32 {
 
@@ -29,8 +30,8 @@ class Win32Instances : public Instances {
   void take(const COPYDATASTRUCT& data);
 
   HINSTANCE instance_;
-  HANDLE mark_ = nullptr;
-  HWND window_ = nullptr;
+  KernelHandle mark_;
+  OwnWindow window_;
   std::deque<std::string> arrived_;
 };
 

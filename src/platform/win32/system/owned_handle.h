@@ -1,5 +1,6 @@
 // A handle the program made or loaded itself (not a shared one), freed with
-// its owner: GDI objects (bitmaps, brushes, fonts) and icons.
+// its owner: GDI objects (bitmaps, brushes, fonts), icons, kernel objects and
+// windows of its own.
 #pragma once
 
 #include <windows.h>
@@ -37,5 +38,8 @@ class OwnedHandle {
 template <class Handle>
 using GdiObject = OwnedHandle<Handle, &::DeleteObject>;
 using IconHandle = OwnedHandle<HICON, &::DestroyIcon>;
+// A mutex, event or thread (not a file: those are invalid as -1, see FileHandle).
+using KernelHandle = OwnedHandle<HANDLE, &::CloseHandle>;
+using OwnWindow = OwnedHandle<HWND, &::DestroyWindow>;
 
 }  // namespace vl::win32

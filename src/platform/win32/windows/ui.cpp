@@ -28,7 +28,7 @@ Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries)
   // it is no move of the user's, and must not replace what the status bar says.
   GetCursorPos(&pointer_);
   classesRegistered_ = registerWindowClasses(instance_);
-  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, libraries_);
+  decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, com_);
   pictures_ = std::make_unique<PictureCache>(*decoder_);
 }
 

@@ -54,7 +54,8 @@ class Win32Ui : public Ui {
 
   HINSTANCE instance() const { return instance_; }
   SystemLibraries& libraries() const { return libraries_; }
-  // COM on the window thread, started when something first needs it.
+  // COM on the window thread, started when something first needs it: the
+  // one apartment of the thread, which everything on it shares.
   ComApartment& com() { return com_; }
   int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
   int toTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
