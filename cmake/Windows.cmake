@@ -27,7 +27,8 @@ include_directories(${CMAKE_BINARY_DIR}/generated)
 add_executable(varilume WIN32 src/main_win32.cpp res/varilume.rc)
 target_link_libraries(varilume PRIVATE varilume_win32 varilume_warnings)
 if(MINGW)
-  target_link_options(varilume PRIVATE -municode ${VARILUME_STATIC})
+  # The runtime's debugging records stay out of the shipped program.
+  target_link_options(varilume PRIVATE -municode ${VARILUME_STATIC} $<$<CONFIG:Release>:-s>)
 endif()
 file(GLOB VARILUME_ART CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.ico
      ${CMAKE_SOURCE_DIR}/res/*.manifest)

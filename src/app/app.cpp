@@ -72,6 +72,9 @@ void App::continueStartup() {
   ui().afterPainting([this] {
     if (!quitting_) reminder_->start();
   });
+  ui().afterPainting([this] {
+    if (!quitting_) mainWindow().startPages();
+  });
   mainUp_ = true;
   if (!waitingLines_.empty()) openWaitingLines();
 }

@@ -88,7 +88,10 @@ void Form1::wireTray() {
 void Form1::wireWindow() {
   // The help text of a control on the page left behind describes nothing
   // shown; a message of what happened stays.
-  SSTab1.Click = [this] { StatusBar1.clearHelp(); };
+  SSTab1.Click = [this] {
+    StatusBar1.clearHelp();
+    startPages();
+  };
   CloseRequest = [this] { app_.quit(); };
   AltKey = [this](char letter) { return viewing.altKey(letter); };
   setAcceptsFiles(true);
@@ -119,14 +122,20 @@ BrowserPage& Form1::browserPage(MediaPage page) {
   return imagePage.browser;
 }
 
+void Form1::startPages() {
+  for (MediaPage page :
+       {MediaPage::Image, MediaPage::Music, MediaPage::Sound, MediaPage::MciDevices})
+    browserPage(page).start();
+}
+
 void Form1::Load() {
   // The tray holder first; Quit closes it first, then stops the disc.
   (void)popup.load();  // without it the program runs without its tray icon
   app_.atQuit([this] { popup.unload(); });
   app_.atQuit([this] { discPage.stopAtExit(); });
-  for (MediaPage page :
-       {MediaPage::Image, MediaPage::Music, MediaPage::Sound, MediaPage::MciDevices})
-    browserPage(page).start();
+  // The page shown fills its lists now; the others when one is first shown,
+  // or once the start-up is over (startPages), whichever comes first.
+  imagePage.browser.start();
   if (ui().screen().width < 9000) {
     imagePage.Option1.setEnabled(false);
     imagePage.Option2.setEnabled(true);

@@ -47,6 +47,9 @@ class Form1 : public Form, private ViewingLayout {
   void enableReminderSetup(bool on) { RS.setEnabled(on); }
   // The first run's welcome holds the tips: "Did you know..." waits.
   void holdTipsMenu() { DYK.setEnabled(false); }
+  // Fills the lists of the pages that have not filled them yet: at the end
+  // of the start-up, or when a page is first shown.
+  void startPages();
 
  protected:
   void Load() override;

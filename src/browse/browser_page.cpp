@@ -107,6 +107,8 @@ LocationDialog* BrowserPage::locationDialog() {
 }
 
 void BrowserPage::start() {
+  if (started_) return;
+  started_ = true;
   pane.start(services_.fs.currentDirectory());
 }
 

@@ -58,7 +58,7 @@ class BrowserPage {
   MenuItem& takeItem(const std::string& name);
   LocationDialog* locationDialog();  // null unless it is open
 
-  // Lists the process's current directory.
+  // Lists the process's current directory, the first time only.
   void start();
   // The file the page last acted on: its selection when it was chosen, or a
   // file handed to the page.
@@ -95,6 +95,7 @@ class BrowserPage {
   std::vector<std::unique_ptr<MenuItem>> items_;
   std::unique_ptr<LocationDialog> dialog_;
   std::string currentFile_;
+  bool started_ = false;
   std::unique_ptr<Transferring> transfer_;
 };
 

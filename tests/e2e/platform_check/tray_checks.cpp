@@ -100,7 +100,10 @@ void runTrayChecks(HINSTANCE instance) {
   CHECK_MSG(hook != nullptr && !IsWindowVisible(hook), "the hidden hook has a window",
             !hook ? "no window" : "a visible window");
   std::string added = tray.add(form.pichook, "Varilume SE", 96);
-  CHECK_MSG(added.empty() && tray.shown(), "the icon is added", addedText(added, tray));
+  CHECK_MSG(added.empty() && tray.shown(), "the icon is handed to the shell",
+            addedText(added, tray));
+  std::string answer = tray.added();
+  CHECK_MSG(answer.empty(), "the shell takes it", reason(answer));
   checkShellCallback(hook);
   checkCallback(tray, hook, vl::tray::RightUp);
   checkCallback(tray, hook, vl::tray::LeftDoubleClick);

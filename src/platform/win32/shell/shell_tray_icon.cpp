@@ -14,7 +14,8 @@ namespace vl::win32 {
 namespace {
 
 constexpr UINT kIconId = 1;
-constexpr std::size_t kTipBytes = 63;  // the first form's tip, less its NUL
+constexpr std::size_t kTipBytes = 63;   // the first form's tip, less its NUL
+constexpr DWORD kShellAnswerMs = 5000;  // how long the shell may take over an icon
 
 BOOL notifyIcon(SystemLibraries& libraries, DWORD message, NOTIFYICONDATAA& data) {
   auto shellNotifyIcon =
@@ -74,15 +75,40 @@ std::string ShellTrayIcon::show(Control& hook, const std::string& tip) {
   data.uCallbackMessage = WM_MOUSEMOVE;
   data.hIcon = icon.get();
   copyTip(tip, data.szTip);
-  SetLastError(0);
-  if (!notifyIcon(libraries_, NIM_ADD, data))
-    return lastErrorOr("The shell did not accept the notification icon.");
+  adding_ = std::make_unique<Addition>(Addition{libraries_, data});
+  thread_.reset(CreateThread(nullptr, 0, &addOnThread, adding_.get(), 0, nullptr));
+  // Without a thread of its own it is handed over here.
+  if (!thread_ && addOnThread(adding_.get()) != 0) return errorText(adding_->error);
   window_ = window;
   icon_ = std::move(icon);
   return {};
 }
 
+DWORD WINAPI ShellTrayIcon::addOnThread(void* addition) {
+  auto* a = static_cast<Addition*>(addition);
+  SetLastError(0);
+  if (!notifyIcon(a->libraries, NIM_ADD, a->data)) {
+    DWORD code = GetLastError();
+    a->error = code ? code : ERROR_GEN_FAILURE;
+  }
+  return a->error;
+}
+
+std::string ShellTrayIcon::added() {
+  if (thread_ && WaitForSingleObject(thread_.get(), kShellAnswerMs) != WAIT_OBJECT_0) {
+    // A shell that never answers is not waited for for ever. The thread
+    // still holds its addition: it is left to it, and ends with the process.
+    thread_.reset();
+    (void)adding_.release();
+    return "The shell did not answer.";
+  }
+  thread_.reset();
+  DWORD error = adding_ ? adding_->error : 0;
+  return error ? errorText(error) : std::string();
+}
+
 void ShellTrayIcon::hide(Control&) {
+  (void)added();
   if (window_) {
     NOTIFYICONDATAA data = record(window_);
     notifyIcon(libraries_, NIM_DELETE, data);

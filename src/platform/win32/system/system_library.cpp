@@ -25,6 +25,14 @@ SystemLibraries::~SystemLibraries() {
 }
 
 HMODULE SystemLibraries::module(const wchar_t* library) {
+  // Held while loading: two threads asking for one library load it once.
+  AcquireSRWLockExclusive(&lock_);
+  HMODULE found = findOrLoad(library);
+  ReleaseSRWLockExclusive(&lock_);
+  return found;
+}
+
+HMODULE SystemLibraries::findOrLoad(const wchar_t* library) {
   auto it = modules_.find(library);
   if (it != modules_.end()) return it->second;
   HMODULE module = nullptr;

@@ -11,8 +11,8 @@
 
 namespace vl::win32 {
 
-// The libraries of the system directory loaded so far, each on first use.
-// Asked from the UI thread only: no lock.
+// The libraries of the system directory loaded so far, each on first use;
+// asked from any thread.
 class SystemLibraries {
  public:
   SystemLibraries() = default;
@@ -40,7 +40,9 @@ class SystemLibraries {
 
  private:
   HMODULE module(const wchar_t* library);
+  HMODULE findOrLoad(const wchar_t* library);
 
+  SRWLOCK lock_ = SRWLOCK_INIT;
   std::map<std::wstring, HMODULE> modules_;
 };
 

@@ -178,12 +178,22 @@ void Win32Ui::afterPainting(std::function<void()> step) {
   afterPainting_.push_back(std::move(step));
 }
 
+namespace {
+
+bool waitingBesideTimers(MSG& msg) {
+  return PeekMessageW(&msg, nullptr, 0, WM_TIMER - 1, PM_NOREMOVE) ||
+         PeekMessageW(&msg, nullptr, WM_TIMER + 1, 0xFFFFFFFF, PM_NOREMOVE);
+}
+
+}  // namespace
+
 int Win32Ui::run() {
   MSG msg{};
   for (;;) {
-    // Painting is the last thing the queue yields: an empty queue means the
-    // windows are drawn.
-    while (!afterPainting_.empty() && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    // Painting is the last thing the queue yields but timers: a queue with
+    // nothing else means the windows are drawn. Timers wait, so that the
+    // windows made while idle do not hold these steps up.
+    while (!afterPainting_.empty() && !waitingBesideTimers(msg)) {
       auto step = std::move(afterPainting_.front());
       afterPainting_.erase(afterPainting_.begin());
       step();
