@@ -73,7 +73,10 @@ TEST(PictureSize, EachHeaderDeclaresItsSize) {
   EXPECT_EQ(checkDeclaredSize(png.substr(0, 20), PictureFormat::Png), PictureFault::None);
 
   // A JPEG's frame header after an Exif block: height then width.
-  std::string jpeg = std::string("\xFF\xD8\xFF\xE1\0\x08" "Exif\0\0\xFF\xC0\0\x11\x08", 17) +
+  std::string jpeg = std::string(
+                         "\xFF\xD8\xFF\xE1\0\x08"
+                         "Exif\0\0\xFF\xC0\0\x11\x08",
+                         17) +
                      std::string("\x0F\xA0\x17\x70\x03", 5) + std::string(12, '\0');
   ASSERT_TRUE(declaredSize(jpeg, PictureFormat::Jpeg));
   EXPECT_EQ(declaredSize(jpeg, PictureFormat::Jpeg)->width, 6000u);
