@@ -121,18 +121,24 @@ void ImageViewing::wireViews() {
     closeHighRes();
   };
   for (ViewPane* pane : {&low.pane, &high.pane}) {
-    // The wheel scrolls down, Shift+wheel across, Ctrl+wheel zooms.
-    auto wheel = [this, pane](int notches, bool shift, bool ctrl) {
-      for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
-        if (ctrl)
-          notches > 0 ? zoomIn() : zoomOut();
-        else
-          (shift ? pane->HScroll : pane->VScroll).userLine(notches > 0 ? -1 : 1);
-      }
+    // The wheel scrolls down, Shift+wheel across, Ctrl+wheel zooms about
+    // the point under the pointer (over a scroll bar, as the buttons do).
+    auto wheel = [this, pane](Control* over) {
+      return [this, pane, over](int notches, bool shift, bool ctrl, int x, int y) {
+        std::optional<ZoomPoint> at;
+        if (over) at = ZoomPoint{pane, over->left() + x, over->top() + y};
+        if (over == &pane->viewport) at = ZoomPoint{pane, x, y};
+        for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
+          if (ctrl)
+            notches > 0 ? zoomIn(at ? &*at : nullptr) : zoomOut(at ? &*at : nullptr);
+          else
+            (shift ? pane->HScroll : pane->VScroll).userLine(notches > 0 ? -1 : 1);
+        }
+      };
     };
-    for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport, &pane->HScroll,
-                                                      &pane->VScroll})
-      c->MouseWheel = wheel;
+    pane->image.MouseWheel = wheel(&pane->image);
+    pane->viewport.MouseWheel = wheel(&pane->viewport);
+    for (ScrollBar* bar : {&pane->HScroll, &pane->VScroll}) bar->MouseWheel = wheel(nullptr);
     for (Control* c : std::initializer_list<Control*>{&pane->image, &pane->viewport}) {
       c->Click = [this] { openFullScreen(); };
       c->MouseDown = [this](int button, int, int) {
@@ -269,9 +275,12 @@ void ImageViewing::tell(const std::string& path, const std::string& error, const
     status_.setText(fileNameOf(path) + " is incomplete");
 }
 
-void ImageViewing::zoomIn() {
-  bool lowGrew = low.pane.zoomIn();
-  bool highGrew = high.pane.zoomIn();
+void ImageViewing::zoomIn(const ZoomPoint* at) {
+  auto grow = [at](ViewPane& pane) {
+    return at && at->pane == &pane ? pane.zoomInAt(at->x, at->y) : pane.zoomIn();
+  };
+  bool lowGrew = grow(low.pane);
+  bool highGrew = grow(high.pane);
   // The limit keeps a large photo from growing without end; the user is told
   // why the button does nothing.
   if (!lowGrew || !highGrew) status_.setText("This picture cannot be zoomed in any further");
@@ -283,9 +292,13 @@ bool ImageViewing::altKey(char letter) {
   return letter == 'I' || letter == 'O';
 }
 
-void ImageViewing::zoomOut() {
-  low.pane.zoomOut();
-  high.pane.zoomOut();
+void ImageViewing::zoomOut(const ZoomPoint* at) {
+  for (ViewPane* pane : {&low.pane, &high.pane}) {
+    if (at && at->pane == pane)
+      pane->zoomOutAt(at->x, at->y);
+    else
+      pane->zoomOut();
+  }
 }
 
 void ImageViewing::closeLowRes() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/pages.h"
@@ -59,8 +60,13 @@ class ImageViewing {
   // Shows the page's current file, or the given path, in the view of the
   // current display mode; the threshold is the screen check's.
   void showView(int threshold, const std::string* path = nullptr);
-  void zoomIn();
-  void zoomOut();
+  // A point of a view's viewport that a zoom keeps in place.
+  struct ZoomPoint {
+    ViewPane* pane;
+    int x, y;
+  };
+  void zoomIn(const ZoomPoint* at = nullptr);
+  void zoomOut(const ZoomPoint* at = nullptr);
   // Alt+I and Alt+O zoom, as the zoom buttons' help says; true when taken.
   bool altKey(char letter);
   void closeLowRes();

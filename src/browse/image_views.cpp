@@ -59,6 +59,26 @@ void ViewPane::zoomOut() {
   resize(width_ / kZoom, height_ / kZoom);
 }
 
+bool ViewPane::zoomInAt(int x, int y) {
+  double before = width_;
+  bool grew = zoomIn();
+  if (width_ != before) keepUnder(x, y, width_ / before);
+  return grew;
+}
+
+void ViewPane::zoomOutAt(int x, int y) {
+  double before = width_;
+  zoomOut();
+  keepUnder(x, y, width_ / before);
+}
+
+void ViewPane::keepUnder(int x, int y, double factor) {
+  // The bars' values are the picture's offsets: they place it, and clamp it
+  // to the viewport's edges.
+  HScroll.setValue(static_cast<int>(std::lround(x - (x - image.left()) * factor)));
+  VScroll.setValue(static_cast<int>(std::lround(y - (y - image.top()) * factor)));
+}
+
 HighResView::HighResView(Form& form) : SSPanel11(&form, "SSPanel11") {
   place(SSPanel11, 5940, 120, 5115, 4575);
   place(SSCommand8, 4620, 3540, 375, 375, "X");

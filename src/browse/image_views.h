@@ -31,12 +31,20 @@ class ViewPane {
   // its reason is returned.
   std::string show(const std::string& path, bool stretch);
   // Larger by 1.1 while both range ends are above the limit; smaller with no
-  // limit. False when a picture shown stays as it is, at the limit.
+  // limit. False when a picture shown stays as it is, at the limit. The
+  // picture's top-left corner stays where it is.
   bool zoomIn();
   void zoomOut();
+  // The same about a point of the viewport (the pointer's), which stays over
+  // the same point of the picture while the scroll bars allow.
+  bool zoomInAt(int x, int y);
+  void zoomOutAt(int x, int y);
 
  private:
   void resize(double width, double height);
+  // Moves the picture so that its point that was under x, y before a zoom by
+  // `factor` is under it again, as far as the bars go.
+  void keepUnder(int x, int y, double factor);
   double width_ = kWidth, height_ = kHeight;  // exact, before rounding to twips
 };
 

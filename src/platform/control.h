@@ -91,16 +91,22 @@ class ControlPeer {
 
 // Key codes as the keyboard reports them.
 namespace key {
+inline constexpr int Backspace = 8;
 inline constexpr int Tab = 9;
 inline constexpr int Enter = 13;
 inline constexpr int Escape = 27;
 inline constexpr int Delete = 46;
 inline constexpr int PageUp = 33;
 inline constexpr int PageDown = 34;
+inline constexpr int Space = 32;
+inline constexpr int End = 35;
+inline constexpr int Home = 36;
 inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
+// Added to a key's code while Ctrl is held.
+inline constexpr int Ctrl = 0x10000;
 }  // namespace key
 
 class Control {
@@ -184,6 +190,10 @@ class Control {
   virtual bool takesEnter() const { return static_cast<bool>(KeyDown); }
   // Enter while it has the focus presses it: true for a push button.
   virtual bool userEnter() { return false; }
+  // Whether the key (with key::Ctrl when held) does something of the
+  // control's own while it has the focus: Space presses a button, a text box
+  // takes what is typed. The window's own keys then leave it alone.
+  virtual bool takesKey(int /*code*/) const { return false; }
   // The group of option buttons it belongs to (their container), or null.
   virtual const Control* optionGroup() const { return nullptr; }
   // A panel or frame, which the controls lying on it are read with.
@@ -214,8 +224,9 @@ class Control {
   Event<void(int keyCode)> KeyDown;
   Event<void(int x, int y)> MouseMove;
   Event<void(int button, int x, int y)> MouseDown;
-  // The wheel turned by notches (positive away from the user), with Shift or Ctrl held.
-  Event<void(int notches, bool shift, bool ctrl)> MouseWheel;
+  // The wheel turned by notches (positive away from the user), with Shift or
+  // Ctrl held, the pointer at x, y in the control.
+  Event<void(int notches, bool shift, bool ctrl, int x, int y)> MouseWheel;
   // The menu key or Shift+F10 asks for the pop-up menu of the control, or of
   // the part of the window it lies in.
   Event<void()> MenuKey;
@@ -231,7 +242,7 @@ class Control {
   void userMouseMove(int x = 0, int y = 0);
   void userMouseDown(int button, int x = 0, int y = 0);
   // False when the control does nothing with the wheel.
-  bool userWheel(int notches, bool shift, bool ctrl);
+  bool userWheel(int notches, bool shift, bool ctrl, int x = 0, int y = 0);
   // The menu key on the focused control: the nearest of it and its containers
   // that has a menu opens it; false when none has.
   bool userMenuKey();

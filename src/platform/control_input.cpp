@@ -62,9 +62,9 @@ void Control::userMouseDown(int button, int x, int y) {
   if (acting(this) && MouseDown) MouseDown(button, x, y);
 }
 
-bool Control::userWheel(int notches, bool shift, bool ctrl) {
+bool Control::userWheel(int notches, bool shift, bool ctrl, int x, int y) {
   if (!MouseWheel || !acting(this)) return false;
-  MouseWheel(notches, shift, ctrl);
+  MouseWheel(notches, shift, ctrl, x, y);
   return true;
 }
 

@@ -158,4 +158,10 @@ void statusHelp(Control& c, StatusBar& statusBar, std::string text) {
   c.MouseMove = [&statusBar, text = std::move(text)](int, int) { statusBar.showHelp(text); };
 }
 
+bool TextBox::takesKey(int code) const {
+  int plain = code & ~key::Ctrl;
+  return plain == key::Space || plain == key::Backspace || plain == key::Home ||
+         plain == key::End || plain == key::Delete || plain == key::Left || plain == key::Right;
+}
+
 }  // namespace vl

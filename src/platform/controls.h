@@ -71,6 +71,7 @@ class StatusBar : public Control {
 class Toggle : public Control {
  public:
   using Control::Control;
+  bool takesKey(int code) const override { return code == key::Space; }
 
  protected:
   bool takesFocus() const override { return true; }
@@ -118,6 +119,8 @@ class TextBox : public Control {
   std::string accessibleValue() const override { return text(); }
   // A text of many lines takes Enter as a line break.
   bool takesEnter() const override { return multiLine_ || Control::takesEnter(); }
+  // What is typed, and the keys that move in the text or delete from it.
+  bool takesKey(int code) const override;
 
  protected:
   bool takesFocus() const override { return true; }
@@ -138,6 +141,7 @@ class CommandButton : public Control {
     userClick();
     return true;
   }
+  bool takesKey(int code) const override { return code == key::Space; }
   const std::string& picture() const { return picture_; }
   void setPicture(std::string resource);
 

@@ -56,6 +56,12 @@ void Form::center() {
   setBounds((s.width - width()) / 2, (s.height - height()) / 2, width(), height());
 }
 
+bool Form::userKeyPreview(int code, Control* focused) {
+  if (!KeyPreview || (focused && focused->takesKey(code))) return false;
+  if (!ui_.acceptsInput(this)) return false;
+  return KeyPreview(code, focused);
+}
+
 bool Form::userDialogKey(int keyCode, Control* focused) {
   if (keyCode == key::Enter && focused) {
     if (focused->takesEnter()) return false;

@@ -79,6 +79,11 @@ class Form : public Control {
   void userCloseRequest();
   // The form's tab strip, whose pages the Ctrl+Tab keys turn; null for none.
   TabStrip* tabStrip();
+  // A key pressed anywhere in the form (with key::Ctrl when held), before
+  // the control with the focus sees it, unless that control takes the key
+  // itself; true when the form handled it. Also told the focused control.
+  Event<bool(int code, Control* focused)> KeyPreview;
+  bool userKeyPreview(int code, Control* focused);
   // Alt and a letter that no control or menu of the form claims; true when handled.
   Event<bool(char letter)> AltKey;
   bool userAltKey(char letter);

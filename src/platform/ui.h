@@ -66,8 +66,12 @@ class Ui {
   virtual void post(std::function<void()> step) = 0;
   // A clock in milliseconds for pacing what a long operation shows.
   virtual std::int64_t milliseconds() = 0;
-  // A picture file or resource, decoded once while anyone shows it.
+  // A picture file or resource as it is now, decoded once while anyone shows
+  // it and the file stays the same.
   virtual PictureLoad loadPicture(const std::string& source) = 0;
+  // Pictures likely to be shown next, most likely first: they are read
+  // ahead, away from the windows, and any read ahead before are let go.
+  virtual void readPicturesAhead(std::vector<std::string> sources) = 0;
 
   // The forms whose windows exist, oldest first.
   const std::vector<Form*>& loadedForms() const { return loaded_; }

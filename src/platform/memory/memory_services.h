@@ -71,14 +71,19 @@ class MemoryWorkers : public Workers {
   bool refuse = false;  // no worker can start
   // Runs every held work, then its ending, in the order they were started.
   void finishAll();
+  // Runs the work held longest, then its ending; false when none is held.
+  bool finishOne();
+  std::size_t heldCount() const { return held_.size(); }
   int started = 0;
 
- private:
+  // A held work; a job that waits runs it at once, and its ending later.
   struct Pending {
     std::function<void()> work, ended;
-    std::shared_ptr<bool> alive;
+    bool alive = true;  // its job is still held
   };
-  std::vector<Pending> held_;
+
+ private:
+  std::vector<std::shared_ptr<Pending>> held_;
 };
 
 class MemoryActivity : public UserActivity {

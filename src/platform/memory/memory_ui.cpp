@@ -1,6 +1,7 @@
 #include "platform/memory/memory_ui.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace vl {
 
@@ -20,6 +21,12 @@ class MemoryPicture : public Picture {
 
 }  // namespace
 
+bool MemoryPictureDecoder::AnyCase::operator()(const std::string& a, const std::string& b) const {
+  return std::lexicographical_compare(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+}
+
 PictureLoad MemoryPictureDecoder::decode(const std::string& source) {
   ++decodes[source];
   if (source.rfind("res:", 0) == 0) return {std::make_shared<MemoryPicture>(480, 480, false), {}};
@@ -34,7 +41,23 @@ PictureLoad MemoryPictureDecoder::decode(const std::string& source) {
 
 void MemoryPictureDecoder::add(const std::string& path, int widthTwips, int heightTwips,
                                bool incomplete) {
-  sizes_[path] = {widthTwips, heightTwips, incomplete};
+  sizes_[path] = {widthTwips, heightTwips, incomplete, ++writes_};
+}
+
+void MemoryPictureDecoder::replace(const std::string& path, int widthTwips, int heightTwips) {
+  add(path, widthTwips, heightTwips);
+}
+
+void MemoryPictureDecoder::remove(const std::string& path) {
+  sizes_.erase(path);
+}
+
+std::optional<std::uint64_t> MemoryPictureDecoder::version(const std::string& source) {
+  if (source.rfind("res:", 0) == 0) return 0;
+  if (refused_.contains(source)) return 0;
+  auto it = sizes_.find(source);
+  if (it == sizes_.end()) return std::nullopt;
+  return it->second.version;
 }
 
 // A timer's time since it was last started.

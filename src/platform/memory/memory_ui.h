@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/memory/memory_services.h"
 #include "platform/menu_item.h"
 #include "platform/picture.h"
 #include "platform/ui.h"
@@ -29,6 +30,10 @@ class MemoryPictureDecoder : public PictureDecoder {
   void add(const std::string& path, int widthTwips, int heightTwips, bool incomplete = false);
   // A file the decoder refuses, with its reason.
   void refuse(const std::string& path, std::string reason) { refused_[path] = std::move(reason); }
+  // The file is written anew (with another size), or goes.
+  void replace(const std::string& path, int widthTwips, int heightTwips);
+  void remove(const std::string& path);
+  std::optional<std::uint64_t> version(const std::string& source) override;
   // How often each source was decoded.
   std::map<std::string, int> decodes;
 
@@ -36,14 +41,20 @@ class MemoryPictureDecoder : public PictureDecoder {
   struct Registered {
     int width, height;
     bool incomplete;
+    std::uint64_t version = 1;
   };
-  std::map<std::string, Registered> sizes_;
-  std::map<std::string, std::string> refused_;
+  // Windows names a file the same whatever the letters' case.
+  struct AnyCase {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
+  std::map<std::string, Registered, AnyCase> sizes_;
+  std::uint64_t writes_ = 0;
+  std::map<std::string, std::string, AnyCase> refused_;
 };
 
 class MemoryUi : public Ui {
  public:
-  MemoryUi() : pictureCache_(pictures) {}
+  MemoryUi() : pictureCache_(pictures, &pictureWorkers) {}
   bool load(Form& form) override;
   void unload(Form& form) override;
   void bringToFront(Form& form) override { frontmost = form.name(); }
@@ -63,6 +74,10 @@ class MemoryUi : public Ui {
   // paced by it happens at every step unless a test holds the clock.
   std::int64_t milliseconds() override { return clockMs += msPerClockReading; }
   PictureLoad loadPicture(const std::string& source) override { return pictureCache_.load(source); }
+  void readPicturesAhead(std::vector<std::string> sources) override {
+    readAhead = sources;
+    pictureCache_.readAhead(std::move(sources));
+  }
 
   // Screen of width x height pixels at the given twips per pixel.
   void setScreen(int widthPx, int heightPx, int twipsPerPixel = 15);
@@ -84,6 +99,9 @@ class MemoryUi : public Ui {
   std::vector<std::string> popupAnchors;  // "" for a menu opened at the pointer
   std::string focused;
   MemoryPictureDecoder pictures;
+  // Where pictures are read ahead; hold them to see a reading under way.
+  MemoryWorkers pictureWorkers;
+  std::vector<std::string> readAhead;  // what was last asked to be read ahead
   // What happens while a message box or pop-up menu is open: time passing,
   // a later start handing its file over.
   std::function<void()> WhileModal;

@@ -87,7 +87,24 @@ std::string damagedPicture() {
 Win32PictureDecoder::Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch, ComApartment& com)
     : instance_(instance), dpi_(pixelsPerInch > 0 ? pixelsPerInch : 96), com_(com) {}
 
+std::optional<std::uint64_t> Win32PictureDecoder::version(const std::string& source) {
+  if (source.starts_with("res:")) return 0;  // the program's own never change
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(filePath(source).c_str(), GetFileExInfoStandard, &data))
+    return std::nullopt;
+  // The time of the last write with the size: a file written anew within the
+  // time's resolution still differs in size, or is the same picture.
+  std::uint64_t time = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                       data.ftLastWriteTime.dwLowDateTime;
+  std::uint64_t size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  return time * 0x100000001b3ULL ^ size;
+}
+
 PictureLoad Win32PictureDecoder::decode(const std::string& source) {
+  // The windows' thread has its apartment; a worker gets one for the picture.
+  std::optional<ComApartment> own;
+  ComApartment* com = &com_;
+  if (!com_.onItsThread()) com = &own.emplace(com_.libraries());
   if (source.starts_with("res:")) {
     return loadBitmapResource(instance_, widen(source.substr(4)), dpi_);
   }
@@ -106,7 +123,7 @@ PictureLoad Win32PictureDecoder::decode(const std::string& source) {
     case PictureFormat::Icon:
     case PictureFormat::Cursor:
       if (PictureFault f = checkIconFile(b); f != PictureFault::None) return refused(f);
-      return loadIconFile(source, b, dpi_, com_);
+      return loadIconFile(source, b, dpi_, *com);
     case PictureFormat::EnhancedMetafile:
       if (PictureFault f = checkEnhancedMetafile(b); f != PictureFault::None) return refused(f);
       return decodeEnhancedMetafile(b, dpi_);
@@ -122,7 +139,7 @@ PictureLoad Win32PictureDecoder::decode(const std::string& source) {
     case PictureFormat::Avif:
     case PictureFormat::JpegXr:
       if (PictureFault f = checkDeclaredSize(b, format); f != PictureFault::None) return refused(f);
-      return decodeWithImagingComponent(b, format, dpi_, com_);
+      return decodeWithImagingComponent(b, format, dpi_, *com);
     case PictureFormat::Unknown:
       break;
   }

@@ -21,6 +21,7 @@ class Win32PictureDecoder : public PictureDecoder {
   // is the decoding thread's own, shared with whatever else uses it there.
   Win32PictureDecoder(HINSTANCE instance, int pixelsPerInch, ComApartment& com);
   PictureLoad decode(const std::string& source) override;
+  std::optional<std::uint64_t> version(const std::string& source) override;
 
  private:
   HINSTANCE instance_;

@@ -18,6 +18,7 @@ class ComApartment {
 
   // Whether COM can be used now on this owner's thread (not on another).
   bool enter();
+  bool onItsThread() const { return GetCurrentThreadId() == thread_; }
   // Where ole32 and its functions are found.
   SystemLibraries& libraries() { return libraries_; }
 

@@ -10,6 +10,7 @@
 #include "platform/win32/windows/peer.h"
 #include "platform/win32/system/text.h"
 #include "platform/win32/windows/ui.h"
+#include "platform/win32/windows/window_internal.h"
 
 namespace vl::win32 {
 
@@ -154,6 +155,12 @@ bool Keyboard::translate(MSG& msg) {
       msg.wParam == menuKeyUp_) {
     menuKeyUp_ = 0;
     return true;
+  }
+  if (msg.message == WM_KEYDOWN) {
+    WindowPeer* focus = ui_.peerOf(GetFocus());
+    Control* focused = focus ? focus->control() : nullptr;
+    if (static_cast<Form&>(*form->control()).userKeyPreview(keyCode(msg.wParam), focused))
+      return true;
   }
   if (msg.message == WM_KEYDOWN && moveAmongOptions(ui_, msg.wParam)) return true;
   if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&

@@ -29,7 +29,7 @@ Win32Ui::Win32Ui(HINSTANCE instance, SystemLibraries& libraries)
   GetCursorPos(&pointer_);
   classesRegistered_ = registerWindowClasses(instance_);
   decoder_ = std::make_unique<Win32PictureDecoder>(instance_, dpi_, com_);
-  pictures_ = std::make_unique<PictureCache>(*decoder_);
+  pictures_ = std::make_unique<PictureCache>(*decoder_, &pictureWorkers_);
 }
 
 Win32Ui::~Win32Ui() {

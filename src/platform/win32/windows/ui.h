@@ -19,6 +19,7 @@
 #include "platform/win32/system/owned_handle.h"
 #include "platform/win32/pictures/picture_decoder.h"
 #include "platform/win32/system/posted_steps.h"
+#include "platform/win32/system/workers.h"
 #include "platform/menu_item.h"
 #include "platform/ui.h"
 
@@ -47,6 +48,9 @@ class Win32Ui : public Ui {
   void activate(Form& form) override;
   std::int64_t milliseconds() override { return static_cast<std::int64_t>(GetTickCount64()); }
   PictureLoad loadPicture(const std::string& source) override;
+  void readPicturesAhead(std::vector<std::string> sources) override {
+    pictures_->readAhead(std::move(sources));
+  }
 
   // Runs the message loop until the program ends.
   int run();
@@ -112,7 +116,8 @@ class Win32Ui : public Ui {
   POINT pointer_{-32768, -32768};  // where the user last left the pointer
   ComApartment com_{libraries_};
   int dpi_ = 96;
-  bool classesRegistered_ = false;  // no form can be made without them
+  bool classesRegistered_ = false;        // no form can be made without them
+  Win32Workers pictureWorkers_{posted_};  // pictures read ahead
   std::unique_ptr<Win32PictureDecoder> decoder_;
   std::unique_ptr<PictureCache> pictures_;
   std::map<std::tuple<std::string, int, bool>, GdiObject<HFONT>> fonts_;

@@ -105,11 +105,15 @@ bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESUL
 }
 
 // The wheel, for a control that uses it; the others pass it to their parent.
-bool reportWheel(WindowPeer& peer, WPARAM wp) {
+bool reportWheel(WindowPeer& peer, WPARAM wp, LPARAM lp) {
   int notches = GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
   if (notches == 0) return false;
   WORD keys = GET_KEYSTATE_WPARAM(wp);
-  return peer.control()->userWheel(notches, (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0);
+  POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};  // on the screen
+  ScreenToClient(peer.hwnd(), &at);
+  Win32Ui& ui = peer.ui();
+  return peer.control()->userWheel(notches, (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0,
+                                   ui.toTwips(at.x), ui.toTwips(at.y));
 }
 
 // Mouse and key input that every control reports to the program.
@@ -135,7 +139,7 @@ void reportInput(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp) {
       c->userMouseDown(2, twipsX(peer, lp), twipsY(peer, lp));
       break;
     case WM_KEYDOWN:
-      c->userKeyDown(static_cast<int>(wp));
+      c->userKeyDown(keyCode(wp));
       break;
     default:
       break;
@@ -204,7 +208,7 @@ LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       reportInput(*peer, msg, wp, lp);
       return 0;
     case WM_MOUSEWHEEL:
-      if (reportWheel(*peer, wp)) return 0;
+      if (reportWheel(*peer, wp, lp)) return 0;
       return DefWindowProcW(hwnd, msg, wp, lp);
     case WM_NCDESTROY:
       delete peer;
@@ -228,7 +232,7 @@ LRESULT CALLBACK standardControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     if (msg == WM_GETOBJECT && answerAccessibleObject(*peer, wp, lp, result)) return result;
     if (handleChildMessage(*peer, msg, wp, lp, result)) return result;
     if (peer->home().message(*peer, msg, wp, lp, result)) return result;
-    if (msg == WM_MOUSEWHEEL && reportWheel(*peer, wp)) return 0;
+    if (msg == WM_MOUSEWHEEL && reportWheel(*peer, wp, lp)) return 0;
     reportInput(*peer, msg, wp, lp);
   }
   return CallWindowProcW(original, hwnd, msg, wp, lp);
