@@ -94,6 +94,7 @@ void Form1::wireWindow() {
   };
   CloseRequest = [this] { app_.quit(); };
   AltKey = [this](char letter) { return viewing.altKey(letter); };
+  KeyPreview = [this](int code, Control* focused) { return viewing.walkKey(code, focused); };
   setAcceptsFiles(true);
   FilesDropped = [this](const std::vector<std::string>& paths) {
     for (const std::string& path : paths)

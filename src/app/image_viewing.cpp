@@ -29,6 +29,7 @@ ImageViewing::ImageViewing(Services& services, SettingsStore& settings, ViewingP
       page_(parts.page),
       status_(parts.status),
       window_(parts.window),
+      tabs_(parts.tabs),
       viewMenu_(parts.viewMenu),
       layout_(layout) {
   // Raised, the Low-Res view shows while its page is selected and comes back with it.
@@ -49,12 +50,15 @@ void ImageViewing::wirePreview() {
   page_.Image2.Click = [this] { status_.showHelp("This is the preview of the current image"); };
   page_.browser.pane.file.Click = [this] {
     page_.browser.setCurrentFile(page_.browser.pane.selectedPath());
-    const std::string& path = page_.browser.currentFile();
-    std::string error = page_.Image2.setPicture(path);
-    if (!error.empty())
-      (void)page_.Image2.setPicture("");  // never the previous picture under the new name
-    tell(path, error, page_.Image2);
+    preview(page_.browser.currentFile());
   };
+}
+
+bool ImageViewing::preview(const std::string& path) {
+  std::string error = page_.Image2.setPicture(path);
+  if (!error.empty())
+    (void)page_.Image2.setPicture("");  // never the previous picture under the new name
+  return tell(path, error, page_.Image2);
 }
 
 // The page's Open and its menu's view commands.
@@ -266,13 +270,17 @@ void ImageViewing::showView(int threshold, const std::string* path) {
     low.raise();
     tell(file, low.pane.show(file, stretch()), low.pane.image);
   }
+  readAround(placeOfCurrent());
 }
 
-void ImageViewing::tell(const std::string& path, const std::string& error, const ImageBox& shown) {
+bool ImageViewing::tell(const std::string& path, const std::string& error, const ImageBox& shown) {
   if (!error.empty())
     status_.setText(fileNameOf(path) + " cannot be shown: " + error);
   else if (shown.picture() && shown.picture()->incomplete())
     status_.setText(fileNameOf(path) + " is incomplete");
+  else
+    return false;
+  return true;
 }
 
 void ImageViewing::zoomIn(const ZoomPoint* at) {
@@ -319,8 +327,10 @@ Form6* ImageViewing::fullScreen() {
 // Only ever one viewer: while it is open it is shown again, with the
 // picture it was opened with.
 void ImageViewing::openFullScreen() {
-  if (!fullScreen())
+  if (!fullScreen()) {
     form6_ = std::make_unique<Form6>(services_.ui, page_.browser.currentFile(), stretch());
+    form6_->Walk = [this](WalkStep step) { walk(step); };
+  }
   form6_->open();
 }
 

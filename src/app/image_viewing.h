@@ -9,6 +9,7 @@
 
 #include "app/pages.h"
 #include "browse/image_views.h"
+#include "browse/picture_walk.h"
 #include "platform/services.h"
 #include "settings/settings_store.h"
 #include "platform/menu_item.h"
@@ -69,6 +70,15 @@ class ImageViewing {
   void zoomOut(const ZoomPoint* at = nullptr);
   // Alt+I and Alt+O zoom, as the zoom buttons' help says; true when taken.
   bool altKey(char letter);
+  // Space, Backspace, Ctrl+Home and Ctrl+End step through the page's files
+  // while a view shows a picture, wherever the focus is in the window (a
+  // control that takes the key keeps it); Delete does so inside a view.
+  // True when taken.
+  bool walkKey(int code, Control* focused);
+  // Shows the next, previous, first or last picture of the page's list in
+  // the preview and every open view, or sends the shown one to the Recycle
+  // Bin and shows the one after it.
+  void walk(WalkStep step);
   void closeLowRes();
   void closeHighRes();
   // The full-screen viewer with the Image page's current file.
@@ -93,7 +103,16 @@ class ImageViewing {
   void stretchChanged(CheckBox& from, CheckBox& to);
   // A status-bar line naming the file and why it cannot be shown, or that it
   // stopped early and shows only what it holds.
-  void tell(const std::string& path, const std::string& error, const ImageBox& shown);
+  // True when it said something.
+  bool tell(const std::string& path, const std::string& error, const ImageBox& shown);
+  // The preview of the path; a file that cannot be shown clears it.
+  bool preview(const std::string& path);
+  // Where the page's current file lies in its list, else its selection.
+  int placeOfCurrent() const;
+  void showAt(int index);
+  void deleteShown();
+  // Decodes, on a worker, the pictures either side of the list's item.
+  void readAround(int index);
   bool screenTooLow(int threshold);
   void fallBackToLowRes(int threshold);
 
@@ -102,6 +121,7 @@ class ImageViewing {
   ImagePage& page_;
   StatusBar& status_;
   Form& window_;
+  TabStrip& tabs_;
   MenuItem& viewMenu_;
   ViewingLayout& layout_;
   bool syncing_ = false;

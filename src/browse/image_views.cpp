@@ -113,8 +113,18 @@ Form6::Form6(Ui& ui, std::string path, bool stretch)
   full.Click = [this] { unload(); };
   Click = [this] { unload(); };
   KeyDown = [this](int key) {
-    if (key == key::Escape) unload();
+    if (key == key::Escape) {
+      unload();
+      return;
+    }
+    int code = key == key::Right ? key::Space : key == key::Left ? key::Backspace : key;
+    if (std::optional<WalkStep> step = walkStepOf(code); step && Walk) Walk(*step);
   };
+}
+
+void Form6::showPicture(std::string path) {
+  path_ = std::move(path);
+  if (!full.setPicture(path_).empty()) (void)full.setPicture("");
 }
 
 void Form6::Load() {
@@ -125,7 +135,7 @@ void Form6::Load() {
   } else {
     full.setStretch(false);
   }
-  full.setPicture(path_);  // an unreadable file leaves the bare grey screen
+  showPicture(path_);  // an unreadable file leaves the bare grey screen
 }
 
 void Form6::open() {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "browse/picture_walk.h"
 #include "platform/form.h"
 
 namespace vl {
@@ -79,13 +80,18 @@ struct LowResView {
 };
 
 // The full-screen viewer: the picture at its natural size in the top-left
-// corner, or stretched to the screen; a click or Esc closes it.
+// corner, or stretched to the screen; a click or Esc closes it. Space and
+// Right, Backspace and Left, Ctrl+Home and Ctrl+End and Delete ask for
+// another picture.
 class Form6 : public Form {
  public:
   Form6(Ui& ui, std::string path, bool stretch);
   ImageBox full{this, "full"};
   // Shows the window over the whole screen.
   void open();
+  // Shows another picture; one that cannot be shown leaves the screen bare.
+  void showPicture(std::string path);
+  Event<void(WalkStep step)> Walk;
 
  protected:
   void Load() override;

@@ -1,8 +1,15 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace vl {
+
+bool samePath(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) == std::tolower(y);
+  });
+}
 
 std::string joinPath(std::string_view dir, std::string_view name) {
   std::string path(dir);

@@ -84,6 +84,9 @@ class FileSystem {
 
 // "dir" + "\" + "name", without doubling a separator that is already there.
 std::string joinPath(std::string_view dir, std::string_view name);
+// Whether two paths are the same text but for the letters' case, as Windows
+// names files.
+bool samePath(std::string_view a, std::string_view b);
 // The last part of a path ("A.BMP" of "C:\PICS\A.BMP").
 std::string fileNameOf(std::string_view path);
 // All but the last part, with the root's separator kept ("C:\" of "C:\A.BMP").

@@ -1,5 +1,5 @@
-# The end-to-end driver, the probe it loads into the program, and the
-# scenarios as CTest tests that run under Wine on a virtual screen.
+#The end - to - end driver, the probe it loads into the program, and the
+#scenarios as CTest tests that run under Wine on a virtual screen.
 add_library(vlprobe SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)
 set_target_properties(vlprobe PROPERTIES PREFIX "" OUTPUT_NAME vlprobe)
 target_compile_definitions(vlprobe PRIVATE UNICODE _UNICODE)
@@ -55,6 +55,7 @@ varilume_e2e(image_views image_views 1024x768 96)
 varilume_e2e(hostile_pictures hostile_pictures 1024x768 96)
 varilume_e2e(image_small_screen image_small_screen 640x480 96)
 varilume_e2e(image_stretch_check image_stretch_check 800x600 96)
+varilume_e2e(walk_folder walk_folder 1024x768 96)
 varilume_e2e(view_layouts_96dpi view_layouts 1024x768 96)
 varilume_e2e(view_layouts_144dpi view_layouts 1600x1200 144)
 varilume_e2e(text_fits_96dpi text_fits 800x600 96)

@@ -197,13 +197,15 @@ TEST_F(ImageViewingTest, APictureThatCannotBeShownClearsThePreviewAndTheView) {
 
   // A good picture afterwards shows as usual; one decoded picture serves the
   // preview and both views.
-  int decodedBefore = sys.ui.pictures.decodes["C:\\PICS\\small.bmp"];
   view("small.bmp");
   EXPECT_EQ(low->image.pictureSource(), "C:\\PICS\\small.bmp");
+  int decodedBefore = sys.ui.pictures.decodes["C:\\PICS\\small.bmp"];
   main->imagePage.Option1.userClick();
   view("small.bmp");
   EXPECT_EQ(high->image.pictureSource(), "C:\\PICS\\small.bmp");
-  EXPECT_EQ(sys.ui.pictures.decodes["C:\\PICS\\small.bmp"], decodedBefore + 1);
+  EXPECT_EQ(high->image.picture(), low->image.picture());
+  EXPECT_EQ(high->image.picture(), main->imagePage.Image2.picture());
+  EXPECT_EQ(sys.ui.pictures.decodes["C:\\PICS\\small.bmp"], decodedBefore);
 }
 
 TEST_F(ImageViewingTest, FullScreenShowsTheCurrentFileAndClosesOnAClickOrEsc) {

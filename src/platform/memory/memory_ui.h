@@ -102,6 +102,7 @@ class MemoryUi : public Ui {
   // Where pictures are read ahead; hold them to see a reading under way.
   MemoryWorkers pictureWorkers;
   std::vector<std::string> readAhead;  // what was last asked to be read ahead
+  std::size_t picturesHeldAhead() const { return pictureCache_.heldAhead(); }
   // What happens while a message box or pop-up menu is open: time passing,
   // a later start handing its file over.
   std::function<void()> WhileModal;
