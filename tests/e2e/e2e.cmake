@@ -1,5 +1,5 @@
-#The end - to - end driver, the probe it loads into the program, and the
-#scenarios as CTest tests that run under Wine on a virtual screen.
+# The end-to-end driver, the probe it loads into the program, and the
+# scenarios as CTest tests that run under Wine on a virtual screen.
 add_library(vlprobe SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/probe/probe.cpp)
 set_target_properties(vlprobe PROPERTIES PREFIX "" OUTPUT_NAME vlprobe)
 target_compile_definitions(vlprobe PRIVATE UNICODE _UNICODE)
