@@ -31,3 +31,7 @@ varilume_bench(media_bench ${CMAKE_SOURCE_DIR}/bench/media_bench.cpp)
 add_dependencies(media_bench floor_player varilume)
 varilume_bench(copy_bench ${CMAKE_SOURCE_DIR}/bench/copy_bench.cpp)
 target_link_libraries(copy_bench PRIVATE varilume_win32)
+varilume_bench(walk_bench ${CMAKE_SOURCE_DIR}/bench/walk_bench.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/encoded_pictures.cpp)
+target_link_libraries(walk_bench PRIVATE psapi ole32 uuid)
+add_dependencies(walk_bench varilume)

@@ -68,9 +68,9 @@ int ImageViewing::placeOfCurrent() const {
 
 void ImageViewing::showAt(int index) {
   BrowserPane& pane = page_.browser.pane;
-  // The picture being left stays held until the reading around the new one
-  // is asked for, which keeps it as the previous picture, ready at once.
-  std::shared_ptr<const Picture> leaving = page_.Image2.picture();
+  // Asked for while the picture being left is still shown, which keeps it as
+  // the previous one; the next is read while this one is drawn.
+  readAround(index);
   pane.file.setValue(index);
   page_.browser.setCurrentFile(pane.selectedPath());
   const std::string path = page_.browser.currentFile();
@@ -85,7 +85,6 @@ void ImageViewing::showAt(int index) {
   if (!told)
     status_.setText(
         placeText(pane.selectedName(), index, static_cast<int>(pane.file.items().size())));
-  readAround(index);
 }
 
 void ImageViewing::deleteShown() {
@@ -115,8 +114,9 @@ void ImageViewing::readAround(int index) {
   const BrowserPane& pane = page_.browser.pane;
   int count = static_cast<int>(pane.file.items().size());
   if (index < 0 || index >= count) return;
+  // The shown picture first: it is the one wanted most.
   std::vector<std::string> around;
-  for (int at : {index + 1, index - 1})
+  for (int at : {index, index + 1, index - 1})
     if (at >= 0 && at < count)
       around.push_back(joinPath(pane.directory(), pane.file.items()[at].text));
   services_.ui.readPicturesAhead(std::move(around));

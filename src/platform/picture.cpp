@@ -54,8 +54,9 @@ PictureLoad PictureCache::load(const std::string& source) {
   std::optional<std::uint64_t> now = decoder_.version(source);
   auto ahead = std::find_if(ahead_.begin(), ahead_.end(),
                             [&](const auto& r) { return r->key == key && r->started; });
+  std::shared_ptr<Reading> reading;
   if (ahead != ahead_.end()) {
-    std::shared_ptr<Reading> reading = *ahead;
+    reading = *ahead;
     if (!reading->done && reading->job) {
       reading->job->wait();  // this very picture: worth the wait
       ended(reading);
@@ -75,6 +76,8 @@ PictureLoad PictureCache::load(const std::string& source) {
   Outcome o;
   decodeInto(decoder_, source, o);
   if (o.load.picture && o.before && o.before == o.after) shown_[key] = {o.load.picture, o.before};
+  // A stale reading held ahead gives way to this one, not kept beside it.
+  if (reading && reading->done) *reading->outcome = o;
   return o.load;
 }
 

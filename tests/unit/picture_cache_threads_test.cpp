@@ -122,7 +122,12 @@ TEST(PictureCacheThreads, QuickKeysOverAFolderWhileItsFilesAreWrittenAnew) {
     for (int key = 0; key < 200; ++key) {
       at = key % 40 < 25 ? std::min(at + 1, 19) : std::max(at - 1, 0);  // forth, then back
       if (key % 17 == 0) at = (key * 13) % 20;                          // a jump
+      // As the program does: the shown picture first, then its neighbours.
+      std::vector<std::string> around{folder[at]};
+      if (at + 1 < 20) around.push_back(folder[at + 1]);
+      if (at > 0) around.push_back(folder[at - 1]);
       std::optional<std::uint64_t> before = files.version(folder[at]);
+      cache.readAhead(around);
       PictureLoad load = cache.load(folder[at]);
       if (load.picture) {
         // Never older than the file was when it was asked for.
@@ -132,12 +137,8 @@ TEST(PictureCacheThreads, QuickKeysOverAFolderWhileItsFilesAreWrittenAnew) {
         }
       }
       shown = load.picture;
-      std::vector<std::string> around;
-      if (at + 1 < 20) around.push_back(folder[at + 1]);
-      if (at > 0) around.push_back(folder[at - 1]);
-      cache.readAhead(around);
       workers.runEndings();
-      EXPECT_LE(cache.heldAhead(), 2u);
+      EXPECT_LE(cache.heldAhead(), 3u);
       // The shown, two held ahead, and one dropped reading still finishing.
       EXPECT_LE(VersionedPicture::live.load(), 4) << key;
     }

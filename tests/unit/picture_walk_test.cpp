@@ -58,12 +58,13 @@ TEST_F(PictureWalkTest, SpaceAndBackspaceWalkTheListInItsOrderAndStopAtTheEnds) 
   ViewPane& view = main->highRes.pane;
   EXPECT_FALSE(press(key::Space));  // no picture shown yet: the key is the list's
   this->view("a.bmp");
-  EXPECT_EQ(sys.ui.readAhead, (std::vector<std::string>{"C:\\PICS\\b.bmp"}));
+  EXPECT_EQ(sys.ui.readAhead, (std::vector<std::string>{"C:\\PICS\\a.bmp", "C:\\PICS\\b.bmp"}));
 
   EXPECT_TRUE(press(key::Space));
   expectShown(view, "b.bmp", "b.bmp (2 of 3)");
   EXPECT_EQ(view.image.width(), 1650);
-  EXPECT_EQ(sys.ui.readAhead, (std::vector<std::string>{"C:\\PICS\\c.bmp", "C:\\PICS\\a.bmp"}));
+  EXPECT_EQ(sys.ui.readAhead,
+            (std::vector<std::string>{"C:\\PICS\\b.bmp", "C:\\PICS\\c.bmp", "C:\\PICS\\a.bmp"}));
   EXPECT_TRUE(press(key::Space));
   EXPECT_TRUE(press(key::Space));  // no wrap: the last picture stays
   expectShown(view, "c.bmp", "c.bmp (3 of 3) is the last picture");
@@ -82,7 +83,7 @@ TEST_F(PictureWalkTest, SpaceAndBackspaceWalkTheListInItsOrderAndStopAtTheEnds) 
   EXPECT_TRUE(press(key::Backspace));
   expectShown(view, "bb.bmp", "bb.bmp (3 of 4)");
   EXPECT_TRUE(sys.ui.messages.empty());
-  EXPECT_LE(sys.ui.picturesHeldAhead(), 2u);
+  EXPECT_LE(sys.ui.picturesHeldAhead(), 3u);
 }
 
 // Space presses a focused button, option or check box and types in a text
@@ -166,7 +167,8 @@ TEST_F(PictureWalkTest, APictureThatCannotBeShownIsToldAndPassed) {
 
 // Read ahead: the next picture is decoded before its key, and shown without
 // another decoding; one whose file changed since is read again; one no
-// longer wanted is dropped, so that at most two are held besides the shown.
+// longer wanted is dropped, so that only the shown picture and its two
+// neighbours are held.
 TEST_F(PictureWalkTest, PicturesReadAheadAreUsedOnlyWhileTheirFilesAreUnchanged) {
   sys.ui.pictureWorkers.hold = true;
   start("1");
@@ -196,8 +198,8 @@ TEST_F(PictureWalkTest, PicturesReadAheadAreUsedOnlyWhileTheirFilesAreUnchanged)
   EXPECT_EQ(sys.ui.pictureWorkers.heldCount(), 1u);
   press(key::Ctrl | key::Home);
   sys.ui.pictureWorkers.finishAll();
-  EXPECT_EQ(sys.ui.readAhead, (std::vector<std::string>{"C:\\PICS\\b.bmp"}));
-  EXPECT_LE(sys.ui.picturesHeldAhead(), 2u);
+  EXPECT_EQ(sys.ui.readAhead, (std::vector<std::string>{"C:\\PICS\\a.bmp", "C:\\PICS\\b.bmp"}));
+  EXPECT_LE(sys.ui.picturesHeldAhead(), 3u);
   sys.ui.pictures.remove("C:\\PICS\\b.bmp");  // gone since it was read
   press(key::Space);
   EXPECT_EQ(main->highRes.pane.image.picture(), nullptr);
