@@ -17,7 +17,7 @@
 #include "platform/win32/system/system_library.h"
 #include "platform/win32/system/system_services.h"
 #include "platform/win32/windows/ui.h"
-#include "platform/win32/system/workers.h"
+#include "platform/win32/system/thread_workers.h"
 #include "program_windows.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/win32/system/system_services.h"
 #include "platform/win32/windows/ui.h"
 #include "platform/win32/system/user_activity.h"
-#include "platform/win32/system/workers.h"
+#include "platform/win32/system/thread_workers.h"
 
 namespace vl::win32 {
 

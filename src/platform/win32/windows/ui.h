@@ -19,7 +19,7 @@
 #include "platform/win32/system/owned_handle.h"
 #include "platform/win32/pictures/picture_decoder.h"
 #include "platform/win32/system/posted_steps.h"
-#include "platform/win32/system/workers.h"
+#include "platform/win32/system/thread_workers.h"
 #include "platform/menu_item.h"
 #include "platform/ui.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/system/workers.h"
+#include "platform/win32/system/thread_workers.h"
 
 #include <windows.h>
 
