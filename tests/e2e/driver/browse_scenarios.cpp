@@ -251,6 +251,23 @@ SCENARIO(file_operations) {
   pressOk(*box);
   CHECK_EQ(readFile("C:\\MEDIA\\l.txt").value_or("<none>"), std::string("content of l.txt"));
 
+  // A read-only file of the same name in the way keeps its content and its mark.
+  REQUIRE(writeFile("C:\\PICS\\l.txt", "kept"));
+  REQUIRE(SetFileAttributesW(L"C:\\PICS\\l.txt", FILE_ATTRIBUTE_READONLY));
+  CHECK(waitFor([&] { return !p.messageBoxOpen(); }));  // the box before has gone
+  d = askLocation(p, main, kPages[3], "l.txt", "Copy File", "Form13");
+  dir = control(d, "Dir1");
+  enter(p, dir, "C:\\");
+  enter(p, dir, "PICS");
+  click(control(d, "SSCommand2"));
+  box = waitMessageBox(p.pid());
+  REQUIRE(box.has_value());
+  CHECK_EQ(box->text, std::string("l.txt in C:\\PICS is read-only; it was left as it is."));
+  pressOk(*box);
+  CHECK_EQ(readFile("C:\\PICS\\l.txt").value_or("<none>"), std::string("kept"));
+  CHECK((GetFileAttributesW(L"C:\\PICS\\l.txt") & FILE_ATTRIBUTE_READONLY) != 0);
+  CHECK(fileExists("C:\\MEDIA\\l.txt"));
+
   // With nothing selected, Copy File only says so.
   showPage(p, main, 2);
   REQUIRE(p.choosePopupItem(control(main, "File3"), "Copy File"));
