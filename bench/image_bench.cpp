@@ -24,12 +24,14 @@ namespace {
 
 using bench::clickItem;
 using bench::Clock;
+using bench::endProgram;
 using bench::floorLoad;
 using bench::floorPhoto;
 using bench::median;
 using bench::msSince;
 using bench::named;
 using bench::pixel;
+using bench::startProgram;
 using bench::untilPixel;
 using bench::workingSetMb;
 
@@ -60,13 +62,8 @@ Run measure(const std::wstring& program, const std::wstring& dir) {
     CloseHandle(mode);
   }
   run.floor = floorLoad(dir + L"\\big.bmp");
-  std::wstring line = L"\"" + program + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.c_str(), &si, &pi))
-    return run;
+  PROCESS_INFORMATION pi = startProgram(program, L"", dir);
+  if (!pi.hProcess) return run;
   HWND main = named(L"Form1");
   HWND files = named(L"File1");
   HWND preview = named(L"Image2");
@@ -141,10 +138,7 @@ Run measure(const std::wstring& program, const std::wstring& dir) {
     double decoded = static_cast<double>(kBig) * kBig * 4 / (1024.0 * 1024.0);
     run.memoryRatio = (after - before) / decoded;
   }
-  TerminateProcess(pi.hProcess, 0);
-  WaitForSingleObject(pi.hProcess, 5000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
+  endProgram(pi);
   return run;
 }
 

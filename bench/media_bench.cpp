@@ -15,8 +15,10 @@
 
 namespace {
 
+using bench::endProgram;
 using bench::median;
 using bench::named;
+using bench::startProgram;
 
 constexpr int kWaveSeconds = 20;
 constexpr DWORD kIdleMs = 10000;
@@ -31,30 +33,10 @@ bool writeWave(const std::wstring& path) {
   return ok;
 }
 
-PROCESS_INFORMATION start(const std::wstring& program, const std::wstring& arguments,
-                          const std::wstring& directory) {
-  std::wstring line = L"\"" + program + L"\" " + arguments;
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory.c_str(), &si, &pi))
-    std::printf("cannot start %ls: error %lu\n", program.c_str(), GetLastError());
-  return pi;
-}
-
-void finish(PROCESS_INFORMATION& pi) {
-  if (!pi.hProcess) return;
-  TerminateProcess(pi.hProcess, 0);
-  WaitForSingleObject(pi.hProcess, 5000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-}
-
 // Percent of one core the floor used while its play lasted.
 double floorPercent(const std::wstring& floor, const std::wstring& wave, const std::wstring& dir) {
   std::wstring result = dir + L"\\floor.txt";
-  PROCESS_INFORMATION pi = start(floor, L"\"" + wave + L"\" \"" + result + L"\"", dir);
+  PROCESS_INFORMATION pi = startProgram(floor, L"\"" + wave + L"\" \"" + result + L"\"", dir);
   if (!pi.hProcess) return -1;
   WaitForSingleObject(pi.hProcess, 120000);
   CloseHandle(pi.hProcess);
@@ -72,12 +54,12 @@ struct Run {
 
 Run measureProgram(const std::wstring& program, const std::wstring& dir) {
   Run r;
-  PROCESS_INFORMATION pi = start(program, L"", dir);
+  PROCESS_INFORMATION pi = startProgram(program, L"", dir);
   HWND main = pi.hProcess ? named(L"Form1") : nullptr;
   HWND tabs = main ? named(L"SSTab1") : nullptr;
   if (!tabs) {
     std::printf("the main window did not appear\n");
-    finish(pi);
+    endProgram(pi);
     return r;
   }
   SendMessageW(tabs, TCM_SETCURFOCUS, 2, 0);
@@ -104,7 +86,7 @@ Run measureProgram(const std::wstring& program, const std::wstring& dir) {
   while (pos() != 0 && GetTickCount64() < deadline) Sleep(100);
   r.playMs = static_cast<double>(GetTickCount64() - began);
   if (r.playMs > 500) r.playing = 100.0 * (cpuMs(pi.hProcess) - cpu) / r.playMs;
-  finish(pi);
+  endProgram(pi);
   return r;
 }
 

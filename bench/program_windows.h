@@ -1,10 +1,12 @@
-// Finding the program's windows by their automation names, and the median of
-// a benchmark's runs.
+// Starting and ending the program, finding its windows by their automation
+// names, and the median of a benchmark's runs.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -42,6 +44,28 @@ inline HWND named(const wchar_t* name) {
     Sleep(1);
   }
   return nullptr;
+}
+
+// Starts the program in the directory; null handles when it could not be.
+inline PROCESS_INFORMATION startProgram(const std::wstring& program, const std::wstring& arguments,
+                                        const std::wstring& directory) {
+  std::wstring line = L"\"" + program + L"\" " + arguments;
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.c_str(), &si, &pi))
+    std::printf("cannot start %ls: error %lu\n", program.c_str(), GetLastError());
+  return pi;
+}
+
+// Ends the program started, if any.
+inline void endProgram(PROCESS_INFORMATION& pi) {
+  if (!pi.hProcess) return;
+  TerminateProcess(pi.hProcess, 0);
+  WaitForSingleObject(pi.hProcess, 5000);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
 }
 
 inline double median(std::vector<double> v) {

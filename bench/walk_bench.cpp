@@ -71,13 +71,8 @@ Run measure(const std::wstring& program, const std::wstring& dir, const Folder& 
     decodes.push_back(f.tolerance == 0 ? floorLoad(first) : floorPhoto(first));
   decodes.erase(decodes.begin());
   run.decode = median(decodes);
-  std::wstring line = L"\"" + program + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.c_str(), &si, &pi))
-    return run;
+  PROCESS_INFORMATION pi = startProgram(program, L"", dir);
+  if (!pi.hProcess) return run;
   HWND files = named(L"File1");
   HWND preview = named(L"Image2");
   if (files && preview) {
@@ -109,10 +104,7 @@ Run measure(const std::wstring& program, const std::wstring& dir, const Folder& 
     double decoded = static_cast<double>(kW) * kH * 4 / (1024.0 * 1024.0);
     run.memory = (most - before) / decoded;
   }
-  TerminateProcess(pi.hProcess, 0);
-  WaitForSingleObject(pi.hProcess, 5000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
+  endProgram(pi);
   return run;
 }
 
