@@ -50,6 +50,9 @@ class FileSystem {
   virtual std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) = 0;
   // Creates or replaces the file; false unless every byte was written.
   virtual bool writeFile(const std::string& path, std::string_view bytes) = 0;
+  // Adds the bytes at the end of the file (made if missing) in one write,
+  // on the disk before it returns: a record that survives a crash.
+  virtual bool appendToFile(const std::string& path, std::string_view bytes) = 0;
   virtual bool fileExists(const std::string& path) = 0;
   virtual bool removeFile(const std::string& path) = 0;
   virtual bool createDirectories(const std::string& path) = 0;

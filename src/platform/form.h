@@ -40,6 +40,10 @@ class Form : public Control {
   // Above the windows of other programs (set before the window is made).
   bool topmost() const { return topmost_; }
   void setTopmost(bool t) { topmost_ = t; }
+  // Never made the active window (set before the window is made): it shows
+  // without taking the keyboard from the window in use.
+  bool staysInactive() const { return staysInactive_; }
+  void setStaysInactive(bool s) { staysInactive_ = s; }
   void setBorderStyle(BorderStyle s, bool controlBox) {
     borderStyle_ = s;
     controlBox_ = controlBox;
@@ -123,6 +127,7 @@ class Form : public Control {
   void unloadOwned();
 
   bool topmost_ = false;
+  bool staysInactive_ = false;
   Form* owner_ = nullptr;
   bool acceptsFiles_ = false;
   bool loaded_ = false;

@@ -56,10 +56,19 @@ class Instances {
   virtual void stopServing() = 0;
 };
 
-// What the user is doing, for a reminder that notices them.
+// A moment of the user's own clock.
+struct LocalTime {
+  int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+  friend bool operator==(const LocalTime&, const LocalTime&) = default;
+  friend auto operator<=>(const LocalTime&, const LocalTime&) = default;
+};
+
+// What the user is doing, and when, for a reminder that notices them.
 class UserActivity {
  public:
   virtual ~UserActivity() = default;
+  // The date and time of day where the user is.
+  virtual LocalTime now() = 0;
   // Milliseconds since the last key press or mouse move, in any program.
   virtual std::int64_t idleMilliseconds() = 0;
   // Whether the window in front covers its whole monitor: a video, a slide

@@ -22,6 +22,10 @@ struct ScreenInfo {
   int width = 0, height = 0;  // twips
   int twipsPerPixelX = 15, twipsPerPixelY = 15;
   int pixelsPerInch = 96;
+  // The part the taskbar leaves free, right and bottom edges; 0: the whole screen.
+  int workRight = 0, workBottom = 0;
+  int freeRight() const { return workRight > 0 ? workRight : width; }
+  int freeBottom() const { return workBottom > 0 ? workBottom : height; }
 };
 
 // Information for what went as asked, Warning for what did not.

@@ -17,7 +17,7 @@ std::string pictureFilter() {
 }  // namespace
 
 Form19::Form19(Services& services, ProfileFiles& profile)
-    : Form(services.ui, "FORM19", "Varilume Reminder Properties", 5355, 5325),
+    : Form(services.ui, "FORM19", "Varilume Reminder Properties", 5355, 5640),
       services_(services),
       profile_(profile) {
   setBorderStyle(BorderStyle::FixedToolWindow, false);
@@ -54,13 +54,14 @@ void Form19::layOut() {
   place(Check2, 120, 330, 915, 255, "&Enable");
   place(Text5, 1080, 300, 2835, 315);
   place(Command8, 4035, 270, 960, 375, "Browse");
-  place(SSPanel1, 120, 4080, 5115, 855);
+  place(Label9, 120, 4080, 5115, 255);
+  place(SSPanel1, 120, 4395, 5115, 855);
   place(Option1, 120, 120, 1935, 255, "Enable Reminder");
   place(Option2, 120, 480, 1935, 255, "Disable Reminder");
   Option2.setValue(1);
   place(Command6, 2835, 210, 1050, 435, "&Test");
   place(SSCommand3, 3960, 210, 1050, 435, "&Hide");
-  place(StatusBar1, 0, 4995, 5355, 330);
+  place(StatusBar1, 0, 5310, 5355, 330);
   Timer2.setInterval(kMinuteMs);
 }
 
@@ -99,6 +100,9 @@ void Form19::wireButtons() {
   };
   Text5.Change = [this] {
     if (Text5.text().empty()) Check2.setValue(0);
+  };
+  Option2.Click = [this] {
+    if (ReminderOff) ReminderOff();
   };
   Command6.Click = [this] {
     if (BreakDue) BreakDue();
@@ -155,18 +159,24 @@ void Form19::tick() {
   // No key or mouse for a break's length is a break already taken: the count
   // stands while the user is away and starts again, whole, once they are back.
   long long breakMinutes = std::max(1LL, numericValue(Text2.text()));
-  if (services_.activity.idleMilliseconds() >= breakMinutes * kMinuteMs) {
+  std::int64_t idle = services_.activity.idleMilliseconds();
+  if (idle >= breakMinutes * kMinuteMs) {
     away_ = true;
+    awayMs_ = std::max(awayMs_, idle);
     return;
   }
   if (away_) {
     away_ = false;
     restartCountdown();
+    long long minutes = awayMs_ / kMinuteMs;
+    awayMs_ = 0;
+    if (NaturalBreak) NaturalBreak(minutes);
     return;
   }
   long long left = numericValue(Label2.text());
   if (left > 1) {
     Label2.setText(std::to_string(left - 1));
+    if (left - 1 == 1 && Option1.value() && NoticeDue) NoticeDue();
     return;
   }
   // Nothing comes over a video or a slide show: the break waits, and the

@@ -42,11 +42,21 @@ class Form19 : public Form {
   OptionButton Option2{&SSPanel1, "Option2"};
   CommandButton Command6{&SSPanel1, "Command6"};
   CommandButton SSCommand3{&SSPanel1, "SSCommand3"};
+  Label Label9{this, "Label9"};  // today's breaks
   StatusBar StatusBar1{this, "StatusBar1"};
   Timer Timer2{this, "Timer2"};
 
   // A break is due (the countdown ran out with the reminder on, or Test).
   Event<void()> BreakDue;
+  // The countdown has reached its last minute with the reminder on.
+  Event<void()> NoticeDue;
+  // The user was away for a break's length (so many minutes): the countdown
+  // has started again.
+  Event<void(long long minutes)> NaturalBreak;
+  // The user has turned the reminder off.
+  Event<void()> ReminderOff;
+  // The break comes that many minute ticks from now.
+  void putOff(int minutes) { Label2.setText(std::to_string(minutes)); }
   // The window's values as the profile holds them.
   ReminderProfile values() const;
   void saveProfile();
@@ -67,7 +77,8 @@ class Form19 : public Form {
 
   Services& services_;
   ProfileFiles& profile_;
-  bool away_ = false;  // no input for a break's length: a break the user took
+  bool away_ = false;        // no input for a break's length: a break the user took
+  std::int64_t awayMs_ = 0;  // how long, as far as the ticks saw
 };
 
 }  // namespace vl

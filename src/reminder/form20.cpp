@@ -4,15 +4,13 @@
 
 namespace vl {
 
-namespace {}  // namespace
-
 Form20::Form20(Services& services)
-    : Form(services.ui, "Form20", "", 4230, 4245),
+    : Form(services.ui, "Form20", "", 4230, 4845),
       MMControl1(this, "MMControl1", services.media, services.fs) {
   setBorderStyle(BorderStyle::FixedDialog, false);
   // A reminder hidden behind another program's window reminds nobody.
   setTopmost(true);
-  place(Image2, 2775, 0, 1455, 4245);
+  place(Image2, 2775, 0, 1455, 4845);
   Image2.setStretch(true);
   Image2.setPicture("res:BREAKSTRIP");
   place(Image1, 120, 180, 2595, 2235);
@@ -32,11 +30,15 @@ Form20::Form20(Services& services)
   place(Command1, 2955, 1395, 1095, 915);
   Command1.setPicture("res:ENDBREAK");
   Command1.setHelp("End the break");
+  place(Command2, 120, 4215, 2595, 435, "&Postpone 5 Minutes");
   MMControl1.setVisible(false);
   Timer1.setInterval(kMinuteMs);
 
   Command1.Click = [this] {
-    if (BreakOver) BreakOver();
+    if (BreakOver) BreakOver(true);
+  };
+  Command2.Click = [this] {
+    if (Postpone) Postpone();
   };
   Timer1.Tick = [this] { tick(); };
 }
@@ -73,7 +75,7 @@ void Form20::tick() {
     Label2.setText(std::to_string(left - 1));
     return;
   }
-  if (BreakOver) BreakOver();
+  if (BreakOver) BreakOver(false);
 }
 
 }  // namespace vl

@@ -1,5 +1,6 @@
 // The break window: the user's message and picture, the break's minutes
-// counting down, a button that ends the break, and the break's sound.
+// counting down, a button that ends the break, one that puts it off five
+// minutes, and the break's sound.
 #pragma once
 
 #include <functional>
@@ -21,11 +22,14 @@ class Form20 : public Form {
   Label Label1{&SSPanel1, "Label1"};
   Label Label2{&SSPanel1, "Label2"};
   CommandButton Command1{this, "Command1"};
+  CommandButton Command2{this, "Command2"};
   MediaControl MMControl1;
   Timer Timer1{this, "Timer1"};
 
-  // The break is over (its minutes have run out, or the user ended it).
-  Event<void()> BreakOver;
+  // The break is over: its minutes have run out, or the user ended it early.
+  Event<void(bool early)> BreakOver;
+  // The user puts the break off.
+  Event<void()> Postpone;
 
   // Shows the picture, or gives the message the picture's place.
   void showPicture(bool show, const std::string& path);

@@ -1,11 +1,14 @@
 #include "reminder/reminder.h"
 
+#include <algorithm>
+
 namespace vl {
 
 Reminder::Reminder(Services& services, const std::string& windowsPath,
                    std::function<void(bool)> menuEntry)
     : services_(services),
       profile_(services.fs, services.codec, windowsPath),
+      history_(services.fs),
       menuEntry_(std::move(menuEntry)) {}
 
 Reminder::~Reminder() = default;
@@ -13,11 +16,15 @@ Reminder::~Reminder() = default;
 void Reminder::createProperties() {
   form19_ = std::make_unique<Form19>(services_, profile_);
   form19_->BreakDue = [this] { beginBreak(); };
+  form19_->NoticeDue = [this] { showNotice(); };
+  form19_->NaturalBreak = [this](long long minutes) { naturalBreak(minutes); };
+  form19_->ReminderOff = [this] { closeNotice(); };
   // Without its window the reminder stays off and its menu entry disabled.
   if (!form19_->load()) {
     form19_.reset();
     return;
   }
+  showToday();
   menuEntry_(true);
 }
 
@@ -34,10 +41,12 @@ void Reminder::showProperties() {
 void Reminder::beginBreak() {
   Form19* settings = properties();
   if (!settings || breakWindow()) return;
+  closeNotice();
   menuEntry_(false);
   form20_ = std::make_unique<Form20>(services_);
   Form20& window = *form20_;
-  window.BreakOver = [this] { endBreak(); };
+  window.BreakOver = [this](bool early) { endBreak(early); };
+  window.Postpone = [this] { postpone(); };
   if (!window.load()) {  // no break window can be made: the next minute tries again
     form20_.reset();
     menuEntry_(true);
@@ -47,18 +56,69 @@ void Reminder::beginBreak() {
   if (settings->Check1.value()) window.playSound(settings->Text4.text());
   window.Text1.setText(settings->Text3.text());
   window.Label2.setText(settings->Text2.text());
+  window.Command2.setEnabled(canPostpone());
+  breakLength_ = std::max(0LL, numericValue(settings->Text2.text()));
   settings->saveProfile();
   settings->unload();
   window.center();
   window.show();
 }
 
-void Reminder::endBreak() {
+void Reminder::endBreak(bool early) {
   Form20* window = breakWindow();
   if (!window) return;
+  long long left = std::clamp(numericValue(window->Label2.text()), 0LL, breakLength_);
+  record(early ? BreakEvent::EndedEarly : BreakEvent::Break,
+         early ? breakLength_ - left : breakLength_);
+  postponed_ = 0;  // a break taken: Postpone may be chosen again
   window->closeSound();
   window->unload();
   createProperties();
+}
+
+void Reminder::postpone() {
+  if (!canPostpone()) return;
+  ++postponed_;
+  record(BreakEvent::Postponed, kPostponeMinutes);
+  closeNotice();
+  if (Form20* window = breakWindow()) {
+    // Over as far as the window goes, but no break was taken.
+    window->closeSound();
+    window->unload();
+    createProperties();
+  }
+  if (Form19* settings = properties()) settings->putOff(kPostponeMinutes);
+  showToday();
+}
+
+void Reminder::showNotice() {
+  if (breakWindow()) return;
+  if (!notice_) {
+    notice_ = std::make_unique<Form21>(services_.ui);
+    notice_->Postpone = [this] { postpone(); };
+  }
+  notice_->showInCorner(canPostpone());
+}
+
+void Reminder::closeNotice() {
+  if (notice_) notice_->unload();
+}
+
+void Reminder::naturalBreak(long long minutes) {
+  postponed_ = 0;
+  closeNotice();
+  record(BreakEvent::Natural, minutes);
+  showToday();
+}
+
+void Reminder::record(BreakEvent event, long long minutes) {
+  // A record that cannot be written leaves the reminder as it is.
+  (void)history_.record(event, services_.activity.now(), minutes);
+}
+
+void Reminder::showToday() {
+  if (Form19* settings = properties())
+    settings->Label9.setText(BreakHistory::todayText(history_.day(services_.activity.now())));
 }
 
 }  // namespace vl

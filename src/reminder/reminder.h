@@ -1,6 +1,9 @@
-// The break reminder's life: the properties window counts down; at a break
-// it goes (saving the profile) and the break window comes; at the break's
-// end the properties window comes back, freshly read, with the full interval.
+// The break reminder's life: the properties window counts down; a minute
+// before a break a notice comes; at a break the properties window goes
+// (saving the profile) and the break window comes; at the break's end the
+// properties window comes back, freshly read, with the full interval. A break
+// may be put off five minutes, three times in a row; each break, postponement
+// and natural break goes into the record of breaks.
 #pragma once
 
 #include <functional>
@@ -8,8 +11,10 @@
 #include <string>
 
 #include "platform/services.h"
+#include "reminder/break_history.h"
 #include "reminder/form19.h"
 #include "reminder/form20.h"
+#include "reminder/form21.h"
 #include "reminder/profile.h"
 
 namespace vl {
@@ -28,10 +33,19 @@ class Reminder {
   // "Remin&der Setup": shows the properties window, creating it if need be.
   void showProperties();
   void beginBreak();
-  void endBreak();
+  // The break ends: its time ran out, or the user ended it early.
+  void endBreak(bool early = false);
+  // The break, coming or shown, comes five minute ticks later.
+  void postpone();
+  // While false, Postpone is greyed: three in a row, until a break is taken.
+  bool canPostpone() const { return postponed_ < kPostponesInARow; }
+
+  static constexpr int kPostponeMinutes = 5;
+  static constexpr int kPostponesInARow = 3;
 
   Form19* properties() { return live(form19_); }
   Form20* breakWindow() { return live(form20_); }
+  Form21* notice() { return live(notice_); }
 
  private:
   template <class F>
@@ -39,13 +53,24 @@ class Reminder {
     return f && f->loaded() ? f.get() : nullptr;
   }
 
+  void showNotice();
+  void closeNotice();
+  void naturalBreak(long long minutes);
+  void record(BreakEvent event, long long minutes);
+  // Today's counts under the properties.
+  void showToday();
+
   Services& services_;
   ProfileFiles profile_;
+  BreakHistory history_;
+  int postponed_ = 0;          // in a row
+  long long breakLength_ = 0;  // of the break shown, in minutes
   std::function<void(bool)> menuEntry_;
   // A window closes from its own event; its object goes when the next one
   // of its kind is made.
   std::unique_ptr<Form19> form19_;
   std::unique_ptr<Form20> form20_;
+  std::unique_ptr<Form21> notice_;
 };
 
 }  // namespace vl

@@ -73,6 +73,13 @@ bool MemoryFileSystem::writeFile(const std::string& path, std::string_view bytes
   return kept == bytes.size();
 }
 
+bool MemoryFileSystem::appendToFile(const std::string& path, std::string_view bytes) {
+  std::string whole;
+  if (auto old = contents(path)) whole = *old;
+  whole.append(bytes);
+  return writeFile(path, whole);
+}
+
 bool MemoryFileSystem::fileExists(const std::string& path) {
   return files_.count(key(path)) > 0;
 }

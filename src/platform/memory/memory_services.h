@@ -88,10 +88,12 @@ class MemoryWorkers : public Workers {
 
 class MemoryActivity : public UserActivity {
  public:
+  LocalTime now() override { return time; }
   std::int64_t idleMilliseconds() override { return idleMs; }
   bool fullScreenInFront() override { return fullScreen; }
   std::int64_t idleMs = 0;
   bool fullScreen = false;
+  LocalTime time{2026, 12, 9, 9, 0, 0};
 };
 
 }  // namespace vl

@@ -28,6 +28,10 @@ inline void putRedPicture() {
                     testpics::bitmapFile(20, 20, [](int, int) { return RGB(255, 0, 0); })));
 }
 
+// A file of the program's own folder among the user's settings
+// (%APPDATA%\Varilume SE).
+std::string userSettings(const char* name);
+
 // Starts the program and waits for its main window.
 inline HWND startMain(Program& p, const std::string& arguments = "") {
   REQUIRE(p.start(arguments));

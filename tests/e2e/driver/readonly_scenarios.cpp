@@ -5,8 +5,6 @@
 
 namespace e2e {
 
-namespace {
-
 std::string userSettings(const char* name) {
   PWSTR folder = nullptr;
   SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder);
@@ -14,6 +12,8 @@ std::string userSettings(const char* name) {
   CoTaskMemFree(folder);
   return dir + "\\Varilume SE\\" + name;
 }
+
+namespace {
 
 std::string contents(const std::string& path) {
   return readFile(path).value_or("<none>");

@@ -101,6 +101,18 @@ bool Win32FileSystem::writeFile(const std::string& path, std::string_view bytes)
   return file.close();
 }
 
+bool Win32FileSystem::appendToFile(const std::string& path, std::string_view bytes) {
+  FileHandle file(CreateFileW(filePath(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid() || bytes.size() > 0xFFFFFFFFu) return false;
+  DWORD wrote = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr) ||
+      wrote != bytes.size())
+    return false;
+  // On the disk before the program goes on: a kill just after keeps the line.
+  return FlushFileBuffers(file.get()) && file.close();
+}
+
 bool Win32FileSystem::fileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesW(filePath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

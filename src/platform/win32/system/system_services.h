@@ -15,6 +15,7 @@ class Win32FileSystem : public FileSystem {
   ~Win32FileSystem() override;
   std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
   bool writeFile(const std::string& path, std::string_view bytes) override;
+  bool appendToFile(const std::string& path, std::string_view bytes) override;
   bool fileExists(const std::string& path) override;
   bool removeFile(const std::string& path) override;
   bool createDirectories(const std::string& path) override;

@@ -4,6 +4,12 @@
 
 namespace vl::win32 {
 
+LocalTime Win32Activity::now() {
+  SYSTEMTIME t{};
+  GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
 std::int64_t Win32Activity::idleMilliseconds() {
   LASTINPUTINFO info{};
   info.cbSize = sizeof info;

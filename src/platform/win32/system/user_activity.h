@@ -8,6 +8,7 @@ namespace vl::win32 {
 
 class Win32Activity : public UserActivity {
  public:
+  LocalTime now() override;
   std::int64_t idleMilliseconds() override;
   bool fullScreenInFront() override;
 };

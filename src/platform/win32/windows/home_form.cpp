@@ -81,7 +81,9 @@ class FormHome : public KindHome {
     if (what == Prop::Visible) {
       // Windows not needed while the form was hidden are made before it shows.
       if (peer.control()->visible()) createShownPending(static_cast<const Form&>(*peer.control()));
-      ShowWindow(hwnd, peer.control()->visible() ? SW_SHOW : SW_HIDE);
+      const auto& form = static_cast<const Form&>(*peer.control());
+      int shown = form.staysInactive() ? SW_SHOWNOACTIVATE : SW_SHOW;
+      ShowWindow(hwnd, form.visible() ? shown : SW_HIDE);
       if (peer.control()->visible()) UpdateWindow(hwnd);
     } else if (what == Prop::Style) {
       InvalidateRect(hwnd, nullptr, TRUE);

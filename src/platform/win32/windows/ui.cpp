@@ -86,8 +86,14 @@ void Win32Ui::showMessageBox(Form* owner, const std::string& text, const std::st
 
 ScreenInfo Win32Ui::screen() const {
   int perPixel = std::max(1, 1440 / dpi_);
-  return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
-          perPixel, dpi_};
+  ScreenInfo s{toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)),
+               perPixel, perPixel, dpi_};
+  RECT work{};
+  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    s.workRight = toTwips(work.right);
+    s.workBottom = toTwips(work.bottom);
+  }
+  return s;
 }
 
 void Win32Ui::endMessageLoop(int exitCode) {

@@ -26,6 +26,7 @@ DWORD formStyle(const Form& f, DWORD& exStyle) {
   if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
   if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;
   if (f.topmost()) exStyle |= WS_EX_TOPMOST;
+  if (f.staysInactive()) exStyle |= WS_EX_NOACTIVATE;
   // Without calling the shell at start-up, which would load it.
   if (f.acceptsFiles()) exStyle |= WS_EX_ACCEPTFILES;
   return style;

@@ -1,0 +1,26 @@
+#include "reminder/form21.h"
+
+#include "platform/ui.h"
+
+namespace vl {
+
+Form21::Form21(Ui& ui) : Form(ui, "Form21", "Varilume SE", 3615, 1095) {
+  setBorderStyle(BorderStyle::FixedToolWindow, false);
+  setTopmost(true);
+  setStaysInactive(true);
+  place(Label1, 120, 120, 3375, 255, "A break begins in 1 minute.");
+  place(Command1, 780, 495, 2055, 435, "&Postpone 5 Minutes");
+  Command1.Click = [this] {
+    if (Postpone) Postpone();
+  };
+}
+
+void Form21::showInCorner(bool canPostpone) {
+  Command1.setEnabled(canPostpone);
+  if (!load()) return;
+  ScreenInfo s = ui().screen();
+  setBounds(s.freeRight() - width(), s.freeBottom() - height(), width(), height());
+  show();
+}
+
+}  // namespace vl

@@ -1,0 +1,165 @@
+// Breaks people keep: the notice a minute before, postponing (three times in
+// a row at most), and the record of breaks with today's counts.
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "reminder/break_history.h"
+#include "reminder/reminder.h"
+#include "test_system.h"
+
+namespace vl {
+namespace {
+
+using test::TestSystem;
+
+constexpr int kMinute = 60000;
+const std::string kHistory = "C:\\Users\\user\\AppData\\Roaming\\Varilume SE\\breaks.csv";
+
+struct BreakNoticeTest : ::testing::Test {
+  TestSystem sys;
+  test::MainWindowParts* main = nullptr;
+  // The reminder on, every 3 minutes, breaks of 5.
+  void SetUp() override {
+    sys.knowWindowsPath();
+    sys.put("C:\\tip.cfg", "0\r\n");
+    sys.fs.addDirectory("c:\\windows");
+    const char* lines[] = {"3", "5", "Stretch.", "", "", "0", "0", "True", "False"};
+    for (int i = 0; i < 9; ++i)
+      sys.put("c:\\windows\\rem" + std::to_string(i + 1) + ".cfg", std::string(lines[i]) + "\r\n");
+    sys.activity.time = {2026, 12, 9, 14, 0, 0};
+    main = &sys.startMain();
+  }
+  Reminder& reminder() { return *sys.app->reminder(); }
+  Form19& props() { return *reminder().properties(); }
+  std::string history() { return sys.file(kHistory); }
+  // Minute ticks until the notice shows; the countdown then reads 1.
+  Form21& untilNotice() {
+    for (int i = 0; i < 10 && !reminder().notice(); ++i) sys.ui.advance(kMinute);
+    EXPECT_EQ(props().Label2.text(), "1");
+    return *reminder().notice();
+  }
+};
+
+// The notice comes at the last minute, in the corner, above other windows,
+// and never takes the keyboard; the break closes it.
+TEST_F(BreakNoticeTest, TheNoticeComesAMinuteBeforeWithoutTakingTheKeyboard) {
+  sys.ui.setFocus(main->imagePage.browser.pane.file);
+  sys.ui.activated.clear();
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(reminder().notice(), nullptr);  // 2 minutes left
+  Form21& notice = untilNotice();
+  EXPECT_TRUE(notice.visible());
+  EXPECT_TRUE(notice.topmost());
+  EXPECT_TRUE(notice.staysInactive());
+  EXPECT_EQ(notice.text(), "Varilume SE");
+  EXPECT_EQ(notice.Label1.text(), "A break begins in 1 minute.");
+  EXPECT_EQ(notice.Command1.text(), "&Postpone 5 Minutes");
+  ScreenInfo s = sys.ui.screen();
+  EXPECT_EQ(notice.left() + notice.width(), s.freeRight());
+  EXPECT_EQ(notice.top() + notice.height(), s.freeBottom());
+  EXPECT_TRUE(sys.ui.activated.empty());
+  EXPECT_EQ(sys.ui.focused, "File1");
+
+  sys.ui.advance(kMinute);  // the break
+  ASSERT_NE(reminder().breakWindow(), nullptr);
+  EXPECT_EQ(reminder().notice(), nullptr);
+
+  // Turned off at the last minute, the notice goes and nothing comes.
+  reminder().breakWindow()->Command1.userClick();
+  untilNotice();
+  main->RS.userClick();  // the properties, to turn the reminder off
+  props().Option2.userClick();
+  EXPECT_EQ(reminder().notice(), nullptr);
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+}
+
+// Postpone from the notice or the break brings the break back five ticks
+// later, three times in a row; then it is greyed in both windows until a
+// break is taken, or until a natural break.
+TEST_F(BreakNoticeTest, PostponeThreeTimesInARowThenGreyedUntilABreakIsTaken) {
+  untilNotice().Command1.userClick();
+  EXPECT_EQ(reminder().notice(), nullptr);
+  EXPECT_EQ(props().Label2.text(), "5");
+  sys.ui.advance(4 * kMinute);
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+  ASSERT_NE(reminder().notice(), nullptr);  // at 1 again
+  sys.ui.advance(kMinute);
+  Form20* b = reminder().breakWindow();
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Command2.text(), "&Postpone 5 Minutes");
+  EXPECT_TRUE(b->Command2.enabled());
+  b->Command2.userClick();  // the second: the break goes, none counted
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+  EXPECT_EQ(props().Label2.text(), "5");
+  untilNotice().Command1.userClick();  // the third
+  Form21& notice = untilNotice();
+  EXPECT_FALSE(notice.Command1.enabled());
+  sys.ui.advance(kMinute);
+  b = reminder().breakWindow();
+  ASSERT_NE(b, nullptr);
+  EXPECT_FALSE(b->Command2.enabled());
+  b->Command2.userClick();  // greyed: nothing
+  EXPECT_EQ(reminder().breakWindow(), b);
+
+  // Taken (ended early after two minutes), the break lets Postpone be chosen again.
+  sys.activity.time = {2026, 12, 9, 14, 20, 0};
+  sys.ui.advance(2 * kMinute);
+  b->Command1.userClick();
+  EXPECT_TRUE(untilNotice().Command1.enabled());
+  EXPECT_EQ(history(),
+            "2026-12-09T14:00:00,postponed,5\r\n"
+            "2026-12-09T14:00:00,postponed,5\r\n"
+            "2026-12-09T14:00:00,postponed,5\r\n"
+            "2026-12-09T14:20:00,ended-early,2\r\n");
+  EXPECT_EQ(props().Label9.text(), "Today: 1 break, 3 postponed, 0 natural");
+
+  // Three more, then a natural break: Postpone comes back.
+  for (int i = 0; i < 3; ++i) untilNotice().Command1.userClick();
+  EXPECT_FALSE(reminder().canPostpone());
+  sys.activity.idleMs = 7 * kMinute;
+  sys.ui.advance(kMinute);
+  sys.activity.idleMs = 0;
+  sys.ui.advance(kMinute);
+  EXPECT_TRUE(reminder().canPostpone());
+  EXPECT_EQ(props().Label2.text(), "3");
+  EXPECT_EQ(props().Label9.text(), "Today: 1 break, 6 postponed, 1 natural");
+  EXPECT_NE(history().find("2026-12-09T14:20:00,natural,7\r\n"), std::string::npos);
+}
+
+// The record: a break that runs its time is one line; lines of another day,
+// torn or malformed lines do not count; a full file starts afresh beside the
+// old one, and a line after a torn one stands alone.
+TEST_F(BreakNoticeTest, TheRecordCountsTodayAndSkipsWhatDoesNotReadAsALine) {
+  sys.ui.advance(3 * kMinute);
+  ASSERT_NE(reminder().breakWindow(), nullptr);
+  sys.ui.advance(5 * kMinute);
+  EXPECT_EQ(history(), "2026-12-09T14:00:00,break,5\r\n");
+
+  BreakHistory h(sys.fs);
+  sys.put(kHistory,
+          "2026-12-08T10:00:00,break,5\r\n"  // yesterday
+          "2026-12-09T10:00:00,natural,12\r\n"
+          "2026-12-09T10:0x:00,break,5\r\n"   // not a time
+          "2026-12-09T11:00:00,break\r\n"     // a field short
+          "2026-12-09T11:00:00,coffee,5\r\n"  // no such event
+          "2026-12-09T11:00:00,break,-5\r\n"  // not a number
+          "2026-12-09T12:00:00,postponed,5\r\n"
+          "2026-12-09T13:00:00,brea");  // torn by a crash
+  LocalTime today{2026, 12, 9, 15, 0, 0};
+  EXPECT_EQ(h.day(today), (DayCounts{0, 1, 1}));
+  EXPECT_TRUE(h.record(BreakEvent::Break, today, 5));
+  EXPECT_EQ(h.day(today), (DayCounts{1, 1, 1}));
+  EXPECT_NE(history().find("2026-12-09T13:00:00,brea\r\n2026-12-09T15:00:00,break,5\r\n"),
+            std::string::npos);
+
+  sys.put(kHistory, std::string(BreakHistory::kLargestFile - 10, 'x') + "\r\n");
+  EXPECT_TRUE(h.record(BreakEvent::Paused, today, 30));
+  EXPECT_EQ(history(), "2026-12-09T15:00:00,paused,30\r\n");
+  EXPECT_EQ(sys.file(h.keptPath()).size(),
+            static_cast<std::size_t>(BreakHistory::kLargestFile - 8));
+  EXPECT_EQ(BreakHistory::todayText({3, 1, 2}), "Today: 3 breaks, 1 postponed, 2 natural");
+}
+
+}  // namespace
+}  // namespace vl
