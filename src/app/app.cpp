@@ -69,6 +69,7 @@ void App::continueStartup() {
   // The reminder's hidden window comes once the main window has painted.
   reminder_ = std::make_unique<Reminder>(services_, windowsPath_,
                                          [this](bool on) { mainWindow().enableReminderSetup(on); });
+  reminder_->PauseChanged = [this](const std::string& tip) { mainWindow().showReminderPause(tip); };
   ui().afterPainting([this] {
     if (!quitting_) reminder_->start();
   });

@@ -74,6 +74,14 @@ void Form1::wireTray() {
   popup.HM.Click = [this] { hide(); };
   popup.SM.Click = [this] { show(); };
   popup.Q.Click = [this] { app_.quit(); };
+  for (auto [item, minutes] : {std::pair{&popup.P30, 30}, {&popup.P60, 60}, {&popup.PU, 0}}) {
+    item->Click = [this, minutes] {
+      if (Reminder* reminder = app_.reminder()) reminder->pause(minutes);
+    };
+  }
+  popup.RR.Click = [this] {
+    if (Reminder* reminder = app_.reminder()) reminder->resume();
+  };
   popup.Q.setActsWhileBusy(true);
   popup.BringMainToFront = [this] { ui().bringToFront(*this); };
   // The menu took the keyboard to the hidden holder: a shown main window

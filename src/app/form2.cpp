@@ -8,10 +8,11 @@ constexpr const char* kTip = "Varilume Reminder";
 }
 
 Form2::Form2(Services& services)
-    : Form(services.ui, "Form2", "Popup", 3300, 1830), services_(services) {
+    : Form(services.ui, "Form2", "Popup", 3300, 1830), services_(services), tip_(kTip) {
   setBounds(6675, 5385, width(), height());
   place(pichook, 840, 480, 855, 555);
   mnubar.setVisible(false);
+  RR.setEnabled(false);
   TaskbarCreated = [this] { addIcon(); };
 }
 
@@ -28,7 +29,13 @@ void Form2::Unload() {
 void Form2::addIcon() {
   // A shell that refuses the icon leaves the program without it; File, Quit
   // still ends it.
-  (void)services_.tray.add(pichook, kTip, services_.ui.screen().pixelsPerInch);
+  (void)services_.tray.add(pichook, tip_, services_.ui.screen().pixelsPerInch);
+}
+
+void Form2::showPause(const std::string& tip) {
+  tip_ = tip.empty() ? kTip : tip;
+  RR.setEnabled(!tip.empty());
+  services_.tray.setTip(tip_);
 }
 
 void Form2::trayMessage(int number) {

@@ -13,6 +13,10 @@ std::string TrayIcon::add(Control& hook, const std::string& tip, int pixelsPerIn
   return {};
 }
 
+void TrayIcon::setTip(const std::string& tip) {
+  if (hook_) retip(*hook_, tip);
+}
+
 void TrayIcon::remove() {
   if (!hook_) return;
   Control& hook = *hook_;

@@ -29,6 +29,8 @@ class TrayIcon {
   std::string add(Control& hook, const std::string& tip, int pixelsPerInch);
   // Takes the icon away; harmless when it is not there.
   void remove();
+  // The text shown over the icon, from now on.
+  void setTip(const std::string& tip);
   bool shown() const { return hook_ != nullptr; }
 
   // The mouse message the shell reported over the icon.
@@ -37,6 +39,7 @@ class TrayIcon {
  protected:
   virtual std::string show(Control& hook, const std::string& tip) = 0;
   virtual void hide(Control& hook) = 0;
+  virtual void retip(Control& hook, const std::string& tip) = 0;
 
  private:
   Control* hook_ = nullptr;

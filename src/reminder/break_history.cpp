@@ -41,6 +41,57 @@ std::string isoText(const LocalTime& t) {
   return text;
 }
 
+namespace {
+
+// Days since 1970-01-01 of a date of the proleptic Gregorian calendar.
+long long daysFromCivil(long long y, long long m, long long d) {
+  y -= m <= 2;
+  long long era = (y >= 0 ? y : y - 399) / 400;
+  long long yoe = y - era * 400;
+  long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void civilFromDays(long long z, LocalTime& t) {
+  z += 719468;
+  long long era = (z >= 0 ? z : z - 146096) / 146097;
+  long long doe = z - era * 146097;
+  long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  long long mp = (5 * doy + 2) / 153;
+  long long d = doy - (153 * mp + 2) / 5 + 1;
+  long long m = mp < 10 ? mp + 3 : mp - 9;
+  t.year = static_cast<int>(yoe + era * 400 + (m <= 2));
+  t.month = static_cast<int>(m);
+  t.day = static_cast<int>(d);
+}
+
+long long minuteOf(const LocalTime& t) {
+  return daysFromCivil(t.year, t.month, t.day) * 1440 + t.hour * 60 + t.minute;
+}
+
+}  // namespace
+
+std::string clockText(const LocalTime& t) {
+  return isoText(t).substr(11, 5);
+}
+
+LocalTime addMinutes(const LocalTime& t, long long minutes) {
+  long long total = minuteOf(t) + minutes;
+  long long days = total >= 0 ? total / 1440 : (total - 1439) / 1440;
+  long long inDay = total - days * 1440;
+  LocalTime out = t;
+  civilFromDays(days, out);
+  out.hour = static_cast<int>(inDay / 60);
+  out.minute = static_cast<int>(inDay % 60);
+  return out;
+}
+
+long long minutesBetween(const LocalTime& from, const LocalTime& to) {
+  return minuteOf(to) - minuteOf(from);
+}
+
 std::string BreakHistory::path() const {
   return joinPath(fs_.userSettingsDirectory(), "breaks.csv");
 }

@@ -44,5 +44,11 @@ class BreakHistory {
 
 // "2026-12-09T14:30:00".
 std::string isoText(const LocalTime& t);
+// "14:30".
+std::string clockText(const LocalTime& t);
+// The moment so many minutes later (or earlier), across days, months and years.
+LocalTime addMinutes(const LocalTime& t, long long minutes);
+// Whole minutes from `from` to `to` (negative when `to` is earlier).
+long long minutesBetween(const LocalTime& from, const LocalTime& to);
 
 }  // namespace vl

@@ -159,6 +159,7 @@ void Form19::tick() {
   // No key or mouse for a break's length is a break already taken: the count
   // stands while the user is away and starts again, whole, once they are back.
   long long breakMinutes = std::max(1LL, numericValue(Text2.text()));
+  if (Held && Held()) return;
   std::int64_t idle = services_.activity.idleMilliseconds();
   if (idle >= breakMinutes * kMinuteMs) {
     away_ = true;

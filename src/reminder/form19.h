@@ -55,6 +55,11 @@ class Form19 : public Form {
   Event<void(long long minutes)> NaturalBreak;
   // The user has turned the reminder off.
   Event<void()> ReminderOff;
+  // Asked at each minute: true while the reminder is paused, and the
+  // countdown holds.
+  Event<bool()> Held;
+  // The countdown starts again from the full interval.
+  void restartCountdown() { Label2.setText(Text1.text()); }
   // The break comes that many minute ticks from now.
   void putOff(int minutes) { Label2.setText(std::to_string(minutes)); }
   // The window's values as the profile holds them.
@@ -70,7 +75,6 @@ class Form19 : public Form {
   void describeControls();
   // The steps, browse, test and hide buttons, and the files they choose.
   void wireButtons();
-  void restartCountdown() { Label2.setText(Text1.text()); }
   void step(TextBox& box, int by);
   void browse(TextBox& box, const char* title, const std::string& filter);
   void tick();

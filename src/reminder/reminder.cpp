@@ -19,6 +19,7 @@ void Reminder::createProperties() {
   form19_->NoticeDue = [this] { showNotice(); };
   form19_->NaturalBreak = [this](long long minutes) { naturalBreak(minutes); };
   form19_->ReminderOff = [this] { closeNotice(); };
+  form19_->Held = [this] { return holdTick(); };
   // Without its window the reminder stays off and its menu entry disabled.
   if (!form19_->load()) {
     form19_.reset();
@@ -89,6 +90,35 @@ void Reminder::postpone() {
   }
   if (Form19* settings = properties()) settings->putOff(kPostponeMinutes);
   showToday();
+}
+
+void Reminder::pause(int minutes) {
+  LocalTime now = services_.activity.now();
+  if (!paused()) pausedAt_ = now;
+  pausedForGood_ = minutes <= 0;
+  pausedUntil_.reset();
+  if (minutes > 0) pausedUntil_ = addMinutes(now, minutes);
+  closeNotice();
+  record(BreakEvent::Paused, std::max(0, minutes));
+  if (PauseChanged)
+    PauseChanged("Reminder paused until " +
+                 (pausedUntil_ ? clockText(*pausedUntil_) : std::string("resumed")));
+}
+
+void Reminder::resume() {
+  if (!paused()) return;
+  pausedUntil_.reset();
+  pausedForGood_ = false;
+  record(BreakEvent::Resumed, minutesBetween(pausedAt_, services_.activity.now()));
+  if (Form19* settings = properties()) settings->restartCountdown();
+  showToday();
+  if (PauseChanged) PauseChanged("");
+}
+
+bool Reminder::holdTick() {
+  if (!paused()) return false;
+  if (pausedUntil_ && services_.activity.now() >= *pausedUntil_) resume();
+  return true;
 }
 
 void Reminder::showNotice() {

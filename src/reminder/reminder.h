@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/services.h"
@@ -37,6 +38,15 @@ class Reminder {
   void endBreak(bool early = false);
   // The break, coming or shown, comes five minute ticks later.
   void postpone();
+  // No notice and no break for so many minutes by the clock, or until
+  // resumed (0); the countdown holds meanwhile. Not kept for the next start.
+  void pause(int minutes);
+  // The countdown starts again from the full interval.
+  void resume();
+  bool paused() const { return pausedUntil_.has_value() || pausedForGood_; }
+  // The pause began or ended: what the tray icon's tip says ("" when not paused).
+  Event<void(const std::string& tip)> PauseChanged;
+
   // While false, Postpone is greyed: three in a row, until a break is taken.
   bool canPostpone() const { return postponed_ < kPostponesInARow; }
 
@@ -53,6 +63,8 @@ class Reminder {
     return f && f->loaded() ? f.get() : nullptr;
   }
 
+  // Whether this minute's tick holds; a timed pause past its end resumes.
+  bool holdTick();
   void showNotice();
   void closeNotice();
   void naturalBreak(long long minutes);
@@ -63,7 +75,10 @@ class Reminder {
   Services& services_;
   ProfileFiles profile_;
   BreakHistory history_;
-  int postponed_ = 0;          // in a row
+  int postponed_ = 0;  // in a row
+  std::optional<LocalTime> pausedUntil_;
+  bool pausedForGood_ = false;  // until resumed
+  LocalTime pausedAt_;
   long long breakLength_ = 0;  // of the break shown, in minutes
   std::function<void(bool)> menuEntry_;
   // A window closes from its own event; its object goes when the next one

@@ -127,6 +127,54 @@ TEST_F(BreakNoticeTest, PostponeThreeTimesInARowThenGreyedUntilABreakIsTaken) {
   EXPECT_NE(history().find("2026-12-09T14:20:00,natural,7\r\n"), std::string::npos);
 }
 
+// A pause from the tray: no notice and no break while it lasts, the count
+// held; a timed one ends by the clock, not by counting ticks; resuming starts
+// the full interval again. The icon's tip and Resume follow.
+TEST_F(BreakNoticeTest, APauseHoldsTheCountUntilItsClockTimeOrUntilResumed) {
+  Form2& tray = main->popup;
+  EXPECT_FALSE(tray.RR.enabled());
+  sys.ui.advance(kMinute);
+  tray.P30.userClick();
+  EXPECT_TRUE(tray.RR.enabled());
+  EXPECT_EQ(sys.tray.calls.back(), "tip pichook Reminder paused until 14:30");
+  for (int minute = 1; minute < 30; ++minute) {
+    sys.activity.time.minute = minute;
+    sys.ui.advance(kMinute);
+  }
+  sys.activity.idleMs = 10 * kMinute;  // away meanwhile: no natural break either
+  sys.ui.advance(5 * kMinute);         // ticks come faster than the clock
+  sys.activity.idleMs = 0;
+  EXPECT_EQ(props().Label2.text(), "2");
+  EXPECT_EQ(reminder().notice(), nullptr);
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+  sys.activity.time.minute = 30;
+  sys.ui.advance(kMinute);  // the clock says the pause is over
+  EXPECT_FALSE(reminder().paused());
+  EXPECT_EQ(props().Label2.text(), "3");
+  EXPECT_FALSE(tray.RR.enabled());
+  EXPECT_EQ(sys.tray.calls.back(), "tip pichook Varilume Reminder");
+
+  // Until resumed: an hour of ticks, then Resume.
+  tray.PU.userClick();
+  EXPECT_EQ(sys.tray.calls.back(), "tip pichook Reminder paused until resumed");
+  sys.activity.time = {2026, 12, 9, 15, 45, 0};
+  sys.ui.advance(60 * kMinute);
+  EXPECT_EQ(props().Label2.text(), "3");
+  EXPECT_EQ(reminder().breakWindow(), nullptr);
+  tray.RR.userClick();
+  EXPECT_EQ(props().Label2.text(), "3");
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(props().Label2.text(), "2");
+  EXPECT_EQ(history(),
+            "2026-12-09T14:00:00,paused,30\r\n"
+            "2026-12-09T14:30:00,resumed,30\r\n"
+            "2026-12-09T14:30:00,paused,0\r\n"
+            "2026-12-09T15:45:00,resumed,75\r\n");
+  // Over midnight and a month's end the clock still reads right.
+  EXPECT_EQ(isoText(addMinutes({2026, 12, 31, 23, 50, 0}, 30)), "2027-01-01T00:20:00");
+  EXPECT_EQ(minutesBetween({2026, 2, 28, 23, 0, 0}, {2026, 3, 1, 1, 0, 0}), 120);
+}
+
 // The record: a break that runs its time is one line; lines of another day,
 // torn or malformed lines do not count; a full file starts afresh beside the
 // old one, and a line after a torn one stands alone.

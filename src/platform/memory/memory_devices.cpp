@@ -136,6 +136,10 @@ void RecordingTrayIcon::hide(Control& hook) {
   calls.push_back("remove " + hook.name());
 }
 
+void RecordingTrayIcon::retip(Control& hook, const std::string& tip) {
+  calls.push_back("tip " + hook.name() + " " + tip);
+}
+
 std::optional<std::string> ScriptedFileDialog::show(Form*, const FileDialogRequest& request) {
   requests.push_back(request);
   if (answers.empty()) return std::nullopt;

@@ -60,6 +60,7 @@ class RecordingTrayIcon : public TrayIcon {
  protected:
   std::string show(Control& hook, const std::string& tip) override;
   void hide(Control& hook) override;
+  void retip(Control& hook, const std::string& tip) override;
 };
 
 class ScriptedFileDialog : public FileDialog {

@@ -110,10 +110,16 @@ SCENARIO(logo_changer) {
 }
 
 // The tray: the right button's menu, Hide, a double click that keeps the
-// window hidden, Show, the taskbar coming back, and Quit.
+// window hidden, Show, the taskbar coming back, pausing the reminder and
+// resuming it, and Quit.
 SCENARIO(tray_and_drop) {
   knowWindowsPath();
   showTipsAtStart(false);
+  // The reminder on, a break every 3 minutes.
+  const char* values[] = {"3", "2", "", "", "", "0", "0", "True", "False"};
+  for (int n = 1; n <= 9; ++n)
+    REQUIRE(writeFile("C:\\windows\\rem" + std::to_string(n) + ".cfg",
+                      std::string(values[n - 1]) + "\r\n"));
   makeDirectory("C:\\drop");
   REQUIRE(writeFile("C:\\drop\\sky blue \xC3\xA9.bmp", solid(40, 30, RGB(0, 128, 255))));
   makeDirectory("C:\\drop\\folder.bmp");
@@ -133,8 +139,12 @@ SCENARIO(tray_and_drop) {
   CHECK(waitFor([&] { return !(menu = p.openPopup()).empty(); }));
   std::vector<std::string> captions;
   for (const auto& line : menu) captions.push_back(line.caption);
-  CHECK(captions ==
-        (std::vector<std::string>{"Hide Varilume", "Show Varilume", "", "Quit Varilume"}));
+  CHECK(captions == (std::vector<std::string>{
+                        "Hide Varilume", "Show Varilume", "", "Pause Reminder for 30 Minutes",
+                        "Pause Reminder for 1 Hour", "Pause Reminder Until Resumed",
+                        "Resume Reminder", "", "Quit Varilume"}));
+  REQUIRE(menu.size() == 9u);
+  CHECK(hasFlag(menu[6], 'G'));  // nothing to resume
   HWND menuWindow = FindWindowW(L"#32768", nullptr);
   PostMessageW(menuWindow ? menuWindow : hook, WM_KEYDOWN, VK_ESCAPE, 0);
   CHECK(waitFor([&] { return p.openPopup().empty(); }));
@@ -157,7 +167,31 @@ SCENARIO(tray_and_drop) {
   CHECK(waitFor([&] { return text(control(main, "Text1")) == "C:\\drop\\sky blue \xC3\xA9.bmp"; }));
   CHECK(!p.messageBoxOpen());
 
-  postCommand(popup, menu[3].id);
+  // Paused until resumed: three minutes bring no notice and no break, and
+  // the count holds; Resume starts it again from the full interval.
+  HWND props = nullptr;
+  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
+  REQUIRE(props != nullptr);
+  CHECK(p.idle());
+  postCommand(popup, menu[5].id);
+  CHECK(p.idle());
+  for (int i = 0; i < 3; ++i) minute(props, L"Timer2");
+  CHECK(p.idle());
+  CHECK_EQ(text(control(props, "Label2")), std::string("3"));
+  CHECK(p.formNow("Form21") == nullptr);
+  CHECK(p.formNow("Form20") == nullptr);
+  trayMessage(hook, 0x205);
+  CHECK(waitFor([&] { return (menu = p.openPopup()).size() == 9u; }));
+  CHECK(!hasFlag(menu[6], 'G'));
+  menuWindow = FindWindowW(L"#32768", nullptr);
+  PostMessageW(menuWindow ? menuWindow : hook, WM_KEYDOWN, VK_ESCAPE, 0);
+  CHECK(waitFor([&] { return p.openPopup().empty(); }));
+  minute(props, L"Timer2");
+  postCommand(popup, menu[6].id);
+  minute(props, L"Timer2");
+  CHECK(waitFor([&] { return text(control(props, "Label2")) == "2"; }));
+
+  postCommand(popup, menu[8].id);
   CHECK(p.waitExit(kPatience));
   CHECK_EQ(p.exitCode(), DWORD{0});
 }

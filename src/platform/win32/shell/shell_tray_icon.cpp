@@ -107,6 +107,15 @@ std::string ShellTrayIcon::added() {
   return error ? errorText(error) : std::string();
 }
 
+void ShellTrayIcon::retip(Control&, const std::string& tip) {
+  // The shell holds the icon once its addition is answered.
+  if (!window_ || !added().empty()) return;
+  NOTIFYICONDATAA data = record(window_);
+  data.uFlags = NIF_TIP;
+  copyTip(tip, data.szTip);
+  notifyIcon(libraries_, NIM_MODIFY, data);
+}
+
 void ShellTrayIcon::hide(Control&) {
   (void)added();
   if (window_) {

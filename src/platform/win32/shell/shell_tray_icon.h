@@ -31,6 +31,7 @@ class ShellTrayIcon : public TrayIcon {
  protected:
   std::string show(Control& hook, const std::string& tip) override;
   void hide(Control& hook) override;
+  void retip(Control& hook, const std::string& tip) override;
 
  private:
   HINSTANCE instance_;
