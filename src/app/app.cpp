@@ -70,6 +70,7 @@ void App::continueStartup() {
   reminder_ = std::make_unique<Reminder>(services_, windowsPath_,
                                          [this](bool on) { mainWindow().enableReminderSetup(on); });
   reminder_->PauseChanged = [this](const std::string& tip) { mainWindow().showReminderPause(tip); };
+  reminder_->Watching = [this] { return mainWindow().playsToWatch(); };
   ui().afterPainting([this] {
     if (!quitting_) reminder_->start();
   });

@@ -131,6 +131,11 @@ BrowserPage& Form1::browserPage(MediaPage page) {
   return imagePage.browser;
 }
 
+bool Form1::playsToWatch() const {
+  return mciPlayer.device.mode() == MediaMode::Playing ||
+         discPage.MMControl4.mode() == MediaMode::Playing;
+}
+
 void Form1::startPages() {
   for (MediaPage page :
        {MediaPage::Image, MediaPage::Music, MediaPage::Sound, MediaPage::MciDevices})

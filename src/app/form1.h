@@ -45,6 +45,8 @@ class Form1 : public Form, private ViewingLayout {
   void receive(const std::string& commandLine);
   // The File menu's "Reminder Setup", while the break reminder can be set up.
   void enableReminderSetup(bool on) { RS.setEnabled(on); }
+  // Whether a video or a CD plays: someone is watching.
+  bool playsToWatch() const;
   // The reminder was paused (the tray's tip says until when) or resumed ("").
   void showReminderPause(const std::string& tip) { popup.showPause(tip); }
   // The first run's welcome holds the tips: "Did you know..." waits.

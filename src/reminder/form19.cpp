@@ -161,7 +161,7 @@ void Form19::tick() {
   long long breakMinutes = std::max(1LL, numericValue(Text2.text()));
   if (Held && Held()) return;
   std::int64_t idle = services_.activity.idleMilliseconds();
-  if (idle >= breakMinutes * kMinuteMs) {
+  if (idle >= breakMinutes * kMinuteMs && !(Watching && Watching())) {
     away_ = true;
     awayMs_ = std::max(awayMs_, idle);
     return;

@@ -58,6 +58,9 @@ class Form19 : public Form {
   // Asked at each minute: true while the reminder is paused, and the
   // countdown holds.
   Event<bool()> Held;
+  // Asked when no key or mouse has moved for a break's length: true while
+  // the program plays something to watch, which is no break.
+  Event<bool()> Watching;
   // The countdown starts again from the full interval.
   void restartCountdown() { Label2.setText(Text1.text()); }
   // The break comes that many minute ticks from now.

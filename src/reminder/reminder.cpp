@@ -20,6 +20,7 @@ void Reminder::createProperties() {
   form19_->NaturalBreak = [this](long long minutes) { naturalBreak(minutes); };
   form19_->ReminderOff = [this] { closeNotice(); };
   form19_->Held = [this] { return holdTick(); };
+  form19_->Watching = [this] { return Watching && Watching(); };
   // Without its window the reminder stays off and its menu entry disabled.
   if (!form19_->load()) {
     form19_.reset();

@@ -46,6 +46,9 @@ class Reminder {
   bool paused() const { return pausedUntil_.has_value() || pausedForGood_; }
   // The pause began or ended: what the tray icon's tip says ("" when not paused).
   Event<void(const std::string& tip)> PauseChanged;
+  // Whether the program plays a video or a CD: time spent watching is
+  // screen time, not a natural break.
+  Event<bool()> Watching;
 
   // While false, Postpone is greyed: three in a row, until a break is taken.
   bool canPostpone() const { return postponed_ < kPostponesInARow; }

@@ -175,6 +175,25 @@ TEST_F(BreakNoticeTest, APauseHoldsTheCountUntilItsClockTimeOrUntilResumed) {
   EXPECT_EQ(minutesBetween({2026, 2, 28, 23, 0, 0}, {2026, 3, 1, 1, 0, 0}), 120);
 }
 
+// Watching a video the program plays is screen time, not a natural break:
+// the count goes on; once it stops, time away counts again.
+TEST_F(BreakNoticeTest, AVideoPlayingIsNoNaturalBreak) {
+  sys.putMedia("C:\\V\\clip.avi");
+  sys.media.lengths["C:\\V\\clip.avi"] = 600000;
+  main->mciPlayer.openAndPlay("C:\\V\\clip.avi");
+  ASSERT_EQ(main->mciPlayer.device.mode(), MediaMode::Playing);
+  sys.activity.idleMs = 6 * kMinute;
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(props().Label2.text(), "2");
+  main->mciPlayer.stop();
+  sys.activity.idleMs = 7 * kMinute;
+  sys.ui.advance(kMinute);
+  sys.activity.idleMs = 0;
+  sys.ui.advance(kMinute);
+  EXPECT_EQ(props().Label2.text(), "3");  // back from a natural break
+  EXPECT_NE(history().find(",natural,7\r\n"), std::string::npos);
+}
+
 // The record: a break that runs its time is one line; lines of another day,
 // torn or malformed lines do not count; a full file starts afresh beside the
 // old one, and a line after a torn one stands alone.
