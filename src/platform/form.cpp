@@ -56,6 +56,10 @@ void Form::center() {
   setBounds((s.width - width()) / 2, (s.height - height()) / 2, width(), height());
 }
 
+void Form::centerOn(const MonitorArea& m) {
+  setBounds(m.left + (m.width - width()) / 2, m.top + (m.height - height()) / 2, width(), height());
+}
+
 bool Form::userKeyPreview(int code, Control* focused) {
   if (!KeyPreview || (focused && focused->takesKey(code))) return false;
   if (!ui_.acceptsInput(this)) return false;

@@ -17,6 +17,7 @@ namespace vl {
 enum class BorderStyle { FixedSingle, FixedDialog, FixedToolWindow };
 
 class Ui;
+struct MonitorArea;
 class MenuItem;
 
 class Form : public Control {
@@ -66,6 +67,8 @@ class Form : public Control {
   void unload();
   // left = (screen width - width) / 2, top likewise, in twips.
   void center();
+  // The same within one monitor.
+  void centerOn(const MonitorArea& monitor);
 
   // The taskbar has been created anew (the shell restarted): icons must be
   // added again.
@@ -78,6 +81,11 @@ class Form : public Control {
   void setAcceptsFiles(bool a) { acceptsFiles_ = a; }
   bool acceptsFiles() const { return acceptsFiles_; }
 
+  // Monitors were added, taken away or rearranged.
+  Event<void()> DisplayChanged;
+  void userDisplayChanged() {
+    if (DisplayChanged) DisplayChanged();
+  }
   // The system asks the window to close (close box, Alt+F4, session end).
   Event<void()> CloseRequest;
   void userCloseRequest();

@@ -28,6 +28,17 @@ struct ScreenInfo {
   int freeBottom() const { return workBottom > 0 ? workBottom : height; }
 };
 
+// One monitor of the desktop, in twips of the whole desktop: a monitor left
+// of or above the main one has negative coordinates.
+struct MonitorArea {
+  int left = 0, top = 0, width = 0, height = 0;
+  int pixelsPerInch = 96;  // its own
+  bool contains(int x, int y) const {
+    return x >= left && x < left + width && y >= top && y < top + height;
+  }
+  friend bool operator==(const MonitorArea&, const MonitorArea&) = default;
+};
+
 // Information for what went as asked, Warning for what did not.
 enum class MsgIcon { Information, Warning };
 
@@ -54,6 +65,8 @@ class Ui {
   void warn(Form* owner, const std::string& text) { tell(owner, text, MsgIcon::Warning); }
   void setProgramTitle(std::string title) { programTitle_ = std::move(title); }
   virtual ScreenInfo screen() const = 0;
+  // Every monitor, the one that holds the mouse pointer first.
+  virtual std::vector<MonitorArea> monitors() const = 0;
   // Ends the message loop once the current event is handled; the program
   // then returns this exit code.
   virtual void endMessageLoop(int exitCode) = 0;

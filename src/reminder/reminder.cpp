@@ -49,6 +49,7 @@ void Reminder::beginBreak() {
   Form20& window = *form20_;
   window.BreakOver = [this](bool early) { endBreak(early); };
   window.Postpone = [this] { postpone(); };
+  window.DisplayChanged = [this] { coverMonitors(); };
   if (!window.load()) {  // no break window can be made: the next minute tries again
     form20_.reset();
     menuEntry_(true);
@@ -62,8 +63,42 @@ void Reminder::beginBreak() {
   breakLength_ = std::max(0LL, numericValue(settings->Text2.text()));
   settings->saveProfile();
   settings->unload();
-  window.center();
+  window.centerOn(services_.ui.monitors().front());
   window.show();
+  coverMonitors();
+}
+
+void Reminder::coverMonitors() {
+  Form20* window = breakWindow();
+  if (!window) return;
+  std::vector<MonitorArea> monitors = services_.ui.monitors();
+  auto holds = [&](const MonitorArea& m) {
+    return m.contains(window->left() + window->width() / 2, window->top() + window->height() / 2);
+  };
+  auto own = std::find_if(monitors.begin(), monitors.end(), holds);
+  // Its monitor has gone: the break window comes to the pointer's.
+  if (own == monitors.end()) {
+    window->centerOn(monitors.front());
+    own = monitors.begin();
+  }
+  closeCovers();
+  for (auto m = monitors.begin(); m != monitors.end(); ++m) {
+    if (m == own) continue;
+    covers_.push_back(std::make_unique<Form22>(services_.ui, window->backColor()));
+    covers_.back()->cover(*m);
+  }
+  services_.ui.bringToFront(*window);  // above the covers where they overlap
+}
+
+void Reminder::closeCovers() {
+  covers_.clear();  // each window goes with its form
+}
+
+std::vector<Form22*> Reminder::covers() {
+  std::vector<Form22*> shown;
+  for (auto& c : covers_)
+    if (c->loaded()) shown.push_back(c.get());
+  return shown;
 }
 
 void Reminder::endBreak(bool early) {
@@ -73,6 +108,7 @@ void Reminder::endBreak(bool early) {
   record(early ? BreakEvent::EndedEarly : BreakEvent::Break,
          early ? breakLength_ - left : breakLength_);
   postponed_ = 0;  // a break taken: Postpone may be chosen again
+  closeCovers();
   window->closeSound();
   window->unload();
   createProperties();
@@ -85,6 +121,7 @@ void Reminder::postpone() {
   closeNotice();
   if (Form20* window = breakWindow()) {
     // Over as far as the window goes, but no break was taken.
+    closeCovers();
     window->closeSound();
     window->unload();
     createProperties();

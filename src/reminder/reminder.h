@@ -10,12 +10,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 #include "reminder/break_history.h"
 #include "reminder/form19.h"
 #include "reminder/form20.h"
 #include "reminder/form21.h"
+#include "reminder/form22.h"
 #include "reminder/profile.h"
 
 namespace vl {
@@ -59,6 +61,8 @@ class Reminder {
   Form19* properties() { return live(form19_); }
   Form20* breakWindow() { return live(form20_); }
   Form21* notice() { return live(notice_); }
+  // The covers of the other monitors during a break.
+  std::vector<Form22*> covers();
 
  private:
   template <class F>
@@ -68,6 +72,10 @@ class Reminder {
 
   // Whether this minute's tick holds; a timed pause past its end resumes.
   bool holdTick();
+  // Shows the break window centred on the pointer's monitor (or keeps it
+  // on its own while that monitor is still there) and covers every other.
+  void coverMonitors();
+  void closeCovers();
   void showNotice();
   void closeNotice();
   void naturalBreak(long long minutes);
@@ -89,6 +97,7 @@ class Reminder {
   std::unique_ptr<Form19> form19_;
   std::unique_ptr<Form20> form20_;
   std::unique_ptr<Form21> notice_;
+  std::vector<std::unique_ptr<Form22>> covers_;
 };
 
 }  // namespace vl

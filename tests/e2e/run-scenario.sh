@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs one end-to-end scenario in a throwaway copy of the template prefix,
 # on its own virtual screen.
-#   run-scenario.sh <build-dir> <scenario> <width>x<height> <dpi> [readonly-c]
+#   run-scenario.sh <build-dir> <scenario> <width>x<height> <dpi> [mode]
+# where mode is readonly-c, devices, portable, or two-monitors (a second
+# screen of the same size beside the first).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
@@ -69,8 +71,12 @@ if [ "$mode" = devices ]; then
   ln -s "$work/full" "$prefix/dosdevices/e:"
 fi
 
+screens="-screen 0 ${screen}x24"
+if [ "$mode" = two-monitors ]; then
+  screens="+xinerama -extension RANDR -screen 0 ${screen}x24 -screen 1 ${screen}x24"
+fi
 set +e
-xvfb-run -a -s "-screen 0 ${screen}x24" "$WINE64" "$build/e2e_driver.exe" "$scenario"
+xvfb-run -a -s "$screens" "$WINE64" "$build/e2e_driver.exe" "$scenario"
 status=$?
 set -e
 exit $status

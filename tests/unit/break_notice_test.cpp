@@ -194,6 +194,55 @@ TEST_F(BreakNoticeTest, AVideoPlayingIsNoNaturalBreak) {
   EXPECT_NE(history().find(",natural,7\r\n"), std::string::npos);
 }
 
+// Every monitor: the break window centred on the pointer's, a cover of the
+// break window's colour over each other one (left of and above the main
+// one too, whatever its DPI); a monitor added or taken away mid-break gets
+// its cover or loses it; all go with the break.
+TEST_F(BreakNoticeTest, ABreakCoversEveryOtherMonitor) {
+  auto areas = [this] {
+    std::vector<std::vector<int>> a;
+    for (Form22* c : reminder().covers()) {
+      EXPECT_TRUE(c->topmost() && c->staysInactive() && c->visible());
+      a.push_back({c->left(), c->top(), c->width(), c->height()});
+    }
+    return a;
+  };
+  // One monitor: no cover. (Test starts each break.)
+  main->RS.userClick();
+  props().Command6.userClick();
+  ASSERT_NE(reminder().breakWindow(), nullptr);
+  EXPECT_TRUE(areas().empty());
+  reminder().breakWindow()->Command1.userClick();
+
+  // The pointer on a monitor left of the main one; a third above, at 144 DPI.
+  sys.ui.monitorList = {
+      {-19200, 0, 19200, 10800, 96}, {0, 0, 12000, 9000, 96}, {0, -16200, 28800, 16200, 144}};
+  main->RS.userClick();
+  props().Command6.userClick();
+  Form20* b = reminder().breakWindow();
+  ASSERT_NE(b, nullptr);
+  EXPECT_NEAR(b->left() + b->width() / 2, -9600, 1);
+  EXPECT_NEAR(b->top() + b->height() / 2, 5400, 1);
+  EXPECT_EQ(areas(),
+            (std::vector<std::vector<int>>{{0, 0, 12000, 9000}, {0, -16200, 28800, 16200}}));
+  for (Form22* c : reminder().covers()) EXPECT_EQ(c->backColor(), b->backColor());
+  EXPECT_EQ(sys.ui.frontmost, "Form20");
+
+  // A monitor taken away, another plugged in, mid-break.
+  sys.ui.monitorList = {{-19200, 0, 19200, 10800, 96}, {0, 0, 12000, 9000, 96}};
+  b->userDisplayChanged();
+  EXPECT_EQ(areas(), (std::vector<std::vector<int>>{{0, 0, 12000, 9000}}));
+  sys.ui.monitorList = {{0, 0, 12000, 9000, 96}};  // the break's own monitor went
+  b->userDisplayChanged();
+  EXPECT_TRUE(areas().empty());
+  EXPECT_NEAR(b->left() + b->width() / 2, 6000, 1);
+  sys.ui.monitorList.push_back({12000, 0, 12000, 9000, 120});
+  b->userDisplayChanged();
+  EXPECT_EQ(areas(), (std::vector<std::vector<int>>{{12000, 0, 12000, 9000}}));
+  b->Command2.userClick();  // postponed: the covers go with the break
+  EXPECT_TRUE(areas().empty());
+}
+
 // The record: a break that runs its time is one line; lines of another day,
 // torn or malformed lines do not count; a full file starts afresh beside the
 // old one, and a line after a torn one stands alone.

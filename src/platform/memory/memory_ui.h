@@ -64,6 +64,11 @@ class MemoryUi : public Ui {
   }
   void post(std::function<void()> step) override { step(); }
   ScreenInfo screen() const override { return screenInfo; }
+  // The monitors set, or the screen alone.
+  std::vector<MonitorArea> monitors() const override {
+    if (!monitorList.empty()) return monitorList;
+    return {MonitorArea{0, 0, screenInfo.width, screenInfo.height, screenInfo.pixelsPerInch}};
+  }
   void endMessageLoop(int code) override {
     ended = true;
     exitCode = code;
@@ -86,6 +91,7 @@ class MemoryUi : public Ui {
   void advance(int ms);
 
   ScreenInfo screenInfo{800 * 15, 600 * 15, 15, 15, 96};
+  std::vector<MonitorArea> monitorList;  // the pointer's first
   std::vector<ShownMessage> messages;
   std::string frontmost;
   std::vector<std::string> activated;

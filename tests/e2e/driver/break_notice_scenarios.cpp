@@ -1,6 +1,7 @@
 // Breaks people keep, in the real program: the notice a minute before, which
 // leaves the keyboard where it was, postponing three times in a row from the
-// notice and the break, and the record of breaks in the user's settings.
+// notice and the break, the record of breaks in the user's settings, and a
+// break over two monitors.
 #include "common.h"
 
 namespace e2e {
@@ -102,6 +103,35 @@ SCENARIO(break_notice) {
   CHECK(events ==
         (std::vector<std::string>{"postponed,5", "postponed,5", "postponed,5", "ended-early,0"}));
   CHECK_EQ(text(control(props, "Label9")), std::string("Today: 1 break, 3 postponed, 0 natural"));
+}
+
+// Two monitors: the break window on one, a cover over the other; both go
+// with the break.
+SCENARIO(break_two_monitors) {
+  knowWindowsPath();
+  showTipsAtStart(false);
+  Program p;
+  HWND main = startMain(p);
+  // Under Xinerama both screens lie at the origin, each of the screen's size.
+  REQUIRE(GetSystemMetrics(SM_CMONITORS) == 2);
+  keys(main, {VK_CONTROL, 'R'});
+  HWND props = p.form("FORM19");
+  REQUIRE(props != nullptr);
+  click(control(props, "Command6"));  // Test
+  HWND breakWindow = p.form("Form20");
+  REQUIRE(breakWindow != nullptr);
+  HWND cover = p.form("Form22");
+  REQUIRE(cover != nullptr);
+  CHECK(waitFor([&] { return IsWindowVisible(cover) != 0; }));
+  CHECK(waitFor([&] {
+    RECT r = windowRect(cover);
+    return r.left == 0 && r.top == 0 && r.right == screenWidth() && r.bottom == screenHeight();
+  }));
+  LONG_PTR ex = GetWindowLongPtrW(cover, GWL_EXSTYLE);
+  CHECK((ex & WS_EX_TOPMOST) != 0 && (ex & WS_EX_NOACTIVATE) != 0);
+  CHECK(IsWindowVisible(breakWindow) != 0);
+  click(control(breakWindow, "Command1"));
+  CHECK(waitFor([&] { return !IsWindow(breakWindow) && !IsWindow(cover); }));
 }
 
 }  // namespace e2e

@@ -138,6 +138,9 @@ class FormHome : public KindHome {
           restoreFocus(*own);
         }
         return true;
+      case WM_DISPLAYCHANGE:
+        form.userDisplayChanged();
+        return false;
       case kRestackOwned:
         keepOwnedInFront(hwnd);
         return true;

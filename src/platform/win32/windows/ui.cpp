@@ -96,6 +96,66 @@ ScreenInfo Win32Ui::screen() const {
   return s;
 }
 
+// Each monitor of each display attached to the desktop, where the display's
+// settings place it: monitors that show the same place (mirrored, or the
+// screens of Xinerama under Wine) are each counted, where EnumDisplayMonitors
+// gives one.
+namespace {
+
+// The monitors a display shows its picture on.
+int monitorsOf(const wchar_t* display) {
+  int count = 0;
+  DISPLAY_DEVICEW monitor{};
+  monitor.cb = sizeof monitor;
+  for (DWORD j = 0; j < 16 && EnumDisplayDevicesW(display, j, &monitor, 0); ++j) {
+    if (monitor.StateFlags & DISPLAY_DEVICE_ACTIVE) ++count;
+    monitor = {};
+    monitor.cb = sizeof monitor;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::vector<MonitorArea> Win32Ui::monitors() const {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  std::vector<MonitorArea> found;
+  bool pointerFound = false;
+  DISPLAY_DEVICEW device{};
+  device.cb = sizeof device;
+  for (DWORD i = 0; i < 64 && EnumDisplayDevicesW(nullptr, i, &device, 0); ++i) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    if ((device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) &&
+        EnumDisplaySettingsExW(device.DeviceName, ENUM_CURRENT_SETTINGS, &mode, 0) &&
+        mode.dmPelsWidth > 0 && mode.dmPelsHeight > 0) {
+      RECT r{mode.dmPosition.x, mode.dmPosition.y,
+             mode.dmPosition.x + static_cast<LONG>(mode.dmPelsWidth),
+             mode.dmPosition.y + static_cast<LONG>(mode.dmPelsHeight)};
+      MonitorArea area{toTwips(r.left), toTwips(r.top), toTwips(r.right - r.left),
+                       toTwips(r.bottom - r.top), dpi_};
+      int shown = std::max(1, monitorsOf(device.DeviceName));
+      for (int m = 0; m < shown; ++m) {
+        // The first monitor that holds the pointer comes first.
+        if (!pointerFound && PtInRect(&r, pointer)) {
+          pointerFound = true;
+          found.insert(found.begin(), area);
+        } else {
+          found.push_back(area);
+        }
+      }
+    }
+    device = {};
+    device.cb = sizeof device;
+  }
+  if (found.empty()) {
+    ScreenInfo s = screen();
+    found.push_back({0, 0, s.width, s.height, s.pixelsPerInch});
+  }
+  return found;
+}
+
 void Win32Ui::endMessageLoop(int exitCode) {
   endAsked_ = true;
   exitCode_ = exitCode;

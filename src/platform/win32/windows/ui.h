@@ -43,6 +43,7 @@ class Win32Ui : public Ui {
   PostedSteps& posted() { return posted_; }
   void closeModal() override;
   ScreenInfo screen() const override;
+  std::vector<MonitorArea> monitors() const override;
   void endMessageLoop(int exitCode) override;
   void setFocus(Control& control) override;
   void activate(Form& form) override;
