@@ -88,7 +88,8 @@ RECT pictureExtent(HWND button, COLORREF& face) {
 }  // namespace
 
 // The main window on each page and the tips window, for the user guide.
-// The reminder's properties, and a break with its message.
+// The reminder's properties, a break with its message, and the notice that
+// comes a minute before the break once it has been put off.
 void shootReminder(Program& p, HWND main, const std::string& suffix) {
   keys(main, {VK_CONTROL, 'R'});
   HWND props = p.form("FORM19");
@@ -104,6 +105,15 @@ void shootReminder(Program& p, HWND main, const std::string& suffix) {
   REQUIRE(pause != nullptr);
   settle(p);
   saveShot(pause, "break" + suffix);
+  click(control(pause, "Command2"));
+  CHECK(waitFor([&] { return !IsWindow(pause); }));
+  CHECK(waitFor([&] { return (props = p.formNow("FORM19", false)) != nullptr; }));
+  CHECK(p.idle());
+  for (int i = 0; i < 4; ++i) minute(props, L"Timer2");
+  HWND notice = p.form("Form21");
+  REQUIRE(notice != nullptr);
+  settle(p);
+  saveShot(notice, "notice" + suffix);
 }
 
 SCENARIO(screenshots) {
