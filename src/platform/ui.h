@@ -22,10 +22,6 @@ struct ScreenInfo {
   int width = 0, height = 0;  // twips
   int twipsPerPixelX = 15, twipsPerPixelY = 15;
   int pixelsPerInch = 96;
-  // The part the taskbar leaves free, right and bottom edges; 0: the whole screen.
-  int workRight = 0, workBottom = 0;
-  int freeRight() const { return workRight > 0 ? workRight : width; }
-  int freeBottom() const { return workBottom > 0 ? workBottom : height; }
 };
 
 // One monitor of the desktop, in twips of the whole desktop: a monitor left
@@ -67,6 +63,9 @@ class Ui {
   virtual ScreenInfo screen() const = 0;
   // Every monitor, the one that holds the mouse pointer first.
   virtual std::vector<MonitorArea> monitors() const = 0;
+  // The part of the main monitor that the taskbar leaves free. Asked only
+  // when a window goes there: the system works it out from every display.
+  virtual MonitorArea workArea() const = 0;
   // Ends the message loop once the current event is handled; the program
   // then returns this exit code.
   virtual void endMessageLoop(int exitCode) = 0;

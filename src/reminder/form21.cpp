@@ -18,8 +18,8 @@ Form21::Form21(Ui& ui) : Form(ui, "Form21", "Varilume SE", 3615, 1095) {
 void Form21::showInCorner(bool canPostpone) {
   Command1.setEnabled(canPostpone);
   if (!load()) return;
-  ScreenInfo s = ui().screen();
-  setBounds(s.freeRight() - width(), s.freeBottom() - height(), width(), height());
+  MonitorArea free = ui().workArea();
+  setBounds(free.left + free.width - width(), free.top + free.height - height(), width(), height());
   show();
 }
 

@@ -64,6 +64,10 @@ class MemoryUi : public Ui {
   }
   void post(std::function<void()> step) override { step(); }
   ScreenInfo screen() const override { return screenInfo; }
+  // The screen less a taskbar along its bottom.
+  MonitorArea workArea() const override {
+    return {0, 0, screenInfo.width, screenInfo.height - taskbarHeight, screenInfo.pixelsPerInch};
+  }
   // The monitors set, or the screen alone.
   std::vector<MonitorArea> monitors() const override {
     if (!monitorList.empty()) return monitorList;
@@ -92,6 +96,7 @@ class MemoryUi : public Ui {
 
   ScreenInfo screenInfo{800 * 15, 600 * 15, 15, 15, 96};
   std::vector<MonitorArea> monitorList;  // the pointer's first
+  int taskbarHeight = 450;
   std::vector<ShownMessage> messages;
   std::string frontmost;
   std::vector<std::string> activated;

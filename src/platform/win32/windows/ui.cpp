@@ -86,14 +86,15 @@ void Win32Ui::showMessageBox(Form* owner, const std::string& text, const std::st
 
 ScreenInfo Win32Ui::screen() const {
   int perPixel = std::max(1, 1440 / dpi_);
-  ScreenInfo s{toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)),
-               perPixel, perPixel, dpi_};
-  RECT work{};
-  if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
-    s.workRight = toTwips(work.right);
-    s.workBottom = toTwips(work.bottom);
-  }
-  return s;
+  return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
+          perPixel, dpi_};
+}
+
+MonitorArea Win32Ui::workArea() const {
+  RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return {toTwips(r.left), toTwips(r.top), toTwips(r.right - r.left), toTwips(r.bottom - r.top),
+          dpi_};
 }
 
 // Each monitor of each display attached to the desktop, where the display's

@@ -44,6 +44,7 @@ class Win32Ui : public Ui {
   void closeModal() override;
   ScreenInfo screen() const override;
   std::vector<MonitorArea> monitors() const override;
+  MonitorArea workArea() const override;
   void endMessageLoop(int exitCode) override;
   void setFocus(Control& control) override;
   void activate(Form& form) override;
