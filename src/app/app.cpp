@@ -61,12 +61,14 @@ void App::continueStartup() {
     return;
   }
   mainWindow().show();
-  if (shared_.showTipsAtStart()) {
+  if (form5_) form5_->unload();
+  // The tip comes over the main window once that has painted, and so does the
+  // reminder's hidden window.
+  ui().afterPainting([this] {
+    if (quitting_ || !shared_.showTipsAtStart()) return;
     Form14* tips = tipsWindow();
     (tips ? *tips : createTipsWindow()).show();
-  }
-  if (form5_) form5_->unload();
-  // The reminder's hidden window comes once the main window has painted.
+  });
   reminder_ = std::make_unique<Reminder>(services_, windowsPath_,
                                          [this](bool on) { mainWindow().enableReminderSetup(on); });
   reminder_->PauseChanged = [this](const std::string& tip) { mainWindow().showReminderPause(tip); };

@@ -143,8 +143,11 @@ void Form1::startPages() {
 }
 
 void Form1::Load() {
-  // The tray holder first; Quit closes it first, then stops the disc.
-  (void)popup.load();  // without it the program runs without its tray icon
+  // The tray holder once the window is drawn; Quit closes it first, then
+  // stops the disc.
+  ui().afterPainting([this] {
+    if (!app_.quitting()) (void)popup.load();  // without it, no tray icon
+  });
   app_.atQuit([this] { popup.unload(); });
   app_.atQuit([this] { discPage.stopAtExit(); });
   // The page shown fills its lists now; the others when one is first shown,

@@ -86,7 +86,7 @@ void ImageViewing::wireModes() {
   page_.Option1.Click = [this] {
     low.park();
     layout_.narrowWindowOnly();
-    settings_.write("res.cfg", "1");
+    if (!keepSavedMode_) settings_.write("res.cfg", "1");
   };
   page_.Option2.Click = [this] {
     layout_.setWide(false);
@@ -201,17 +201,16 @@ void ImageViewing::wireKeys() {
 void ImageViewing::applySavedMode(bool wideWindowFits) {
   // Anything but the two modes was not written by the program: it is mended
   // with the first run's High-Res.
-  std::string mode = settings_.readOneOf("res.cfg", {"1", "0"}, "1");
-  if (mode == "1" && !wideWindowFits) {
-    // The screen cannot hold the wide window: the narrow one from the start,
-    // and the saved choice stands until the user makes another.
-    keepSavedMode_ = true;
-    page_.Option2.setValue(1);
-    keepSavedMode_ = false;
-    return;
-  }
-  if (mode == "1") page_.Option1.setValue(1);
-  if (mode == "0") page_.Option2.setValue(1);
+  bool asWritten = false;
+  std::string mode = settings_.readOneOf("res.cfg", {"1", "0"}, "1", &asWritten);
+  // A file that says it plainly is not written again at every start. When
+  // the screen cannot hold the wide window, the narrow one is used from the
+  // start and the saved choice stands until the user makes another.
+  if (!asWritten) settings_.write("res.cfg", mode);
+  keepSavedMode_ = true;
+  if (mode == "1" && wideWindowFits) page_.Option1.setValue(1);
+  if (mode == "0" || !wideWindowFits) page_.Option2.setValue(1);
+  keepSavedMode_ = false;
 }
 
 bool ImageViewing::stretch() const {

@@ -125,7 +125,7 @@ class ImageViewing {
   MenuItem& viewMenu_;
   ViewingLayout& layout_;
   bool syncing_ = false;
-  bool keepSavedMode_ = false;  // while the start chooses Low-Res for the screen
+  bool keepSavedMode_ = false;  // while the start applies the saved mode
   std::unique_ptr<Form6> form6_;
 };
 

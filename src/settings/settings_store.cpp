@@ -40,7 +40,11 @@ std::string SettingsStore::fallbackPath(std::string_view name) {
   return dir.empty() ? std::string() : joinPath(dir, name);
 }
 
-std::optional<std::string> SettingsStore::readAt(const std::string& path) {
+std::string SettingsStore::fileBytes(std::string_view value) const {
+  return encodeText(formatSettingLine(value), codec_);
+}
+
+std::optional<std::string> SettingsStore::readAt(const std::string& path, bool* asWritten) {
   if (path.empty()) return std::nullopt;
   auto bytes = fs_.readFile(path, kMaxFileBytes);
   if (!bytes || bytes->empty()) return std::nullopt;  // nothing to read is a failed read
@@ -48,19 +52,26 @@ std::optional<std::string> SettingsStore::readAt(const std::string& path) {
   // Neither the program nor a text editor writes NUL: such a file is no
   // settings file (Unicode without its byte-order mark, or junk).
   if (text.find('\0') != std::string::npos) return std::nullopt;
-  return parseSettingValue(text);
+  std::string value = parseSettingValue(text);
+  if (asWritten) *asWritten = *bytes == fileBytes(value);
+  return value;
 }
 
 std::optional<std::string> SettingsStore::read(std::string_view name) {
+  bool asWritten = false;
+  return read(name, asWritten);
+}
+
+std::optional<std::string> SettingsStore::read(std::string_view name, bool& asWritten) {
   std::string fallback = fallbackPath(name);
   if (!fallback.empty() && fs_.fileExists(fallback))
-    if (auto v = readAt(fallback)) return v;
-  return readAt(primaryPath(name));
+    if (auto v = readAt(fallback, &asWritten)) return v;
+  return readAt(primaryPath(name), &asWritten);
 }
 
 bool SettingsStore::write(std::string_view name, std::string_view value) {
   if (value.find('\0') != std::string_view::npos) return false;  // it could not be read back
-  std::string bytes = encodeText(formatSettingLine(value), codec_);
+  std::string bytes = fileBytes(value);
   std::string fallback = fallbackPath(name);
   if (replaceFile(primaryPath(name), bytes)) {
     // A copy left from a time when C:\ could not be written would win on reading.
@@ -89,10 +100,15 @@ std::string SettingsStore::readOrCreate(std::string_view name, std::string_view 
 
 std::string SettingsStore::readOneOf(std::string_view name,
                                      std::initializer_list<std::string_view> allowed,
-                                     std::string_view defaultValue) {
-  if (auto v = read(name))
+                                     std::string_view defaultValue, bool* asWritten) {
+  bool same = false;
+  if (auto v = read(name, same))
     for (std::string_view a : allowed)
-      if (*v == a) return *v;
+      if (*v == a) {
+        if (asWritten) *asWritten = same;
+        return *v;
+      }
+  if (asWritten) *asWritten = true;
   write(name, defaultValue);
   return std::string(defaultValue);
 }

@@ -24,6 +24,8 @@ class SettingsStore {
   // The file's value; nullopt when it is missing, empty, unreadable or holds
   // a NUL character.
   std::optional<std::string> read(std::string_view name);
+  // read(), and whether the file holds the value just as write() puts it.
+  std::optional<std::string> read(std::string_view name, bool& asWritten);
   // Replaces the file with the single line of the value; false when neither
   // location could be written, or the value holds a NUL character.
   bool write(std::string_view name, std::string_view value);
@@ -31,9 +33,10 @@ class SettingsStore {
   // that fails too, the default.
   std::string readOrCreate(std::string_view name, std::string_view defaultValue);
   // The file's value when it is one of those allowed; else the file is
-  // mended with the default, which is returned.
+  // mended with the default, which is returned. asWritten tells whether the
+  // file now holds the value just as write() puts it.
   std::string readOneOf(std::string_view name, std::initializer_list<std::string_view> allowed,
-                        std::string_view defaultValue);
+                        std::string_view defaultValue, bool* asWritten = nullptr);
 
   // "" when the store has no folder of its own.
   std::string primaryPath(std::string_view name) const;
@@ -42,7 +45,8 @@ class SettingsStore {
   static constexpr std::size_t kMaxFileBytes = 16u << 20;
 
  private:
-  std::optional<std::string> readAt(const std::string& path);
+  std::optional<std::string> readAt(const std::string& path, bool* asWritten = nullptr);
+  std::string fileBytes(std::string_view value) const;
   // Writes the bytes beside the file and puts them in its place only once
   // every byte is written: a failed write leaves the old file as it was.
   bool replaceFile(const std::string& path, const std::string& bytes);

@@ -137,6 +137,19 @@ TEST(SecondStart, NoDialogAndTheMainWindowIsCentred) {
   }
 }
 
+TEST(SecondStart, APlainSavedDisplayModeIsNotWrittenAgain) {
+  for (const char* mode : {"0\r\n", "1\r\n"}) {
+    TestSystem sys;
+    sys.knowWindowsPath();
+    sys.put("c:\\res.cfg", mode);
+    sys.fs.writes.clear();
+    (void)sys.startMain();
+    for (const std::string& path : sys.fs.writes)
+      EXPECT_EQ(path.find("res.cfg"), std::string::npos) << path;
+    EXPECT_EQ(sys.file("c:\\res.cfg"), mode);
+  }
+}
+
 TEST(SecondStart, SavedDisplayModeSetsItsOption) {
   struct Case {
     const char* file;

@@ -89,6 +89,9 @@ class FormHome : public KindHome {
       InvalidateRect(hwnd, nullptr, TRUE);
     } else {
       syncCommon(peer, what);
+      // A wider or taller window brings parked views into sight.
+      if (what == Prop::Bounds && peer.control()->visible())
+        createShownPending(static_cast<const Form&>(*peer.control()));
     }
   }
   bool message(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) const override {

@@ -24,10 +24,12 @@ class ScrollBarHome : public KindHome {
     return {L"SCROLLBAR", style, 0, true};
   }
   void initialise(WindowPeer& peer) const override {
-    sync(peer, Prop::Limits);
-    sync(peer, Prop::Value);
+    // A new bar is drawn when it first paints: drawing it now as well costs
+    // several milliseconds a bar under Wine.
+    set(peer, Prop::Limits, false);
   }
-  void sync(WindowPeer& peer, Prop what) const override {
+  void sync(WindowPeer& peer, Prop what) const override { set(peer, what, true); }
+  void set(WindowPeer& peer, Prop what, bool redraw) const {
     const ScrollBar& bar = barOf(peer);
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -45,7 +47,7 @@ class ScrollBarHome : public KindHome {
       syncCommon(peer, what);
       return;
     }
-    SetScrollInfo(peer.hwnd(), SB_CTL, &info, TRUE);
+    SetScrollInfo(peer.hwnd(), SB_CTL, &info, redraw);
   }
   bool scroll(WindowPeer& peer, WPARAM wp) const override {
     ScrollBar& bar = barOf(peer);

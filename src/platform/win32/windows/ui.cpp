@@ -261,6 +261,10 @@ int Win32Ui::run() {
     // nothing else means the windows are drawn. Timers wait, so that the
     // windows made while idle do not hold these steps up.
     while (!afterPainting_.empty() && !waitingBesideTimers(msg)) {
+      // Windows takes a thread that finds its queue empty for idle; Wine
+      // only one that waits on it. A wait of no time tells both that the
+      // window is ready for input before the later steps run.
+      MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       auto step = std::move(afterPainting_.front());
       afterPainting_.erase(afterPainting_.begin());
       step();

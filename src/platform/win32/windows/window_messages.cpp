@@ -278,9 +278,11 @@ void settleFocus(WindowPeer& changed, bool raised) {
 bool inSight(const Control& c) {
   const Control* parent = c.parent();
   // A parent of no size yet (a form before its window) hides nothing.
-  if (!parent || parent->width() <= 0 || parent->height() <= 0) return true;
-  return c.left() < parent->width() && c.top() < parent->height() && c.left() + c.width() > 0 &&
-         c.top() + c.height() > 0;
+  if (!parent || parent->innerWidth() <= 0 || parent->innerHeight() <= 0) return true;
+  // A form's frame is no room for its controls: a view parked just right of
+  // the client area is out of sight.
+  return c.left() < parent->innerWidth() && c.top() < parent->innerHeight() &&
+         c.left() + c.width() > 0 && c.top() + c.height() > 0;
 }
 
 bool shownInParent(const Control& c) {
