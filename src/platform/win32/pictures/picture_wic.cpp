@@ -160,13 +160,21 @@ PictureLoad decodeWithImagingComponent(std::string_view bytes, PictureFormat for
     ByteBuffer pixels(stride * static_cast<std::size_t>(size.height));
     if (pixels.size() != stride * static_cast<std::size_t>(size.height))
       return pictureFailure(damagedPicture());
-    if (SUCCEEDED(factory->CreateFormatConverter(converter.put())) &&
-        SUCCEEDED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR,
-                                        WICBitmapDitherTypeNone, nullptr, 0,
-                                        WICBitmapPaletteTypeCustom)) &&
-        copyUpright(*converter.get(), orientation, w, h, 3, reinterpret_cast<BYTE*>(pixels.data()),
-                    stride))
+    // The usual JPEG decoder gives these pixels itself: copied straight, they
+    // skip a converter's pass over every row.
+    WICPixelFormatGUID given{};
+    IWICBitmapSource* source = nullptr;
+    if (SUCCEEDED(frame->GetPixelFormat(&given)) && given == GUID_WICPixelFormat24bppBGR)
+      source = frame.get();
+    else if (SUCCEEDED(factory->CreateFormatConverter(converter.put())) &&
+             SUCCEEDED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR,
+                                             WICBitmapDitherTypeNone, nullptr, 0,
+                                             WICBitmapPaletteTypeCustom)))
+      source = converter.get();
+    if (source && copyUpright(*source, orientation, w, h, 3, reinterpret_cast<BYTE*>(pixels.data()),
+                              stride)) {
       return {opaquePixels(std::move(pixels), size.width, size.height, dpi), {}};
+    }
   }
   ComRef<IWICFormatConverter> converter;
   if (FAILED(factory->CreateFormatConverter(converter.put())) ||
