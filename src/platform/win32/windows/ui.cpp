@@ -116,6 +116,33 @@ int monitorsOf(const wchar_t* display) {
   return count;
 }
 
+struct DisplaySearch {
+  const wchar_t* display;
+  RECT area;
+  bool found;
+};
+
+BOOL CALLBACK matchDisplay(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  auto& s = *reinterpret_cast<DisplaySearch*>(data);
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info) || lstrcmpiW(info.szDevice, s.display) != 0) return TRUE;
+  s.area = info.rcMonitor;
+  s.found = true;
+  return FALSE;
+}
+
+// The display's area as this program's windows are placed: the system
+// scales a monitor of another DPI for a program aware of one DPI only, where
+// the display's own mode counts its physical pixels. False when the system
+// lists no monitor of that display (Wine merges Xinerama screens into one).
+bool placedArea(const wchar_t* display, RECT& area) {
+  DisplaySearch search{display, {}, false};
+  EnumDisplayMonitors(nullptr, nullptr, &matchDisplay, reinterpret_cast<LPARAM>(&search));
+  if (search.found) area = search.area;
+  return search.found;
+}
+
 }  // namespace
 
 std::vector<MonitorArea> Win32Ui::monitors() const {
@@ -134,6 +161,7 @@ std::vector<MonitorArea> Win32Ui::monitors() const {
       RECT r{mode.dmPosition.x, mode.dmPosition.y,
              mode.dmPosition.x + static_cast<LONG>(mode.dmPelsWidth),
              mode.dmPosition.y + static_cast<LONG>(mode.dmPelsHeight)};
+      (void)placedArea(device.DeviceName, r);
       MonitorArea area{toTwips(r.left), toTwips(r.top), toTwips(r.right - r.left),
                        toTwips(r.bottom - r.top), dpi_};
       int shown = std::max(1, monitorsOf(device.DeviceName));
