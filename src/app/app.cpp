@@ -76,9 +76,15 @@ void App::continueStartup() {
   ui().afterPainting([this] {
     if (!quitting_) reminder_->start();
   });
+  // The icon's shell work runs beside the pages' lists, not the tip's.
   ui().afterPainting([this] {
-    if (!quitting_) mainWindow().startPages();
+    if (!quitting_) mainWindow().showTrayIcon();
   });
+  // A page's lists a step, so that input is answered between them.
+  for (MediaPage page : Form1::kListedPages)
+    ui().afterPainting([this, page] {
+      if (!quitting_) mainWindow().startPage(page);
+    });
   mainUp_ = true;
   if (!waitingLines_.empty()) openWaitingLines();
 }

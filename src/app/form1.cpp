@@ -137,17 +137,19 @@ bool Form1::playsToWatch() const {
 }
 
 void Form1::startPages() {
-  for (MediaPage page :
-       {MediaPage::Image, MediaPage::Music, MediaPage::Sound, MediaPage::MciDevices})
-    browserPage(page).start();
+  for (MediaPage page : kListedPages) startPage(page);
+}
+
+void Form1::startPage(MediaPage page) {
+  browserPage(page).start();
+}
+
+void Form1::showTrayIcon() {
+  (void)popup.load();  // without it, no tray icon
 }
 
 void Form1::Load() {
-  // The tray holder once the window is drawn; Quit closes it first, then
-  // stops the disc.
-  ui().afterPainting([this] {
-    if (!app_.quitting()) (void)popup.load();  // without it, no tray icon
-  });
+  // Quit closes the tray holder first, then stops the disc.
   app_.atQuit([this] { popup.unload(); });
   app_.atQuit([this] { discPage.stopAtExit(); });
   // The page shown fills its lists now; the others when one is first shown,

@@ -51,9 +51,15 @@ class Form1 : public Form, private ViewingLayout {
   void showReminderPause(const std::string& tip) { popup.showPause(tip); }
   // The first run's welcome holds the tips: "Did you know..." waits.
   void holdTipsMenu() { DYK.setEnabled(false); }
+  // The pages with file lists.
+  static constexpr MediaPage kListedPages[] = {MediaPage::Image, MediaPage::Music, MediaPage::Sound,
+                                               MediaPage::MciDevices};
   // Fills the lists of the pages that have not filled them yet: at the end
   // of the start-up, or when a page is first shown.
   void startPages();
+  void startPage(MediaPage page);
+  // Puts the icon in the notification area, once the main window is drawn.
+  void showTrayIcon();
 
  protected:
   void Load() override;

@@ -25,6 +25,12 @@ DWORD formStyle(const Form& f, DWORD& exStyle) {
   exStyle = 0;
   if (f.borderStyle() == BorderStyle::FixedDialog) exStyle = WS_EX_DLGMODALFRAME;
   if (f.borderStyle() == BorderStyle::FixedToolWindow) exStyle = WS_EX_TOOLWINDOW;
+  // Dialogs and tool windows keep their size: they are painted only where
+  // they are uncovered, their controls there with them. Clipping the controls
+  // would cost each an erase of its own as the window shows (a third of the
+  // tip window's showing). The main window, which the program resizes over
+  // its pictures, keeps clipping them.
+  if (f.borderStyle() != BorderStyle::FixedSingle) style &= ~WS_CLIPCHILDREN;
   if (f.topmost()) exStyle |= WS_EX_TOPMOST;
   if (f.staysInactive()) exStyle |= WS_EX_NOACTIVATE;
   // Without calling the shell at start-up, which would load it.
