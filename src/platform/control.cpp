@@ -28,6 +28,10 @@ Form* Control::form() {
   return c->asForm();
 }
 
+const Form* Control::form() const {
+  return const_cast<Control*>(this)->form();
+}
+
 void Control::changed(Prop what) {
   propertyChanged(what);
   if (peer_) peer_->sync(what);

@@ -121,6 +121,7 @@ class Control {
   Control* parent() const { return parent_; }
   const std::vector<Control*>& children() const { return children_; }
   Form* form();
+  const Form* form() const;
 
   // Geometry in twips, relative to the parent's client area.
   int left() const { return left_; }

@@ -45,6 +45,10 @@ class Form : public Control {
   // without taking the keyboard from the window in use.
   bool staysInactive() const { return staysInactive_; }
   void setStaysInactive(bool s) { staysInactive_ = s; }
+  // Drawn at the DPI of the monitor it stands on, not the system's: set
+  // before the form is loaded.
+  bool followsMonitorDpi() const { return followsMonitorDpi_; }
+  void setFollowsMonitorDpi(bool f) { followsMonitorDpi_ = f; }
   void setBorderStyle(BorderStyle s, bool controlBox) {
     borderStyle_ = s;
     controlBox_ = controlBox;
@@ -136,6 +140,7 @@ class Form : public Control {
 
   bool topmost_ = false;
   bool staysInactive_ = false;
+  bool followsMonitorDpi_ = false;
   Form* owner_ = nullptr;
   bool acceptsFiles_ = false;
   bool loaded_ = false;

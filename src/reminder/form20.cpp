@@ -10,6 +10,7 @@ Form20::Form20(Services& services)
   setBorderStyle(BorderStyle::FixedDialog, false);
   // A reminder hidden behind another program's window reminds nobody.
   setTopmost(true);
+  setFollowsMonitorDpi(true);
   place(Image2, 2775, 0, 1455, 4845);
   Image2.setStretch(true);
   Image2.setPicture("res:BREAKSTRIP");

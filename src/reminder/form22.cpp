@@ -5,6 +5,7 @@ namespace vl {
 Form22::Form22(Ui& ui, std::optional<Rgb> colour) : Form(ui, "Form22", "", 4800, 3600) {
   setBorderStyle(BorderStyle::FixedSingle, false);
   setTopmost(true);
+  setFollowsMonitorDpi(true);
   setStaysInactive(true);
   if (colour) setBackColor(*colour);
 }

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   if (wanted("kinds")) {
     pc::runKindsChecks(instance, folder);
     pc::runLoadFailureChecks(instance);
+    pc::runMonitorDpiChecks(instance);
   }
   if (wanted("files")) pc::runFileChecks(folder);
   const check::Tally& t = check::tally();

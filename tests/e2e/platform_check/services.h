@@ -32,6 +32,7 @@ void runTrayChecks(HINSTANCE instance);
 void runDialogChecks(HINSTANCE instance, const std::string& folder);
 void runKindsChecks(HINSTANCE instance, const std::string& folder);
 void runLoadFailureChecks(HINSTANCE instance);
+void runMonitorDpiChecks(HINSTANCE instance);
 void runFileChecks(const std::string& folder);
 
 }  // namespace pc

@@ -72,9 +72,9 @@ class TabStripHome : public KindHome {
       }
       case Prop::Style: {
         // All seven headers fit one row of the narrow window.
-        Win32Ui& ui = peer.ui();
-        SendMessageW(hwnd, TCM_SETMINTABWIDTH, 0, ui.toPixels(300));
-        SendMessageW(hwnd, TCM_SETPADDING, 0, MAKELPARAM(ui.toPixels(90), ui.toPixels(45)));
+        Scale s = peer.scale();
+        SendMessageW(hwnd, TCM_SETMINTABWIDTH, 0, s.toPixels(300));
+        SendMessageW(hwnd, TCM_SETPADDING, 0, MAKELPARAM(s.toPixels(90), s.toPixels(45)));
         syncCommon(peer, what);
         break;
       }

@@ -74,7 +74,7 @@ class CommandButtonHome : public KindHome {
     const std::string& source = static_cast<const CommandButton&>(*peer.control()).picture();
     // 32 pixels on a standard screen, less on a button too small for that.
     int room = static_cast<int>(std::min(r.right - r.left, r.bottom - r.top));
-    int cell = std::min(peer.ui().toPixels(480), room - peer.ui().toPixels(90));
+    int cell = std::min(peer.scale().toPixels(480), room - peer.scale().toPixels(90));
     const ButtonArt* art =
         source.rfind("res:", 0) == 0 ? peer.ui().buttonArt(source.substr(4), cell) : nullptr;
     if (art) {
@@ -84,7 +84,7 @@ class CommandButtonHome : public KindHome {
       drawButtonArt(dc, *art, (d.itemState & ODS_DISABLED) != 0, target);
     }
     if (d.itemState & ODS_FOCUS) {
-      int inset = peer.ui().toPixels(60);
+      int inset = peer.scale().toPixels(60);
       InflateRect(&r, -inset, -inset);
       DrawFocusRect(dc, &r);
     }
@@ -138,19 +138,20 @@ class ToggleHome : public KindHome {
   void paintDisabled(WindowPeer& peer, HDC dc) const {
     const Control& c = *peer.control();
     Win32Ui& ui = peer.ui();
+    Scale s = peer.scale();
     RECT r;
     GetClientRect(peer.hwnd(), &r);
     COLORREF back = c.backColor() ? toColor(*c.backColor()) : backgroundOf(c.parent());
     FillRect(dc, &r, ui.brush(back));
-    int box = ui.toPixels(195);  // 13 pixels on a standard screen
+    int box = s.toPixels(195);  // 13 pixels on a standard screen
     RECT glyph{r.left, (r.top + r.bottom - box) / 2, r.left + box, (r.top + r.bottom + box) / 2};
     UINT state = (style_ == BS_RADIOBUTTON ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) | DFCS_INACTIVE |
                  (c.value() ? DFCS_CHECKED : 0u);
     DrawFrameControl(dc, &glyph, DFC_BUTTON, state);
-    RECT text{glyph.right + ui.toPixels(60), r.top, r.right, r.bottom};
+    RECT text{glyph.right + s.toPixels(60), r.top, r.right, r.bottom};
     std::wstring caption = widen(c.text());
     DcSelection font(dc);
-    font.select(ui.font(c.font()));
+    font.select(ui.font(c.font(), s.dpi));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, readableGrey(back));
     DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);

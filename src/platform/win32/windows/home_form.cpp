@@ -141,6 +141,10 @@ class FormHome : public KindHome {
           restoreFocus(*own);
         }
         return true;
+      case WM_DPICHANGED:
+        if (!own->perMonitor) return false;
+        followNewDpi(*own, LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return true;
       case WM_DISPLAYCHANGE:
         form.userDisplayChanged();
         return false;
@@ -153,11 +157,7 @@ class FormHome : public KindHome {
         return false;  // the system makes WM_MOVE and WM_SIZE of it
       case WM_MOVE:
       case WM_SIZE: {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        Win32Ui& ui = peer.ui();
-        form.setActualBounds(ui.toTwips(r.left), ui.toTwips(r.top), ui.toTwips(r.right - r.left),
-                             ui.toTwips(r.bottom - r.top));
+        learnPlace(*own);
         if (msg == WM_SIZE) {
           childrenFollowSize(form);
           // The windows it owns leave with it and come back with it, however

@@ -28,8 +28,8 @@ class ImageBoxHome : public KindHome {
     if (!picture) return;
     RECT target = rc;
     if (!image.stretch()) {
-      target.right = peer.ui().toPixels(picture->widthTwips());
-      target.bottom = peer.ui().toPixels(picture->heightTwips());
+      target.right = peer.scale().toPixels(picture->widthTwips());
+      target.bottom = peer.scale().toPixels(picture->heightTwips());
     }
     picture->draw(dc, target);
   }

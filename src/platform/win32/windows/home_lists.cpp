@@ -75,8 +75,8 @@ class ListBoxHome : public KindHome {
     if (msg != WM_RBUTTONDOWN) return false;
     HWND hwnd = peer.hwnd();
     POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    Win32Ui& ui = peer.ui();
-    listOf(peer).userPress(2, itemAt(hwnd, at), ui.toTwips(at.x), ui.toTwips(at.y));
+    Scale s = peer.scale();
+    listOf(peer).userPress(2, itemAt(hwnd, at), s.toTwips(at.x), s.toTwips(at.y));
     result = CallWindowProcW(peer.original, hwnd, msg, wp, lp);
     return true;
   }
@@ -89,7 +89,7 @@ class ListBoxHome : public KindHome {
       return KindHome::menuPoint(peer);
     RECT client;
     GetClientRect(peer.hwnd(), &client);
-    int inset = peer.ui().toPixels(120);
+    int inset = peer.scale().toPixels(120);
     return {item.left + inset, std::clamp<LONG>(item.bottom, client.top, client.bottom)};
   }
   bool command(WindowPeer& peer, UINT code) const override {
@@ -126,7 +126,7 @@ class DirListHome : public ListBoxHome {
   }
   void initialise(WindowPeer& peer) const override {
     applyFont(peer);
-    SendMessageW(peer.hwnd(), LB_SETITEMHEIGHT, 0, peer.ui().toPixels(240));
+    SendMessageW(peer.hwnd(), LB_SETITEMHEIGHT, 0, peer.scale().toPixels(240));
     sync(peer, Prop::Items);
   }
   bool drawItem(WindowPeer& peer, const DRAWITEMSTRUCT& d) const override {
@@ -135,6 +135,7 @@ class DirListHome : public ListBoxHome {
     const Control& c = *peer.control();
     const ListItem& item = items[d.itemID];
     Win32Ui& ui = peer.ui();
+    Scale s = peer.scale();
     bool selected = (d.itemState & ODS_SELECTED) != 0;
     COLORREF back = selected        ? GetSysColor(COLOR_HIGHLIGHT)
                     : c.backColor() ? toColor(*c.backColor())
@@ -145,7 +146,7 @@ class DirListHome : public ListBoxHome {
     HDC dc = d.hDC;
     RECT r = d.rcItem;
     FillRect(dc, &r, ui.brush(back));
-    int unit = ui.toPixels(120);
+    int unit = s.toPixels(120);
     int x = r.left + 2 + item.indent * unit;
     int h = r.bottom - r.top;
     // The folder: a body with a tab; an open one is drawn lighter.
@@ -159,7 +160,7 @@ class DirListHome : public ListBoxHome {
     std::wstring name = widen(item.text);
     {
       DcSelection font(dc);
-      font.select(ui.font(c.font()));
+      font.select(ui.font(c.font(), s.dpi));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, fore);
       DrawTextW(dc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -175,8 +176,8 @@ class DriveListHome : public KindHome {
   WindowRecipe recipe(const Control&) const override {
     return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, true};
   }
-  int windowHeight(Win32Ui& ui, const Control& c) const override {
-    return ui.toPixelSpan(c.top(), c.height()) + ui.toPixels(2400);
+  int windowHeight(const Scale& s, const Control& c) const override {
+    return s.toPixelSpan(c.top(), c.height()) + s.toPixels(2400);
   }
   void initialise(WindowPeer& peer) const override {
     applyFont(peer);
@@ -186,7 +187,7 @@ class DriveListHome : public KindHome {
     RECT r;
     GetWindowRect(hwnd, &r);
     int wanted = static_cast<int>(field) +
-                 peer.ui().toPixelSpan(peer.control()->top(), peer.control()->height()) -
+                 peer.scale().toPixelSpan(peer.control()->top(), peer.control()->height()) -
                  (r.bottom - r.top);
     if (wanted > 0) SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
     sync(peer, Prop::Items);

@@ -68,7 +68,7 @@ class FrameHome : public KindHome {
   void paint(WindowPeer& peer, HDC dc, const RECT& rc) const override {
     Control& c = *peer.control();
     DcSelection font(dc);
-    font.select(peer.ui().font(c.font()));
+    font.select(peer.ui().font(c.font(), peer.scale().dpi));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     RECT edge = rc;
@@ -76,7 +76,7 @@ class FrameHome : public KindHome {
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     std::wstring caption = widen(c.text());
     if (!caption.empty()) {
-      int inset = peer.ui().toPixels(120);
+      int inset = peer.scale().toPixels(120);
       RECT text{inset, 0, rc.right - inset, tm.tmHeight};
       DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
       text.left -= 2;

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "platform/control.h"
+#include "platform/win32/windows/dpi_context.h"
 
 namespace vl::win32 {
 
@@ -36,7 +37,7 @@ class KindHome {
   // true; the others get their window from recipe().
   virtual bool attachWithoutWindow(Win32Ui&, Control&, HWND /*parent*/) const { return false; }
   // The window's height: a drop-down list reaches over its open list.
-  virtual int windowHeight(Win32Ui& ui, const Control& c) const;
+  virtual int windowHeight(const Scale& s, const Control& c) const;
   // Where a pop-up menu asked for from the keyboard opens, in the window's
   // client area: under its top-left corner, unless the kind knows better.
   virtual POINT menuPoint(WindowPeer& peer) const;

@@ -70,13 +70,14 @@ const KindHome& homeOf(ControlKind kind) {
 }
 
 POINT KindHome::menuPoint(WindowPeer& peer) const {
-  int inset = peer.ui().toPixels(120);
+  int inset = peer.scale().toPixels(120);
   return {inset, inset};
 }
 
 void applyFont(WindowPeer& peer) {
   SendMessageW(peer.hwnd(), WM_SETFONT,
-               reinterpret_cast<WPARAM>(peer.ui().font(peer.control()->font())), FALSE);
+               reinterpret_cast<WPARAM>(peer.ui().font(peer.control()->font(), peer.scale().dpi)),
+               FALSE);
 }
 
 void restyle(HWND hwnd, LONG_PTR mask, LONG_PTR wanted) {
@@ -103,7 +104,6 @@ void syncText(WindowPeer& peer) {
 
 void syncCommon(WindowPeer& peer, Prop what) {
   Control& c = *peer.control();
-  Win32Ui& ui = peer.ui();
   HWND hwnd = peer.hwnd();
   switch (what) {
     case Prop::Bounds:
@@ -111,9 +111,14 @@ void syncCommon(WindowPeer& peer, Prop what) {
         createPendingChildren(peer);
         catchUpDeferred(*peer.control());
       }
-      SetWindowPos(hwnd, nullptr, ui.toPixels(c.left()), ui.toPixels(c.top()),
-                   ui.toPixelSpan(c.left(), c.width()), peer.home().windowHeight(ui, c),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      if (FormPeer* form = peer.asFormPeer(); form && form->perMonitor) {
+        placeOnItsMonitor(*form);
+      } else {
+        Scale s = peer.scale();
+        SetWindowPos(hwnd, nullptr, s.toPixels(c.left()), s.toPixels(c.top()),
+                     s.toPixelSpan(c.left(), c.width()), peer.home().windowHeight(s, c),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       settleFocus(peer, false);
       break;
     case Prop::Visible: {
@@ -151,8 +156,8 @@ void childrenFollowSize(const Control& parent) {
     if (WindowPeer* peer = windowPeerOf(*c)) peer->home().parentSized(*peer);
 }
 
-int KindHome::windowHeight(Win32Ui& ui, const Control& c) const {
-  return ui.toPixelSpan(c.top(), c.height());
+int KindHome::windowHeight(const Scale& s, const Control& c) const {
+  return s.toPixelSpan(c.top(), c.height());
 }
 
 }  // namespace vl::win32

@@ -66,8 +66,28 @@ unsigned bit(Prop what) {
 
 }  // namespace
 
+Scale WindowPeer::scale() const {
+  return control_ ? scaleOf(ui_, *control_) : ui_.systemScale();
+}
+
+DpiMode WindowPeer::dpiMode() const {
+  const Form* f = control_ ? control_->form() : nullptr;
+  WindowPeer* formPeer = f ? windowPeerOf(*f) : nullptr;
+  FormPeer* own = formPeer ? formPeer->asFormPeer() : nullptr;
+  return own && own->perMonitor ? DpiMode::PerMonitor : DpiMode::System;
+}
+
+Scale scaleOf(const Win32Ui& ui, const Control& c) {
+  const Form* f = c.form();
+  WindowPeer* formPeer = f ? windowPeerOf(*f) : nullptr;
+  FormPeer* own = formPeer ? formPeer->asFormPeer() : nullptr;
+  return own ? Scale{own->dpi} : ui.systemScale();
+}
+
 void WindowPeer::sync(Prop what) {
   if (!control_) return;
+  // Counted as its own window is, whichever window's message changed it.
+  ThreadDpiScope counted(dpiMode());
   if (deferrable(what) && insideOutOfSight(*control_)) {
     deferred |= bit(what);
     return;

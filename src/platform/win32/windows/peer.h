@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/windows/dpi_context.h"
 
 namespace vl::win32 {
 
@@ -78,6 +79,9 @@ class WindowPeer : public ControlPeer {
   const KindHome& home() const { return home_; }
   // The peer of a form's window, else null.
   virtual FormPeer* asFormPeer() { return nullptr; }
+  // Twips to pixels at its form's DPI; how the thread counts its window.
+  Scale scale() const;
+  DpiMode dpiMode() const;
   // Expires when the peer goes: for those who may outlive it.
   std::weak_ptr<const void> alive() const { return alive_; }
 
@@ -116,6 +120,9 @@ class FormPeer : public WindowPeer {
   bool minimised = false;
   std::unordered_map<UINT_PTR, std::unique_ptr<TimerPeer>> timers;
   UINT_PTR nextTimerId = 0x100;  // below it: the window's own timers
+  // The system's, or its monitor's when the form follows its monitor.
+  int dpi = 96;
+  bool perMonitor = false;
 };
 
 // Registers the window classes of our own panels, frames, pictures and forms;
@@ -125,6 +132,12 @@ bool registerWindowClasses(HINSTANCE instance);
 // hidden containers follow later (createPendingChildren). Null, with nothing
 // left behind, when any of the windows could not be made.
 HWND createFormWindow(Win32Ui& ui, Form& form);
+// A form that follows its monitor: its window goes where the program placed
+// it, on that monitor's own pixels; the program learns where the window went
+// in its own terms; a move to a monitor of another DPI lays it out anew.
+void placeOnItsMonitor(FormPeer& form);
+void learnPlace(FormPeer& form);
+void followNewDpi(FormPeer& form, int dpi, const RECT& suggested);
 // Creates the windows of a container's controls if they are still pending.
 void createPendingChildren(WindowPeer& container);
 void forgetPendingChildren(WindowPeer& container);
@@ -155,5 +168,8 @@ void catchUpDeferred(Control& container);
 COLORREF backgroundOf(const Control* c);
 // The peer of a control that has a window of its own, else null.
 WindowPeer* windowPeerOf(const Control& c);
+// Twips to pixels for the control: at its form's DPI once the form has a
+// window, else at the system's.
+Scale scaleOf(const Win32Ui& ui, const Control& c);
 
 }  // namespace vl::win32

@@ -85,12 +85,14 @@ void Win32Ui::showMessageBox(Form* owner, const std::string& text, const std::st
 }
 
 ScreenInfo Win32Ui::screen() const {
+  ThreadDpiScope counted(DpiMode::System);  // as the program places its forms
   int perPixel = std::max(1, 1440 / dpi_);
   return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
           perPixel, dpi_};
 }
 
 MonitorArea Win32Ui::workArea() const {
+  ThreadDpiScope counted(DpiMode::System);  // as the program places its forms
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
   return {toTwips(r.left), toTwips(r.top), toTwips(r.right - r.left), toTwips(r.bottom - r.top),
@@ -146,6 +148,7 @@ bool placedArea(const wchar_t* display, RECT& area) {
 }  // namespace
 
 std::vector<MonitorArea> Win32Ui::monitors() const {
+  ThreadDpiScope counted(DpiMode::System);  // as the program places its forms
   POINT pointer{};
   GetCursorPos(&pointer);
   std::vector<MonitorArea> found;
@@ -235,14 +238,14 @@ void Win32Ui::closeModal() {
   EnumThreadWindows(GetCurrentThreadId(), &closeDialog, 0);
 }
 
-HFONT Win32Ui::font(const Font& f) {
-  auto key = std::make_tuple(f.face, f.centiPoints, f.bold);
+HFONT Win32Ui::font(const Font& f, int dpi) {
+  auto key = std::make_tuple(f.face, f.centiPoints, f.bold, dpi);
   auto it = fonts_.find(key);
   if (it != fonts_.end()) return it->second.get();
   LOGFONTW lf{};
   // Rounded down, so that a text never grows faster than the layout it sits in:
   // 8.25 points are 11 pixels at 96 DPI and 16, not 17, at 144.
-  lf.lfHeight = -(f.centiPoints * dpi_ / 7200);
+  lf.lfHeight = -(f.centiPoints * dpi / 7200);
   lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;

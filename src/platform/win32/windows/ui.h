@@ -15,6 +15,7 @@
 #include "platform/form.h"
 #include "platform/win32/system/com_apartment.h"
 #include "platform/win32/windows/button_art.h"
+#include "platform/win32/windows/dpi_context.h"
 #include "platform/win32/windows/keyboard.h"
 #include "platform/win32/system/owned_handle.h"
 #include "platform/win32/pictures/picture_decoder.h"
@@ -63,20 +64,18 @@ class Win32Ui : public Ui {
   // COM on the window thread, started when something first needs it: the
   // one apartment of the thread, which everything on it shares.
   ComApartment& com() { return com_; }
-  int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
-  int toTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
-  // The pixels from a place to a place further on: edges that meet in twips
-  // meet in pixels too, where two rounded lengths may not.
-  int toPixelSpan(int start, int length) const {
-    return toPixels(start + length) - toPixels(start);
-  }
+  // Twips to pixels at the system's DPI: the screen, the monitors, and every
+  // form but those that follow their monitor.
+  Scale systemScale() const { return {dpi_}; }
+  int toPixels(int twips) const { return systemScale().toPixels(twips); }
+  int toTwips(int pixels) const { return systemScale().toTwips(pixels); }
   // Whether the pointer stands somewhere else than at the last move seen.
   bool pointerMovedTo(POINT at) {
     bool moved = at.x != pointer_.x || at.y != pointer_.y;
     pointer_ = at;
     return moved;
   }
-  HFONT font(const Font& f);
+  HFONT font(const Font& f, int dpi);
   HBRUSH brush(COLORREF color);
 
   UINT addMenuCommand(MenuItem& item);
@@ -122,7 +121,7 @@ class Win32Ui : public Ui {
   Win32Workers pictureWorkers_{posted_};  // pictures read ahead
   std::unique_ptr<Win32PictureDecoder> decoder_;
   std::unique_ptr<PictureCache> pictures_;
-  std::map<std::tuple<std::string, int, bool>, GdiObject<HFONT>> fonts_;
+  std::map<std::tuple<std::string, int, bool, int>, GdiObject<HFONT>> fonts_;
   std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
   std::unordered_map<UINT, MenuItem*> menuCommands_;
   UINT nextMenuCommand_ = 1000;

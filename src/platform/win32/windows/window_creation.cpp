@@ -67,12 +67,13 @@ bool createChildWindows(Win32Ui& ui, Control& parent, HWND parentHwnd) {
     const KindHome& home = homeOf(c->kind());
     if (home.attachWithoutWindow(ui, *c, parentHwnd)) continue;
     WindowRecipe k = home.recipe(*c);
+    Scale s = scaleOf(ui, *c);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | k.style | (shownInParent(*c) ? WS_VISIBLE : 0u) |
                   (c->enabled() ? 0u : WS_DISABLED);
     HWND hwnd =
-        CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, ui.toPixels(c->left()),
-                        ui.toPixels(c->top()), ui.toPixelSpan(c->left(), c->width()),
-                        home.windowHeight(ui, *c), parentHwnd, nullptr, ui.instance(), nullptr);
+        CreateWindowExW(k.exStyle, k.cls, widen(c->text()).c_str(), style, s.toPixels(c->left()),
+                        s.toPixels(c->top()), s.toPixelSpan(c->left(), c->width()),
+                        home.windowHeight(s, *c), parentHwnd, nullptr, ui.instance(), nullptr);
     if (!hwnd) {
       all = false;
       continue;
@@ -116,6 +117,7 @@ void createShownPending(const Form& form) {
 
 void createPendingChildren(WindowPeer& container) {
   if (!container.childrenPending) return;
+  ThreadDpiScope counted(container.dpiMode());
   forgetPendingChildren(container);
   // The form is up by now: a control whose window cannot be made is left
   // without one, which the rest of the back end takes as not there.
@@ -182,17 +184,34 @@ bool registerWindowClasses(HINSTANCE instance) {
 }
 
 HWND createFormWindow(Win32Ui& ui, Form& form) {
+  bool perMonitor = form.followsMonitorDpi() && perMonitorDpiAvailable();
+  if (perMonitor) startUsingPerMonitorDpi();
+  // A form made inside another's message is counted its own way, not that one's.
+  ThreadDpiScope counted(perMonitor ? DpiMode::PerMonitor : DpiMode::System);
   DWORD exStyle = 0;
   DWORD style = formStyle(form, exStyle);
-  RECT rc{0, 0, ui.toPixels(form.clientWidth()), ui.toPixels(form.clientHeight())};
+  Scale system = ui.systemScale();
+  RECT rc{0, 0, system.toPixels(form.clientWidth()), system.toPixels(form.clientHeight())};
   AdjustWindowRectEx(&rc, style, hasVisibleMenu(form), exStyle);
+  POINT at{system.toPixels(form.left()), system.toPixels(form.top())};
+  if (perMonitor) {
+    // Where the program placed it, in that monitor's own pixels.
+    MonitorSeen m = monitorNear(at, DpiMode::System);
+    at = {mapCoordinate(at.x, m.system.left, m.system.width(), m.own.left, m.own.width()),
+          mapCoordinate(at.y, m.system.top, m.system.height(), m.own.top, m.own.height())};
+  }
   WindowPeer* owner = form.owner() ? windowPeerOf(*form.owner()) : nullptr;
-  HWND hwnd = CreateWindowExW(exStyle, kFormClass, widen(form.text()).c_str(), style,
-                              ui.toPixels(form.left()), ui.toPixels(form.top()), rc.right - rc.left,
-                              rc.bottom - rc.top, owner ? owner->hwnd() : nullptr, nullptr,
-                              ui.instance(), nullptr);
+  HWND hwnd = CreateWindowExW(exStyle, kFormClass, widen(form.text()).c_str(), style, at.x, at.y,
+                              rc.right - rc.left, rc.bottom - rc.top,
+                              owner ? owner->hwnd() : nullptr, nullptr, ui.instance(), nullptr);
   if (!hwnd) return nullptr;
   auto* peer = new FormPeer(ui, form, hwnd);
+  peer->dpi = system.dpi;
+  if (perMonitor) {
+    peer->perMonitor = true;
+    peer->dpi = windowDpi(hwnd, system.dpi);
+  }
+  Scale own{peer->dpi};
   form.attachPeer(peer);
   buildMenus(*peer);
   // The frame may differ from what AdjustWindowRectEx said (a wrapped menu
@@ -201,16 +220,16 @@ HWND createFormWindow(Win32Ui& ui, Form& form) {
   GetClientRect(hwnd, &client);
   RECT outer;
   GetWindowRect(hwnd, &outer);
-  int extraX = ui.toPixels(form.clientWidth()) - client.right;
-  int extraY = ui.toPixels(form.clientHeight()) - client.bottom;
+  int extraX = own.toPixels(form.clientWidth()) - client.right;
+  int extraY = own.toPixels(form.clientHeight()) - client.bottom;
   if (extraX != 0 || extraY != 0)
     SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left + extraX,
                  outer.bottom - outer.top + extraY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   GetWindowRect(hwnd, &outer);
   GetClientRect(hwnd, &client);
-  form.setFrameWidth(ui.toTwips(outer.right - outer.left - client.right));
-  form.setActualBounds(form.left(), form.top(), ui.toTwips(outer.right - outer.left),
-                       ui.toTwips(outer.bottom - outer.top));
+  form.setFrameWidth(own.toTwips(outer.right - outer.left - client.right));
+  form.setActualBounds(form.left(), form.top(), own.toTwips(outer.right - outer.left),
+                       own.toTwips(outer.bottom - outer.top));
   if (!createChildWindows(ui, form, hwnd)) {
     // A form without one of its controls would fail later and less plainly.
     // Its peers, the controls' too, go with the windows.

@@ -30,10 +30,10 @@ WindowPeer* livePeer(const WindowPeer& parent, HWND hwnd) {
 }
 
 int twipsX(WindowPeer& p, LPARAM lp) {
-  return p.ui().toTwips(GET_X_LPARAM(lp));
+  return p.scale().toTwips(GET_X_LPARAM(lp));
 }
 int twipsY(WindowPeer& p, LPARAM lp) {
-  return p.ui().toTwips(GET_Y_LPARAM(lp));
+  return p.scale().toTwips(GET_Y_LPARAM(lp));
 }
 
 HBRUSH colorChild(WindowPeer& parent, HDC dc, HWND child, bool edit) {
@@ -84,7 +84,7 @@ bool handleChildMessage(WindowPeer& peer, UINT msg, WPARAM wp, LPARAM lp, LRESUL
       // Sent while the list is being created, before it has a peer: owner-drawn
       // lists have items one line of 240 twips high.
       auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-      m->itemHeight = static_cast<UINT>(peer.ui().toPixels(240));
+      m->itemHeight = static_cast<UINT>(peer.scale().toPixels(240));
       result = TRUE;
       return true;
     }
@@ -111,9 +111,9 @@ bool reportWheel(WindowPeer& peer, WPARAM wp, LPARAM lp) {
   WORD keys = GET_KEYSTATE_WPARAM(wp);
   POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};  // on the screen
   ScreenToClient(peer.hwnd(), &at);
-  Win32Ui& ui = peer.ui();
+  Scale s = peer.scale();
   return peer.control()->userWheel(notches, (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0,
-                                   ui.toTwips(at.x), ui.toTwips(at.y));
+                                   s.toTwips(at.x), s.toTwips(at.y));
 }
 
 // Mouse and key input that every control reports to the program.
@@ -170,7 +170,7 @@ LRESULT CALLBACK ownWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     // The font its caption is drawn in, as a standard control answers.
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(peer->ui().font(peer->control()->font()));
+      return reinterpret_cast<LRESULT>(peer->ui().font(peer->control()->font(), peer->scale().dpi));
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
