@@ -76,6 +76,13 @@ class FormHome : public KindHome {
   // Forms are made by createFormWindow, which sizes them by their client area.
   WindowRecipe recipe(const Control&) const override { return {kFormClass, 0, 0, false}; }
   void initialise(WindowPeer&) const override {}
+  void place(WindowPeer& peer) const override {
+    FormPeer& form = *peer.asFormPeer();
+    if (form.perMonitor)
+      placeOnItsMonitor(form);
+    else
+      KindHome::place(peer);
+  }
   void sync(WindowPeer& peer, Prop what) const override {
     HWND hwnd = peer.hwnd();
     if (what == Prop::Visible) {

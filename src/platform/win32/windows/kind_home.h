@@ -38,6 +38,9 @@ class KindHome {
   virtual bool attachWithoutWindow(Win32Ui&, Control&, HWND /*parent*/) const { return false; }
   // The window's height: a drop-down list reaches over its open list.
   virtual int windowHeight(const Scale& s, const Control& c) const;
+  // Puts the window where the control is, in its parent's pixels; a form
+  // that follows its monitor goes onto that monitor's own.
+  virtual void place(WindowPeer& peer) const;
   // Where a pop-up menu asked for from the keyboard opens, in the window's
   // client area: under its top-left corner, unless the kind knows better.
   virtual POINT menuPoint(WindowPeer& peer) const;

@@ -111,14 +111,7 @@ void syncCommon(WindowPeer& peer, Prop what) {
         createPendingChildren(peer);
         catchUpDeferred(*peer.control());
       }
-      if (FormPeer* form = peer.asFormPeer(); form && form->perMonitor) {
-        placeOnItsMonitor(*form);
-      } else {
-        Scale s = peer.scale();
-        SetWindowPos(hwnd, nullptr, s.toPixels(c.left()), s.toPixels(c.top()),
-                     s.toPixelSpan(c.left(), c.width()), peer.home().windowHeight(s, c),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-      }
+      peer.home().place(peer);
       settleFocus(peer, false);
       break;
     case Prop::Visible: {
@@ -154,6 +147,14 @@ void syncCommon(WindowPeer& peer, Prop what) {
 void childrenFollowSize(const Control& parent) {
   for (Control* c : parent.children())
     if (WindowPeer* peer = windowPeerOf(*c)) peer->home().parentSized(*peer);
+}
+
+void KindHome::place(WindowPeer& peer) const {
+  const Control& c = *peer.control();
+  Scale s = peer.scale();
+  SetWindowPos(peer.hwnd(), nullptr, s.toPixels(c.left()), s.toPixels(c.top()),
+               s.toPixelSpan(c.left(), c.width()), windowHeight(s, c),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int KindHome::windowHeight(const Scale& s, const Control& c) const {
