@@ -66,28 +66,35 @@ unsigned bit(Prop what) {
 
 }  // namespace
 
+namespace {
+
+// The peer of the control's form once that has a window.
+const FormPeer* formPeerOf(const Control& c) {
+  const Form* f = c.form();
+  WindowPeer* formPeer = f ? windowPeerOf(*f) : nullptr;
+  return formPeer ? formPeer->asFormPeer() : nullptr;
+}
+
+}  // namespace
+
 Scale WindowPeer::scale() const {
   return control_ ? scaleOf(ui_, *control_) : ui_.systemScale();
 }
 
 DpiMode WindowPeer::dpiMode() const {
-  const Form* f = control_ ? control_->form() : nullptr;
-  WindowPeer* formPeer = f ? windowPeerOf(*f) : nullptr;
-  FormPeer* own = formPeer ? formPeer->asFormPeer() : nullptr;
+  const FormPeer* own = control_ ? formPeerOf(*control_) : nullptr;
   return own && own->perMonitor ? DpiMode::PerMonitor : DpiMode::System;
 }
 
 Scale scaleOf(const Win32Ui& ui, const Control& c) {
-  const Form* f = c.form();
-  WindowPeer* formPeer = f ? windowPeerOf(*f) : nullptr;
-  FormPeer* own = formPeer ? formPeer->asFormPeer() : nullptr;
+  const FormPeer* own = formPeerOf(c);
   return own ? Scale{own->dpi} : ui.systemScale();
 }
 
 void WindowPeer::sync(Prop what) {
   if (!control_) return;
   // Counted as its own window is, whichever window's message changed it.
-  ThreadDpiScope counted(dpiMode());
+  ThreadDpiScope counted(perMonitorDpiInUse() ? dpiMode() : DpiMode::System);
   if (deferrable(what) && insideOutOfSight(*control_)) {
     deferred |= bit(what);
     return;
